@@ -1,0 +1,7 @@
+#include <QString>
+#include <gtest/gtest.h>
+
+TEST(Build, QStringCountsUtf16)
+{
+    EXPECT_EQ(QStringLiteral(u"表\r\n").size(), 3);
+}
