@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+#include <vector>
+
+// A colour run of a rich-text box: from `start` (0-based, in UTF-16 units, CR and LF counting one each)
+// up to the start of the next run, the text is drawn in `color` (0x00BBGGRR, red in the low byte).
+// A run list is sorted by start, its first run starts at 0, and no two neighbours share a colour.
+struct ColorRun
+{
+    qsizetype start = 0;
+    quint32 color = 0;
+    friend bool operator==(const ColorRun &, const ColorRun &) = default;
+};
+
+using ColorRuns = std::vector<ColorRun>;
+
+// Receives the runs of a colouring pass in text order; consecutive calls with the same colour may be
+// merged by the receiver.
+class ColorSink
+{
+public:
+    virtual ~ColorSink() = default;
+    virtual void run(qsizetype start, qsizetype length, quint32 color) = 0;
+};
