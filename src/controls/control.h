@@ -1,0 +1,181 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+// The control layer: plain objects with the properties and events the window logic is written against.
+//
+// Event rules, shared by every control:
+// - A setter called from code raises the control's event synchronously, inside the assignment, and only
+//   when the value really changes. Handlers may assign other controls (or this one) again: such nested
+//   runs happen inside the outer assignment, before it returns.
+// - The `user...()` entry points are the doors the Qt view (and tests) use for what a person did; they
+//   go through the same setters, so a user's change and a program's change run the same handlers.
+// - Setting a property never notifies the view synchronously in a way that calls back into the logic:
+//   the observer only mirrors state.
+//
+// Geometry is in twips; colours are 0x00BBGGRR (red in the low byte).
+
+class Container;
+
+// System colours, as a colour value with the high bit set: the view resolves them from its palette.
+namespace SysColor {
+constexpr quint32 ButtonFace = 0x8000000F;
+constexpr quint32 Window = 0x80000005;
+constexpr quint32 WindowText = 0x80000008;
+constexpr bool isSystem(quint32 color) { return (color & 0x80000000u) != 0; }
+} // namespace SysColor
+
+struct Font
+{
+    QString name = QStringLiteral(u"ＭＳ Ｐゴシック");
+    double size = 9;
+    bool bold = false;
+    bool italic = false;
+    friend bool operator==(const Font &, const Font &) = default;
+};
+
+// What a view must refresh after a property changed.
+enum class Property {
+    Text, Caption, Value, Range, Geometry, Visible, Enabled, Colors, Font, List, Selection,
+    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs
+};
+
+class Control;
+
+class ControlObserver
+{
+public:
+    virtual ~ControlObserver() = default;
+    virtual void propertyChanged(Control &control, Property property) = 0;
+};
+
+class Control
+{
+public:
+    // `index` is the element's index in its control array, or -1 for a control outside any array.
+    Control(Container *container, QString name, int index = -1);
+    virtual ~Control();
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    const QString &name() const { return m_name; }
+    int index() const { return m_index; }
+    // "Text1(3)" for array elements, the bare name otherwise.
+    QString displayName() const;
+    Container *container() const { return m_container; }
+
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void setLeft(int twips);
+    void setTop(int twips);
+    // A negative width or height is refused (returns false), as the platform refuses it.
+    bool setWidth(int twips);
+    bool setHeight(int twips);
+    void move(int left, int top, int width, int height);
+
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible);
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    // Visible and enabled, this control and every container up to the form.
+    bool effectivelyEnabled() const;
+    bool effectivelyVisible() const;
+
+    quint32 foreColor() const { return m_foreColor; }
+    void setForeColor(quint32 color);
+    quint32 backColor() const { return m_backColor; }
+    void setBackColor(quint32 color);
+    const Font &font() const { return m_font; }
+    void setFont(const Font &font);
+    const QString &toolTipText() const { return m_toolTip; }
+    void setToolTipText(const QString &text);
+    int tabIndex() const { return m_tabIndex; }
+    void setTabIndex(int index) { m_tabIndex = index; }
+
+    // Brings the control in front of its siblings (position 0) or sends it behind them (position 1).
+    void zOrder(int position = 0);
+    int zLevel() const { return m_zLevel; }
+
+    void setObserver(ControlObserver *observer) { m_observer = observer; }
+    ControlObserver *observer() const { return m_observer; }
+
+protected:
+    void notify(Property property);
+
+private:
+    friend class Container;
+    Container *m_container = nullptr;
+    QString m_name;
+    int m_index = -1;
+    int m_left = 0, m_top = 0, m_width = 1200, m_height = 375;
+    bool m_visible = true;
+    bool m_enabled = true;
+    quint32 m_foreColor = 0x000000;
+    quint32 m_backColor = 0xFFFFFF;
+    Font m_font;
+    QString m_toolTip;
+    int m_tabIndex = 0;
+    int m_zLevel = 0;
+    ControlObserver *m_observer = nullptr;
+};
+
+// A control that holds others: a form, a frame, a picture box. Option buttons group by container.
+class Container : public Control
+{
+public:
+    using Control::Control;
+    // Children that outlive their container simply lose it.
+    ~Container() override;
+
+    const std::vector<Control *> &children() const { return m_children; }
+    void addChild(Control *child) { m_children.push_back(child); }
+    void removeChild(Control *child);
+
+private:
+    std::vector<Control *> m_children;
+};
+
+// Elements of a control array by index; indexes need not be contiguous. Asking for an element that does
+// not exist throws std::out_of_range (a programming error, not a user's).
+template <typename T>
+class ControlArray
+{
+public:
+    template <typename... Args>
+    T &add(Container *container, const QString &name, int index, Args &&...args)
+    {
+        auto control = std::make_unique<T>(container, name, index, std::forward<Args>(args)...);
+        T &ref = *control;
+        m_items[index] = std::move(control);
+        return ref;
+    }
+    T &operator()(int index) const { return at(index); }
+    T &operator[](int index) const { return at(index); }
+    T &at(int index) const
+    {
+        auto it = m_items.find(index);
+        if (it == m_items.end())
+            throw std::out_of_range("control array element does not exist");
+        return *it->second;
+    }
+    bool exists(int index) const { return m_items.count(index) != 0; }
+    int lBound() const { return m_items.empty() ? 0 : m_items.begin()->first; }
+    int uBound() const { return m_items.empty() ? -1 : m_items.rbegin()->first; }
+    int count() const { return int(m_items.size()); }
+    template <typename F>
+    void forEach(F &&f) const
+    {
+        for (auto &[index, control] : m_items)
+            f(index, *control);
+    }
+
+private:
+    std::map<int, std::unique_ptr<T>> m_items;
+};

@@ -1,0 +1,323 @@
+#include "controls/controls.h"
+
+#include <algorithm>
+
+void TextBox::setText(const QString &text)
+{
+    if (m_text == text)
+        return;
+    m_text = text;
+    m_selStart = std::min<int>(m_selStart, int(m_text.size()));
+    m_selLength = 0;
+    notify(Property::Text);
+    if (onChange)
+        onChange();
+}
+
+void TextBox::setSelStart(int start)
+{
+    m_selStart = std::clamp(start, 0, int(m_text.size()));
+    m_selLength = 0;
+    notify(Property::Selection);
+}
+
+void TextBox::setSelLength(int length)
+{
+    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+    notify(Property::Selection);
+}
+
+void TextBox::userTyped(const QString &text)
+{
+    if (!effectivelyEnabled() || m_locked)
+        return;
+    setText(text);
+}
+
+void TextBox::userFocused()
+{
+    if (onGotFocus)
+        onGotFocus();
+}
+
+Label::Label(Container *container, QString name, int index)
+    : Control(container, std::move(name), index)
+{
+    setBackColor(SysColor::ButtonFace);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    notify(Property::Caption);
+}
+
+void Label::userClicked()
+{
+    if (effectivelyEnabled() && onClick)
+        onClick();
+}
+
+Frame::Frame(Container *container, QString name, int index)
+    : Container(container, std::move(name), index)
+{
+    setBackColor(SysColor::ButtonFace);
+}
+
+void Frame::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    notify(Property::Caption);
+}
+
+CommandButton::CommandButton(Container *container, QString name, int index)
+    : Control(container, std::move(name), index)
+{
+    setBackColor(SysColor::ButtonFace);
+}
+
+void CommandButton::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    notify(Property::Caption);
+}
+
+void CommandButton::userClicked()
+{
+    if (effectivelyEnabled() && onClick)
+        onClick();
+}
+
+CheckBox::CheckBox(Container *container, QString name, int index)
+    : Control(container, std::move(name), index)
+{
+    setBackColor(SysColor::ButtonFace);
+}
+
+void CheckBox::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    notify(Property::Caption);
+}
+
+bool CheckBox::setValue(int value)
+{
+    if (value < 0 || value > 2)
+        return false;
+    if (m_value == value)
+        return true;
+    m_value = value;
+    notify(Property::Value);
+    if (onClick)
+        onClick();
+    return true;
+}
+
+void CheckBox::userClicked()
+{
+    if (!effectivelyEnabled())
+        return;
+    setValue(m_value == 0 ? 1 : 0);
+}
+
+OptionButton::OptionButton(Container *container, QString name, int index)
+    : Control(container, std::move(name), index)
+{
+    setBackColor(SysColor::ButtonFace);
+}
+
+void OptionButton::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    notify(Property::Caption);
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (m_value == value)
+        return;
+    m_value = value;
+    if (value && container()) {
+        for (Control *sibling : container()->children()) {
+            auto *option = dynamic_cast<OptionButton *>(sibling);
+            if (option && option != this && option->m_value) {
+                option->m_value = false;
+                option->notify(Property::Value);
+            }
+        }
+    }
+    notify(Property::Value);
+    if (value && onClick)
+        onClick();
+}
+
+void OptionButton::userClicked()
+{
+    if (effectivelyEnabled())
+        setValue(true);
+}
+
+void ComboBox::setText(const QString &text)
+{
+    if (m_text == text)
+        return;
+    m_text = text;
+    m_listIndex = int(m_list.indexOf(text));
+    notify(Property::Text);
+}
+
+void ComboBox::addItem(const QString &item)
+{
+    m_list.append(item);
+    notify(Property::List);
+}
+
+void ComboBox::clear()
+{
+    m_list.clear();
+    m_listIndex = -1;
+    notify(Property::List);
+}
+
+bool ComboBox::setListIndex(int index)
+{
+    if (index < -1 || index >= m_list.size())
+        return false;
+    if (m_listIndex == index)
+        return true;
+    m_listIndex = index;
+    if (index >= 0)
+        m_text = m_list.at(index);
+    notify(Property::Text);
+    if (onClick)
+        onClick();
+    return true;
+}
+
+void ComboBox::userChose(int index)
+{
+    if (!effectivelyEnabled() || index < 0 || index >= m_list.size())
+        return;
+    if (m_listIndex == index && m_text == m_list.at(index)) {
+        // Picking the item already chosen still counts as a click.
+        if (onClick)
+            onClick();
+        return;
+    }
+    m_listIndex = -1;
+    setListIndex(index);
+}
+
+void ComboBox::userTyped(const QString &text)
+{
+    if (!effectivelyEnabled() || m_text == text)
+        return;
+    m_text = text;
+    m_listIndex = int(m_list.indexOf(text));
+    notify(Property::Text);
+    if (onChange)
+        onChange();
+}
+
+void ListBox::addItem(const QString &item)
+{
+    m_list.append(item);
+    notify(Property::List);
+}
+
+void ListBox::clear()
+{
+    m_list.clear();
+    m_listIndex = -1;
+    notify(Property::List);
+}
+
+bool ListBox::setListIndex(int index)
+{
+    if (index < -1 || index >= m_list.size())
+        return false;
+    if (m_listIndex == index)
+        return true;
+    m_listIndex = index;
+    notify(Property::Selection);
+    if (onClick)
+        onClick();
+    return true;
+}
+
+void ListBox::userChose(int index)
+{
+    if (effectivelyEnabled())
+        setListIndex(index);
+}
+
+void ListBox::userDoubleClicked()
+{
+    if (effectivelyEnabled() && onDblClick)
+        onDblClick();
+}
+
+bool ScrollBar::setValue(int value)
+{
+    if (value < lowest() || value > highest())
+        return false;
+    if (m_value == value)
+        return true;
+    m_value = value;
+    notify(Property::Value);
+    if (onChange)
+        onChange();
+    return true;
+}
+
+void ScrollBar::clampSilently()
+{
+    const int clamped = std::clamp(m_value, lowest(), highest());
+    if (clamped != m_value) {
+        m_value = clamped;
+        notify(Property::Value);
+    }
+}
+
+void ScrollBar::setMin(int min)
+{
+    if (m_min == min)
+        return;
+    m_min = min;
+    clampSilently();
+    notify(Property::Range);
+}
+
+void ScrollBar::setMax(int max)
+{
+    if (m_max == max)
+        return;
+    m_max = max;
+    clampSilently();
+    notify(Property::Range);
+}
+
+void ScrollBar::userStep(int direction)
+{
+    if (!effectivelyEnabled())
+        return;
+    const int towardsMin = m_min < m_max ? -1 : 1;
+    const int step = (direction < 0 ? towardsMin : -towardsMin) * m_smallChange;
+    setValue(std::clamp(m_value + step, lowest(), highest()));
+}
+
+void ScrollBar::userScrolled(int value)
+{
+    if (effectivelyEnabled())
+        setValue(std::clamp(value, lowest(), highest()));
+}

@@ -1,0 +1,221 @@
+#pragma once
+
+#include "controls/control.h"
+
+#include <QStringList>
+#include <functional>
+
+// The simple controls. Each event is a std::function the window wires to its handler; an unset event
+// is a no-op. See control.h for the rules every control follows.
+
+// Single- or multi-line text box. `onChange` runs after every change of Text, by code or typing, and
+// never when the new text equals the old.
+class TextBox : public Control
+{
+public:
+    using Control::Control;
+
+    const QString &text() const { return m_text; }
+    void setText(const QString &text);
+    bool multiLine() const { return m_multiLine; }
+    void setMultiLine(bool on) { m_multiLine = on; }
+    bool locked() const { return m_locked; }
+    void setLocked(bool on) { m_locked = on; }
+    // 0 left, 1 right, 2 centre.
+    int alignment() const { return m_alignment; }
+    void setAlignment(int alignment) { m_alignment = alignment; }
+
+    // Selection, 0-based; setting the start clears the length.
+    int selStart() const { return m_selStart; }
+    void setSelStart(int start);
+    int selLength() const { return m_selLength; }
+    void setSelLength(int length);
+
+    // The user replaced the whole text (the view sends the box's new content).
+    void userTyped(const QString &text);
+    void userFocused();
+
+    std::function<void()> onChange;
+    std::function<void()> onGotFocus;
+    std::function<void()> onDblClick;
+
+private:
+    QString m_text;
+    bool m_multiLine = false;
+    bool m_locked = false;
+    int m_alignment = 0;
+    int m_selStart = 0;
+    int m_selLength = 0;
+};
+
+class Label : public Control
+{
+public:
+    Label(Container *container, QString name, int index = -1);
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool on) { m_autoSize = on; }
+    void userClicked();
+    std::function<void()> onClick;
+
+private:
+    QString m_caption;
+    bool m_autoSize = false;
+};
+
+class Frame : public Container
+{
+public:
+    Frame(Container *container, QString name, int index = -1);
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+private:
+    QString m_caption;
+};
+
+class CommandButton : public Control
+{
+public:
+    CommandButton(Container *container, QString name, int index = -1);
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    // Runs the click as a press would, when the button is enabled.
+    void userClicked();
+    std::function<void()> onClick;
+
+private:
+    QString m_caption;
+};
+
+// Value 0 unchecked, 1 checked, 2 grayed. `onClick` runs whenever Value changes, by code or click.
+// A click turns 0 into 1 and 1 or 2 into 0.
+class CheckBox : public Control
+{
+public:
+    CheckBox(Container *container, QString name, int index = -1);
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    int value() const { return m_value; }
+    // Values outside 0..2 are refused (returns false).
+    bool setValue(int value);
+    void userClicked();
+    std::function<void()> onClick;
+
+private:
+    QString m_caption;
+    int m_value = 0;
+};
+
+// Option buttons group by container: choosing one clears the others of its container (without running
+// their handlers). `onClick` runs when the button becomes chosen, by code or click; choosing a chosen
+// button runs nothing.
+class OptionButton : public Control
+{
+public:
+    OptionButton(Container *container, QString name, int index = -1);
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    bool value() const { return m_value; }
+    void setValue(bool value);
+    void userClicked();
+    std::function<void()> onClick;
+
+private:
+    QString m_caption;
+    bool m_value = false;
+};
+
+// Drop-down combo box: a list of items and an editable text. Setting Text runs no handler (it selects the
+// item that matches exactly, silently). Choosing an item (code sets ListIndex, or the user picks one)
+// sets the text to the item and runs `onClick`; typing runs `onChange`.
+class ComboBox : public Control
+{
+public:
+    using Control::Control;
+
+    const QString &text() const { return m_text; }
+    void setText(const QString &text);
+    const QStringList &list() const { return m_list; }
+    int listCount() const { return int(m_list.size()); }
+    QString listItem(int index) const { return m_list.value(index); }
+    void addItem(const QString &item);
+    void clear();
+    int listIndex() const { return m_listIndex; }
+    // -1 clears the choice; other values outside the list are refused (returns false).
+    bool setListIndex(int index);
+
+    void userChose(int index);
+    void userTyped(const QString &text);
+    std::function<void()> onClick;
+    std::function<void()> onChange;
+
+private:
+    QString m_text;
+    QStringList m_list;
+    int m_listIndex = -1;
+};
+
+// List box. Choosing an item runs `onClick` when the choice changes; a double click runs `onDblClick`.
+class ListBox : public Control
+{
+public:
+    using Control::Control;
+
+    const QStringList &list() const { return m_list; }
+    int listCount() const { return int(m_list.size()); }
+    QString listItem(int index) const { return m_list.value(index); }
+    void addItem(const QString &item);
+    void clear();
+    int listIndex() const { return m_listIndex; }
+    bool setListIndex(int index);
+    QString text() const { return m_list.value(m_listIndex); }
+
+    void userChose(int index);
+    void userDoubleClicked();
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+private:
+    QStringList m_list;
+    int m_listIndex = -1;
+};
+
+// Vertical or horizontal scroll bar. Value lies between Min and Max (either may be the larger); a value
+// outside is refused and nothing runs. `onChange` runs only when Value really changes. Setting Min or
+// Max never runs it: a Value left outside the new range is moved to the nearest end silently.
+// The up (left) arrow moves Value towards Min by SmallChange.
+class ScrollBar : public Control
+{
+public:
+    using Control::Control;
+
+    int value() const { return m_value; }
+    // Returns false (and changes nothing) when the value lies outside Min..Max.
+    bool setValue(int value);
+    int min() const { return m_min; }
+    int max() const { return m_max; }
+    void setMin(int min);
+    void setMax(int max);
+    int smallChange() const { return m_smallChange; }
+    void setSmallChange(int step) { m_smallChange = step; }
+    int largeChange() const { return m_largeChange; }
+    void setLargeChange(int step) { m_largeChange = step; }
+    int lowest() const { return m_min < m_max ? m_min : m_max; }
+    int highest() const { return m_min < m_max ? m_max : m_min; }
+
+    // The user pressed the up (-1) or down (+1) arrow; nothing happens while disabled.
+    void userStep(int direction);
+    // The user dragged the thumb to a value (clamped to the range).
+    void userScrolled(int value);
+    std::function<void()> onChange;
+
+private:
+    void clampSilently();
+    int m_value = 0;
+    int m_min = 0;
+    int m_max = 32767;
+    int m_smallChange = 1;
+    int m_largeChange = 1;
+};

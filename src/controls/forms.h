@@ -1,0 +1,127 @@
+#pragma once
+
+#include "controls/control.h"
+
+#include <QStringList>
+#include <functional>
+
+// Menus, pages, the web browser, the timer, picture boxes and the form itself.
+
+// A menu item: a top-level menu, a submenu or a command. Checked and Enabled are plain properties;
+// a click (by the user, or `click()` from code) runs `onClick` while the item is enabled and visible.
+class MenuItem : public Control
+{
+public:
+    MenuItem(Container *container, QString name, int index = -1, MenuItem *parent = nullptr);
+
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    bool checked() const { return m_checked; }
+    void setChecked(bool checked);
+    // A caption of "-" makes a separator.
+    bool isSeparator() const { return m_caption == u"-"; }
+    MenuItem *parentMenu() const { return m_parent; }
+    const std::vector<MenuItem *> &items() const { return m_items; }
+    // The shortcut shown beside the caption, e.g. "Ctrl+Z"; empty for none.
+    const QString &shortcut() const { return m_shortcut; }
+    void setShortcut(const QString &shortcut) { m_shortcut = shortcut; }
+
+    void userClicked();
+    std::function<void()> onClick;
+
+private:
+    QString m_caption;
+    bool m_checked = false;
+    MenuItem *m_parent = nullptr;
+    std::vector<MenuItem *> m_items;
+    QString m_shortcut;
+};
+
+// Tab strip with tabs numbered from 1. Selecting another tab (by code or click) runs `onClick`.
+class TabStrip : public Control
+{
+public:
+    using Control::Control;
+
+    void addTab(const QString &caption);
+    int tabCount() const { return int(m_tabs.size()); }
+    QString tabCaption(int number) const { return m_tabs.value(number - 1); }
+    int selectedTab() const { return m_selected; }
+    // Returns false for a number outside 1..tabCount.
+    bool selectTab(int number);
+    void userSelected(int number);
+    std::function<void()> onClick;
+
+private:
+    QStringList m_tabs;
+    int m_selected = 0;
+};
+
+// The embedded browser: records where it was sent; the view shows it.
+class WebBrowser : public Control
+{
+public:
+    using Control::Control;
+
+    void navigate(const QString &url);
+    const QString &locationURL() const { return m_location; }
+    int navigationCount() const { return m_navigations; }
+
+private:
+    QString m_location;
+    int m_navigations = 0;
+};
+
+// A timer. The view (or a test) calls `fire()` each Interval milliseconds while it is enabled.
+class Timer : public Control
+{
+public:
+    Timer(Container *container, QString name, int index = -1);
+    int interval() const { return m_interval; }
+    void setInterval(int milliseconds);
+    void fire();
+    std::function<void()> onTimer;
+
+private:
+    int m_interval = 0;
+};
+
+class PictureBox : public Container
+{
+public:
+    using Container::Container;
+    std::function<void()> onClick;
+    void userClicked();
+};
+
+// A top-level window. Its controls register with it (directly or through frames), so a view can build
+// itself from `allControls()` in creation order, which is also the default tab order.
+class Form : public Container
+{
+public:
+    explicit Form(QString name);
+
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    const std::vector<MenuItem *> &menus() const { return m_menus; }
+    void addMenu(MenuItem *menu) { m_menus.push_back(menu); }
+
+    // Every control of the form, frames before what they hold, in creation order.
+    std::vector<Control *> allControls() const;
+
+    // 0 normal, 1 minimised, 2 maximised.
+    int windowState() const { return m_windowState; }
+    void setWindowState(int state);
+
+    // The view reports a resize by the user; the form runs `onResize` after taking the size.
+    void userResized(int width, int height);
+    // The user asked to close the window; `onQueryUnload` may set cancel to true.
+    bool userClosing();
+    std::function<void()> onResize;
+    std::function<void(bool &cancel)> onQueryUnload;
+
+private:
+    QString m_caption;
+    std::vector<MenuItem *> m_menus;
+    int m_windowState = 0;
+};

@@ -1,0 +1,294 @@
+#include "controls/richtextbox.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t UndoLimit = 100;
+
+bool needsLineEndFix(const QString &text)
+{
+    const QChar *p = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u'\r') {
+            if (i + 1 >= n || p[i + 1] != u'\n')
+                return true;
+            ++i;
+        } else if (p[i] == u'\n') {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString withCrLf(const QString &text)
+{
+    if (!needsLineEndFix(text))
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            out += u"\r\n";
+            if (i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += u"\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(Container *container, QString name, int index)
+    : Control(container, std::move(name), index)
+{
+    m_runs.push_back({0, foreColor()});
+    m_insertColor = foreColor();
+}
+
+void RichTextBox::changed()
+{
+    m_lineCount = -1;
+    notify(Property::Text);
+    if (onChange)
+        onChange();
+}
+
+void RichTextBox::setText(const QString &text)
+{
+    QString fixed = withCrLf(text);
+    if (fixed == m_text)
+        return;
+    m_text = std::move(fixed);
+    m_runs.assign(1, ColorRun{0, foreColor()});
+    m_insertColor = foreColor();
+    m_selStart = 0;
+    m_selLength = 0;
+    m_firstVisibleLine = 0;
+    m_undo.clear();
+    changed();
+}
+
+void RichTextBox::setSelStart(int start)
+{
+    m_selStart = std::clamp(start, 0, int(m_text.size()));
+    m_selLength = 0;
+    m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
+    notify(Property::Selection);
+    if (onSelChange)
+        onSelChange();
+}
+
+void RichTextBox::setSelLength(int length)
+{
+    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+    notify(Property::Selection);
+    if (onSelChange)
+        onSelChange();
+}
+
+QString RichTextBox::selText() const
+{
+    return m_text.mid(m_selStart, m_selLength);
+}
+
+void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString &with,
+                               bool recordUndo)
+{
+    const QString removed = m_text.mid(start, length);
+    const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
+    m_text.replace(start, length, with);
+
+    // Shift the runs behind the edit, then colour the inserted text.
+    const qsizetype delta = with.size() - length;
+    ColorRuns runs;
+    runs.reserve(m_runs.size() + 2);
+    for (std::size_t i = 0; i < m_runs.size(); ++i) {
+        const qsizetype runStart = m_runs[i].start;
+        if (runStart <= start)
+            runs.push_back(m_runs[i]);
+        else if (runStart >= start + length)
+            runs.push_back({runStart + delta, m_runs[i].color});
+        else if (i + 1 == m_runs.size() || m_runs[i + 1].start > start + length)
+            runs.push_back({start + with.size(), m_runs[i].color}); // run that began inside
+    }
+    m_runs = std::move(runs);
+    if (!with.isEmpty())
+        setRunRange(start, start + with.size(), color);
+    normaliseRuns();
+
+    if (recordUndo) {
+        m_undo.push_back({start, removed, with});
+        if (m_undo.size() > UndoLimit)
+            m_undo.erase(m_undo.begin());
+    }
+}
+
+void RichTextBox::setSelText(const QString &text)
+{
+    const QString fixed = withCrLf(text);
+    if (fixed.isEmpty() && m_selLength == 0)
+        return;
+    if (fixed == selText()) {
+        m_selStart += m_selLength;
+        m_selLength = 0;
+        notify(Property::Selection);
+        return;
+    }
+    replaceRange(m_selStart, m_selLength, fixed, true);
+    m_selStart += int(fixed.size());
+    m_selLength = 0;
+    changed();
+}
+
+quint32 RichTextBox::selColor() const
+{
+    if (m_selLength == 0)
+        return m_insertColor;
+    return colorAt(m_selStart);
+}
+
+void RichTextBox::setSelColor(quint32 color)
+{
+    if (m_selLength == 0) {
+        m_insertColor = color;
+        return;
+    }
+    setRunRange(m_selStart, m_selStart + m_selLength, color);
+    normaliseRuns();
+    notify(Property::ColorRuns);
+}
+
+quint32 RichTextBox::colorAt(qsizetype position) const
+{
+    auto it = std::upper_bound(m_runs.begin(), m_runs.end(), position,
+                               [](qsizetype p, const ColorRun &run) { return p < run.start; });
+    if (it == m_runs.begin())
+        return foreColor();
+    return std::prev(it)->color;
+}
+
+void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)
+{
+    if (start >= end)
+        return;
+    const quint32 after = colorAt(end);
+    // Runs that start inside start..end give way to the new run and to the colour resumed at end.
+    auto byStart = [](const ColorRun &run, qsizetype p) { return run.start < p; };
+    auto first = std::lower_bound(m_runs.begin(), m_runs.end(), start, byStart);
+    auto last = std::lower_bound(first, m_runs.end(), end + 1, byStart);
+    auto it = m_runs.erase(first, last);
+    it = m_runs.insert(it, ColorRun{start, color});
+    if (end < m_text.size())
+        m_runs.insert(it + 1, ColorRun{end, after});
+}
+
+void RichTextBox::normaliseRuns()
+{
+    ColorRuns out;
+    out.reserve(m_runs.size());
+    const qsizetype n = m_text.size();
+    for (const ColorRun &run : m_runs) {
+        const qsizetype start = std::clamp<qsizetype>(run.start, 0, n);
+        if (!out.empty() && out.back().start == start)
+            out.back().color = run.color;
+        else if (start < n || out.empty())
+            out.push_back({start, run.color});
+        if (out.size() > 1 && out[out.size() - 2].color == out.back().color)
+            out.pop_back();
+    }
+    if (out.empty() || out.front().start != 0)
+        out.insert(out.begin(), ColorRun{0, foreColor()});
+    m_runs = std::move(out);
+}
+
+void RichTextBox::setColorRuns(ColorRuns runs)
+{
+    std::stable_sort(runs.begin(), runs.end(),
+                     [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; });
+    m_runs = std::move(runs);
+    normaliseRuns();
+    notify(Property::ColorRuns);
+}
+
+int RichTextBox::lineCount() const
+{
+    if (m_lineCount < 0)
+        m_lineCount = int(m_text.count(u'\n')) + 1;
+    return m_lineCount;
+}
+
+void RichTextBox::lineScroll(int lines)
+{
+    const int target = std::clamp(m_firstVisibleLine + lines, 0, lineCount() - 1);
+    if (target == m_firstVisibleLine)
+        return;
+    m_firstVisibleLine = target;
+    notify(Property::Scroll);
+}
+
+void RichTextBox::viewScrolledTo(int line)
+{
+    m_firstVisibleLine = std::clamp(line, 0, lineCount() - 1);
+}
+
+bool RichTextBox::undo()
+{
+    if (m_undo.empty())
+        return false;
+    const Edit edit = m_undo.back();
+    m_undo.pop_back();
+    replaceRange(edit.position, edit.inserted.size(), edit.removed, false);
+    m_selStart = int(edit.position);
+    m_selLength = int(edit.removed.size());
+    changed();
+    return true;
+}
+
+void RichTextBox::userTyped(const QString &text)
+{
+    if (!effectivelyEnabled() || m_locked)
+        return;
+    setSelText(text);
+}
+
+void RichTextBox::userSelected(int start, int length)
+{
+    m_selStart = std::clamp(start, 0, int(m_text.size()));
+    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+    if (m_selLength == 0)
+        m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
+    if (onSelChange)
+        onSelChange();
+}
+
+void RichTextBox::userDeleted(bool backwards)
+{
+    if (!effectivelyEnabled() || m_locked)
+        return;
+    if (m_selLength == 0) {
+        // A line end goes as one piece.
+        if (backwards) {
+            if (m_selStart == 0)
+                return;
+            const bool crlf = m_selStart >= 2 && m_text.at(m_selStart - 1) == u'\n'
+                              && m_text.at(m_selStart - 2) == u'\r';
+            m_selStart -= crlf ? 2 : 1;
+            m_selLength = crlf ? 2 : 1;
+        } else {
+            if (m_selStart >= m_text.size())
+                return;
+            const bool crlf = m_text.at(m_selStart) == u'\r' && m_selStart + 1 < m_text.size()
+                              && m_text.at(m_selStart + 1) == u'\n';
+            m_selLength = crlf ? 2 : 1;
+        }
+    }
+    setSelText(QString());
+}

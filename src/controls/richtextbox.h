@@ -1,0 +1,100 @@
+#pragma once
+
+#include "controls/colorrun.h"
+#include "controls/control.h"
+
+#include <functional>
+
+// Rich-text box: plain text with colour runs, a selection, a font and a back colour.
+//
+// Guarantees:
+// - Text always uses CR LF line ends: any lone CR or LF that comes in (Text, SelText, typing, files)
+//   is stored as CR LF. Positions count UTF-16 units, CR and LF one each, 0-based.
+// - `onChange` runs synchronously, exactly once for each write that changes the text (Text, SelText,
+//   typing, undo, loading a file), and never for a write that leaves the text as it was, nor for any
+//   change of colours, font, selection or scrolling.
+// - Setting Text resets the colours to the fore colour, the selection to 0 and the first visible line
+//   to 0, and forgets the undo history.
+// - Colour runs never change the text; SelColor colours the selection, or sets the colour that typed
+//   text takes when nothing is selected.
+class RichTextBox : public Control
+{
+public:
+    RichTextBox(Container *container, QString name, int index = -1);
+
+    const QString &text() const { return m_text; }
+    void setText(const QString &text);
+
+    int selStart() const { return m_selStart; }
+    // Clamped to 0..length; clears the selection length.
+    void setSelStart(int start);
+    int selLength() const { return m_selLength; }
+    // Clamped so that the selection stays inside the text.
+    void setSelLength(int length);
+    QString selText() const;
+    // Replaces the selection; the caret ends after the inserted text with nothing selected.
+    void setSelText(const QString &text);
+
+    // Colour of the first selected character (or of the caret's insertion colour).
+    quint32 selColor() const;
+    void setSelColor(quint32 color);
+    const ColorRuns &colorRuns() const { return m_runs; }
+    // Replaces all colours at once (runs are normalised: sorted, merged, clipped to the text).
+    void setColorRuns(ColorRuns runs);
+    quint32 colorAt(qsizetype position) const;
+
+    bool hideSelection() const { return m_hideSelection; }
+    void setHideSelection(bool on) { m_hideSelection = on; }
+    bool locked() const { return m_locked; }
+    void setLocked(bool on) { m_locked = on; }
+
+    // Lines are separated by CR LF; an empty text has one line.
+    int lineCount() const;
+    int firstVisibleLine() const { return m_firstVisibleLine; }
+    // Scrolls by `lines` (negative = up), clamped to the text's lines.
+    void lineScroll(int lines);
+    // The view reports where the user scrolled to.
+    void viewScrolledTo(int line);
+
+    bool canUndo() const { return !m_undo.empty(); }
+    // Reverts the last edit made through SelText or typing; returns false when there is none.
+    bool undo();
+
+    // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
+    // as CP932 text. Returns false (and changes nothing) when the file cannot be read.
+    bool loadFile(const QString &path);
+    // Saves the plain text in CP932; returns false on failure. `unmappable` receives the characters the
+    // code page cannot hold (they are written as "?").
+    bool saveFile(const QString &path, QString *unmappable = nullptr) const;
+
+    // What a person did: typed or pasted text over the selection, selected, pressed Backspace/Delete.
+    void userTyped(const QString &text);
+    void userSelected(int start, int length);
+    void userDeleted(bool backwards);
+
+    std::function<void()> onChange;
+    std::function<void()> onSelChange;
+
+private:
+    struct Edit
+    {
+        qsizetype position;
+        QString removed;
+        QString inserted;
+    };
+    void replaceRange(qsizetype start, qsizetype length, const QString &with, bool recordUndo);
+    void changed();
+    void setRunRange(qsizetype start, qsizetype end, quint32 color);
+    void normaliseRuns();
+
+    QString m_text;
+    ColorRuns m_runs;
+    int m_selStart = 0;
+    int m_selLength = 0;
+    quint32 m_insertColor = 0;
+    bool m_hideSelection = true;
+    bool m_locked = false;
+    int m_firstVisibleLine = 0;
+    mutable int m_lineCount = -1;
+    std::vector<Edit> m_undo;
+};

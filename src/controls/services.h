@@ -1,0 +1,93 @@
+#pragma once
+
+#include "controls/control.h"
+
+#include <QString>
+#include <optional>
+
+// Services the windows use but do not own: message boxes, common dialogs, the clipboard and key
+// sending. The Qt view provides real ones; tests script them. None of them calls back into the logic.
+
+namespace vbmsg {
+// Buttons, icons and answers of a message box, as the window logic names them.
+constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4,
+              RetryCancel = 5;
+constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
+constexpr int DefaultButton2 = 256;
+constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
+} // namespace vbmsg
+
+class MessageService
+{
+public:
+    virtual ~MessageService() = default;
+    // Shows a modal message box; `style` combines buttons and icon; an empty title means the
+    // program's default title. Returns the answer.
+    virtual int msgBox(const QString &prompt, int style, const QString &title) = 0;
+};
+
+struct FileDialogRequest
+{
+    QString title;
+    // "説明|*.txt|説明|*.htm;*.html" pairs.
+    QString filter;
+    int filterIndex = 1;
+    QString initialFolder;
+    QString fileName;
+    QString defaultExtension;
+    bool overwritePrompt = false;
+};
+
+class FileDialogService
+{
+public:
+    virtual ~FileDialogService() = default;
+    // The chosen path, or empty on Cancel.
+    virtual std::optional<QString> open(const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> save(const FileDialogRequest &request) = 0;
+};
+
+class FontDialogService
+{
+public:
+    virtual ~FontDialogService() = default;
+    // `fixedPitchOnly` offers only fixed-pitch fonts. Empty on Cancel.
+    virtual std::optional<Font> choose(const Font &initial, bool fixedPitchOnly) = 0;
+};
+
+class ColorDialogService
+{
+public:
+    virtual ~ColorDialogService() = default;
+    // A colour as 0x00BBGGRR, or empty on Cancel.
+    virtual std::optional<quint32> choose(quint32 initial) = 0;
+};
+
+class ClipboardService
+{
+public:
+    virtual ~ClipboardService() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual void clear() = 0;
+};
+
+class KeySender
+{
+public:
+    virtual ~KeySender() = default;
+    // Sends keystrokes such as "{UP}" or "{DOWN}" to the focused control and waits until they ran.
+    virtual void sendKeys(const QString &keys) = 0;
+};
+
+// What a window is given at construction. Any pointer may be null in a test that does not use it;
+// the windows then behave as if the service answered Cancel (or No).
+struct Services
+{
+    MessageService *messages = nullptr;
+    FileDialogService *files = nullptr;
+    FontDialogService *fonts = nullptr;
+    ColorDialogService *colors = nullptr;
+    ClipboardService *clipboard = nullptr;
+    KeySender *keys = nullptr;
+};

@@ -1,0 +1,23 @@
+// The cell-data text: one "[[ ... ]]" line per table row, cells separated by the delimiter of Text6.
+
+#include "controls/strings.h"
+#include "frame/form1.h"
+
+bool Form1::BuildRowTemplate()
+{
+    const int rows = int(vb::Val(Text1(0).text()));
+    const int columns = int(vb::Val(Text1(1).text()));
+    const QString cell = QStringLiteral(u"     ") + Text6.text();
+    QString line = QStringLiteral(u"[[");
+    for (int c = 1; c < columns; ++c)
+        line += cell;
+    line += QStringLiteral(u"     ]]\r\n");
+
+    QString text;
+    text.reserve(qsizetype(line.size()) * std::max(rows, 0) + 25);
+    for (int r = 0; r < rows; ++r)
+        text += line;
+    text += QString(25, u' ');
+    RB3.setText(text);
+    return true;
+}

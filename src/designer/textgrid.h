@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// A two-dimensional grid of texts with inclusive bounds 0..rowUpper × 0..columnUpper, as the design's
+// per-cell attributes are kept. Every access is bounds-checked: reading outside gives the empty text,
+// writing outside is ignored (and reported by the return value).
+class TextGrid
+{
+public:
+    TextGrid() = default;
+    TextGrid(int rowUpper, int columnUpper) { redim(rowUpper, columnUpper); }
+
+    // Throws the contents away and makes an empty grid with the given upper bounds (-1 = no elements).
+    void redim(int rowUpper, int columnUpper);
+    // Changes the bounds keeping every element that lies inside both the old and the new bounds.
+    void redimPreserve(int rowUpper, int columnUpper);
+
+    int rowUpper() const { return m_rows - 1; }
+    int columnUpper() const { return m_columns - 1; }
+    bool contains(int row, int column) const
+    {
+        return row >= 0 && column >= 0 && row < m_rows && column < m_columns;
+    }
+
+    const QString &get(int row, int column) const
+    {
+        return contains(row, column) ? m_cells[index(row, column)] : empty();
+    }
+    bool set(int row, int column, const QString &value)
+    {
+        if (!contains(row, column))
+            return false;
+        m_cells[index(row, column)] = value;
+        return true;
+    }
+    // Direct access for in-place rewriting; the cell must exist.
+    QString &at(int row, int column) { return m_cells[index(row, column)]; }
+
+private:
+    static const QString &empty();
+    std::size_t index(int row, int column) const { return std::size_t(row) * m_columns + column; }
+    int m_rows = 0;
+    int m_columns = 0;
+    std::vector<QString> m_cells;
+};
+
+// A one-dimensional list of texts with inclusive bounds 0..upper, bounds-checked like TextGrid.
+class TextList
+{
+public:
+    TextList() = default;
+    explicit TextList(int upper) { redim(upper); }
+    void redim(int upper) { m_items.assign(std::size_t(upper + 1 > 0 ? upper + 1 : 0), QString()); }
+    void redimPreserve(int upper) { m_items.resize(std::size_t(upper + 1 > 0 ? upper + 1 : 0)); }
+    int upper() const { return int(m_items.size()) - 1; }
+    bool contains(int i) const { return i >= 0 && i < int(m_items.size()); }
+    const QString &get(int i) const;
+    bool set(int i, const QString &value);
+
+private:
+    std::vector<QString> m_items;
+};
+
+// A two-dimensional grid of whole numbers, bounds-checked the same way (0 outside).
+class IntGrid
+{
+public:
+    void redim(int rowUpper, int columnUpper);
+    int rowUpper() const { return m_rows - 1; }
+    int columnUpper() const { return m_columns - 1; }
+    bool contains(int row, int column) const
+    {
+        return row >= 0 && column >= 0 && row < m_rows && column < m_columns;
+    }
+    int get(int row, int column) const
+    {
+        return contains(row, column) ? m_cells[std::size_t(row) * m_columns + column] : 0;
+    }
+    bool set(int row, int column, int value)
+    {
+        if (!contains(row, column))
+            return false;
+        m_cells[std::size_t(row) * m_columns + column] = value;
+        return true;
+    }
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+    std::vector<int> m_cells;
+};

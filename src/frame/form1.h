@@ -1,0 +1,145 @@
+#pragma once
+
+#include "controls/controls.h"
+#include "controls/forms.h"
+#include "controls/richtextbox.h"
+#include "controls/services.h"
+#include "designer/textgrid.h"
+
+#include <QStringList>
+#include <vector>
+
+// The main window: the table design (its parameters live in the panels' controls, its per-cell
+// attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
+//
+// Handlers keep the names of the controls and events they serve. The handlers of one area are defined
+// in that area's folder: the designer's panels and selectors in designer/, the parser, the merge
+// coverage and the HTML writer in writer/, start-up and the window frame in frame/.
+class Form1 : public Form
+{
+public:
+    explicit Form1(const Services &services = {});
+    ~Form1() override;
+
+    // ---- Design-state of the window -------------------------------------------------------------
+    // The length unit as a divisor: 1 for pixels, 0.35 for millimetres.
+    double unitFactor = 1;
+    bool layoutBusy = false;
+    bool tabSwitchBusy = false;
+    bool skipRb1Change = false;
+    // Working Boolean of the selector scans.
+    bool differs = false;
+    QString htmlFileName;
+    QString htmlFolder;
+
+    // Per-cell attribute grids, rows 0..1000 × columns 0..columnCount.
+    TextGrid cellImages, cellColors, cellSpans, cellColspans, cellNowraps, cellFontColors,
+        cellFontSizes, cellIchiTate, cellIchiYoko;
+    TextList rowHeights, columnWidths;
+    QStringList fileTexts{QString()};
+    int fileTextCount = 0;
+
+    // Made afresh by every generation.
+    TextGrid cellTexts;
+    std::vector<int> rowCellCounts;
+    IntGrid coveredCells;
+    std::vector<int> coveredCellFlags;
+
+    // ---- Controls -------------------------------------------------------------------------------
+    ControlArray<Frame> framesub;       // framesub(17): the page area of the settings page
+    ControlArray<Frame> Frame4;         // the attribute panels; Frame4(1) is the cell background image
+    Frame Frame3;                       // home-page folder
+    Frame Frame5;                       // cell data
+    Frame Frame6, Frame7, Frame8, Frame9, Frame10, Frame11, Frame12, Frame13, Frame14;
+    Frame Frame15, Frame16;             // the two groups of text positions
+
+    ControlArray<TextBox> Text1;        // 0..25, paired with VScroll1
+    ControlArray<ScrollBar> VScroll1;
+    ControlArray<ComboBox> Combo1;      // Combo1(0): size unit
+    ComboBox Combo2;                    // delimiter chooser
+    ControlArray<OptionButton> Option10; // heading mode
+    ControlArray<OptionButton> Optionichi2; // table position
+    TextBox Txttit;
+    ControlArray<OptionButton> Option16; // caption position
+    ControlArray<OptionButton> Option11; // frame
+    ControlArray<OptionButton> Option12; // rules
+    ControlArray<TextBox> txtwaku2;     // txtwaku2(1): border width
+    ScrollBar VScrollhaba;
+    ControlArray<TextBox> Text5;        // colour boxes 0..5, font size 6
+    TextBox Text3;                      // cell spacing
+    ScrollBar VScroll5;
+    TextBox Text4;                      // cell padding
+    ScrollBar VScroll6;
+    TextBox Txttatek;
+    ScrollBar VScroll2;
+    TextBox Txtyokok;
+    ScrollBar VScroll3;
+    ControlArray<TextBox> Text2;        // 0 home page, 1 cell image, 2 table image
+    TextBox Text6;                      // cell delimiter
+    ControlArray<OptionButton> Option1; // length unit
+    ScrollBar VScroll4;                 // cell font size
+    ControlArray<OptionButton> Option9; // text positions 0..2 and 3..5
+
+    CheckBox Check4;                    // number the cells
+    CheckBox Check5;                    // write a script
+    RichTextBox RB1;                    // source view
+    RichTextBox RB2;                    // hidden, loads inserted files
+    RichTextBox RB3;                    // cell data
+
+    MenuItem mopt;                      // output options menu
+    MenuItem mkoment;                   // row/column comments
+
+    // ---- Table designer ---------------------------------------------------------------------------
+    void VScroll1_Change(int Index);
+    void Text1_Change(int Index);
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void VScroll4_Change();
+    void VScroll5_Change();
+    void VScroll6_Change();
+    void VScrollhaba_Change();
+    void Text5_Change(int Index);
+    void Option1_Click(int Index);
+    bool BuildRowTemplate();
+
+    // ---- Table source writer ----------------------------------------------------------------------
+    // Writes the table's source into RB1. Returns false, changing nothing, when the cell data holds
+    // more than 1000 rows or more than 1000 cells in a row.
+    bool MakeTableSource();
+    // Returns false, changing nothing, when the text holds more than 1000 rows or cells in a row.
+    bool ParseCellData(QString &text, int &rows, int &columns);
+    void BuildMergeMap();
+
+    const Services &services() const { return m_services; }
+
+private:
+    void createControls();
+    void createDesignControls();
+    void wireDesignHandlers();
+    int msgBox(const QString &prompt, int style, const QString &title = QString());
+    bool cellDataHasContent() const;
+    void CountChange();
+
+    // Writers of one generation.
+    void GetFrameRules(QString &frame, QString &rules);
+    void GetTableAttrs(QString &background, QString &borderColors, QString &cellSpacing,
+                       QString &bgcolor);
+    QString sizeAttrs() const;
+    void MakeRowTag(int row, int column, QString &rowsText);
+    void GetCellAlign(int row, int column, QString &align, QString &valign);
+    void GetCellAttrs(int row, int column, QString &background, QString &bgcolor, QString &height,
+                      QString &width);
+    void MakeCellContent(int row, int column, QString &nowrap);
+    void MakeCellTag(int row, int column, QString &rowsText, const QString &align,
+                     const QString &valign, const QString &bgcolor, const QString &background,
+                     const QString &span, const QString &nowrap, const QString &height,
+                     const QString &width);
+    QString spanAttrs(int row, int column) const;
+
+    Services m_services;
+};
+
+// The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other
+// selectors (5..19 and 22..25) choose columns.
+bool isRowSelector(int index);
+bool isSelector(int index);

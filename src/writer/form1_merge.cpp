@@ -1,0 +1,53 @@
+// Merge coverage: which cells disappear under another cell's rowspan/colspan.
+
+#include "controls/strings.h"
+#include "frame/form1.h"
+
+#include <algorithm>
+
+void Form1::BuildMergeMap()
+{
+    const int rows = std::max(0, int(vb::Val(Text1(0).text())));
+    const int columns = std::max(0, int(vb::Val(Text1(1).text())));
+
+    rowCellCounts.assign(std::size_t(rows), 0);
+    coveredCells.redim(rows - 1, columns - 1);
+    coveredCellFlags.assign(std::size_t(rows) * columns + 1, 0);
+
+    // The owner of a cell is the span origin that claims it last, in row-major order; -1 for none.
+    std::vector<int> owner(std::size_t(rows) * columns, -1);
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < columns; ++j) {
+            const QString &span = cellSpans.get(i, j);
+            if (span.isEmpty())
+                continue;
+            const int comma = int(span.indexOf(u','));
+            // A span without a comma, or with a count below 1, claims nothing.
+            if (comma < 0)
+                continue;
+            const double r = vb::Val(span.left(comma));
+            const double c = vb::Val(span.mid(comma + 1));
+            if (r < 1 || c < 1)
+                continue;
+            // A span running past the table is clipped to it.
+            const int lastRow = int(std::min<double>(rows - 1, i + r - 1));
+            const int lastColumn = int(std::min<double>(columns - 1, j + c - 1));
+            for (int k = i; k <= lastRow; ++k)
+                for (int m = j; m <= lastColumn; ++m)
+                    owner[std::size_t(k) * columns + m] = i * columns + j;
+        }
+    }
+
+    int n = 0;
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < columns; ++j) {
+            rowCellCounts[std::size_t(i)] = columns;
+            const int who = owner[std::size_t(i) * columns + j];
+            if (who >= 0 && who != i * columns + j) {
+                coveredCells.set(i, j, 1);
+                coveredCellFlags[std::size_t(n)] = 1;
+            }
+            ++n;
+        }
+    }
+}

@@ -1,0 +1,97 @@
+// The cell-data parser: the cell-data text, without its row markers, becomes the cell text grid and
+// the designer's row and column counts.
+
+#include "controls/strings.h"
+#include "frame/form1.h"
+
+namespace {
+constexpr int MaxCount = 1000;
+
+// Counts the rows (LF characters) and the longest row's cells; a row's count grows by one for each
+// occurrence of the delimiter. Stops early, returning false, once either count exceeds MaxCount.
+bool countCells(const QString &text, const QString &delimiter, int &rows, int &columns)
+{
+    rows = 0;
+    columns = 0;
+    int cells = 1;
+    const QChar *p = text.constData();
+    const qsizetype n = text.size();
+    const qsizetype d = delimiter.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u'\n') {
+            ++rows;
+            columns = std::max(columns, cells);
+            cells = 1;
+            if (rows > MaxCount || columns > MaxCount)
+                return false;
+        } else if (d > 0 && p[i] == delimiter.at(0) && QStringView(p + i, n - i).startsWith(delimiter)) {
+            ++cells;
+            i += d - 1;
+        }
+    }
+    return rows <= MaxCount && columns <= MaxCount;
+}
+} // namespace
+
+bool Form1::ParseCellData(QString &text, int &rows, int &columns)
+{
+    text = vb::trim(text);
+    if (text.isEmpty()) {
+        rows = int(vb::Val(Text1(0).text()));
+        columns = int(vb::Val(Text1(1).text()));
+        cellTexts.redim(rows, columns);
+        return true;
+    }
+    QString terminated = text;
+    if (!terminated.endsWith(u'\n'))
+        terminated += QStringLiteral(u"\r\n");
+    const QString delimiter = Text6.text();
+    int r = 0;
+    int c = 0;
+    if (!countCells(terminated, delimiter, r, c))
+        return false;
+
+    text = terminated;
+    rows = r;
+    columns = c;
+    cellTexts.redim(rows, columns);
+
+    // The counts go through the spinners so that the grids and selectors follow them; the cell data
+    // is put aside meanwhile, so that the count change asks nothing.
+    const QString kept = RB3.text();
+    RB3.setText(QString());
+    VScroll1(0).setValue(-rows);
+    VScroll1(1).setValue(-columns);
+    RB3.setText(kept);
+    Text1(0).setText(vb::str(rows));
+    Text1(1).setText(vb::str(columns));
+
+    int row = 0;
+    int column = 0;
+    QString current;
+    const QChar *p = text.constData();
+    const qsizetype n = text.size();
+    const qsizetype d = delimiter.size();
+    qsizetype cellStart = 0;
+    // Cells are cut out of the text in one pass; CR is dropped wherever it stands.
+    auto store = [&](qsizetype end) {
+        QString &cell = cellTexts.at(row, column);
+        cell = QString(p + cellStart, end - cellStart);
+        if (cell.contains(u'\r'))
+            cell.remove(u'\r');
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        if (d > 0 && p[i] == delimiter.at(0) && QStringView(p + i, n - i).startsWith(delimiter)) {
+            store(i);
+            ++column;
+            i += d - 1;
+            cellStart = i + 1;
+        } else if (p[i] == u'\n') {
+            store(i);
+            ++row;
+            column = 0;
+            cellStart = i + 1;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,161 @@
+// The rich-text box: CR LF text, selection arithmetic, colour runs that never raise a change, and
+// exactly one change event per text change.
+
+#include "controls/forms.h"
+#include "controls/richtextbox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RichTextBoxTest : public ::testing::Test
+{
+protected:
+    Form form{QStringLiteral(u"F")};
+    RichTextBox rb{&form, QStringLiteral(u"RB1")};
+    int changes = 0;
+    void SetUp() override { rb.onChange = [this] { ++changes; }; }
+};
+
+std::string runs(const RichTextBox &rb)
+{
+    std::string out;
+    for (const ColorRun &r : rb.colorRuns())
+        out += std::to_string(r.start) + ":" + QString::number(r.color, 16).toStdString() + " ";
+    return out;
+}
+
+TEST_F(RichTextBoxTest, TextIsStoredWithCrLf)
+{
+    rb.setText(QStringLiteral(u"a\nb\rc\r\nd"));
+    EXPECT_EQ(rb.text(), QStringLiteral(u"a\r\nb\r\nc\r\nd"));
+    EXPECT_EQ(rb.lineCount(), 4);
+    EXPECT_EQ(changes, 1);
+    rb.setText(QStringLiteral(u"a\r\nb\nc\rd")); // the same text once normalised
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(RichTextBoxTest, SelectionCountsCrLfAsTwo)
+{
+    rb.setText(QStringLiteral(u"表\r\nab"));
+    rb.setSelStart(3);
+    rb.setSelLength(10);
+    EXPECT_EQ(rb.selLength(), 2);
+    EXPECT_EQ(rb.selText(), QStringLiteral(u"ab"));
+    rb.setSelStart(1);
+    rb.setSelLength(2);
+    EXPECT_EQ(rb.selText(), QStringLiteral(u"\r\n"));
+    rb.setSelText(QStringLiteral(u"\n--\n"));
+    EXPECT_EQ(rb.text(), QStringLiteral(u"表\r\n--\r\nab"));
+    EXPECT_EQ(rb.selStart(), 7); // after the inserted text
+    EXPECT_EQ(rb.selLength(), 0);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(RichTextBoxTest, ColouringNeverRaisesChange)
+{
+    rb.setText(QStringLiteral(u"<a href=\"x\">link</a>"));
+    changes = 0;
+    rb.setSelStart(0);
+    rb.setSelLength(2);
+    rb.setSelColor(0x800000);
+    rb.setSelStart(3);
+    rb.setSelLength(4);
+    rb.setSelColor(0x0000FF);
+    rb.setColorRuns({{0, 0x1}, {5, 0x2}});
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(runs(rb), "0:1 5:2 ");
+}
+
+TEST_F(RichTextBoxTest, SelColorSplitsAndMergesRuns)
+{
+    rb.setText(QStringLiteral(u"0123456789"));
+    rb.setSelStart(2);
+    rb.setSelLength(3);
+    rb.setSelColor(0xFF);
+    EXPECT_EQ(runs(rb), "0:0 2:ff 5:0 ");
+    rb.setSelStart(4);
+    rb.setSelLength(4);
+    rb.setSelColor(0xFF);
+    EXPECT_EQ(runs(rb), "0:0 2:ff 8:0 ");
+    rb.setSelStart(0);
+    rb.setSelLength(10);
+    rb.setSelColor(0);
+    EXPECT_EQ(runs(rb), "0:0 ");
+    EXPECT_EQ(rb.colorAt(9), 0u);
+}
+
+TEST_F(RichTextBoxTest, EditsShiftRunsAndTakeTheColourBeforeTheCaret)
+{
+    rb.setText(QStringLiteral(u"aaabbbccc"));
+    rb.setColorRuns({{0, 0x1}, {3, 0x2}, {6, 0x3}});
+    rb.setSelStart(3); // caret after the "a"s: typed text takes their colour
+    rb.userTyped(QStringLiteral(u"XY"));
+    EXPECT_EQ(runs(rb), "0:1 5:2 8:3 ");
+    rb.setSelStart(4);
+    rb.setSelLength(5); // "Ybbbc" -> deleted
+    rb.userDeleted(true);
+    EXPECT_EQ(rb.text(), QStringLiteral(u"aaaXcc"));
+    EXPECT_EQ(runs(rb), "0:1 4:3 ");
+}
+
+TEST_F(RichTextBoxTest, BackspaceRemovesALineEndWhole)
+{
+    rb.setText(QStringLiteral(u"a\r\nb"));
+    rb.setSelStart(3);
+    rb.userDeleted(true);
+    EXPECT_EQ(rb.text(), QStringLiteral(u"ab"));
+    rb.userDeleted(false);
+    EXPECT_EQ(rb.text(), QStringLiteral(u"a"));
+}
+
+TEST_F(RichTextBoxTest, UndoRevertsEditsNotProgramTexts)
+{
+    rb.setText(QStringLiteral(u"abc"));
+    EXPECT_FALSE(rb.canUndo());
+    rb.setSelStart(3);
+    rb.userTyped(QStringLiteral(u"d"));
+    rb.setSelStart(0);
+    rb.setSelLength(1);
+    rb.setSelText(QStringLiteral(u"X"));
+    changes = 0;
+    EXPECT_TRUE(rb.undo());
+    EXPECT_EQ(rb.text(), QStringLiteral(u"abcd"));
+    EXPECT_TRUE(rb.undo());
+    EXPECT_EQ(rb.text(), QStringLiteral(u"abc"));
+    EXPECT_FALSE(rb.undo());
+    EXPECT_EQ(changes, 2);
+    rb.setText(QStringLiteral(u"new"));
+    EXPECT_FALSE(rb.canUndo());
+}
+
+TEST_F(RichTextBoxTest, WritesThatChangeNothingRaiseNothing)
+{
+    rb.setText(QStringLiteral(u"abc"));
+    changes = 0;
+    rb.setSelStart(1);
+    rb.setSelText(QString()); // nothing selected, nothing inserted
+    rb.setSelLength(1);
+    rb.setSelText(QStringLiteral(u"b")); // same text over itself
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(rb.selStart(), 2);
+}
+
+TEST_F(RichTextBoxTest, ScrollingIsClampedAndResetByText)
+{
+    QString text;
+    for (int i = 0; i < 40000; ++i)
+        text += QStringLiteral(u"line\r\n");
+    rb.setText(text);
+    rb.lineScroll(35000);
+    EXPECT_EQ(rb.firstVisibleLine(), 35000);
+    rb.lineScroll(10000);
+    EXPECT_EQ(rb.firstVisibleLine(), 40000);
+    rb.lineScroll(-50000);
+    EXPECT_EQ(rb.firstVisibleLine(), 0);
+    rb.lineScroll(5);
+    rb.setText(QStringLiteral(u"x"));
+    EXPECT_EQ(rb.firstVisibleLine(), 0);
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+// Numbers read from boxes, rounding, and the replace/search/split/trim rules.
+
+#include "controls/strings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Val, ReadsTheLeadingNumber)
+{
+    struct Case { const char16_t *text; double value; };
+    const Case cases[] = {
+        {u"", 0}, {u"abc", 0}, {u"12", 12}, {u"  12", 12}, {u"12abc", 12}, {u"1 2 3", 123},
+        {u"2.5", 2.5}, {u"-3.5", -3.5}, {u"+4", 4}, {u".5", 0.5}, {u"1.2.3", 1.2},
+        {u"1e3", 1000}, {u"1e", 1}, {u"&H1F", 31}, {u"&O17", 15}, {u"\t7", 7}, {u"All", 0},
+        {u"75%", 75}, {u"１２", 0}, {u"-", 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_DOUBLE_EQ(vb::Val(QString::fromUtf16(c.text)), c.value)
+            << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(vb::roundHalfEven(2.5), 2);
+    EXPECT_EQ(vb::roundHalfEven(3.5), 4);
+    EXPECT_EQ(vb::roundHalfEven(-2.5), -2);
+    EXPECT_EQ(vb::roundHalfEven(2 / 0.35), 6);
+    EXPECT_EQ(vb::roundHalfEven(70 / 0.35), 200);
+    EXPECT_EQ(*vb::toInteger16(-32768.4), -32768);
+    EXPECT_FALSE(vb::toInteger16(40000).has_value());
+    EXPECT_FALSE(vb::toWhole(1e12).has_value());
+}
+
+TEST(StringFunctions, EmptyArgumentsBehaveSafely)
+{
+    EXPECT_EQ(vb::replace(QStringLiteral(u"abc"), QString(), QStringLiteral(u"x")),
+              QStringLiteral(u"abc"));
+    EXPECT_EQ(vb::replace(QStringLiteral(u"aaa"), QStringLiteral(u"aa"), QStringLiteral(u"b")),
+              QStringLiteral(u"ba"));
+    EXPECT_EQ(vb::inStr(QStringLiteral(u"abcabc"), QStringLiteral(u"c")), 3);
+    EXPECT_EQ(vb::inStr(4, QStringLiteral(u"abcabc"), QStringLiteral(u"c")), 6);
+    EXPECT_EQ(vb::inStr(QStringLiteral(u"abc"), QStringLiteral(u"x")), 0);
+    EXPECT_EQ(vb::inStr(2, QStringLiteral(u"abc"), QString()), 2);
+    EXPECT_EQ(vb::inStrRev(QStringLiteral(u"a\\b\\c"), QStringLiteral(u"\\")), 4);
+    EXPECT_TRUE(vb::split(QString(), QStringLiteral(u",")).isEmpty());
+    EXPECT_EQ(vb::split(QStringLiteral(u"a,,b"), QStringLiteral(u",")).size(), 3);
+    EXPECT_EQ(vb::split(QStringLiteral(u"a,b"), QString()).size(), 1);
+    EXPECT_EQ(vb::trim(QStringLiteral(u"  a\t ")), QStringLiteral(u"a\t"));
+    EXPECT_EQ(vb::mid(QStringLiteral(u"abc"), 2), QStringLiteral(u"bc"));
+    EXPECT_EQ(vb::mid(QStringLiteral(u"abc"), 5), QString());
+}
+
+} // namespace

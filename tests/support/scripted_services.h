@@ -1,0 +1,38 @@
+#pragma once
+
+#include "controls/services.h"
+
+#include <QStringList>
+#include <deque>
+
+// Message boxes answered from a script; every prompt is recorded. An unscripted question fails the
+// test that asked it (it answers No/Cancel and is recorded as unexpected).
+class ScriptedMessages : public MessageService
+{
+public:
+    int msgBox(const QString &prompt, int style, const QString &title) override
+    {
+        prompts.append(prompt);
+        styles.push_back(style);
+        if (answers.empty()) {
+            ++unexpected;
+            return (style & 7) == vbmsg::OKOnly ? vbmsg::OK : vbmsg::No;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<int> answers;
+    QStringList prompts;
+    std::vector<int> styles;
+    int unexpected = 0;
+};
+
+class ScriptedClipboard : public ClipboardService
+{
+public:
+    QString text() const override { return content; }
+    void setText(const QString &text) override { content = text; }
+    void clear() override { content.clear(); }
+    QString content;
+};
