@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringView>
 
-// The Japanese Windows code page 932, read and written as Windows does: 0x5C is a backslash and 0x7E
-// a tilde; the NEC special characters (row 13), the NEC-selected IBM extensions (rows ED, EE), the
-// IBM extensions (FA-FC) and the user-defined area F040-F9FC (U+E000-U+E757) are all read.
+// The Japanese Windows code page 932, read and written as Windows does: 0x5C is a backslash and
+// 0x7E a tilde; the NEC special characters (row 13), the NEC-selected IBM extensions (rows ED, EE),
+// the IBM extensions (FA-FC) and the user-defined area F040-F9FC (U+E000-U+E757) are all read.
 // Line ends are never changed.
 namespace cp932 {
 
