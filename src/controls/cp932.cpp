@@ -1,0 +1,162 @@
+#include "controls/cp932.h"
+
+#include "controls/cp932_table.h"
+
+#include <QSet>
+#include <array>
+#include <cstdint>
+
+namespace cp932 {
+
+namespace {
+
+using namespace detail;
+
+constexpr char16_t kDefaultChar = u'\u30FB';
+// Marks a character with no code; 0xFFFF is no CP932 code (0xFF is no trail byte).
+constexpr std::uint16_t kNoCode = 0xFFFF;
+
+bool isLead(unsigned b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+bool isTrail(unsigned b)
+{
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// The single bytes that are neither ASCII nor lead bytes.
+char16_t singleByte(unsigned b)
+{
+    if (b >= 0xA1 && b <= 0xDF)
+        return char16_t(b + 0xFEC0);
+    switch (b) {
+    case 0x80:
+        return u'\u0080';
+    case 0xA0:
+        return u'\uF8F0';
+    default: // 0xFD-0xFF
+        return char16_t(0xF8F1 + (b - 0xFD));
+    }
+}
+
+char16_t doubleByte(unsigned lead, unsigned trail)
+{
+    return kDoubleByte[(lead - kFirstLead) * kTrailCount + (trail - kFirstTrail)];
+}
+
+using EncodeTable = std::array<std::uint16_t, 0x10000>;
+
+// Built once from the decode table: the first code that reads as a character is the one written,
+// unless the generated overrides choose another (or add a one-way code).
+EncodeTable buildEncodeTable()
+{
+    EncodeTable table;
+    table.fill(kNoCode);
+    for (unsigned b = 0; b < 0x100; ++b) {
+        if (b < 0x80)
+            table[b] = std::uint16_t(b);
+        else if (!isLead(b))
+            table[singleByte(b)] = std::uint16_t(b);
+    }
+    for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
+        for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+            const char16_t c = isLead(lead) ? doubleByte(lead, trail) : 0;
+            if (c != 0 && table[c] == kNoCode)
+                table[c] = std::uint16_t((lead << 8) | trail);
+        }
+    }
+    for (int i = 0; i < kEncodeOverrideCount; ++i)
+        table[kEncodeOverrides[i].unicode] = kEncodeOverrides[i].code;
+    return table;
+}
+
+const EncodeTable &encodeTable()
+{
+    static const EncodeTable table = buildEncodeTable();
+    return table;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    QString out(n, Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    char16_t *const start = o;
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned b = p[i];
+        if (b < 0x80) {
+            *o++ = char16_t(b);
+            ++i;
+        } else if (!isLead(b)) {
+            *o++ = singleByte(b);
+            ++i;
+        } else if (i + 1 < n && isTrail(p[i + 1])) {
+            const char16_t c = doubleByte(b, p[i + 1]);
+            *o++ = c != 0 ? c : kDefaultChar;
+            i += 2;
+        } else {
+            *o++ = kDefaultChar;
+            ++i;
+        }
+    }
+    out.truncate(o - start);
+    return out;
+}
+
+Encoded encode(QStringView text, char replacement)
+{
+    const EncodeTable &table = encodeTable();
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    Encoded result;
+    result.bytes.resize(n * 2);
+    char *o = result.bytes.data();
+    char *const start = o;
+    QSet<char32_t> reported;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i];
+        const std::uint16_t code = table[c];
+        if (code < 0x100 && code != kNoCode) {
+            *o++ = char(code);
+            continue;
+        }
+        if (code != kNoCode) {
+            *o++ = char(code >> 8);
+            *o++ = char(code & 0xFF);
+            continue;
+        }
+        // No surrogate has a code, so pairs and lone surrogates both arrive here.
+        qsizetype len = 1;
+        char32_t ucs = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            ucs = QChar::surrogateToUcs4(c, p[i + 1]);
+            len = 2;
+        }
+        if (!reported.contains(ucs)) {
+            reported.insert(ucs);
+            result.unmappable.append(QStringView(p + i, len));
+        }
+        *o++ = replacement;
+        i += len - 1;
+    }
+    result.bytes.truncate(o - start);
+    return result;
+}
+
+bool canEncode(QStringView text)
+{
+    const EncodeTable &table = encodeTable();
+    for (const QChar c : text) {
+        if (table[c.unicode()] == kNoCode)
+            return false;
+    }
+    return true;
+}
+
+} // namespace cp932

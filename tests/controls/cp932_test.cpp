@@ -1,0 +1,205 @@
+#include "controls/cp932.h"
+
+#include <QFile>
+#include <QHash>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray bytes(std::initializer_list<unsigned> values)
+{
+    QByteArray out;
+    for (unsigned v : values)
+        out.append(char(v));
+    return out;
+}
+
+QByteArray codeBytes(unsigned code)
+{
+    return code < 0x100 ? bytes({code}) : bytes({code >> 8, code & 0xFF});
+}
+
+// One code point as UTF-16 (QString::fromUcs4 would drop a leading U+FEFF).
+QString ucs(char32_t c)
+{
+    if (c < 0x10000)
+        return QString(QChar(char16_t(c)));
+    const QChar pair[2] = {QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c))};
+    return QString(pair, 2);
+}
+
+// Reads a golden mapping "HEX HEX" per line ('#' lines are comments).
+QList<std::pair<unsigned, unsigned>> readMapping(const char *name)
+{
+    QFile file(QStringLiteral(MORVANE_TEST_DATA "/cp932/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    QList<std::pair<unsigned, unsigned>> out;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split(' ');
+        out.append({fields[0].toUInt(nullptr, 16), fields[1].toUInt(nullptr, 16)});
+    }
+    return out;
+}
+
+TEST(Cp932Decode, EveryCodeOfTheCodePage)
+{
+    const auto mapping = readMapping("decode.txt");
+    ASSERT_GT(mapping.size(), 9000);
+    QHash<unsigned, unsigned> known;
+    for (const auto &[code, unicode] : mapping) {
+        known.insert(code, unicode);
+        EXPECT_EQ(cp932::decode(codeBytes(code)), ucs(unicode)) << std::hex << code;
+    }
+    // Every other lead/trail pair is a pair without a character: one U+30FB for both bytes.
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead <= 0xDF)
+            continue;
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F || known.contains((lead << 8) | trail))
+                continue;
+            EXPECT_EQ(cp932::decode(bytes({lead, trail})), QStringLiteral(u"\u30FB"))
+                << std::hex << lead << ' ' << trail;
+        }
+    }
+}
+
+TEST(Cp932Encode, EveryCharacterThatCanBeWritten)
+{
+    const auto mapping = readMapping("encode.txt");
+    ASSERT_GT(mapping.size(), 9000);
+    QHash<unsigned, unsigned> known;
+    for (const auto &[unicode, code] : mapping) {
+        known.insert(unicode, code);
+        const cp932::Encoded e = cp932::encode(ucs(unicode));
+        EXPECT_EQ(e.bytes, codeBytes(code)) << std::hex << unicode;
+        EXPECT_TRUE(e.unmappable.isEmpty()) << std::hex << unicode;
+    }
+    for (char32_t c = 0; c < 0x110000; c += c < 0x10000 ? 1 : 0x3F1) {
+        if (known.contains(c) || (c >= 0xD800 && c < 0xE000))
+            continue;
+        const QString s = ucs(c);
+        const cp932::Encoded e = cp932::encode(s);
+        ASSERT_EQ(e.bytes, QByteArray("?")) << std::hex << unsigned(c);
+        ASSERT_EQ(e.unmappable, s) << std::hex << unsigned(c);
+        ASSERT_FALSE(cp932::canEncode(s)) << std::hex << unsigned(c);
+    }
+}
+
+TEST(Cp932, PreferredCodesRoundTrip)
+{
+    // Every code that is the one written for its character reads back and writes back to itself;
+    // for the others the character is written with its preferred code.
+    QHash<unsigned, unsigned> written;
+    for (const auto &[unicode, code] : readMapping("encode.txt"))
+        written.insert(unicode, code);
+    int preferred = 0;
+    for (const auto &[code, unicode] : readMapping("decode.txt")) {
+        const QString text = cp932::decode(codeBytes(code));
+        const QByteArray back = cp932::encode(text).bytes;
+        EXPECT_EQ(back, codeBytes(written.value(unicode))) << std::hex << code;
+        preferred += back == codeBytes(code);
+    }
+    EXPECT_GT(preferred, 9300);
+}
+
+TEST(Cp932, WindowsChoices)
+{
+    struct Case
+    {
+        const char16_t *text;
+        QByteArray code;
+    };
+    const Case cases[] = {
+        {u"\\", "\x5C"},           {u"~", "\x7E"},
+        {u"\uFF0D", "\x81\x7C"},   {u"\uFF5E", "\x81\x60"},
+        {u"\uFFE0", "\x81\x91"},   {u"\uFFE1", "\x81\x92"},
+        {u"\uFFE2", "\x81\xCA"},   {u"\u2225", "\x81\x61"},
+        {u"\u9AD9", "\xFB\xFC"},   {u"\u2170", "\xFA\x40"},
+        {u"\u2160", "\x87\x54"},   {u"\u2235", "\x81\xE6"},
+        {u"\u2252", "\x81\xE0"},   {u"\uFFE4", "\xFA\x55"},
+        {u"\u7E8A", "\xFA\x5C"},   {u"\u2460", "\x87\x40"},
+        {u"\u3231", "\x87\x8A"},   {u"\uE000", "\xF0\x40"},
+        {u"\uE757", "\xF9\xFC"},   {u"\uFF61", "\xA1"},
+        {u"\u0080", "\x80"},       {u"\uF8F0", "\xA0"},
+        {u"\uF8F3", "\xFF"},       {u"\u301C", "\x81\x60"},
+        {u"\u2212", "\x81\x7C"},   {u"\u00AC", "\x81\xCA"},
+        {u"表示", "\x95\x5C\x8E\xA6"},
+    };
+    for (const Case &c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(cp932::encode(text).bytes, c.code) << text.toStdString();
+        EXPECT_TRUE(cp932::canEncode(text)) << text.toStdString();
+    }
+    // The duplicates read as one character whichever code stands in the file.
+    EXPECT_EQ(cp932::decode("\xED\x40\xFA\x5C"), QStringLiteral(u"\u7E8A\u7E8A"));
+    EXPECT_EQ(cp932::decode("\x81\xE6\x87\x9A\xFA\x5B"), QStringLiteral(u"\u2235\u2235\u2235"));
+}
+
+TEST(Cp932Encode, UnmappableCharacters)
+{
+    struct Case
+    {
+        const char16_t *text;
+        QByteArray bytes;
+        const char16_t *unmappable;
+    };
+    const Case cases[] = {
+        {u"a€b", "a?b", u"€"},
+        {u"😀x😀", "?x?", u"😀"},
+        {u"€😀€\u00A5", "????", u"€😀\u00A5"},
+        {u"\u203E~", "?~", u"\u203E"},
+        {u"\xD800" u"a\xDC00", "?a?", u"\xD800\xDC00"}, // lone surrogates, reported one by one
+        {u"\xD83D", "?", u"\xD83D"},                      // a high surrogate at the very end
+        {u"한글", "??", u"한글"},
+    };
+    for (const Case &c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        const cp932::Encoded e = cp932::encode(text);
+        EXPECT_EQ(e.bytes, c.bytes) << text.toStdString();
+        EXPECT_EQ(e.unmappable, QString::fromUtf16(c.unmappable)) << text.toStdString();
+        EXPECT_FALSE(cp932::canEncode(text));
+    }
+    EXPECT_EQ(cp932::encode(u"a€", '_').bytes, QByteArray("a_"));
+    EXPECT_TRUE(cp932::canEncode(u""));
+    EXPECT_TRUE(cp932::encode(u"").bytes.isEmpty());
+}
+
+TEST(Cp932Decode, BadSequences)
+{
+    struct Case
+    {
+        QByteArray bytes;
+        const char16_t *text;
+    };
+    const Case cases[] = {
+        {"\x81", u"\u30FB"},                           // truncated at the end
+        {QByteArray("a\x82", 2), u"a\u30FB"},
+        {"\x81<b>", u"\u30FB<b>"},                     // an ASCII byte after a lead is kept
+        {"\x81\"", u"\u30FB\""},
+        {"\x81\x7F", u"\u30FB\x7F"},
+        {"\x81\xFD", u"\u30FB\uF8F1"},
+        {"\x81\n\x81\x40", u"\u30FB\n\u3000"},          // the second lead starts a good pair
+        {"\x85\x40z", u"\u30FBz"},                     // a pair without a character: one U+30FB
+        {"\xEB\xFC", u"\u30FB"},
+        {"\x80\xA0\xFD\xFE\xFF", u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"},
+        {"\x5C\x7E\r\n\x83\x5C", u"\\~\r\n\u30BD"},      // line ends unchanged; 835C is ソ
+        {QByteArray("\0a", 2), u"\0a"},
+    };
+    for (const Case &c : cases) {
+        const QString expected = c.bytes.startsWith('\0') ? QString(QChar(0)) + u'a'
+                                                          : QString::fromUtf16(c.text);
+        EXPECT_EQ(cp932::decode(c.bytes), expected) << c.bytes.toHex().toStdString();
+    }
+}
+
+TEST(Cp932, MixedTextRoundTrips)
+{
+    const QString text = QStringLiteral(u"<td>表の中身 ～－￢ ｶﾀｶﾅ 髙﨑 ⅰⅱ Ⅲ ①</td>\r\n\\100~\uE123");
+    const cp932::Encoded e = cp932::encode(text);
+    EXPECT_TRUE(e.unmappable.isEmpty());
+    EXPECT_EQ(cp932::decode(e.bytes), text);
+}
+
+} // namespace
