@@ -1,6 +1,7 @@
 // The event rules of the control layer: which assignments raise which events, how often, and in
 // what order when handlers nest. Each case records a log and compares it whole.
 
+#include "support/qt_printers.h"
 #include "controls/controls.h"
 #include "controls/forms.h"
 

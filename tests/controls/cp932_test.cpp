@@ -1,3 +1,4 @@
+#include "support/qt_printers.h"
 #include "controls/cp932.h"
 
 #include <QFile>

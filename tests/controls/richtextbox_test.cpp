@@ -1,6 +1,7 @@
 // The rich-text box: CR LF text, selection arithmetic, colour runs that never raise a change, and
 // exactly one change event per text change.
 
+#include "support/qt_printers.h"
 #include "controls/forms.h"
 #include "controls/richtextbox.h"
 

@@ -1,3 +1,4 @@
+#include "support/qt_printers.h"
 #include "controls/rtf.h"
 
 #include <gtest/gtest.h>

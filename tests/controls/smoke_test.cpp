@@ -1,3 +1,4 @@
+#include "support/qt_printers.h"
 #include <QString>
 #include <gtest/gtest.h>
 

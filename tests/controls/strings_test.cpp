@@ -1,5 +1,6 @@
 // Numbers read from boxes, rounding, and the replace/search/split/trim rules.
 
+#include "support/qt_printers.h"
 #include "controls/strings.h"
 
 #include <gtest/gtest.h>

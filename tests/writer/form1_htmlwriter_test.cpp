@@ -1,0 +1,127 @@
+// Edge cases of the table writer that the golden designs do not show.
+
+#include "support/qt_printers.h"
+#include "frame/form1.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString rowsOf(const Form1 &f)
+{
+    const QString &s = f.RB1.text();
+    const qsizetype first = s.indexOf(QStringLiteral(u"<tr"));
+    return s.mid(first, s.lastIndexOf(QStringLiteral(u"</table>")) - first);
+}
+
+TEST(MakeTableSource, BlankOnlyCellDataIsNotReplaced)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"    "));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"    "));
+    EXPECT_EQ(rowsOf(f), QStringLiteral(u"<tr><th></th>\r\n<th></th>\r\n<th></th>\r\n<th></th>\r\n</tr>\r\n"
+                                        u"<tr><td></td>\r\n<td></td>\r\n<td></td>\r\n<td></td>\r\n</tr>\r\n")
+                             + QStringLiteral(u"<tr><td></td>\r\n<td></td>\r\n<td></td>\r\n<td></td>\r\n</tr>\r\n"));
+}
+
+TEST(MakeTableSource, CommentThenFontThenNumbering)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"[[a]]"));
+    f.Check4.setValue(1);
+    f.mkoment.setChecked(true);
+    f.cellFontColors.set(0, 0, QStringLiteral(u"red"));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_EQ(rowsOf(f),
+              QStringLiteral(u"<tr><th><!--1列:1行--><font color=\"red\">(1,1)a</font></th>\r\n</tr>\r\n"));
+}
+
+TEST(MakeTableSource, ParsesAfreshEveryRun)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"[[a]]"));
+    f.Check4.setValue(1);
+    ASSERT_TRUE(f.MakeTableSource());
+    const QString first = f.RB1.text();
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_EQ(f.RB1.text(), first); // the numbering does not pile up
+}
+
+TEST(MakeTableSource, InsertedTextFiles)
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath(QStringLiteral(u"plain.txt"));
+    QFile file(plain);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x95\x5c\x82\xcc\x92\x86\x90\x67\r\nline2"); // "表の中身" CR LF "line2" in CP932
+    file.close();
+    const QString rtf = dir.filePath(QStringLiteral(u"doc.rtf"));
+    QFile rtfFile(rtf);
+    ASSERT_TRUE(rtfFile.open(QIODevice::WriteOnly));
+    rtfFile.write("{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0 x;}}\\f0 R\\'95\\'5c\\par}");
+    rtfFile.close();
+
+    Form1 f;
+    f.Check4.setValue(1);
+    f.RB3.setText(QStringLiteral(u"[[before[%") + plain + QStringLiteral(u"]after$[%")
+                  + dir.filePath(QStringLiteral(u"missing.txt")) + QStringLiteral(u"]$x] [%y$[%")
+                  + rtf + QStringLiteral(u"]]]"));
+    ASSERT_TRUE(f.MakeTableSource());
+    const QString rows = rowsOf(f);
+    // The file's text replaces the whole cell, numbering and surrounding text included.
+    EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>表の中身\r\nline2</th>"))) << rows.toStdString();
+    // A file that cannot be read, or a "]" only before the marker: the cell keeps its text.
+    EXPECT_TRUE(rows.contains(QStringLiteral(u"(1,2)[%"))) << rows.toStdString();
+    EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>(1,3)x] [%y</th>"))) << rows.toStdString();
+    EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>R表</th>"))) << rows.toStdString();
+}
+
+TEST(MakeTableSource, RefusesTooManyRowsAndChangesNothing)
+{
+    Form1 f;
+    f.RB1.setText(QStringLiteral(u"old source"));
+    const QString data = QStringLiteral(u"[[a]]\r\n").repeated(1001);
+    f.RB3.setText(data);
+    EXPECT_FALSE(f.MakeTableSource());
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u"old source"));
+    EXPECT_EQ(f.RB3.text(), data);
+    EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"3"));
+}
+
+TEST(MakeTableSource, StartTagEdgeCases)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"[[a]]"));
+    f.txtwaku2(1).setText(QStringLiteral(u"0"));
+    f.Text5(3).setText(QString());    // an empty box still writes an empty bgcolor
+    f.Text5(1).setText(QString());
+    f.Text5(2).setText(QStringLiteral(u"  "));
+    f.Txttit.setText(QStringLiteral(u"   "));
+    const QString longHeight = QStringLiteral(u"7") + QString(120, u'5');
+    f.Text1(3).setText(longHeight);   // long, with no blank after the 100th character
+    ASSERT_TRUE(f.MakeTableSource());
+    const QString tag = f.RB1.text().section(QStringLiteral(u"\r\n"), 0, 0);
+    EXPECT_EQ(tag, QStringLiteral(u"<table  align=\"center\" bgcolor=\"\" frame=\"box\" "
+                                  u"rules=\"all\" width=\"75%\" height=\"")
+                       + longHeight + QStringLiteral(u"%\">"));
+    EXPECT_FALSE(f.RB1.text().contains(QStringLiteral(u"<caption")));
+}
+
+TEST(MakeTableSource, RowTagMarkersNeverMatchCells)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"[[a$b]]"));
+    f.Option10(0).setValue(true);
+    f.cellIchiYoko.set(0, 0, QStringLiteral(u"Allright"));
+    f.cellIchiTate.set(0, 0, QStringLiteral(u"Alltop"));
+    f.cellIchiYoko.set(0, 1, QStringLiteral(u"Allcenter")); // not in column 0: shows nothing
+    f.cellIchiTate.set(0, 1, QStringLiteral(u"bottom"));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_EQ(rowsOf(f), QStringLiteral(u"<tr align = \"right\" valign = \"top\"><td>a</td>\r\n"
+                                        u"<td valign = \"bottom\">b</td>\r\n</tr>\r\n"));
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+// The cell-data parser: counts, cells, what it writes back, and the spinners it moves.
+
+#include "support/qt_printers.h"
+#include "frame/form1.h"
+#include "support/scripted_services.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Parsed
+{
+    int rows = 0;
+    int columns = 0;
+    QString text;
+    bool ok = false;
+};
+
+Parsed parse(Form1 &f, const QString &input)
+{
+    Parsed p;
+    p.text = input;
+    p.ok = f.ParseCellData(p.text, p.rows, p.columns);
+    return p;
+}
+
+TEST(ParseCellData, CountsCellsAndTerminatesTheText)
+{
+    Form1 f;
+    Parsed p = parse(f, QStringLiteral(u"a$b\r\nc"));
+    ASSERT_TRUE(p.ok);
+    EXPECT_EQ(p.rows, 2);
+    EXPECT_EQ(p.columns, 2);
+    EXPECT_EQ(p.text, QStringLiteral(u"a$b\r\nc\r\n"));
+    EXPECT_EQ(f.cellTexts.get(0, 0), QStringLiteral(u"a"));
+    EXPECT_EQ(f.cellTexts.get(0, 1), QStringLiteral(u"b"));
+    EXPECT_EQ(f.cellTexts.get(1, 0), QStringLiteral(u"c"));
+    EXPECT_EQ(f.cellTexts.get(1, 1), QString());
+    EXPECT_EQ(f.cellTexts.rowUpper(), 2); // one spare row and column
+    EXPECT_EQ(f.cellTexts.columnUpper(), 2);
+    EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"2"));
+    EXPECT_EQ(f.VScroll1(1).value(), -2);
+}
+
+TEST(ParseCellData, BlanksAndLineEnds)
+{
+    Form1 f;
+    Parsed p = parse(f, QStringLiteral(u"  a $ b\t\r\n\r\n  "));
+    EXPECT_EQ(p.text, QStringLiteral(u"a $ b\t\r\n\r\n"));
+    EXPECT_EQ(p.rows, 2); // the trailing empty line is a row
+    EXPECT_EQ(f.cellTexts.get(0, 0), QStringLiteral(u"a "));
+    EXPECT_EQ(f.cellTexts.get(0, 1), QStringLiteral(u" b\t"));
+
+    p = parse(f, QStringLiteral(u"x$\r\ny"));
+    EXPECT_EQ(p.columns, 2); // a line ending in the delimiter has an empty last cell
+    EXPECT_EQ(f.cellTexts.get(0, 1), QString());
+
+    p = parse(f, QStringLiteral(u"a\rb$c\r\n")); // a lone CR is dropped, not a row end
+    EXPECT_EQ(p.rows, 1);
+    EXPECT_EQ(f.cellTexts.get(0, 0), QStringLiteral(u"ab"));
+}
+
+TEST(ParseCellData, BlankTextTakesTheCountsFromTheBoxes)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"kept"));
+    Parsed p = parse(f, QStringLiteral(u"     "));
+    EXPECT_EQ(p.rows, 3);
+    EXPECT_EQ(p.columns, 4);
+    EXPECT_EQ(p.text, QString());
+    EXPECT_EQ(f.cellTexts.rowUpper(), 3);
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"kept"));
+}
+
+TEST(ParseCellData, DelimitersOfSeveralCharactersMatchWhole)
+{
+    Form1 f;
+    f.Text6.setText(QStringLiteral(u"<>"));
+    Parsed p = parse(f, QStringLiteral(u"a<>b<c>d<>\r\n"));
+    EXPECT_EQ(p.columns, 3);
+    EXPECT_EQ(f.cellTexts.get(0, 1), QStringLiteral(u"b<c>d"));
+    EXPECT_EQ(f.cellTexts.get(0, 2), QString());
+
+    f.Text6.setText(QString());
+    p = parse(f, QStringLiteral(u"a$b\r\nc$d\r\n"));
+    EXPECT_EQ(p.columns, 1);
+    EXPECT_EQ(f.cellTexts.get(1, 0), QStringLiteral(u"c$d"));
+}
+
+TEST(ParseCellData, CellDataKeptAcrossTheCountChange)
+{
+    ScriptedMessages messages;
+    Form1 f({&messages});
+    f.RB3.setText(QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
+    Parsed p = parse(f, QStringLiteral(u"1$2$3$4$5\r\n"));
+    EXPECT_EQ(p.columns, 5);
+    EXPECT_EQ(messages.prompts.size(), 0); // the data was put aside: nothing to ask
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
+    EXPECT_EQ(f.cellColors.columnUpper(), 5);
+    EXPECT_EQ(f.VScroll1(5).min(), -5);
+}
+
+TEST(ParseCellData, MoreThanAThousandRowsOrCellsChangesNothing)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"before"));
+    for (const QString &input : {QStringLiteral(u"x\r\n").repeated(1001),
+                                 QStringLiteral(u"x$").repeated(1000) + QStringLiteral(u"x")}) {
+        Parsed p = parse(f, input);
+        EXPECT_FALSE(p.ok);
+        EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"3"));
+        EXPECT_EQ(f.Text1(1).text(), QStringLiteral(u"4"));
+        EXPECT_EQ(f.VScroll1(0).value(), -3);
+        EXPECT_EQ(f.RB3.text(), QStringLiteral(u"before"));
+    }
+    Parsed p = parse(f, QStringLiteral(u"x\r\n").repeated(1000));
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.rows, 1000);
+}
+
+} // namespace
