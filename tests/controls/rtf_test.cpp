@@ -67,8 +67,7 @@ TEST(Rtf, JapaneseText)
     expectAll({
         {"hex default cp932", "{\\rtf1 \\'95\\'5c\\'8e\\'a6}", u"表示"},
         {"hex in a charset 128 font",
-         "{\\rtf1\\ansi\\ansicpg1252\\deff1" + kFonts + "\\f0 \\'82\\'a0\\f1 caf\\'e9}",
-         u"あcafé"},
+         "{\\rtf1\\ansi\\ansicpg1252\\deff1" + kFonts + "\\f0 \\'82\\'a0\\f1 caf\\'e9}", u"あcafé"},
         {"deff font charset", "{\\rtf1\\ansi\\ansicpg1252\\deff0" + kFonts + "\\'82\\'a0}", u"あ"},
         {"ansicpg 1252", "{\\rtf1\\ansi\\ansicpg1252 \\'93x\\'94\\'80}", u"\u201Cx\u201D€"},
         {"trail byte as escaped backslash", "{\\rtf1 \\'83\\\\}", u"ソ"},
@@ -81,8 +80,8 @@ TEST(Rtf, JapaneseText)
         {"surrogate pair", "{\\rtf1\\uc1\\u-10179?\\u-8704?}", u"😀"},
         {"skip ends at group", "{\\rtf1\\uc3\\u26481{a}b}", u"東ab"},
         {"uc scoped to group", "{\\rtf1{\\uc2 \\u26481 ab}\\u26481 ab}", u"東東b"},
-        {"cpg wins over fcharset",
-         "{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg932 A;}}\\f0\\'82\\'a0}", u"あ"},
+        {"cpg wins over fcharset", "{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg932 A;}}\\f0\\'82\\'a0}",
+         u"あ"},
         {"old-style font table",
          "{\\rtf1\\ansicpg1252{\\fonttbl\\f0\\fcharset128 M;\\f1\\fcharset0 A;}"
          "\\f1\\'e9\\f0\\'82\\'a0}",

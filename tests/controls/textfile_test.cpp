@@ -70,8 +70,8 @@ bool attemptWithoutWriteAccess(const std::function<bool()> &attempt)
         _exit(dropped && attempt() ? 0 : 1);
     }
     int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)
-           && WEXITSTATUS(status) == 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 TEST(TextFile, FailsOnAnUnwritableFolderAndKeepsTheOldFile)
@@ -81,15 +81,15 @@ TEST(TextFile, FailsOnAnUnwritableFolderAndKeepsTheOldFile)
     putBytes(path, "old");
     // The file itself may be written: only the folder stops the write, as it must, since writing
     // over the file in place could leave it truncated.
-    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
-                     | QFile::ReadOther | QFile::WriteOther;
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                     QFile::ReadOther | QFile::WriteOther;
     ASSERT_TRUE(QFile::setPermissions(path, all));
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly));
     EXPECT_TRUE(attemptWithoutWriteAccess([&] {
         QString unmappable;
-        return !writeTextFile(path, QStringLiteral(u"new€"), &unmappable)
-               && unmappable == QStringLiteral(u"€");
+        return !writeTextFile(path, QStringLiteral(u"new€"), &unmappable) &&
+               unmappable == QStringLiteral(u"€");
     }));
     QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner);
     EXPECT_EQ(fileBytes(path), QByteArray("old"));
