@@ -1,8 +1,10 @@
 #include "controls/cp932.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -198,6 +200,39 @@ TEST(Cp932, MixedTextRoundTrips)
     const cp932::Encoded e = cp932::encode(text);
     EXPECT_TRUE(e.unmappable.isEmpty());
     EXPECT_EQ(cp932::decode(e.bytes), text);
+}
+
+// Golden cases in tests/data/cp932/<case>/: input.utf8 is encoded and compared with encoded.cp932
+// (and the report with unmappable.utf8, empty when absent); input.cp932 is decoded and compared
+// with decoded.utf8. A case holds either pair or both.
+TEST(Cp932Golden, Cases)
+{
+    const QDir root(QStringLiteral(MORVANE_TEST_DATA "/cp932"));
+    const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_GE(cases.size(), 3);
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
+    };
+    for (const QString &name : cases) {
+        const QDir dir(root.filePath(name));
+        const auto text = read(dir.filePath(QStringLiteral("input.utf8")));
+        const auto bytes = read(dir.filePath(QStringLiteral("input.cp932")));
+        EXPECT_TRUE(text || bytes) << name.toStdString();
+        if (text) {
+            const cp932::Encoded e = cp932::encode(QString::fromUtf8(*text));
+            EXPECT_EQ(e.bytes, read(dir.filePath(QStringLiteral("encoded.cp932"))))
+                << name.toStdString();
+            const auto unmappable = read(dir.filePath(QStringLiteral("unmappable.utf8")));
+            EXPECT_EQ(e.unmappable, QString::fromUtf8(unmappable.value_or(QByteArray())))
+                << name.toStdString();
+        }
+        if (bytes) {
+            const auto decoded = read(dir.filePath(QStringLiteral("decoded.utf8")));
+            ASSERT_TRUE(decoded) << name.toStdString();
+            EXPECT_EQ(cp932::decode(*bytes), QString::fromUtf8(*decoded)) << name.toStdString();
+        }
+    }
 }
 
 } // namespace

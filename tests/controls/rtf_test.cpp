@@ -1,5 +1,7 @@
 #include "controls/rtf.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -132,6 +134,24 @@ TEST(Rtf, MalformedInput)
 TEST(Rtf, NotRtfIsReadAsCp932)
 {
     EXPECT_EQ(rtf::toPlainText("\x95\x5C\r\n{\\b}"), QStringLiteral(u"表\r\n{\\b}"));
+}
+
+// Golden documents in tests/data/rtf/<case>/: input.rtf and the text it shows, expected.utf8.
+TEST(RtfGolden, Documents)
+{
+    const QDir root(QStringLiteral(MORVANE_TEST_DATA "/rtf"));
+    const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_GE(cases.size(), 2);
+    for (const QString &name : cases) {
+        QFile input(root.filePath(name + QStringLiteral("/input.rtf")));
+        QFile expected(root.filePath(name + QStringLiteral("/expected.utf8")));
+        ASSERT_TRUE(input.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray rtf = input.readAll();
+        EXPECT_TRUE(rtf::looksLikeRtf(rtf)) << name.toStdString();
+        EXPECT_EQ(rtf::toPlainText(rtf), QString::fromUtf8(expected.readAll()))
+            << name.toStdString();
+    }
 }
 
 } // namespace
