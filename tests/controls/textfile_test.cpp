@@ -52,8 +52,12 @@ TEST(TextFile, ReplacesTheFileWholeAndLeavesNoTemporary)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
     putBytes(path, QByteArray(100000, 'o'));
+    const auto privateFile = QFile::ReadOwner | QFile::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(path, privateFile));
     ASSERT_TRUE(writeTextFile(path, QStringLiteral(u"new")));
     EXPECT_EQ(fileBytes(path), QByteArray("new"));
+    // The new file takes the old one's place with its permissions: a private file stays private.
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), privateFile);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("page.htm")});
 }
