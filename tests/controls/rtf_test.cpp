@@ -32,7 +32,7 @@ TEST(Rtf, LooksLikeRtf)
     EXPECT_FALSE(rtf::looksLikeRtf(""));
 }
 
-TEST(Rtf, ParagraphsAndSpecialCharacters)
+TEST(Rtf, ParagraphsAndSymbols)
 {
     expectAll({
         {"par", "{\\rtf1 one\\par two}", u"one\r\ntwo"},
