@@ -10,7 +10,8 @@ constexpr qsizetype kCharacters = 20'000'000;
 const QString &sampleText()
 {
     static const QString text = [] {
-        const QString piece = QStringLiteral(u"<td class=\"x\">表の中身 ～－ ｶﾀｶﾅ 髙﨑 ⅰ①</td>\r\n");
+        const QString piece =
+            QStringLiteral(u"<td class=\"x\">表の中身 ～－ ｶﾀｶﾅ 髙﨑 ⅰ①</td>\r\n");
         QString s;
         s.reserve(kCharacters + piece.size());
         while (s.size() < kCharacters)

@@ -33,6 +33,7 @@ struct Group
 // Destinations whose content a rich-text box never shows.
 const QSet<QByteArray> &skippedDestinations()
 {
+    // clang-format off
     static const QSet<QByteArray> names = {
         "colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf",
         "footer", "footerl", "footerr", "footerf", "footnote", "fldinst", "objdata", "filetbl",
@@ -41,6 +42,7 @@ const QSet<QByteArray> &skippedDestinations()
         "datastore", "bkmkstart", "bkmkend", "xe", "tc", "template", "nonshppict", "shppict",
         "annotation", "atnid", "atnauthor", "userprops", "docvar", "ftnsep", "ftnsepc", "ftncn",
         "aftnsep", "aftnsepc", "aftncn", "private"};
+    // clang-format on
     return names;
 }
 
@@ -98,9 +100,9 @@ private:
     int m_definedFont = -1; // the font the font table is describing
     QHash<int, int> m_fontCodePage;
     QSet<int> m_cpgGiven;
-    int m_pendingLead = -1;   // a CP932 lead byte waiting for its trail byte
-    int m_skipLeft = 0;       // \uN fallback characters still to skip
-    bool m_starred = false;   // \* seen: the group is an optional destination
+    int m_pendingLead = -1;          // a CP932 lead byte waiting for its trail byte
+    int m_skipLeft = 0;              // \uN fallback characters still to skip
+    bool m_starred = false;          // \* seen: the group is an optional destination
     qsizetype m_paragraphEndAt = -1; // m_out size just after the latest paragraph end
 };
 
@@ -351,11 +353,11 @@ void Reader::word(const QByteArray &name, bool hasParam, long long param)
         textChar(u'\t');
     } else {
         static const QHash<QByteArray, char16_t> symbols = {
-            {"emdash", u'\u2014'},  {"endash", u'\u2013'},    {"bullet", u'\u2022'},
-            {"lquote", u'\u2018'},  {"rquote", u'\u2019'},    {"ldblquote", u'\u201C'},
+            {"emdash", u'\u2014'},    {"endash", u'\u2013'},  {"bullet", u'\u2022'},
+            {"lquote", u'\u2018'},    {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'},
             {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'}, {"enspace", u'\u2002'},
-            {"qmspace", u'\u2005'}, {"zwj", u'\u200D'},       {"zwnj", u'\u200C'},
-            {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'}};
+            {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},
+            {"ltrmark", u'\u200E'},   {"rtlmark", u'\u200F'}};
         const auto it = symbols.constFind(name);
         if (it != symbols.constEnd())
             textChar(*it);

@@ -1,9 +1,11 @@
 #include "support/qt_printers.h"
 #include "controls/cp932.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -88,23 +90,6 @@ TEST(Cp932Encode, EveryCharacterThatCanBeWritten)
     }
 }
 
-TEST(Cp932, PreferredCodesRoundTrip)
-{
-    // Every code that is the one written for its character reads back and writes back to itself;
-    // for the others the character is written with its preferred code.
-    QHash<unsigned, unsigned> written;
-    for (const auto &[unicode, code] : readMapping("encode.txt"))
-        written.insert(unicode, code);
-    int preferred = 0;
-    for (const auto &[code, unicode] : readMapping("decode.txt")) {
-        const QString text = cp932::decode(codeBytes(code));
-        const QByteArray back = cp932::encode(text).bytes;
-        EXPECT_EQ(back, codeBytes(written.value(unicode))) << std::hex << code;
-        preferred += back == codeBytes(code);
-    }
-    EXPECT_GT(preferred, 9300);
-}
-
 TEST(Cp932, WindowsChoices)
 {
     struct Case
@@ -113,20 +98,15 @@ TEST(Cp932, WindowsChoices)
         QByteArray code;
     };
     const Case cases[] = {
-        {u"\\", "\x5C"},           {u"~", "\x7E"},
-        {u"\uFF0D", "\x81\x7C"},   {u"\uFF5E", "\x81\x60"},
-        {u"\uFFE0", "\x81\x91"},   {u"\uFFE1", "\x81\x92"},
-        {u"\uFFE2", "\x81\xCA"},   {u"\u2225", "\x81\x61"},
-        {u"\u9AD9", "\xFB\xFC"},   {u"\u2170", "\xFA\x40"},
-        {u"\u2160", "\x87\x54"},   {u"\u2235", "\x81\xE6"},
-        {u"\u2252", "\x81\xE0"},   {u"\uFFE4", "\xFA\x55"},
-        {u"\u7E8A", "\xFA\x5C"},   {u"\u2460", "\x87\x40"},
-        {u"\u3231", "\x87\x8A"},   {u"\uE000", "\xF0\x40"},
-        {u"\uE757", "\xF9\xFC"},   {u"\uFF61", "\xA1"},
-        {u"\u0080", "\x80"},       {u"\uF8F0", "\xA0"},
-        {u"\uF8F3", "\xFF"},       {u"\u301C", "\x81\x60"},
-        {u"\u2212", "\x81\x7C"},   {u"\u00AC", "\x81\xCA"},
-        {u"表示", "\x95\x5C\x8E\xA6"},
+        {u"\\", "\x5C"},         {u"~", "\x7E"},          {u"\uFF0D", "\x81\x7C"},
+        {u"\uFF5E", "\x81\x60"}, {u"\uFFE0", "\x81\x91"}, {u"\uFFE1", "\x81\x92"},
+        {u"\uFFE2", "\x81\xCA"}, {u"\u2225", "\x81\x61"}, {u"\u9AD9", "\xFB\xFC"},
+        {u"\u2170", "\xFA\x40"}, {u"\u2160", "\x87\x54"}, {u"\u2235", "\x81\xE6"},
+        {u"\u2252", "\x81\xE0"}, {u"\uFFE4", "\xFA\x55"}, {u"\u7E8A", "\xFA\x5C"},
+        {u"\u2460", "\x87\x40"}, {u"\u3231", "\x87\x8A"}, {u"\uE000", "\xF0\x40"},
+        {u"\uE757", "\xF9\xFC"}, {u"\uFF61", "\xA1"},     {u"\u0080", "\x80"},
+        {u"\uF8F0", "\xA0"},     {u"\uF8F3", "\xFF"},     {u"\u301C", "\x81\x60"},
+        {u"\u2212", "\x81\x7C"}, {u"\u00AC", "\x81\xCA"}, {u"表示", "\x95\x5C\x8E\xA6"},
     };
     for (const Case &c : cases) {
         const QString text = QString::fromUtf16(c.text);
@@ -151,8 +131,10 @@ TEST(Cp932Encode, UnmappableCharacters)
         {u"😀x😀", "?x?", u"😀"},
         {u"€😀€\u00A5", "????", u"€😀\u00A5"},
         {u"\u203E~", "?~", u"\u203E"},
-        {u"\xD800" u"a\xDC00", "?a?", u"\xD800\xDC00"}, // lone surrogates, reported one by one
-        {u"\xD83D", "?", u"\xD83D"},                      // a high surrogate at the very end
+        {u"\xD800"
+         u"a\xDC00",
+         "?a?", u"\xD800\xDC00"},    // lone surrogates, reported one by one
+        {u"\xD83D", "?", u"\xD83D"}, // a high surrogate at the very end
         {u"한글", "??", u"한글"},
     };
     for (const Case &c : cases) {
@@ -175,32 +157,57 @@ TEST(Cp932Decode, BadSequences)
         const char16_t *text;
     };
     const Case cases[] = {
-        {"\x81", u"\u30FB"},                           // truncated at the end
+        {"\x81", u"\u30FB"}, // truncated at the end
         {QByteArray("a\x82", 2), u"a\u30FB"},
-        {"\x81<b>", u"\u30FB<b>"},                     // an ASCII byte after a lead is kept
+        {"\x81<b>", u"\u30FB<b>"}, // an ASCII byte after a lead is kept
         {"\x81\"", u"\u30FB\""},
         {"\x81\x7F", u"\u30FB\x7F"},
         {"\x81\xFD", u"\u30FB\uF8F1"},
-        {"\x81\n\x81\x40", u"\u30FB\n\u3000"},          // the second lead starts a good pair
-        {"\x85\x40z", u"\u30FBz"},                     // a pair without a character: one U+30FB
+        {"\x81\n\x81\x40", u"\u30FB\n\u3000"}, // the second lead starts a good pair
+        {"\x85\x40z", u"\u30FBz"},             // a pair without a character: one U+30FB
         {"\xEB\xFC", u"\u30FB"},
         {"\x80\xA0\xFD\xFE\xFF", u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"},
-        {"\x5C\x7E\r\n\x83\x5C", u"\\~\r\n\u30BD"},      // line ends unchanged; 835C is ソ
+        {"\x5C\x7E\r\n\x83\x5C", u"\\~\r\n\u30BD"}, // line ends unchanged; 835C is ソ
         {QByteArray("\0a", 2), u"\0a"},
     };
     for (const Case &c : cases) {
-        const QString expected = c.bytes.startsWith('\0') ? QString(QChar(0)) + u'a'
-                                                          : QString::fromUtf16(c.text);
+        const QString expected =
+            c.bytes.startsWith('\0') ? QString(QChar(0)) + u'a' : QString::fromUtf16(c.text);
         EXPECT_EQ(cp932::decode(c.bytes), expected) << c.bytes.toHex().toStdString();
     }
 }
 
-TEST(Cp932, MixedTextRoundTrips)
+// Golden cases in tests/data/cp932/<case>/: input.utf8 is encoded and compared with encoded.cp932
+// (and the report with unmappable.utf8, empty when absent); input.cp932 is decoded and compared
+// with decoded.utf8. A case holds either pair or both.
+TEST(Cp932Golden, Cases)
 {
-    const QString text = QStringLiteral(u"<td>表の中身 ～－￢ ｶﾀｶﾅ 髙﨑 ⅰⅱ Ⅲ ①</td>\r\n\\100~\uE123");
-    const cp932::Encoded e = cp932::encode(text);
-    EXPECT_TRUE(e.unmappable.isEmpty());
-    EXPECT_EQ(cp932::decode(e.bytes), text);
+    const QDir root(QStringLiteral(MORVANE_TEST_DATA "/cp932"));
+    const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_GE(cases.size(), 3);
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
+    };
+    for (const QString &name : cases) {
+        const QDir dir(root.filePath(name));
+        const auto text = read(dir.filePath(QStringLiteral("input.utf8")));
+        const auto bytes = read(dir.filePath(QStringLiteral("input.cp932")));
+        EXPECT_TRUE(text || bytes) << name.toStdString();
+        if (text) {
+            const cp932::Encoded e = cp932::encode(QString::fromUtf8(*text));
+            EXPECT_EQ(e.bytes, read(dir.filePath(QStringLiteral("encoded.cp932"))))
+                << name.toStdString();
+            const auto unmappable = read(dir.filePath(QStringLiteral("unmappable.utf8")));
+            EXPECT_EQ(e.unmappable, QString::fromUtf8(unmappable.value_or(QByteArray())))
+                << name.toStdString();
+        }
+        if (bytes) {
+            const auto decoded = read(dir.filePath(QStringLiteral("decoded.utf8")));
+            ASSERT_TRUE(decoded) << name.toStdString();
+            EXPECT_EQ(cp932::decode(*bytes), QString::fromUtf8(*decoded)) << name.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "support/qt_printers.h"
 #include "controls/rtf.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,7 +33,7 @@ TEST(Rtf, LooksLikeRtf)
     EXPECT_FALSE(rtf::looksLikeRtf(""));
 }
 
-TEST(Rtf, ParagraphsAndSpecialCharacters)
+TEST(Rtf, ParagraphsAndSymbols)
 {
     expectAll({
         {"par", "{\\rtf1 one\\par two}", u"one\r\ntwo"},
@@ -68,8 +70,7 @@ TEST(Rtf, JapaneseText)
     expectAll({
         {"hex default cp932", "{\\rtf1 \\'95\\'5c\\'8e\\'a6}", u"表示"},
         {"hex in a charset 128 font",
-         "{\\rtf1\\ansi\\ansicpg1252\\deff1" + kFonts + "\\f0 \\'82\\'a0\\f1 caf\\'e9}",
-         u"あcafé"},
+         "{\\rtf1\\ansi\\ansicpg1252\\deff1" + kFonts + "\\f0 \\'82\\'a0\\f1 caf\\'e9}", u"あcafé"},
         {"deff font charset", "{\\rtf1\\ansi\\ansicpg1252\\deff0" + kFonts + "\\'82\\'a0}", u"あ"},
         {"ansicpg 1252", "{\\rtf1\\ansi\\ansicpg1252 \\'93x\\'94\\'80}", u"\u201Cx\u201D€"},
         {"trail byte as escaped backslash", "{\\rtf1 \\'83\\\\}", u"ソ"},
@@ -82,8 +83,8 @@ TEST(Rtf, JapaneseText)
         {"surrogate pair", "{\\rtf1\\uc1\\u-10179?\\u-8704?}", u"😀"},
         {"skip ends at group", "{\\rtf1\\uc3\\u26481{a}b}", u"東ab"},
         {"uc scoped to group", "{\\rtf1{\\uc2 \\u26481 ab}\\u26481 ab}", u"東東b"},
-        {"cpg wins over fcharset",
-         "{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg932 A;}}\\f0\\'82\\'a0}", u"あ"},
+        {"cpg wins over fcharset", "{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg932 A;}}\\f0\\'82\\'a0}",
+         u"あ"},
         {"old-style font table",
          "{\\rtf1\\ansicpg1252{\\fonttbl\\f0\\fcharset128 M;\\f1\\fcharset0 A;}"
          "\\f1\\'e9\\f0\\'82\\'a0}",
@@ -134,6 +135,24 @@ TEST(Rtf, MalformedInput)
 TEST(Rtf, NotRtfIsReadAsCp932)
 {
     EXPECT_EQ(rtf::toPlainText("\x95\x5C\r\n{\\b}"), QStringLiteral(u"表\r\n{\\b}"));
+}
+
+// Golden documents in tests/data/rtf/<case>/: input.rtf and the text it shows, expected.utf8.
+TEST(RtfGolden, Documents)
+{
+    const QDir root(QStringLiteral(MORVANE_TEST_DATA "/rtf"));
+    const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_GE(cases.size(), 2);
+    for (const QString &name : cases) {
+        QFile input(root.filePath(name + QStringLiteral("/input.rtf")));
+        QFile expected(root.filePath(name + QStringLiteral("/expected.utf8")));
+        ASSERT_TRUE(input.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray rtf = input.readAll();
+        EXPECT_TRUE(rtf::looksLikeRtf(rtf)) << name.toStdString();
+        EXPECT_EQ(rtf::toPlainText(rtf), QString::fromUtf8(expected.readAll()))
+            << name.toStdString();
+    }
 }
 
 } // namespace
