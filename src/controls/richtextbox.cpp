@@ -1,49 +1,11 @@
 #include "controls/richtextbox.h"
 
+#include "controls/textfile.h"
+
 #include <algorithm>
 
 namespace {
-
 constexpr std::size_t UndoLimit = 100;
-
-bool needsLineEndFix(const QString &text)
-{
-    const QChar *p = text.constData();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == u'\r') {
-            if (i + 1 >= n || p[i + 1] != u'\n')
-                return true;
-            ++i;
-        } else if (p[i] == u'\n') {
-            return true;
-        }
-    }
-    return false;
-}
-
-QString withCrLf(const QString &text)
-{
-    if (!needsLineEndFix(text))
-        return text;
-    QString out;
-    out.reserve(text.size() + text.size() / 16 + 2);
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            out += u"\r\n";
-            if (i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
-        } else if (c == u'\n') {
-            out += u"\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 RichTextBox::RichTextBox(Container *container, QString name, int index)
@@ -63,7 +25,7 @@ void RichTextBox::changed()
 
 void RichTextBox::setText(const QString &text)
 {
-    QString fixed = withCrLf(text);
+    QString fixed = toCrLf(text);
     if (fixed == m_text)
         return;
     m_text = std::move(fixed);
@@ -133,7 +95,7 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
 
 void RichTextBox::setSelText(const QString &text)
 {
-    const QString fixed = withCrLf(text);
+    const QString fixed = toCrLf(text);
     if (fixed.isEmpty() && m_selLength == 0)
         return;
     if (fixed == selText()) {

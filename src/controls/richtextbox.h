@@ -4,6 +4,7 @@
 #include "controls/control.h"
 
 #include <functional>
+#include <optional>
 
 // Rich-text box: plain text with colour runs, a selection, a font and a back colour.
 //
@@ -63,6 +64,9 @@ public:
     // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
     // as CP932 text. Returns false (and changes nothing) when the file cannot be read.
     bool loadFile(const QString &path);
+    // The text loadFile would show for a file (CR LF line ends), or empty when it cannot be read.
+    // Touches no control, so it may run on any thread.
+    static std::optional<QString> readFileText(const QString &path);
     // Saves the plain text in CP932; returns false on failure. `unmappable` receives the characters the
     // code page cannot hold (they are written as "?").
     bool saveFile(const QString &path, QString *unmappable = nullptr) const;

@@ -20,4 +20,4 @@ std::optional<QString> readTextFile(const QString &path);
 bool writeTextFile(const QString &path, const QString &text, QString *unmappable = nullptr);
 
 // The text with every lone LF and every lone CR turned into CR LF; CR LF stays as it is.
-QString toCrLf(QStringView text);
+QString toCrLf(const QString &text);

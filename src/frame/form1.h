@@ -134,7 +134,15 @@ private:
                      const QString &valign, const QString &bgcolor, const QString &background,
                      const QString &span, const QString &nowrap, const QString &height,
                      const QString &width);
-    QString spanAttrs(int row, int column) const;
+    void spanAttrs(int row, int column, QString &out) const;
+    void writeRows(int first, int last, int columns, QString &rowsText);
+    // The whole source: head, every row, tail.
+    QString writeAllRows(int rows, int columns, const QString &head, const QString &tail);
+    void numberRow(int row);
+    // Read once per generation, before the rows are written (possibly on several threads).
+    int m_headingMode = 0;
+    bool m_writeComments = false;
+    bool m_numberCells = false;
 
     Services m_services;
 };

@@ -3,6 +3,7 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
+#include "writer/cellrewrite.h"
 
 namespace {
 
@@ -22,6 +23,16 @@ QString whole(double value, double factor)
 bool zeroOrEmpty(const QString &text)
 {
     return text.isEmpty() || text == u"0";
+}
+
+// out := literal + quoted value, reusing out's buffer (the cell writers run a million times).
+void setAttr(QString &out, QStringView literal, const QString &value)
+{
+    out.resize(0);
+    out += literal;
+    out += u'"';
+    out += value;
+    out += u'"';
 }
 
 } // namespace
@@ -107,68 +118,91 @@ void Form1::MakeRowTag(int row, int, QString &rowsText)
 void Form1::GetCellAlign(int row, int column, QString &align, QString &valign)
 {
     const QString &yoko = cellIchiYoko.get(row, column);
-    align = yoko == u"center" || yoko == u"right" ? QStringLiteral(u" align = ") + quoted(yoko)
-                                                   : QString();
+    if (yoko == u"center" || yoko == u"right")
+        setAttr(align, u" align = ", yoko);
+    else
+        align.resize(0);
     const QString &tate = cellIchiTate.get(row, column);
-    valign = tate == u"top" || tate == u"bottom" ? QStringLiteral(u" valign = ") + quoted(tate)
-                                                  : QString();
+    if (tate == u"top" || tate == u"bottom")
+        setAttr(valign, u" valign = ", tate);
+    else
+        valign.resize(0);
 }
 
 void Form1::GetCellAttrs(int row, int column, QString &background, QString &bgcolor,
                          QString &height, QString &width)
 {
-    const QString &image = cellImages.get(row, column);
-    background = image.isEmpty() ? QString() : QStringLiteral(u" background=") + quoted(image);
-    const QString &color = cellColors.get(row, column);
-    bgcolor = color.isEmpty() ? QString() : QStringLiteral(u" bgcolor=") + quoted(color);
-    const QString &h = rowHeights.get(row);
-    height = h.isEmpty() ? QString() : QStringLiteral(u" height=") + quoted(h);
-    const QString &w = columnWidths.get(column);
-    width = w.isEmpty() ? QString() : QStringLiteral(u" width=") + quoted(w);
+    auto one = [](QString &out, QStringView literal, const QString &value) {
+        if (value.isEmpty())
+            out.resize(0);
+        else
+            setAttr(out, literal, value);
+    };
+    one(background, u" background=", cellImages.get(row, column));
+    one(bgcolor, u" bgcolor=", cellColors.get(row, column));
+    one(height, u" height=", rowHeights.get(row));
+    one(width, u" width=", columnWidths.get(column));
 }
 
-QString Form1::spanAttrs(int row, int column) const
+void Form1::spanAttrs(int row, int column, QString &out) const
 {
+    out.resize(0);
     const QString &span = cellSpans.get(row, column);
     if (span.isEmpty())
-        return {};
+        return;
     const qsizetype comma = span.indexOf(u',');
-    const QString first = comma < 0 ? span : span.left(comma);
-    const QString second = comma < 0 ? QString() : span.mid(comma + 1).section(u',', 0, 0);
-    QString out;
-    if (!first.isEmpty() && first != u"1")
-        out += QStringLiteral(u" rowspan=") + quoted(first);
-    if (!second.isEmpty() && second != u"1")
-        out += QStringLiteral(u" colspan=") + quoted(second);
-    return out;
+    const QStringView first = comma < 0 ? QStringView(span) : QStringView(span).left(comma);
+    QStringView second;
+    if (comma >= 0) {
+        second = QStringView(span).mid(comma + 1);
+        const qsizetype next = second.indexOf(u',');
+        if (next >= 0)
+            second = second.left(next);
+    }
+    if (!first.isEmpty() && first != u"1") {
+        out += u" rowspan=\"";
+        out += first;
+        out += u'"';
+    }
+    if (!second.isEmpty() && second != u"1") {
+        out += u" colspan=\"";
+        out += second;
+        out += u'"';
+    }
 }
 
 void Form1::MakeCellContent(int row, int column, QString &nowrap)
 {
-    nowrap = cellNowraps.get(row, column).isEmpty() ? QString() : QStringLiteral(u" nowrap ");
+    nowrap.resize(0);
+    if (!cellNowraps.get(row, column).isEmpty())
+        nowrap += u" nowrap ";
     QString &text = cellTexts.at(row, column);
     const QString &color = cellFontColors.get(row, column);
     const QString &size = cellFontSizes.get(row, column);
-    if (!color.isEmpty() && !size.isEmpty())
-        text = QStringLiteral(u"<font color=") + quoted(color) + QStringLiteral(u" size=")
-               + quoted(size) + u'>' + text + QStringLiteral(u"</font>");
-    else if (!color.isEmpty())
-        text = QStringLiteral(u"<font color=") + quoted(color) + u'>' + text
-               + QStringLiteral(u"</font>");
-    else if (!size.isEmpty())
-        text = QStringLiteral(u"<font size=") + quoted(size) + u'>' + text
-               + QStringLiteral(u"</font>");
+    if (!color.isEmpty() || !size.isEmpty()) {
+        QString open = QStringLiteral(u"<font");
+        if (!color.isEmpty())
+            open += QStringLiteral(u" color=\"") + color + u'"';
+        if (!size.isEmpty())
+            open += QStringLiteral(u" size=\"") + size + u'"';
+        open += u'>';
+        cellrewrite::wrap(text, open, u"</font>");
+    }
 
     // An inserted text file replaces the whole cell by the file's text. The marker closes at the
     // first "]" after "[%"; a marker without it, or naming a file that cannot be read, stays as text.
-    const qsizetype p1 = text.indexOf(u"[%");
+    qsizetype p1 = text.indexOf(u'[');
+    while (p1 >= 0 && (p1 + 1 >= text.size() || text.at(p1 + 1) != u'%'))
+        p1 = text.indexOf(u'[', p1 + 1);
     if (p1 < 0)
         return;
     const qsizetype p2 = text.indexOf(u']', p1 + 2);
     if (p2 < 0)
         return;
-    if (RB2.loadFile(text.mid(p1 + 2, p2 - p1 - 2)))
-        text = RB2.text();
+    // Read as the hidden box RB2 would load it, but without touching the control: the rows are
+    // written on several threads.
+    if (std::optional<QString> loaded = RichTextBox::readFileText(text.mid(p1 + 2, p2 - p1 - 2)))
+        cellrewrite::replace(text, std::move(*loaded));
 }
 
 void Form1::MakeCellTag(int row, int column, QString &rowsText, const QString &align,
@@ -177,11 +211,12 @@ void Form1::MakeCellTag(int row, int column, QString &rowsText, const QString &a
                         const QString &width)
 {
     QString &text = cellTexts.at(row, column);
-    if (mkoment.checked())
-        text.prepend(QStringLiteral(u"<!--") + QString::number(column + 1) + QStringLiteral(u"列:")
-                     + QString::number(row + 1) + QStringLiteral(u"行-->"));
-    const bool heading = (Option10(1).value() && row == 0) || (Option10(2).value() && column == 0)
-                         || (Option10(3).value() && (row == 0 || column == 0));
+    if (m_writeComments)
+        cellrewrite::wrap(text, QString(QStringLiteral(u"<!--") + QString::number(column + 1)
+                                        + QStringLiteral(u"列:") + QString::number(row + 1)
+                                        + QStringLiteral(u"行-->")));
+    const bool heading = (m_headingMode == 1 && row == 0) || (m_headingMode == 2 && column == 0)
+                         || (m_headingMode == 3 && (row == 0 || column == 0));
     const QString tag = heading ? QStringLiteral(u"th") : QStringLiteral(u"td");
     rowsText += u'<';
     rowsText += tag;

@@ -3,13 +3,16 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
+#include "writer/parallel.h"
 
 namespace {
 constexpr int MaxCount = 1000;
 
 // Counts the rows (LF characters) and the longest row's cells; a row's count grows by one for each
-// occurrence of the delimiter. Stops early, returning false, once either count exceeds MaxCount.
-bool countCells(const QString &text, const QString &delimiter, int &rows, int &columns)
+// occurrence of the delimiter. Records where each row's LF stands. Stops early, returning false,
+// once either count exceeds MaxCount.
+bool countCells(const QString &text, const QString &delimiter, int &rows, int &columns,
+                std::vector<qsizetype> &lineEnds)
 {
     rows = 0;
     columns = 0;
@@ -19,6 +22,7 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
     const qsizetype d = delimiter.size();
     for (qsizetype i = 0; i < n; ++i) {
         if (p[i] == u'\n') {
+            lineEnds.push_back(i);
             ++rows;
             columns = std::max(columns, cells);
             cells = 1;
@@ -48,7 +52,8 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns)
     const QString delimiter = Text6.text();
     int r = 0;
     int c = 0;
-    if (!countCells(terminated, delimiter, r, c))
+    std::vector<qsizetype> lineEnds;
+    if (!countCells(terminated, delimiter, r, c, lineEnds))
         return false;
 
     text = terminated;
@@ -66,32 +71,35 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns)
     Text1(0).setText(vb::str(rows));
     Text1(1).setText(vb::str(columns));
 
-    int row = 0;
-    int column = 0;
-    QString current;
+    // Cells are cut out of the text row by row (rows on several threads for a large table); CR is
+    // dropped wherever it stands.
     const QChar *p = text.constData();
-    const qsizetype n = text.size();
     const qsizetype d = delimiter.size();
-    qsizetype cellStart = 0;
-    // Cells are cut out of the text in one pass; CR is dropped wherever it stands.
-    auto store = [&](qsizetype end) {
-        QString &cell = cellTexts.at(row, column);
-        cell = QString(p + cellStart, end - cellStart);
-        if (cell.contains(u'\r'))
-            cell.remove(u'\r');
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        if (d > 0 && p[i] == delimiter.at(0) && QStringView(p + i, n - i).startsWith(delimiter)) {
-            store(i);
-            ++column;
-            i += d - 1;
-            cellStart = i + 1;
-        } else if (p[i] == u'\n') {
-            store(i);
-            ++row;
-            column = 0;
-            cellStart = i + 1;
+    auto cutRow = [&](int row) {
+        qsizetype cellStart = row == 0 ? 0 : lineEnds[std::size_t(row - 1)] + 1;
+        const qsizetype end = lineEnds[std::size_t(row)];
+        int column = 0;
+        auto store = [&](qsizetype at) {
+            QString &cell = cellTexts.at(row, column);
+            cell = QString(p + cellStart, at - cellStart);
+            if (cell.contains(u'\r'))
+                cell.remove(u'\r');
+        };
+        for (qsizetype i = cellStart; i < end; ++i) {
+            if (d > 0 && p[i] == delimiter.at(0)
+                && QStringView(p + i, end - i).startsWith(delimiter)) {
+                store(i);
+                ++column;
+                i += d - 1;
+                cellStart = i + 1;
+            }
         }
-    }
+        store(end);
+    };
+    parallel::slices(rows, parallel::workersFor(text.size(), 200000),
+                     [&](int, long long first, long long last) {
+                         for (long long row = first; row < last; ++row)
+                             cutRow(int(row));
+                     });
     return true;
 }

@@ -2,6 +2,12 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
+#include "writer/cellrewrite.h"
+#include "writer/parallel.h"
+
+#include <algorithm>
+
+thread_local std::vector<QString> *cellrewrite::parked = nullptr;
 
 namespace {
 
@@ -15,6 +21,38 @@ QString quoted(const QString &value)
 QString whole(double value, double factor)
 {
     return QString::number(vb::roundHalfEven(value / factor), 'f', 0);
+}
+
+// The cell data without its row markers: every "]]" removed, then every "[[" of what is left, both
+// left to right, in one pass.
+QString withoutRowMarkers(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    const QChar *p = text.constData();
+    const qsizetype n = text.size();
+    bool openPending = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u']' && i + 1 < n && p[i + 1] == u']') {
+            ++i;
+            continue;
+        }
+        if (p[i] == u'[') {
+            if (openPending)
+                openPending = false; // a "[[" of the text once the "]]" are gone
+            else
+                openPending = true;
+            continue;
+        }
+        if (openPending) {
+            out += u'[';
+            openPending = false;
+        }
+        out += p[i];
+    }
+    if (openPending)
+        out += u'[';
+    return out;
 }
 
 // The blank template used when the cell data is empty: one line per row, a blank and the delimiter
@@ -35,10 +73,84 @@ QString blankTemplate(int rows, int columns, const QString &delimiter)
 
 } // namespace
 
+void Form1::writeRows(int first, int last, int columns, QString &rowsText)
+{
+    QString align, valign, background, bgcolor, height, width, nowrap, span;
+    for (int i = first; i < last; ++i) {
+        if (m_numberCells)
+            numberRow(i);
+        MakeRowTag(i, 0, rowsText);
+        for (int j = 0; j < columns; ++j) {
+            if (coveredCells.get(i, j) == 1)
+                continue;
+            GetCellAlign(i, j, align, valign);
+            GetCellAttrs(i, j, background, bgcolor, height, width);
+            spanAttrs(i, j, span);
+            MakeCellContent(i, j, nowrap);
+            MakeCellTag(i, j, rowsText, align, valign, bgcolor, background, span, nowrap, height,
+                        width);
+        }
+        rowsText += u"</tr>";
+        rowsText += CrLf;
+    }
+}
+
+void Form1::numberRow(int row)
+{
+    QString prefix;
+    for (int j = 0; j <= cellTexts.columnUpper(); ++j) {
+        prefix.resize(0);
+        prefix += u'(';
+        cellrewrite::appendNumber(prefix, row + 1);
+        prefix += u',';
+        cellrewrite::appendNumber(prefix, j + 1);
+        prefix += u')';
+        cellrewrite::wrap(cellTexts.at(row, j), prefix);
+    }
+}
+
+QString Form1::writeAllRows(int rows, int columns, const QString &head, const QString &tail)
+{
+    // Rows are independent: each reads the design and rewrites only its own cell texts. A large
+    // table is written on several threads, each row into a text of its own (so that no thread grows
+    // one huge buffer); then the rows are copied into place, in parallel too, since that copy
+    // mostly waits on fresh pages.
+    const int workers = parallel::workersFor(qint64(rows) * columns);
+    std::vector<QString> rowTexts(static_cast<std::size_t>(std::max(rows, 0)));
+    std::vector<std::vector<QString>> parked(static_cast<std::size_t>(workers));
+    parallel::slices(rows, workers, [&](int w, long long first, long long last) {
+        if (w > 0)
+            cellrewrite::parked = &parked[std::size_t(w)];
+        for (long long i = first; i < last; ++i) {
+            QString &text = rowTexts[std::size_t(i)];
+            text.reserve(qsizetype(columns) * 32 + 16);
+            writeRows(int(i), int(i) + 1, columns, text);
+        }
+        cellrewrite::parked = nullptr;
+    });
+    parked.clear();
+
+    std::vector<qsizetype> offsets(rowTexts.size() + 1);
+    offsets[0] = head.size();
+    for (std::size_t i = 0; i < rowTexts.size(); ++i)
+        offsets[i + 1] = offsets[i] + rowTexts[i].size();
+    QString source;
+    source.resize(offsets.back() + tail.size());
+    QChar *out = source.data();
+    std::copy(head.cbegin(), head.cend(), out);
+    std::copy(tail.cbegin(), tail.cend(), out + offsets.back());
+    parallel::slices(rows, workers, [&](int, long long first, long long last) {
+        for (long long i = first; i < last; ++i) {
+            const QString &row = rowTexts[std::size_t(i)];
+            std::copy(row.cbegin(), row.cend(), out + offsets[std::size_t(i)]);
+        }
+    });
+    return source;
+}
+
 bool Form1::MakeTableSource()
 {
-    QString text = vb::replace(vb::replace(RB3.text(), QStringLiteral(u"]]"), QString()),
-                               QStringLiteral(u"[["), QString());
+    QString text = withoutRowMarkers(RB3.text());
     if (text.isEmpty()) {
         text = blankTemplate(int(vb::Val(Text1(0).text())), int(vb::Val(Text1(1).text())),
                              Text6.text());
@@ -50,35 +162,13 @@ bool Form1::MakeTableSource()
         return false;
     BuildMergeMap();
 
-    if (Check4.value() == 1) {
-        for (int i = 0; i <= cellTexts.rowUpper(); ++i)
-            for (int j = 0; j <= cellTexts.columnUpper(); ++j)
-                cellTexts.at(i, j).prepend(u'(' + QString::number(i + 1) + u','
-                                           + QString::number(j + 1) + u')');
-    }
+    m_numberCells = Check4.value() == 1;
+    if (m_numberCells)
+        numberRow(rows); // the spare row; the table's rows are numbered as they are written
 
     QString frame, rules, background, borderColors, cellSpacing, bgcolor;
     GetFrameRules(frame, rules);
     GetTableAttrs(background, borderColors, cellSpacing, bgcolor);
-
-    QString rowsText;
-    rowsText.reserve(qsizetype(rows) * columns * 24 + text.size() * 2);
-    for (int i = 0; i < rows; ++i) {
-        MakeRowTag(i, 0, rowsText);
-        for (int j = 0; j < columns; ++j) {
-            if (coveredCells.get(i, j) == 1)
-                continue;
-            QString align, valign, cellBackground, cellBgcolor, height, width, nowrap;
-            GetCellAlign(i, j, align, valign);
-            GetCellAttrs(i, j, cellBackground, cellBgcolor, height, width);
-            const QString span = spanAttrs(i, j);
-            MakeCellContent(i, j, nowrap);
-            MakeCellTag(i, j, rowsText, align, valign, cellBgcolor, cellBackground, span, nowrap,
-                        height, width);
-        }
-        rowsText += u"</tr>";
-        rowsText += CrLf;
-    }
 
     const double border = vb::Val(txtwaku2(1).text());
     const QString borderText =
@@ -108,14 +198,9 @@ bool Form1::MakeTableSource()
             startTag.replace(blank, 1, CrLf);
     }
 
-    QString source;
-    source.reserve(startTag.size() + caption.size() + rowsText.size() + 10);
-    source += startTag;
-    source += CrLf;
-    source += caption;
-    source += rowsText;
-    source += QStringLiteral(u"</table>");
-    rowsText = QString();
-    RB1.setText(source);
+    m_headingMode = Option10(1).value() ? 1 : Option10(2).value() ? 2 : Option10(3).value() ? 3 : 0;
+    m_writeComments = mkoment.checked();
+    QString all=writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
+    RB1.setText(all);
     return true;
 }

@@ -27,6 +27,15 @@ TEST(MakeTableSource, BlankOnlyCellDataIsNotReplaced)
                              + QStringLiteral(u"<tr><td></td>\r\n<td></td>\r\n<td></td>\r\n<td></td>\r\n</tr>\r\n"));
 }
 
+TEST(MakeTableSource, RowMarkersGoFirstClosingThenOpening)
+{
+    // "]]" are removed first; a "[[" that only stands once they are gone is removed too.
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"[[x[]][y]]$[[[z]]]"));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_EQ(rowsOf(f), QStringLiteral(u"<tr><th>xy</th>\r\n<th>[z]</th>\r\n</tr>\r\n"));
+}
+
 TEST(MakeTableSource, CommentThenFontThenNumbering)
 {
     Form1 f;

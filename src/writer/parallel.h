@@ -1,0 +1,34 @@
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <thread>
+#include <vector>
+
+// Runs `slice(worker, first, last)` over 0..count split into `workers` contiguous slices, slice 0 on
+// the calling thread, and returns when all are done. The work must touch disjoint data per slice.
+namespace parallel {
+
+inline int workersFor(long long units, long long unitsPerWorker = 20000)
+{
+    if (units < unitsPerWorker)
+        return 1;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    return int(std::min<long long>({8, cores, units / unitsPerWorker}));
+}
+
+template <typename F>
+void slices(long long count, int workers, F &&slice)
+{
+    auto run = [&](int w) {
+        slice(w, count * w / workers, count * (w + 1) / workers);
+    };
+    std::vector<std::thread> threads;
+    for (int w = 1; w < workers; ++w)
+        threads.emplace_back(run, w);
+    run(0);
+    for (std::thread &t : threads)
+        t.join();
+}
+
+} // namespace parallel
