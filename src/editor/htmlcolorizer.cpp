@@ -2,9 +2,32 @@
 
 namespace editor {
 
+namespace {
+
+// The only characters that switch colours or change the state; all others keep the colour in force.
+constexpr quint64 kSpecialMask = (quint64(1) << u'"') | (quint64(1) << u'<') | (quint64(1) << u'>');
+
+inline bool isSpecial(char16_t c)
+{
+    return c < 64 && ((kSpecialMask >> c) & 1);
+}
+
+// Start of the last "-->", or -1. A plain backward scan: the text's end is where it usually stands.
+qsizetype lastCommentClose(QStringView text)
+{
+    const char16_t *p = text.utf16();
+    for (qsizetype i = text.size() - 1; i >= 2; --i) {
+        if (p[i] == u'>' && p[i - 1] == u'-' && p[i - 2] == u'-')
+            return i - 2;
+    }
+    return -1;
+}
+
+} // namespace
+
 HtmlColorizer::HtmlColorizer(QStringView text)
     : m_text(text)
-    , m_lastClose(text.lastIndexOf(u"-->"))
+    , m_lastClose(lastCommentClose(text))
     , m_hasTag(text.contains(u'<'))
 {
 }
@@ -32,7 +55,18 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
     SyntaxRole cur = st.role;
     SyntaxRole runRole = cur;
     qsizetype runStart = from;
+    // Opens a new run at i when the character there is drawn in another colour than the run before.
+    auto colourAt = [&](qsizetype i) {
+        if (cur != runRole) {
+            if (i > runStart)
+                sink.run(runStart, i - runStart, scheme.color(runRole));
+            runStart = i;
+            runRole = cur;
+        }
+    };
     for (qsizetype i = from; i < to; ++i) {
+        if (!isSpecial(p[i]))
+            continue;
         SyntaxRole next = SyntaxRole::Spare; // Spare: no switch after this character
         switch (p[i]) {
         case u'<':
@@ -79,14 +113,13 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
         default:
             break;
         }
-        if (cur != runRole) {
-            if (i > runStart)
-                sink.run(runStart, i - runStart, scheme.color(runRole));
-            runStart = i;
-            runRole = cur;
-        }
-        if (next != SyntaxRole::Spare)
+        colourAt(i);
+        if (next != SyntaxRole::Spare) {
             cur = next;
+            // A following special character settles its own colour; any other takes this one.
+            if (i + 1 < to && !isSpecial(p[i + 1]))
+                colourAt(i + 1);
+        }
     }
     if (to > runStart)
         sink.run(runStart, to - runStart, scheme.color(runRole));
