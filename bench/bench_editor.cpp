@@ -15,7 +15,8 @@ namespace {
 const QString &tableSource()
 {
     static const QString source = [] {
-        const QString cell = QStringLiteral(u"<td align = \"center\" bgcolor=\"#ff0000\">text</td>\r\n");
+        const QString cell =
+            QStringLiteral(u"<td align = \"center\" bgcolor=\"#ff0000\">text</td>\r\n");
         QString s;
         s.reserve(1000 * (1000 * cell.size() + 16) + 32);
         s += u"<table>\r\n";

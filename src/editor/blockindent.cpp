@@ -10,9 +10,9 @@ namespace editor {
 namespace {
 
 constexpr int kTagCount = 12;
-const std::array<QStringView, kTagCount> kBlockTags{u"P",     u"DIV",  u"BODY", u"TABLE",
-                                                    u"TR",    u"SCRIPT", u"STYLE", u"FORM",
-                                                    u"HEAD",  u"TD",   u"UL",   u"OL"};
+const std::array<QStringView, kTagCount> kBlockTags{u"P",    u"DIV",    u"BODY",  u"TABLE",
+                                                    u"TR",   u"SCRIPT", u"STYLE", u"FORM",
+                                                    u"HEAD", u"TD",     u"UL",    u"OL"};
 
 constexpr char16_t kTab = u'\t';
 constexpr char16_t kIdeographicSpace = u'\u3000';
@@ -81,7 +81,8 @@ bool isBreakTag(QStringView text, qsizetype pos)
     return rest.startsWith(u"<BR>") || rest.startsWith(u"<br>");
 }
 
-// Removes what stands in front of a line break tag: blanks, ideographic spaces, TABs and CR LF pairs.
+// Removes what stands in front of a line break tag: blanks, ideographic spaces, TABs and CR LF
+// pairs.
 void stripBeforeBreakTag(QString &out)
 {
     qsizetype end = out.size();
@@ -194,8 +195,7 @@ class Restorer
 public:
     Restorer(QStringView text, const std::vector<TextSpan> &scripts, char16_t standIn)
         : m_text(text), m_scripts(scripts), m_standIn(standIn)
-    {
-    }
+    {}
     void append(QString &out, QStringView piece)
     {
         if (m_scripts.empty()) {

@@ -9,8 +9,8 @@ namespace editor {
 
 // Block-tag indentation of an HTML source held as plain text with CR LF line ends.
 //
-// Block tags, in the order their passes run: P, DIV, BODY, TABLE, TR, SCRIPT, STYLE, FORM, HEAD, TD,
-// UL, OL. Names are matched as prefixes, so "<P" also stands for "<PRE" and "<PARAM".
+// Block tags, in the order their passes run: P, DIV, BODY, TABLE, TR, SCRIPT, STYLE, FORM, HEAD,
+// TD, UL, OL. Names are matched as prefixes, so "<P" also stands for "<PRE" and "<PARAM".
 //
 // Script elements (see findScriptElements) are taken out before either command works and come back
 // byte for byte in their own places. Nothing is ever written into the text as a marker, so a source

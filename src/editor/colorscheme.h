@@ -29,16 +29,16 @@ constexpr quint32 rgb(int red, int green, int blue)
 struct ColorScheme
 {
     bool isLight;
-    quint32 defaultText;   // role Default: the scheme's text colour (never black on black)
-    quint32 tag;           // role Tag
-    quint32 text;          // role Text
-    quint32 value;         // role Value
-    quint32 commentQuote;  // role CommentQuote
-    quint32 spare;         // role Spare
-    quint32 plainText;     // role Plain, in RB1 and RB3 alike
+    quint32 defaultText;  // role Default: the scheme's text colour (never black on black)
+    quint32 tag;          // role Tag
+    quint32 text;         // role Text
+    quint32 value;        // role Value
+    quint32 commentQuote; // role CommentQuote
+    quint32 spare;        // role Spare
+    quint32 plainText;    // role Plain, in RB1 and RB3 alike
     quint32 sourceBackground;
     quint32 cellBackground;
-    quint32 cellText;      // all of RB3 when the source holds a "<"
+    quint32 cellText; // all of RB3 when the source holds a "<"
 
     quint32 color(SyntaxRole role) const;
 

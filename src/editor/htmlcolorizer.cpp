@@ -26,11 +26,8 @@ qsizetype lastCommentClose(QStringView text)
 } // namespace
 
 HtmlColorizer::HtmlColorizer(QStringView text)
-    : m_text(text)
-    , m_lastClose(lastCommentClose(text))
-    , m_hasTag(text.contains(u'<'))
-{
-}
+    : m_text(text), m_lastClose(lastCommentClose(text)), m_hasTag(text.contains(u'<'))
+{}
 
 void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const
 {
@@ -73,8 +70,8 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
             if (st.inComment)
                 break;
             // A comment only opens when a "-->" follows; otherwise "<!--" is an ordinary tag start.
-            if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-'
-                && m_lastClose >= i + 2) {
+            if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-' &&
+                m_lastClose >= i + 2) {
                 st.inComment = true;
                 st.oddCommentQuotes = false;
                 st.commentStart = i;

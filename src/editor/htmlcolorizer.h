@@ -16,8 +16,8 @@ struct ColorState
     bool inTag = false;                    // a "<" was seen after the last ">"
     bool oddQuotes = false;                // odd number of quotes since that "<"
     bool inComment = false;
-    bool oddCommentQuotes = false;         // odd number of quotes since the comment's "<!--"
-    qsizetype commentStart = -1;           // position of the open comment's "<!--"
+    bool oddCommentQuotes = false; // odd number of quotes since the comment's "<!--"
+    qsizetype commentStart = -1;   // position of the open comment's "<!--"
     friend bool operator==(const ColorState &, const ColorState &) = default;
 };
 
@@ -26,14 +26,15 @@ struct ColorState
 // - a tag from its "<" on in Tag, the text after each ">" in Text;
 // - inside a tag (a "<" after the last ">"), quotes alternate opening and closing, counted from the
 //   tag's "<"; the quote characters keep the tag colour and only what lies between an opening and a
-//   closing quote is in Value. A ">" inside a quoted value still ends the tag, so the quote after it
-//   counts as text. Quotes outside tags and single quotes are not treated.
+//   closing quote is in Value. A ">" inside a quoted value still ends the tag, so the quote after
+//   it counts as text. Quotes outside tags and single quotes are not treated.
 // - a comment runs from "<!--" through the first "-->" that starts at or after its "--" (so "<!-->"
-//   is a comment). It carries no switch at its markers: it shows in the colour in force before it, its
-//   quotes alternate opening and closing from the comment's start, the text after an opening quote is
-//   in CommentQuote and from a closing quote on in Text. Comments are invisible to the tag and quote
-//   rules: their "<", ">" and quotes open, close and count nothing.
-// - a "<!--" with no "-->" after it and a "-->" outside a comment are ordinary text: their "<" and ">"
+//   is a comment). It carries no switch at its markers: it shows in the colour in force before it,
+//   its quotes alternate opening and closing from the comment's start, the text after an opening
+//   quote is in CommentQuote and from a closing quote on in Text. Comments are invisible to the tag
+//   and quote rules: their "<", ">" and quotes open, close and count nothing.
+// - a "<!--" with no "-->" after it and a "-->" outside a comment are ordinary text: their "<" and
+// ">"
 //   switch colours like any other.
 // - before the first switch the text is in Default.
 // - a source that holds no "<" at all is plain text: all of it in Plain.
@@ -46,13 +47,15 @@ public:
 
     bool hasTag() const { return m_hasTag; }
 
-    // Colours the whole text: the runs cover [0, size) in order, each non-empty, and neighbours never
-    // share a role (they may share a colour only if the scheme gives two roles the same colour).
+    // Colours the whole text: the runs cover [0, size) in order, each non-empty, and neighbours
+    // never share a role (they may share a colour only if the scheme gives two roles the same
+    // colour).
     void colorAll(const ColorScheme &scheme, ColorSink &sink) const;
 
-    // Colours [from, to) given the state in force at `from` (the default state at 0) and returns the
-    // state at `to`. Colouring a text piece by piece, each piece from the state the previous one
-    // returned, gives the same colours as one whole pass; the runs may be split at the piece ends.
+    // Colours [from, to) given the state in force at `from` (the default state at 0) and returns
+    // the state at `to`. Colouring a text piece by piece, each piece from the state the previous
+    // one returned, gives the same colours as one whole pass; the runs may be split at the piece
+    // ends.
     ColorState colorRange(qsizetype from, qsizetype to, ColorState state, const ColorScheme &scheme,
                           ColorSink &sink) const;
 

@@ -14,12 +14,13 @@ struct TextSpan
     friend bool operator==(const TextSpan &, const TextSpan &) = default;
 };
 
-// The script elements of an HTML source, in text order: each runs from a "<script" through the end of
-// the first "</script>" after it, both matched without regard to ASCII case. A "<script" with no
+// The script elements of an HTML source, in text order: each runs from a "<script" through the end
+// of the first "</script>" after it, both matched without regard to ASCII case. A "<script" with no
 // "</script>" after it is not an element, and the search goes on after it. The spans never overlap.
 std::vector<TextSpan> findScriptElements(QStringView text);
 
-// True when `text` holds `lowerAscii` (lower-case ASCII) at `pos`, ASCII letters matched in either case.
+// True when `text` holds `lowerAscii` (lower-case ASCII) at `pos`, ASCII letters matched in either
+// case.
 bool matchesAsciiNoCase(QStringView text, qsizetype pos, QStringView lowerAscii);
 
 } // namespace editor

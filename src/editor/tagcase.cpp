@@ -19,8 +19,8 @@ qsizetype convertAt(QString &text, qsizetype i, bool lower)
         }
         return 2;
     }
-    const char32_t mapped = lower ? QChar::toLower(char32_t(c.unicode()))
-                                  : QChar::toUpper(char32_t(c.unicode()));
+    const char32_t mapped =
+        lower ? QChar::toLower(char32_t(c.unicode())) : QChar::toUpper(char32_t(c.unicode()));
     if (!QChar::requiresSurrogates(mapped))
         text[i] = QChar(char16_t(mapped));
     return 1;

@@ -5,9 +5,9 @@
 
 namespace editor {
 
-// Converts the case of the tags of an HTML source: mode 1 gives lower case, any other mode upper case.
-// The text keeps its length and every character outside tags keeps its case. One pass, left to right;
-// at each character the first of these rules that matches updates the state:
+// Converts the case of the tags of an HTML source: mode 1 gives lower case, any other mode upper
+// case. The text keeps its length and every character outside tags keeps its case. One pass, left
+// to right; at each character the first of these rules that matches updates the state:
 // 1. "<!--javascript" (any case) starts a protected script region;
 // 2. "</script>" (any case) ends it;
 // 3. "<!-" leaves any tag and quote;

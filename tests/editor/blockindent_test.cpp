@@ -17,7 +17,8 @@ QStringList scriptTexts(const QString &text)
     return list;
 }
 
-// The text without blanks, TABs, ideographic spaces and line breaks: what indentation never changes.
+// The text without blanks, TABs, ideographic spaces and line breaks: what indentation never
+// changes.
 QString ink(const QString &text)
 {
     QString out;
@@ -63,7 +64,8 @@ TEST(Indent, EmptyOrBlankSourceIsLeftAlone)
 
 TEST(Indent, RemoveIndentationTakesTabsOutsideScriptsOnly)
 {
-    const QString text = QStringLiteral(u"\t<td>\ta\t</td>\r\n<Script>\tx\r\n</sCRIPT>\t<script>\t");
+    const QString text =
+        QStringLiteral(u"\t<td>\ta\t</td>\r\n<Script>\tx\r\n</sCRIPT>\t<script>\t");
     EXPECT_EQ(removeIndentation(text),
               QStringLiteral(u"<td>a</td>\r\n<Script>\tx\r\n</sCRIPT><script>"));
     EXPECT_EQ(removeIndentation(u""), QString());
@@ -85,7 +87,8 @@ TEST(Indent, ScriptElements)
         {u"<scr\u017Fipt></script>", {}},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(findScriptElements(row.text), row.spans) << QString::fromUtf16(row.text).toStdString();
+        EXPECT_EQ(findScriptElements(row.text), row.spans)
+            << QString::fromUtf16(row.text).toStdString();
 }
 
 TEST(Indent, MakeTabs)

@@ -22,8 +22,8 @@ inline QString dataDir(const char *feature)
 inline std::vector<std::string> cases(const char *feature)
 {
     std::vector<std::string> names;
-    const QStringList dirs = QDir(dataDir(feature)).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                              QDir::Name);
+    const QStringList dirs =
+        QDir(dataDir(feature)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &d : dirs)
         names.push_back(d.toStdString());
     return names;
@@ -31,7 +31,8 @@ inline std::vector<std::string> cases(const char *feature)
 
 inline QString read(const char *feature, const std::string &name, const char *file)
 {
-    QFile f(dataDir(feature) + u'/' + QString::fromStdString(name) + u'/' + QString::fromUtf8(file));
+    QFile f(dataDir(feature) + u'/' + QString::fromStdString(name) + u'/' +
+            QString::fromUtf8(file));
     if (!f.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "missing golden file " << f.fileName().toStdString();
         return {};
@@ -48,8 +49,8 @@ inline bool writing()
 inline void expectFile(const char *feature, const std::string &name, const char *file,
                        const QString &actual)
 {
-    const QString path = dataDir(feature) + u'/' + QString::fromStdString(name) + u'/'
-                         + QString::fromUtf8(file);
+    const QString path =
+        dataDir(feature) + u'/' + QString::fromStdString(name) + u'/' + QString::fromUtf8(file);
     if (writing()) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -17,7 +17,8 @@ QString render(QStringView text, const ColorRuns &runs)
     QString out;
     for (size_t k = 0; k < runs.size(); ++k) {
         const qsizetype end = k + 1 < runs.size() ? runs[k + 1].start : text.size();
-        out += QStringLiteral(u"\u00AB") + QString::number(runs[k].color) + QStringLiteral(u"\u00BB");
+        out +=
+            QStringLiteral(u"\u00AB") + QString::number(runs[k].color) + QStringLiteral(u"\u00BB");
         out += text.sliced(runs[k].start, end - runs[k].start);
     }
     return out;
@@ -59,8 +60,8 @@ TEST_P(ColouringGolden, RunsMatchAndLinePassesAgree)
     EXPECT_EQ(runsByLine(input), runs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ColouringGolden,
-                         testing::ValuesIn(golden::cases("colouring")), golden::caseName);
+INSTANTIATE_TEST_SUITE_P(Cases, ColouringGolden, testing::ValuesIn(golden::cases("colouring")),
+                         golden::caseName);
 
 TEST(Colouring, LinkExampleInLightScheme)
 {

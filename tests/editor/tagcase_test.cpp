@@ -35,7 +35,8 @@ TEST(TagCase, Rules)
         const char16_t *expected;
     };
     const Row rows[] = {
-        {u"<A HREF=\"Page.html\" TARGET=\"_blank\">", 1, u"<a href=\"Page.html\" target=\"_blank\">"},
+        {u"<A HREF=\"Page.html\" TARGET=\"_blank\">", 1,
+         u"<a href=\"Page.html\" target=\"_blank\">"},
         {u"<p>Hello</p>", 0, u"<P>Hello</P>"},
         {u"<p>Hello</p>", 2, u"<P>Hello</P>"},
         {u"<!-- Keep <B>this</B> -->", 1, u"<!-- Keep <b>this</b> -->"},
