@@ -220,31 +220,11 @@ private:
     size_t m_next = 0;
 };
 
-} // namespace
-
-QString makeTabs(qsizetype n)
+// Indents the lines of the broken-up text with TABs, drops blank lines and trims blanks, putting
+// the script elements back as it goes.
+QString indentLines(const QString &work, Restorer &restorer)
 {
-    return n > 0 ? QString(n, QChar(kTab)) : QString();
-}
-
-std::optional<QString> indentHtmlSource(QStringView text)
-{
-    const std::vector<TextSpan> scripts = findScriptElements(text);
-    char16_t standIn = 0xE000;
-    if (!scripts.empty()) {
-        const std::optional<char16_t> unused = unusedCharacter(text);
-        if (!unused)
-            return std::nullopt; // cannot tell scripts from text: leave the source as it is
-        standIn = *unused;
-    }
-    QString work = withoutTabs(text, scripts, standIn);
-    // Only blanks count as empty here: a source of TABs or line breaks is still reworked.
-    if (trimBlanks(text).isEmpty())
-        return std::nullopt;
-    work = breakAroundBlockTags(work);
-
     std::array<qsizetype, kTagCount> depth{};
-    Restorer restorer(text, scripts, standIn);
     QString out;
     out.reserve(work.size() + work.size() / 2);
     const QStringView all(work);
@@ -285,7 +265,7 @@ std::optional<QString> indentHtmlSource(QStringView text)
         } else if (!blank) {
             out.append(u"\r\n");
             if (tabs > 0) {
-                out.append(QString(tabs, QChar(kTab)));
+                out.append(makeTabs(tabs));
                 qsizetype e = line.size();
                 while (e > 0 && line[e - 1] == u' ')
                     --e;
@@ -296,6 +276,33 @@ std::optional<QString> indentHtmlSource(QStringView text)
         }
     }
     return out;
+}
+
+} // namespace
+
+QString makeTabs(qsizetype n)
+{
+    return n > 0 ? QString(n, QChar(kTab)) : QString();
+}
+
+std::optional<QString> indentHtmlSource(QStringView text)
+{
+    const std::vector<TextSpan> scripts = findScriptElements(text);
+    char16_t standIn = 0xE000;
+    if (!scripts.empty()) {
+        const std::optional<char16_t> unused = unusedCharacter(text);
+        if (!unused)
+            return std::nullopt; // cannot tell scripts from text: leave the source as it is
+        standIn = *unused;
+    }
+    QString work = withoutTabs(text, scripts, standIn);
+    // Only blanks count as empty here: a source of TABs or line breaks is still reworked.
+    if (trimBlanks(text).isEmpty())
+        return std::nullopt;
+    work = breakAroundBlockTags(work);
+
+    Restorer restorer(text, scripts, standIn);
+    return indentLines(work, restorer);
 }
 
 QString removeIndentation(QStringView text)

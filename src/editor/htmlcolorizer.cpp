@@ -5,11 +5,11 @@ namespace editor {
 namespace {
 
 // The only characters that switch colours or change the state; all others keep the colour in force.
-constexpr quint64 kSpecialMask = (quint64(1) << u'"') | (quint64(1) << u'<') | (quint64(1) << u'>');
+constexpr quint64 kMarkupMask = (quint64(1) << u'"') | (quint64(1) << u'<') | (quint64(1) << u'>');
 
-inline bool isSpecial(char16_t c)
+inline bool isMarkup(char16_t c)
 {
-    return c < 64 && ((kSpecialMask >> c) & 1);
+    return c < 64 && ((kMarkupMask >> c) & 1);
 }
 
 // Start of the last "-->", or -1. A plain backward scan: the text's end is where it usually stands.
@@ -34,6 +34,63 @@ void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const
     colorRange(0, m_text.size(), ColorState{}, scheme, sink);
 }
 
+// The state change at the markup character at i. Sets `cur` when the character itself changes
+// colour and returns the colour from the next character on (Spare when that does not change).
+// States: outside tags (text), in a tag (with the parity of its quotes), in a comment (with the
+// parity of the comment's quotes); a comment is left only through its "-->".
+SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) const
+{
+    const char16_t *p = m_text.utf16();
+    const qsizetype n = m_text.size();
+    SyntaxRole next = SyntaxRole::Spare;
+    switch (p[i]) {
+    case u'<':
+        if (st.inComment)
+            break;
+        // A comment only opens when a "-->" follows; otherwise "<!--" is an ordinary tag start.
+        if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-' &&
+            m_lastClose >= i + 2) {
+            st.inComment = true;
+            st.oddCommentQuotes = false;
+            st.commentStart = i;
+            break;
+        }
+        cur = SyntaxRole::Tag;
+        st.inTag = true;
+        st.oddQuotes = false;
+        break;
+    case u'>':
+        if (st.inComment) {
+            if (i - 2 >= st.commentStart + 2 && p[i - 1] == u'-' && p[i - 2] == u'-') {
+                st.inComment = false;
+                st.commentStart = -1;
+            }
+            break;
+        }
+        st.inTag = false;
+        next = SyntaxRole::Text;
+        break;
+    case u'"':
+        if (st.inComment) {
+            if (st.oddCommentQuotes)
+                cur = SyntaxRole::Text;
+            else
+                next = SyntaxRole::CommentQuote;
+            st.oddCommentQuotes = !st.oddCommentQuotes;
+        } else if (st.inTag) {
+            if (st.oddQuotes)
+                cur = SyntaxRole::Tag;
+            else
+                next = SyntaxRole::Value;
+            st.oddQuotes = !st.oddQuotes;
+        }
+        break;
+    default:
+        break;
+    }
+    return next;
+}
+
 // One pass, one character at a time. A switch either sets the colour of the character it stands on
 // ("<", a closing quote) or the colour from the next character on (">", an opening quote); a run is
 // only opened where a character's colour really differs from the one before it.
@@ -48,7 +105,6 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
         return st;
     }
     const char16_t *p = m_text.utf16();
-    const qsizetype n = m_text.size();
     SyntaxRole cur = st.role;
     SyntaxRole runRole = cur;
     qsizetype runStart = from;
@@ -62,59 +118,14 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
         }
     };
     for (qsizetype i = from; i < to; ++i) {
-        if (!isSpecial(p[i]))
+        if (!isMarkup(p[i]))
             continue;
-        SyntaxRole next = SyntaxRole::Spare; // Spare: no switch after this character
-        switch (p[i]) {
-        case u'<':
-            if (st.inComment)
-                break;
-            // A comment only opens when a "-->" follows; otherwise "<!--" is an ordinary tag start.
-            if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-' &&
-                m_lastClose >= i + 2) {
-                st.inComment = true;
-                st.oddCommentQuotes = false;
-                st.commentStart = i;
-                break;
-            }
-            cur = SyntaxRole::Tag;
-            st.inTag = true;
-            st.oddQuotes = false;
-            break;
-        case u'>':
-            if (st.inComment) {
-                if (i - 2 >= st.commentStart + 2 && p[i - 1] == u'-' && p[i - 2] == u'-') {
-                    st.inComment = false;
-                    st.commentStart = -1;
-                }
-                break;
-            }
-            st.inTag = false;
-            next = SyntaxRole::Text;
-            break;
-        case u'"':
-            if (st.inComment) {
-                if (st.oddCommentQuotes)
-                    cur = SyntaxRole::Text;
-                else
-                    next = SyntaxRole::CommentQuote;
-                st.oddCommentQuotes = !st.oddCommentQuotes;
-            } else if (st.inTag) {
-                if (st.oddQuotes)
-                    cur = SyntaxRole::Tag;
-                else
-                    next = SyntaxRole::Value;
-                st.oddQuotes = !st.oddQuotes;
-            }
-            break;
-        default:
-            break;
-        }
+        const SyntaxRole next = step(i, st, cur);
         colourAt(i);
         if (next != SyntaxRole::Spare) {
             cur = next;
-            // A following special character settles its own colour; any other takes this one.
-            if (i + 1 < to && !isSpecial(p[i + 1]))
+            // A following markup character settles its own colour; any other takes this one.
+            if (i + 1 < to && !isMarkup(p[i + 1]))
                 colourAt(i + 1);
         }
     }

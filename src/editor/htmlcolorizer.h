@@ -60,6 +60,8 @@ public:
                           ColorSink &sink) const;
 
 private:
+    SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;
+
     QStringView m_text;
     qsizetype m_lastClose = -1; // start of the last "-->" of the text
     bool m_hasTag = false;
