@@ -33,8 +33,9 @@ namespace editor {
 //   its trailing blanks.
 // The first line is kept even when empty, so a source that starts with a block tag comes back with
 // an empty first line. There is no line break after the last line.
-// Gives nothing (the caller changes, colours and scrolls nothing) when the source without its
-// script elements is empty or made only of blanks.
+// Gives nothing (the caller changes, colours and scrolls nothing) when the source is empty or made
+// only of blanks, and also in the one case where it cannot keep scripts apart from the text: a
+// source that holds script elements and every one of the 6,400 private-use characters.
 std::optional<QString> indentHtmlSource(QStringView text);
 
 // Removes every TAB outside script elements. Line breaks are kept, also those that indentation

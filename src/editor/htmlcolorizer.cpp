@@ -26,8 +26,17 @@ qsizetype lastCommentClose(QStringView text)
 } // namespace
 
 HtmlColorizer::HtmlColorizer(QStringView text)
-    : m_text(text), m_lastClose(lastCommentClose(text)), m_hasTag(text.contains(u'<'))
+    : m_text(text), m_hasTag(text.contains(u'<'))
 {}
+
+qsizetype HtmlColorizer::lastClose() const
+{
+    // Looked for only when the first "<!--" turns up: most sources, generated tables among them,
+    // hold no comment and need not be scanned from the end.
+    if (m_lastClose == kUnknown)
+        m_lastClose = lastCommentClose(m_text);
+    return m_lastClose;
+}
 
 void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const
 {
@@ -49,7 +58,7 @@ SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) con
             break;
         // A comment only opens when a "-->" follows; otherwise "<!--" is an ordinary tag start.
         if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-' &&
-            m_lastClose >= i + 2) {
+            lastClose() >= i + 2) {
             st.inComment = true;
             st.oddCommentQuotes = false;
             st.commentStart = i;

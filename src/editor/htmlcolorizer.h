@@ -61,9 +61,12 @@ public:
 
 private:
     SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;
+    qsizetype lastClose() const;
+
+    static constexpr qsizetype kUnknown = -2;
 
     QStringView m_text;
-    qsizetype m_lastClose = -1; // start of the last "-->" of the text
+    mutable qsizetype m_lastClose = kUnknown; // start of the last "-->" of the text, or -1
     bool m_hasTag = false;
 };
 
