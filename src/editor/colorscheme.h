@@ -28,7 +28,7 @@ constexpr quint32 rgb(int red, int green, int blue)
 // The colours of one scheme of the source view `RB1` and the cell-data view `RB3`.
 struct ColorScheme
 {
-    bool isLight;
+    bool isLight;         // the light scheme, chosen by `Check1` = 1
     quint32 defaultText;  // role Default: the scheme's text colour (never black on black)
     quint32 tag;          // role Tag
     quint32 text;         // role Text

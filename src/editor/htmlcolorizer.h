@@ -33,9 +33,8 @@ struct ColorState
 //   its quotes alternate opening and closing from the comment's start, the text after an opening
 //   quote is in CommentQuote and from a closing quote on in Text. Comments are invisible to the tag
 //   and quote rules: their "<", ">" and quotes open, close and count nothing.
-// - a "<!--" with no "-->" after it and a "-->" outside a comment are ordinary text: their "<" and
-// ">"
-//   switch colours like any other.
+// - a "<!--" with no "-->" after it and a "-->" outside a comment are ordinary text: their "<"
+//   and ">" switch colours like any other.
 // - before the first switch the text is in Default.
 // - a source that holds no "<" at all is plain text: all of it in Plain.
 // `<a href="x">link</a>` gives Tag `<a href="`, Value `x`, Tag `">`, Text `link`, Tag `</a>`.
