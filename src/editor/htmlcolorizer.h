@@ -54,7 +54,9 @@ public:
     // Colours [from, to) given the state in force at `from` (the default state at 0) and returns
     // the state at `to`. Colouring a text piece by piece, each piece from the state the previous
     // one returned, gives the same colours as one whole pass; the runs may be split at the piece
-    // ends.
+    // ends. Whether a "<!--" opens a comment depends on a "-->" anywhere after it, so states kept
+    // from an earlier text stay valid after an edit only when the edit adds or removes no "-->"
+    // (else recolour from the first "<!--" that had none after it, or from the start).
     ColorState colorRange(qsizetype from, qsizetype to, ColorState state, const ColorScheme &scheme,
                           ColorSink &sink) const;
 
