@@ -1,0 +1,106 @@
+// Speed and memory of the source editor's text engines on a large generated table source.
+#include "editor/blockindent.h"
+#include "editor/htmlcolorizer.h"
+#include "editor/tagcase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+using namespace editor;
+
+namespace {
+
+// A 1000 x 1000 table, one cell per line, CR LF line ends: about 50 million characters.
+const QString &tableSource()
+{
+    static const QString source = [] {
+        const QString cell =
+            QStringLiteral(u"<td align = \"center\" bgcolor=\"#ff0000\">text</td>\r\n");
+        QString s;
+        s.reserve(1000 * (1000 * cell.size() + 16) + 32);
+        s += u"<table>\r\n";
+        for (int row = 0; row < 1000; ++row) {
+            s += u"<tr>\r\n";
+            for (int col = 0; col < 1000; ++col)
+                s += cell;
+            s += u"</tr>\r\n";
+        }
+        s += u"</table>";
+        return s;
+    }();
+    return source;
+}
+
+void reportMemory(benchmark::State &state)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["chars"] = double(tableSource().size());
+    state.counters["peak_rss_MiB"] = double(usage.ru_maxrss) / 1024.0;
+}
+
+class CountingSink : public ColorSink
+{
+public:
+    void run(qsizetype, qsizetype, quint32) override { ++count; }
+    qsizetype count = 0;
+};
+
+void BM_ColourRunsToList(benchmark::State &state)
+{
+    const QString &text = tableSource();
+    size_t runs = 0;
+    for (auto _ : state) {
+        ColorRuns list = colorRuns(text, ColorScheme::light());
+        runs = list.size();
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["runs"] = double(runs);
+    reportMemory(state);
+}
+
+void BM_ColourRunsToSink(benchmark::State &state)
+{
+    const QString &text = tableSource();
+    for (auto _ : state) {
+        CountingSink sink;
+        HtmlColorizer(text).colorAll(ColorScheme::dark(), sink);
+        benchmark::DoNotOptimize(sink.count);
+    }
+    reportMemory(state);
+}
+
+void BM_IndentThenUnindent(benchmark::State &state)
+{
+    const QString &text = tableSource();
+    for (auto _ : state) {
+        const std::optional<QString> indented = indentHtmlSource(text);
+        const QString back = removeIndentation(*indented);
+        benchmark::DoNotOptimize(back.constData());
+        state.counters["indented_chars"] = double(indented->size());
+    }
+    reportMemory(state);
+}
+
+void BM_ConvertTagCase(benchmark::State &state)
+{
+    const QString &text = tableSource();
+    for (auto _ : state) {
+        const QString upper = convertTagCase(text, 2);
+        benchmark::DoNotOptimize(upper.constData());
+    }
+    reportMemory(state);
+}
+
+// Generated once before the benchmarks run, outside the timed loops.
+const QString &generatedSource = tableSource();
+
+} // namespace
+
+BENCHMARK(BM_ColourRunsToList)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ColourRunsToSink)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_IndentThenUnindent)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ConvertTagCase)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK_MAIN();

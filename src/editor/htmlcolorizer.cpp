@@ -1,0 +1,163 @@
+#include "editor/htmlcolorizer.h"
+
+namespace editor {
+
+namespace {
+
+// The only characters that switch colours or change the state; all others keep the colour in force.
+constexpr quint64 kMarkupMask = (quint64(1) << u'"') | (quint64(1) << u'<') | (quint64(1) << u'>');
+
+inline bool isMarkup(char16_t c)
+{
+    return c < 64 && ((kMarkupMask >> c) & 1);
+}
+
+// Start of the last "-->", or -1. A plain backward scan: the text's end is where it usually stands.
+qsizetype lastCommentClose(QStringView text)
+{
+    const char16_t *p = text.utf16();
+    for (qsizetype i = text.size() - 1; i >= 2; --i) {
+        if (p[i] == u'>' && p[i - 1] == u'-' && p[i - 2] == u'-')
+            return i - 2;
+    }
+    return -1;
+}
+
+} // namespace
+
+HtmlColorizer::HtmlColorizer(QStringView text)
+    : m_text(text), m_hasTag(text.contains(u'<'))
+{}
+
+qsizetype HtmlColorizer::lastClose() const
+{
+    // Looked for only when the first "<!--" turns up: most sources, generated tables among them,
+    // hold no comment and need not be scanned from the end.
+    if (m_lastClose == kUnknown)
+        m_lastClose = lastCommentClose(m_text);
+    return m_lastClose;
+}
+
+void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const
+{
+    colorRange(0, m_text.size(), ColorState{}, scheme, sink);
+}
+
+// The state change at the markup character at i. Sets `cur` when the character itself changes
+// colour and returns the colour from the next character on (Spare when that does not change).
+// States: outside tags (text), in a tag (with the parity of its quotes), in a comment (with the
+// parity of the comment's quotes); a comment is left only through its "-->".
+SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) const
+{
+    const char16_t *p = m_text.utf16();
+    const qsizetype n = m_text.size();
+    SyntaxRole next = SyntaxRole::Spare;
+    switch (p[i]) {
+    case u'<':
+        if (st.inComment)
+            break;
+        // A comment only opens when a "-->" follows; otherwise "<!--" is an ordinary tag start.
+        if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-' &&
+            lastClose() >= i + 2) {
+            st.inComment = true;
+            st.oddCommentQuotes = false;
+            st.commentStart = i;
+            break;
+        }
+        cur = SyntaxRole::Tag;
+        st.inTag = true;
+        st.oddQuotes = false;
+        break;
+    case u'>':
+        if (st.inComment) {
+            if (i - 2 >= st.commentStart + 2 && p[i - 1] == u'-' && p[i - 2] == u'-') {
+                st.inComment = false;
+                st.commentStart = -1;
+            }
+            break;
+        }
+        st.inTag = false;
+        next = SyntaxRole::Text;
+        break;
+    case u'"':
+        if (st.inComment) {
+            if (st.oddCommentQuotes)
+                cur = SyntaxRole::Text;
+            else
+                next = SyntaxRole::CommentQuote;
+            st.oddCommentQuotes = !st.oddCommentQuotes;
+        } else if (st.inTag) {
+            if (st.oddQuotes)
+                cur = SyntaxRole::Tag;
+            else
+                next = SyntaxRole::Value;
+            st.oddQuotes = !st.oddQuotes;
+        }
+        break;
+    default:
+        break;
+    }
+    return next;
+}
+
+// One pass, one character at a time. A switch either sets the colour of the character it stands on
+// ("<", a closing quote) or the colour from the next character on (">", an opening quote); a run is
+// only opened where a character's colour really differs from the one before it.
+ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st,
+                                     const ColorScheme &scheme, ColorSink &sink) const
+{
+    from = qBound(qsizetype(0), from, m_text.size());
+    to = qBound(from, to, m_text.size());
+    if (!m_hasTag) {
+        if (to > from)
+            sink.run(from, to - from, scheme.plainText);
+        return st;
+    }
+    const char16_t *p = m_text.utf16();
+    SyntaxRole cur = st.role;
+    SyntaxRole runRole = cur;
+    qsizetype runStart = from;
+    // Opens a new run at i when the character there is drawn in another colour than the run before.
+    auto colourAt = [&](qsizetype i) {
+        if (cur != runRole) {
+            if (i > runStart)
+                sink.run(runStart, i - runStart, scheme.color(runRole));
+            runStart = i;
+            runRole = cur;
+        }
+    };
+    for (qsizetype i = from; i < to; ++i) {
+        if (!isMarkup(p[i]))
+            continue;
+        const SyntaxRole next = step(i, st, cur);
+        colourAt(i);
+        if (next != SyntaxRole::Spare) {
+            cur = next;
+            // A following markup character settles its own colour; any other takes this one.
+            if (i + 1 < to && !isMarkup(p[i + 1]))
+                colourAt(i + 1);
+        }
+    }
+    if (to > runStart)
+        sink.run(runStart, to - runStart, scheme.color(runRole));
+    st.role = cur;
+    return st;
+}
+
+ColorRuns colorRuns(QStringView text, const ColorScheme &scheme)
+{
+    ColorRunCollector collector;
+    HtmlColorizer(text).colorAll(scheme, collector);
+    return collector.take();
+}
+
+void ColorRunCollector::run(qsizetype start, qsizetype length, quint32 color)
+{
+    if (length <= 0)
+        return;
+    if (!m_runs.empty() && m_runs.back().color == color)
+        return;
+    m_runs.push_back({start, color});
+}
+
+} // namespace editor

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "controls/colorrun.h"
+#include "editor/colorscheme.h"
+
+#include <QStringView>
+
+namespace editor {
+
+// The lexical state between two characters of the source: everything the colouring of the rest of
+// the text needs to know about the text before. A caller that recolours from a line on keeps the
+// state in force at each line start and hands it back.
+struct ColorState
+{
+    SyntaxRole role = SyntaxRole::Default; // colour in force for the next character
+    bool inTag = false;                    // a "<" was seen after the last ">"
+    bool oddQuotes = false;                // odd number of quotes since that "<"
+    bool inComment = false;
+    bool oddCommentQuotes = false; // odd number of quotes since the comment's "<!--"
+    qsizetype commentStart = -1;   // position of the open comment's "<!--"
+    friend bool operator==(const ColorState &, const ColorState &) = default;
+};
+
+// Colours HTML source held as plain text (CR LF line ends, positions in UTF-16 units, CR and LF one
+// each). It never changes the text. The colours are:
+// - a tag from its "<" on in Tag, the text after each ">" in Text;
+// - inside a tag (a "<" after the last ">"), quotes alternate opening and closing, counted from the
+//   tag's "<"; the quote characters keep the tag colour and only what lies between an opening and a
+//   closing quote is in Value. A ">" inside a quoted value still ends the tag, so the quote after
+//   it counts as text. Quotes outside tags and single quotes are not treated.
+// - a comment runs from "<!--" through the first "-->" that starts at or after its "--" (so "<!-->"
+//   is a comment). It carries no switch at its markers: it shows in the colour in force before it,
+//   its quotes alternate opening and closing from the comment's start, the text after an opening
+//   quote is in CommentQuote and from a closing quote on in Text. Comments are invisible to the tag
+//   and quote rules: their "<", ">" and quotes open, close and count nothing.
+// - a "<!--" with no "-->" after it and a "-->" outside a comment are ordinary text: their "<"
+//   and ">" switch colours like any other.
+// - before the first switch the text is in Default.
+// - a source that holds no "<" at all is plain text: all of it in Plain.
+// `<a href="x">link</a>` gives Tag `<a href="`, Value `x`, Tag `">`, Text `link`, Tag `</a>`.
+class HtmlColorizer
+{
+public:
+    // `text` is the whole source; it must stay alive and unchanged while the colorizer is used.
+    explicit HtmlColorizer(QStringView text);
+
+    bool hasTag() const { return m_hasTag; }
+
+    // Colours the whole text: the runs cover [0, size) in order, each non-empty, and neighbours
+    // never share a role (they may share a colour only if the scheme gives two roles the same
+    // colour).
+    void colorAll(const ColorScheme &scheme, ColorSink &sink) const;
+
+    // Colours [from, to) given the state in force at `from` (the default state at 0) and returns
+    // the state at `to`. Colouring a text piece by piece, each piece from the state the previous
+    // one returned, gives the same colours as one whole pass; the runs may be split at the piece
+    // ends. Whether a "<!--" opens a comment depends on a "-->" anywhere after it, so states kept
+    // from an earlier text stay valid after an edit only when the edit adds or removes no "-->"
+    // (else recolour from the first "<!--" that had none after it, or from the start).
+    ColorState colorRange(qsizetype from, qsizetype to, ColorState state, const ColorScheme &scheme,
+                          ColorSink &sink) const;
+
+private:
+    SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;
+    qsizetype lastClose() const;
+
+    static constexpr qsizetype kUnknown = -2;
+
+    QStringView m_text;
+    mutable qsizetype m_lastClose = kUnknown; // start of the last "-->" of the text, or -1
+    bool m_hasTag = false;
+};
+
+// The runs of the whole text as a list (see ColorRun for its invariants; empty for an empty text).
+ColorRuns colorRuns(QStringView text, const ColorScheme &scheme);
+
+// A sink that builds a run list, merging neighbours of the same colour.
+class ColorRunCollector : public ColorSink
+{
+public:
+    void run(qsizetype start, qsizetype length, quint32 color) override;
+    const ColorRuns &runs() const { return m_runs; }
+    ColorRuns take() { return std::move(m_runs); }
+
+private:
+    ColorRuns m_runs;
+};
+
+} // namespace editor

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace editor {
+
+// Converts the case of the tags of an HTML source: mode 1 gives lower case, any other mode upper
+// case. The text keeps its length and every character outside tags keeps its case. One pass, left
+// to right; at each character the first of these rules that matches updates the state:
+// 1. "<!--javascript" (any case) starts a protected script region;
+// 2. "</script>" (any case) ends it;
+// 3. "<!-" leaves any tag and quote;
+// 4. "<" enters a tag;
+// 5. "-->" leaves any tag and quote;
+// 6. ">" leaves any tag and quote;
+// 7. a double quote inside a tag opens or closes a quoted value.
+// Then the character is converted when it stands in a tag, outside quotes and outside a protected
+// region. So comment text keeps its case but tags inside a comment are converted; "</script>" keeps
+// its case unless a tag is still open; a plain "<script>" element is scanned like any other text;
+// single quotes are not treated as quotes; text before the first "<" never changes.
+// Characters whose case mapping has another length in UTF-16 are left as they are.
+QString convertTagCase(QStringView text, int mode);
+
+} // namespace editor
