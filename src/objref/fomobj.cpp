@@ -4,7 +4,8 @@
 
 namespace {
 
-// "<" and ">" inside the tag and example lists would be read as section markers, so they are held as
+// "<" and ">" inside the tag and example lists would be read as section markers, so they are held
+// as
 // "&&" and "%%", the escapes the completion table undoes.
 QString escapeAngles(const char16_t *piece)
 {

@@ -13,8 +13,8 @@ extern const char16_t kTreeHead[];
 extern const char16_t kTreeTags[];
 // From "<css>" through the "<その他>" marker.
 extern const char16_t kTreeMiddle[];
-// The example snippets of "<その他>" with bare "<" and ">", each followed by ";". The builder escapes
-// the angle brackets; their "$$" and single quotes stand as written.
+// The example snippets of "<その他>" with bare "<" and ">", each followed by ";". The builder
+// escapes the angle brackets; their "$$" and single quotes stand as written.
 extern const char16_t kTreeExamples[];
 // The closing marker that ends the member-list text.
 extern const char16_t kTreeTail[];

@@ -73,7 +73,7 @@ struct RefSection
 // The section of an object in the description text: the first "<name>" of the lower-case copy,
 // up to the next "<" after it, cut from the original text at the same positions.
 inline std::optional<RefSection> refSection(const QString &refText, const QString &refLower,
-                                           const QString &object)
+                                            const QString &object)
 {
     const QString header = u'<' + object.trimmed().toLower() + u'>';
     const qsizetype start = refLower.indexOf(header);
@@ -89,7 +89,7 @@ struct RefLine
 {
     qsizetype offset = -1; // where the line was found inside the section
     QString line;
-    QStringList fields;    // name, description, example (the example keeps its own commas)
+    QStringList fields; // name, description, example (the example keeps its own commas)
 };
 
 // A member's line inside a section: the first "member," anywhere (case-sensitive), to the next

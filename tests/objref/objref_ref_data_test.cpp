@@ -17,9 +17,15 @@ const FomObj &built()
     return obj;
 }
 
-const QString &refText() { return built().objRefText; }
+const QString &refText()
+{
+    return built().objRefText;
+}
 
-QStringList lines() { return refText().split(QStringLiteral(u"\r\n")); }
+QStringList lines()
+{
+    return refText().split(QStringLiteral(u"\r\n"));
+}
 
 } // namespace
 
@@ -38,12 +44,17 @@ TEST(ObjRefText, LinesAndLength)
 
 TEST(ObjRefText, HeadersInOrder)
 {
-    const QStringList expected = QStringLiteral(
-        u"window screen anchor applet Arguments area links Image location applet history document "
-        u"frame layers Link Form Textarea Text Button checkbox select Hidden option navigator "
-        u"mineTypes plugins button checkbox FileUpload Submit password Radio Reset text textarea "
-        u"option Array Object Boolean Date event function Math Number common object RegExp screen "
-        u"string").split(u' ');
+    const QStringList expected =
+        QStringLiteral(
+            u"window screen anchor applet Arguments area links Image location applet history "
+            u"document "
+            u"frame layers Link Form Textarea Text Button checkbox select Hidden option navigator "
+            u"mineTypes plugins button checkbox FileUpload Submit password Radio Reset text "
+            u"textarea "
+            u"option Array Object Boolean Date event function Math Number common object RegExp "
+            u"screen "
+            u"string")
+            .split(u' ');
     static const QRegularExpression header(QStringLiteral(u"<([^/<>][^<>]*)>"));
     QStringList found;
     for (auto it = header.globalMatch(refText()); it.hasNext();)
@@ -53,9 +64,10 @@ TEST(ObjRefText, HeadersInOrder)
 
 TEST(ObjRefText, ClosingMarkersRunIntoTheNextHeader)
 {
-    const QStringList closed = QStringLiteral(
-        u"Form Textarea Text Button checkbox select Hidden option mineTypes plugins Submit")
-                                   .split(u' ');
+    const QStringList closed =
+        QStringLiteral(
+            u"Form Textarea Text Button checkbox select Hidden option mineTypes plugins Submit")
+            .split(u' ');
     static const QRegularExpression closing(QStringLiteral(u"</([^<>]*)>"));
     QStringList found;
     for (auto it = closing.globalMatch(refText()); it.hasNext();) {
@@ -115,16 +127,16 @@ TEST(ObjRefText, IrregularitiesTheReadersAccept)
     const QString &text = refText();
     // Headers that follow the previous member's last field directly.
     EXPECT_TRUE(text.contains(QStringLiteral(u"= 初期値<location>\r\n")));
-    EXPECT_TRUE(text.contains(
-        QStringLiteral(u"toString([基数 (2 - 16)])<common>encodeURI,URIのコード化,"
-                       u"encodeURI=encodeURI(url)\r\n")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral(u"toString([基数 (2 - 16)])<common>encodeURI,URIのコード化,"
+                                     u"encodeURI=encodeURI(url)\r\n")));
     const qsizetype regexp = text.indexOf(QStringLiteral(u"<RegExp>"));
     ASSERT_GT(regexp, 2);
     EXPECT_NE(text.mid(regexp - 2, 2), QStringLiteral(u"\r\n"));
     EXPECT_TRUE(text.mid(regexp + 8).startsWith(QStringLiteral(u"\r\n")));
     // Odd headers.
-    EXPECT_TRUE(text.contains(QStringLiteral(
-        u"\r\n<Arguments>+vbcrlflength,関数の引数の数を返す,count.checkValue.argument.length\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral(u"\r\n<Arguments>+vbcrlflength,関数の引数の数を返す,"
+                                             u"count.checkValue.argument.length\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral(u"\r\n<Image> \r\n")));
     // Two members run together with the line before them.
     for (const char16_t *member : {u"outerHeight,", u"visibility,"}) {
@@ -141,9 +153,8 @@ TEST(ObjRefText, HeadersThatDifferOnlyInCase)
     {
         const char16_t *name;
         int times;
-    } twice[] = {{u"applet", 2}, {u"screen", 2}, {u"checkbox", 2}, {u"option", 2},
-                 {u"button", 2}, {u"text", 2},   {u"textarea", 2}, {u"object", 2},
-                 {u"link", 1},   {u"links", 1}};
+    } twice[] = {{u"applet", 2}, {u"screen", 2},   {u"checkbox", 2}, {u"option", 2}, {u"button", 2},
+                 {u"text", 2},   {u"textarea", 2}, {u"object", 2},   {u"link", 1},   {u"links", 1}};
     for (const auto &row : twice) {
         const QString header = u'<' + QString::fromUtf16(row.name) + u'>';
         EXPECT_EQ(lower.count(header), row.times) << header.toStdString();

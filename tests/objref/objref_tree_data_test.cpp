@@ -27,20 +27,20 @@ struct SectionCounts
 };
 
 const SectionCounts kSections[] = {
-    {u"window", 64, 26, 30, 8},    {u"password", 11, 5, 4, 2},   {u"open", 34, 34, 0, 0},
-    {u"frame", 12, 6, 6, 0},       {u"navigator", 10, 8, 2, 0},  {u"mineTypes", 4, 4, 0, 0},
-    {u"plugins", 5, 4, 1, 0},      {u"screen", 6, 6, 0, 0},      {u"event", 16, 15, 1, 0},
-    {u"document", 36, 19, 10, 7},  {u"history", 7, 4, 3, 0},     {u"links", 18, 10, 1, 7},
-    {u"location", 10, 8, 2, 0},    {u"anchor", 1, 1, 0, 0},      {u"forms", 12, 7, 3, 2},
-    {u"button", 13, 4, 4, 5},      {u"checkbox", 13, 6, 4, 3},   {u"FileUpload", 10, 4, 3, 3},
-    {u"Hidden", 6, 6, 0, 0},       {u"Radio", 13, 6, 4, 3},      {u"Reset", 12, 5, 4, 3},
-    {u"select", 11, 6, 3, 2},      {u"Submit", 12, 4, 5, 3},     {u"Textarea", 16, 6, 3, 7},
-    {u"Text", 13, 6, 3, 4},        {u"area", 12, 9, 1, 2},       {u"image", 17, 10, 1, 6},
-    {u"layers", 39, 22, 12, 5},    {u"option", 4, 4, 0, 0},      {u"applet", 1, 1, 0, 0},
-    {u"embeds", 1, 1, 0, 0},       {u"Date", 41, 1, 40, 0},      {u"Math", 25, 8, 17, 0},
-    {u"Array", 15, 4, 11, 0},      {u"string", 27, 2, 25, 0},    {u"function", 7, 4, 3, 0},
-    {u"Object", 8, 4, 4, 0},       {u"Boolean", 2, 1, 1, 0},     {u"Number", 7, 6, 1, 0},
-    {u"RegExp", 19, 16, 3, 0},     {u"common", 15, 0, 15, 0},
+    {u"window", 64, 26, 30, 8},   {u"password", 11, 5, 4, 2},  {u"open", 34, 34, 0, 0},
+    {u"frame", 12, 6, 6, 0},      {u"navigator", 10, 8, 2, 0}, {u"mineTypes", 4, 4, 0, 0},
+    {u"plugins", 5, 4, 1, 0},     {u"screen", 6, 6, 0, 0},     {u"event", 16, 15, 1, 0},
+    {u"document", 36, 19, 10, 7}, {u"history", 7, 4, 3, 0},    {u"links", 18, 10, 1, 7},
+    {u"location", 10, 8, 2, 0},   {u"anchor", 1, 1, 0, 0},     {u"forms", 12, 7, 3, 2},
+    {u"button", 13, 4, 4, 5},     {u"checkbox", 13, 6, 4, 3},  {u"FileUpload", 10, 4, 3, 3},
+    {u"Hidden", 6, 6, 0, 0},      {u"Radio", 13, 6, 4, 3},     {u"Reset", 12, 5, 4, 3},
+    {u"select", 11, 6, 3, 2},     {u"Submit", 12, 4, 5, 3},    {u"Textarea", 16, 6, 3, 7},
+    {u"Text", 13, 6, 3, 4},       {u"area", 12, 9, 1, 2},      {u"image", 17, 10, 1, 6},
+    {u"layers", 39, 22, 12, 5},   {u"option", 4, 4, 0, 0},     {u"applet", 1, 1, 0, 0},
+    {u"embeds", 1, 1, 0, 0},      {u"Date", 41, 1, 40, 0},     {u"Math", 25, 8, 17, 0},
+    {u"Array", 15, 4, 11, 0},     {u"string", 27, 2, 25, 0},   {u"function", 7, 4, 3, 0},
+    {u"Object", 8, 4, 4, 0},      {u"Boolean", 2, 1, 1, 0},    {u"Number", 7, 6, 1, 0},
+    {u"RegExp", 19, 16, 3, 0},    {u"common", 15, 0, 15, 0},
 };
 
 QString joinedItems(const QString &section)

@@ -40,8 +40,9 @@ TEST(ObjTreeTextTail, MarkersInOrderAndOnlyOneClosed)
 {
     const QString text = tail();
     const QStringList markers = {
-        QStringLiteral(u"<Element>;"), QStringLiteral(u"<DOM>"),   QStringLiteral(u"<演算子>"),
-        QStringLiteral(u"<イベントハンドラ>"), QStringLiteral(u"<タグ>"), QStringLiteral(u"<css>"),
+        QStringLiteral(u"<Element>;"), QStringLiteral(u"<DOM>"),
+        QStringLiteral(u"<演算子>"),   QStringLiteral(u"<イベントハンドラ>"),
+        QStringLiteral(u"<タグ>"),     QStringLiteral(u"<css>"),
         QStringLiteral(u"<color>"),    QStringLiteral(u"<その他>"),
     };
     qsizetype previous = -1;
@@ -91,7 +92,8 @@ TEST(ObjTreeTextTail, CountsOfEachPart)
     EXPECT_EQ(css.first(), QStringLiteral(u"color"));
     EXPECT_EQ(css.last(), QStringLiteral(u"filter: Xray()"));
 
-    const QStringList colors = piecesBetween(QStringLiteral(u"<color>"), QStringLiteral(u"<その他>"));
+    const QStringList colors =
+        piecesBetween(QStringLiteral(u"<color>"), QStringLiteral(u"<その他>"));
     ASSERT_EQ(colors.size(), 157);
     const qsizetype colorAt = colors.indexOf(QStringLiteral(u"=color"));
     ASSERT_GT(colorAt, 0);
@@ -126,8 +128,7 @@ TEST(ObjTreeTextTail, TagListIsEscapedAndFollowedByItsLowerCase)
     EXPECT_TRUE(upper.contains(QStringLiteral(u"&&/TABLE%%")));
     // No markup candidate comes before the tag list: its "<A>" is the first in the text.
     const QString text = treeText();
-    EXPECT_EQ(text.indexOf(QStringLiteral(u"&&A%%")),
-              text.indexOf(QStringLiteral(u"<タグ>")) + 4);
+    EXPECT_EQ(text.indexOf(QStringLiteral(u"&&A%%")), text.indexOf(QStringLiteral(u"<タグ>")) + 4);
 }
 
 TEST(ObjTreeTextTail, ExamplesAreEscapedForTheCandidateTable)
@@ -145,4 +146,14 @@ TEST(ObjTreeTextTail, ExamplesAreEscapedForTheCandidateTable)
     ASSERT_FALSE(examples.isEmpty());
     EXPECT_EQ(examples.first(),
               QStringLiteral(u"&&script language='JavaScript'%%&&!-- //--%%&&/script%%"));
+}
+
+TEST(ObjTreeTextTail, NoPlainCandidateLooksLikeItCarriesAKindSuffix)
+{
+    // The completion table drops a trailing "AA" or "A0" to "A5" from every entry; the plain
+    // candidates carry no level code, so none may end that way.
+    static const QRegularExpression suffix(QStringLiteral(u"A[A0-5]$"));
+    static const QRegularExpression separators(QStringLiteral(u"[;<>]"));
+    for (const QString &piece : tail().split(separators, Qt::SkipEmptyParts))
+        EXPECT_FALSE(suffix.match(piece.trimmed()).hasMatch()) << piece.toStdString();
 }

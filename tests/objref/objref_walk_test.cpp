@@ -44,10 +44,12 @@ QString searchName(const Item &item)
 TEST(ObjRefWalk, EveryTreeMemberHasItsDescription)
 {
     // The objects whose members the tree window lists, by the name it searches with.
-    const QStringList objects = QStringLiteral(
-        u"window frame navigator plugins mineTypes screen event document history location links "
-        u"anchor button checkbox FileUpload password Reset Hidden Radio select Submit Text Textarea "
-        u"area image layers Date Math string Array function Object Boolean Number RegExp option")
+    const QStringList objects = QStringLiteral(u"window frame navigator plugins mineTypes screen "
+                                               u"event document history location links "
+                                               u"anchor button checkbox FileUpload password Reset "
+                                               u"Hidden Radio select Submit Text Textarea "
+                                               u"area image layers Date Math string Array function "
+                                               u"Object Boolean Number RegExp option")
                                     .split(u' ');
     // Found inside a line that runs on from the member before it.
     const QSet<QString> runTogether = {QStringLiteral(u"window.outerHeight"),
@@ -70,8 +72,7 @@ TEST(ObjRefWalk, EveryTreeMemberHasItsDescription)
             EXPECT_FALSE(line->fields.value(1).trimmed().isEmpty());
             EXPECT_FALSE(line->fields.value(2).trimmed().isEmpty());
             // The search must land on the member's own line, not inside a longer name.
-            const auto refSec =
-                refSection(built().objRefText, built().objRefTextLower, object);
+            const auto refSec = refSection(built().objRefText, built().objRefTextLower, object);
             const bool atLineStart = refSec->text.mid(line->offset - 2, 2) == u"\r\n";
             const QString key = object + u'.' + searchName(item);
             EXPECT_EQ(atLineStart, !runTogether.contains(key));
