@@ -1,0 +1,19 @@
+// The object reference texts are fetched at every program start; this measures what a fresh
+// object costs once the shared texts exist.
+#include "objref/fomobj.h"
+
+#include <benchmark/benchmark.h>
+
+static void BM_FomObjStartUpCalls(benchmark::State &state)
+{
+    for (auto _ : state) {
+        FomObj obj;
+        obj.Gets();
+        obj.GetString();
+        benchmark::DoNotOptimize(obj.Yoyakugo());
+        benchmark::DoNotOptimize(obj.objRefTextLower.size());
+    }
+}
+BENCHMARK(BM_FomObjStartUpCalls);
+
+BENCHMARK_MAIN();

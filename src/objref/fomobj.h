@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The object-reference window's object. It carries the built-in knowledge of the browser script
+// object model as three texts and the reserved words. Everything here is plain data work: no window
+// is loaded or shown, and the main window calls these members at every start.
+class FomObj
+{
+public:
+    // Member lists of the script objects: "<name>;" sections of "member + level code;" items, then
+    // the plain candidate parts. No line breaks. Empty until Gets runs.
+    QString objTreeText;
+    // One member per line, "name,description,example", lines separated by CR LF, sections headed by
+    // "<name>", ending with the sentinel "<>" (no line end after it). Empty until GetString runs.
+    QString objRefText;
+    // objRefText in lower case, with the same length and positions. Set together with objRefText.
+    QString objRefTextLower;
+
+    // Appends the member-list text to objTreeText. The text itself is assembled once per process,
+    // so repeated calls are cheap; each call appends one more copy.
+    void Gets();
+    // Stores the description text in objRefText, replacing what it held, then its lower-case form
+    // in objRefTextLower.
+    void GetString();
+    // The 53 reserved words of the script language joined by ";", none before the first or after
+    // the last. Stores nothing.
+    QString Yoyakugo() const;
+};
