@@ -34,13 +34,30 @@ Form1::Form1(const Services &services)
       VScroll3(this, QStringLiteral(u"VScroll3")),
       Text6(this, QStringLiteral(u"Text6")),
       VScroll4(this, QStringLiteral(u"VScroll4")),
-      Check4(this, QStringLiteral(u"Check4")),
-      Check5(this, QStringLiteral(u"Check5")),
+      Frame2(this, QStringLiteral(u"Frame2")),
+      Check1(&Frame2, QStringLiteral(u"Check1")),
+      Check2(&Frame2, QStringLiteral(u"Check2")),
+      Check3(&Frame2, QStringLiteral(u"Check3")),
+      Check4(&Frame2, QStringLiteral(u"Check4")),
+      Check5(&Frame2, QStringLiteral(u"Check5")),
+      Command18(&Frame2, QStringLiteral(u"Command18")),
+      TabStrip1(this, QStringLiteral(u"TabStrip1")),
+      WebBrowser1(this, QStringLiteral(u"WebBrowser1")),
       RB1(this, QStringLiteral(u"RB1")),
       RB2(this, QStringLiteral(u"RB2")),
       RB3(&Frame5, QStringLiteral(u"RB3")),
-      mopt(this, QStringLiteral(u"mopt")),
-      mkoment(this, QStringLiteral(u"mkoment"), -1, &mopt),
+      Frame20(this, QStringLiteral(u"Frame20")),
+      Label2(&Frame20, QStringLiteral(u"Label2")),
+      Text8(&Frame20, QStringLiteral(u"Text8")),
+      Text7(&Frame20, QStringLiteral(u"Text7")),
+      Command29(&Frame20, QStringLiteral(u"Command29")),
+      mk(this, QStringLiteral(u"mk")),
+      Moomoji(this, QStringLiteral(u"Moomoji"), -1, &mk),
+      Mkomoji(this, QStringLiteral(u"Mkomoji"), -1, &mk),
+      mkoment(this, QStringLiteral(u"mkoment"), -1, &mk),
+      med(this, QStringLiteral(u"med")),
+      ms(this, QStringLiteral(u"ms")),
+      hymm(this, QStringLiteral(u"hymm")),
       m_services(services)
 {
     setCaption(QStringLiteral(u"Morvane"));
@@ -67,13 +84,51 @@ void Form1::createControls()
     framesub.add(this, QStringLiteral(u"framesub"), 17);
     createDesignControls();
 
-    Check4.setCaption(S(u"セル番号"));
-    Check5.setCaption(S(u"JavaScript"));
-    RB2.setVisible(false);
+    createFrameControls();
+}
+
+void Form1::createFrameControls()
+{
+    struct Option { CheckBox *box; const char16_t *caption; const char16_t *tip; int value; };
+    const Option options[] = {
+        {&Check1, u"色", u"テキストの色を設定します", 0},
+        {&Check2, u"大文字", u"テキストの大文字、小文字表示の切り替えを行います", 2},
+        {&Check3, u"段落し", u"テキストの段落しのを行います", 1},
+        {&Check4, u"番号", u"セルのテキストに番号を入れます", 0},
+        {&Check5, u"JavaScript", u"ソースJavaScriptで作成します", 0},
+    };
+    for (const Option &o : options) {
+        o.box->setCaption(S(o.caption));
+        o.box->setToolTipText(S(o.tip));
+        o.box->setValue(o.value);
+    }
+    Command18.setCaption(S(u"フォント"));
+    Command18.setToolTipText(S(u"テキストのフォントを設定します"));
+
+    for (const char16_t *tab : {u"設定", u"プレビュー", u"ソース"})
+        TabStrip1.addTab(S(tab));
+    WebBrowser1.setVisible(false);
     RB1.setVisible(false);
-    mopt.setCaption(S(u"オプション(&O)"));
-    addMenu(&mopt);
-    mkoment.setCaption(S(u"行列のコメントを入れる"));
+    RB2.setVisible(false);
+
+    Frame20.setCaption(S(u"候補設定"));
+    Frame20.setVisible(false);
+    Label2.setCaption(S(u"設定"));
+    Text8.setText(QStringLiteral(u"2"));
+    Text7.setText(QStringLiteral(u"10"));
+    Check6.add(&Frame20, QStringLiteral(u"Check6"), 0).setCaption(S(u"タグの補完を行わない"));
+    Command29.setCaption(S(u"設定"));
+
+    med.setCaption(S(u"ソースの編集(&E)"));
+    mk.setCaption(S(u"HTMLの形式"));
+    Moomoji.setCaption(S(u"全て大文字で"));
+    Mkomoji.setCaption(S(u"全て小文字で"));
+    mkoment.setCaption(S(u"行と列のコメントを挿入する"));
+    ms.setCaption(S(u"基本タグの挿入"));
+    hymm.setCaption(S(u"表示(&V)"));
+    hymm.setVisible(false);
+    for (MenuItem *menu : {&med, &mk, &ms, &hymm})
+        addMenu(menu);
 }
 
 void Form1::createDesignControls()

@@ -80,14 +80,33 @@ public:
     ScrollBar VScroll4;                 // cell font size
     ControlArray<OptionButton> Option9; // text positions 0..2 and 3..5
 
+    Frame Frame2;                       // tool area
+    CheckBox Check1;                    // light colour scheme
+    CheckBox Check2;                    // tag case: 1 upper, 0/2 lower
+    CheckBox Check3;                    // indentation
     CheckBox Check4;                    // number the cells
     CheckBox Check5;                    // write a script
+    CommandButton Command18;            // editor font
+    TabStrip TabStrip1;                 // 1 settings, 2 preview, 3 source
+    WebBrowser WebBrowser1;             // preview
     RichTextBox RB1;                    // source view
     RichTextBox RB2;                    // hidden, loads inserted files
     RichTextBox RB3;                    // cell data
 
-    MenuItem mopt;                      // output options menu
+    Frame Frame20;                      // completion settings panel
+    Label Label2;
+    TextBox Text8;                      // minimum candidate length
+    TextBox Text7;                      // candidate font size
+    ControlArray<CheckBox> Check6;      // Check6(0): no tag completion
+    CommandButton Command29;
+
+    MenuItem mk;                        // "HTMLの形式"
+    MenuItem Moomoji;
+    MenuItem Mkomoji;
     MenuItem mkoment;                   // row/column comments
+    MenuItem med;                       // source editing
+    MenuItem ms;                        // basic tags
+    MenuItem hymm;                      // View menu, hidden until Alt+X
 
     // ---- Table designer ---------------------------------------------------------------------------
     void VScroll1_Change(int Index);
@@ -115,6 +134,7 @@ public:
 private:
     void createControls();
     void createDesignControls();
+    void createFrameControls();
     void wireDesignHandlers();
     int msgBox(const QString &prompt, int style, const QString &title = QString());
     bool cellDataHasContent() const;
