@@ -1,6 +1,7 @@
 #include "frame/form1.h"
 
 #include "controls/strings.h"
+#include "objref/fomobj.h"
 
 namespace {
 const QString S(const char16_t *text) { return QString::fromUtf16(text); }
@@ -63,6 +64,7 @@ Form1::Form1(const Services &services)
     setCaption(QStringLiteral(u"Morvane"));
     createControls();
     wireDesignHandlers();
+    wireFrameHandlers();
 }
 
 Form1::~Form1() = default;

@@ -7,7 +7,11 @@
 #include "designer/textgrid.h"
 
 #include <QStringList>
+#include <array>
+#include <memory>
 #include <vector>
+
+class FomObj;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
 // attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
@@ -129,9 +133,66 @@ public:
     bool ParseCellData(QString &text, int &rows, int &columns);
     void BuildMergeMap();
 
+    // ---- Application frame ------------------------------------------------------------------------
+    // Where the program looks for its support files, keeps morvane.ini and starts its working file.
+    // Set by main() before Form_Load; tests point them at temporary folders. An empty settings
+    // folder means the settings are never written.
+    QString programFolder;
+    QString settingsFolder;
+    QString workFolder;
+    // The separator of the paths the designer builds and splits ("/" here, "\" in stored files).
+    QChar pathSeparator = u'/';
+
+    struct SettingsEntry
+    {
+        QString key;
+        QString value;
+    };
+    std::array<SettingsEntry, 21> settingsTable;
+    void LoadSettingsIni();
+    QString GetSettingIni(const QString &s1, const QString &s2, const QString &s3,
+                          const QString &s4) const;
+    void SaveSettingIni(const QString &s1, const QString &s2, const QString &s3, const QString &s4);
+    void Savereg();
+    QString iniPath() const;
+
+    void Form_Load();
+    void SetNamePath(const QString &s1, const QString &s2);
+    void SetAppri(const QString &s);
+    // The script object reference, created on first use for its data only (no window is shown).
+    FomObj &fomObj();
+    QStringList reservedWords;
+    TextGrid varTable;
+    QStringList wordDelimiters;
+    void InitDelimiters();
+
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void Check5_Click();
+    void Moomoji_Click();
+    void Mkomoji_Click();
+    void mkoment_Click();
+    void Text6_Change();
+    void Combo1_Click(int Index);
+    void Combo2_Click();
+    void Option9_Click(int Index);
+    void GetNameAndPath(const QString &s1, QString &s2, QString &s3) const;
+    QString RelativePathTo(QString &path) const;
+
+    // ---- Source editor services ---------------------------------------------------------------------
+    void Setcolor2();
+    void RecolorSecondText();
+    void ConvertTagCase(int mode);
+    void IndentHtmlSource();
+    void RemoveIndentation();
+
     const Services &services() const { return m_services; }
 
 private:
+    void wireFrameHandlers();
+    std::unique_ptr<FomObj> m_fomObj;
     void createControls();
     void createDesignControls();
     void createFrameControls();

@@ -1,0 +1,91 @@
+// The source view's colouring, indentation and tag case, applied to RB1 and RB3. The engines work
+// on the plain text; the text of RB1 is only rewritten where indentation or case changes it.
+
+#include "editor/blockindent.h"
+#include "editor/colorscheme.h"
+#include "editor/htmlcolorizer.h"
+#include "editor/tagcase.h"
+#include "frame/form1.h"
+
+using editor::ColorScheme;
+
+void Form1::Setcolor2()
+{
+    const ColorScheme &scheme = ColorScheme::forOption(Check1.value());
+    const editor::HtmlColorizer colorizer(RB1.text());
+    const editor::CellDataColors cell = editor::setcolor2CellData(scheme, colorizer.hasTag());
+    RB1.setBackColor(scheme.sourceBackground);
+    if (cell.background)
+        RB3.setBackColor(*cell.background);
+    RB3.setColorRuns({{0, cell.text}});
+    RB3.setForeColor(cell.text);
+    if (!colorizer.hasTag()) {
+        RB1.setColorRuns({{0, scheme.plainText}});
+        return;
+    }
+    editor::ColorRunCollector runs;
+    colorizer.colorAll(scheme, runs);
+    RB1.setColorRuns(runs.take());
+    // RB1 is shown only where it belongs: on the settings page it would cover the panels.
+    if (TabStrip1.selectedTab() == 3)
+        RB1.setVisible(true);
+    med.setEnabled(true);
+    mk.setEnabled(true);
+    ms.setEnabled(true);
+}
+
+void Form1::RecolorSecondText()
+{
+    // The selection of the cell data is kept: a selected-all box would lose its contents to the
+    // next keystroke.
+    const editor::CellDataColors cell =
+        editor::recolorCellData(ColorScheme::forOption(Check1.value()));
+    if (cell.background)
+        RB3.setBackColor(*cell.background);
+    RB3.setColorRuns({{0, cell.text}});
+    RB3.setForeColor(cell.text);
+}
+
+namespace {
+// Rewrites the whole text of a box keeping the lines in view.
+void rewriteKeepingView(RichTextBox &box, const QString &text)
+{
+    const int before = box.firstVisibleLine();
+    box.setText(text);
+    const int after = box.firstVisibleLine();
+    if (before != after)
+        box.lineScroll(before - after);
+}
+} // namespace
+
+void Form1::ConvertTagCase(int mode)
+{
+    const QString converted = editor::convertTagCase(RB1.text(), mode);
+    if (converted != RB1.text())
+        rewriteKeepingView(RB1, converted);
+    Setcolor2();
+}
+
+void Form1::IndentHtmlSource()
+{
+    const std::optional<QString> indented = editor::indentHtmlSource(RB1.text());
+    if (!indented)
+        return;
+    // The final write of the indentation is a change like any other: the guard is left clear.
+    skipRb1Change = false;
+    if (*indented != RB1.text())
+        rewriteKeepingView(RB1, *indented);
+    Setcolor2();
+}
+
+void Form1::RemoveIndentation()
+{
+    const QString plain = editor::removeIndentation(RB1.text());
+    if (plain != RB1.text()) {
+        // Swallows the change event of this write; set only when a change will occur, so that the
+        // user's next keystroke is never swallowed instead.
+        skipRb1Change = true;
+        rewriteKeepingView(RB1, plain);
+    }
+    Setcolor2();
+}

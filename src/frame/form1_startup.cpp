@@ -1,0 +1,129 @@
+// Start-up of the main window: the model's arrays, the choice lists, the script reference data, the
+// working file, the stored options, the cell-data template and the first colouring.
+
+#include "controls/strings.h"
+#include "frame/form1.h"
+#include "objref/fomobj.h"
+
+namespace {
+const QString App = QStringLiteral(u"Quendarlis");
+const QString Section = QStringLiteral(u"Setup");
+} // namespace
+
+FomObj &Form1::fomObj()
+{
+    if (!m_fomObj)
+        m_fomObj = std::make_unique<FomObj>();
+    return *m_fomObj;
+}
+
+void Form1::wireFrameHandlers()
+{
+    Check1.onClick = [this] { Check1_Click(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    Check3.onClick = [this] { Check3_Click(); };
+    Check4.onClick = [this] { Check4_Click(); };
+    Check5.onClick = [this] { Check5_Click(); };
+    Moomoji.onClick = [this] { Moomoji_Click(); };
+    Mkomoji.onClick = [this] { Mkomoji_Click(); };
+    mkoment.onClick = [this] { mkoment_Click(); };
+    Text6.onChange = [this] { Text6_Change(); };
+    Combo1(0).onClick = [this] { Combo1_Click(0); };
+    Combo2.onClick = [this] { Combo2_Click(); };
+    Option9.forEach([this](int i, OptionButton &c) { c.onClick = [this, i] { Option9_Click(i); }; });
+}
+
+void Form1::SetNamePath(const QString &s1, const QString &s2)
+{
+    htmlFileName = s1;
+    htmlFolder = s2;
+    if (htmlFolder.endsWith(pathSeparator))
+        htmlFolder.chop(1);
+    Text2(0).setText(htmlFolder + pathSeparator);
+}
+
+void Form1::SetAppri(const QString &)
+{
+}
+
+void Form1::InitDelimiters()
+{
+    wordDelimiters = {QStringLiteral(u" "), QStringLiteral(u","),  QStringLiteral(u"."),
+                      QStringLiteral(u";"), QStringLiteral(u"\n"), QStringLiteral(u"\""),
+                      QStringLiteral(u"'"), QStringLiteral(u"("),  QStringLiteral(u"　"),
+                      QStringLiteral(u"\t"), QStringLiteral(u"{"), QStringLiteral(u"="),
+                      QStringLiteral(u">"), QStringLiteral(u":"),  QStringLiteral(u")"),
+                      QStringLiteral(u"}")};
+}
+
+namespace {
+// A stored geometry value that is not a number falls back to the key's default.
+int twips(const QString &stored, int fallback)
+{
+    bool ok = false;
+    const float value = stored.trimmed().toFloat(&ok);
+    return ok ? int(value) : fallback;
+}
+} // namespace
+
+void Form1::Form_Load()
+{
+    layoutBusy = true;
+
+    for (TextGrid *grid : {&cellImages, &cellColors, &cellSpans, &cellColspans, &cellNowraps,
+                           &cellFontColors, &cellFontSizes, &cellIchiTate, &cellIchiYoko})
+        grid->redim(1000, 4);
+    rowHeights.redim(1000);
+    columnWidths.redim(4);
+    fileTexts = QStringList{QString()};
+
+    Combo1(0).clear();
+    for (const char16_t *unit : {u"ﾊﾟｰｾﾝﾄ", u"ﾋﾟｸｾﾙ", u"mm"})
+        Combo1(0).addItem(QString::fromUtf16(unit));
+    Combo1(0).setText(QStringLiteral(u"ﾊﾟｰｾﾝﾄ"));
+    for (const char16_t *item : {u"半角カンマ", u"全角カンマ", u"#", u"\\", u"$", u"|"})
+        Combo2.addItem(QString::fromUtf16(item));
+
+    varTable.redim(1, 1);
+    InitDelimiters();
+    fomObj().GetString();
+    reservedWords = fomObj().Yoyakugo().split(u';');
+
+    SetNamePath(QStringLiteral(u"$html$.html"), workFolder);
+    Frame3.setCaption(QStringLiteral(
+        u"表が挿入されるHTMLテキストのフォルダー（画像を埋め込むときのリンク先の設定に使用)"));
+    unitFactor = 1;
+
+    LoadSettingsIni();
+    auto get = [this](const char16_t *key, const char16_t *fallback) {
+        return GetSettingIni(App, Section, QString::fromUtf16(key), QString::fromUtf16(fallback));
+    };
+    Check5.setValue(get(u"Java", u"0") == u"1" ? 1 : 0);
+    Check4.setValue(get(u"No", u"0") == u"1" ? 1 : 0);
+    Check2.setValue(get(u"Char", u"0") == u"1" ? 1 : 0);
+
+    // RB3 takes what RB1 accepted, not the stored text.
+    Font font = RB1.font();
+    if (const QString name = get(u"FontName", u""); !name.isEmpty())
+        font.name = name;
+    if (const QString size = get(u"FontSize", u""); !size.isEmpty() && vb::Val(size) > 0)
+        font.size = vb::Val(size);
+    if (const QString italic = get(u"FontItalic", u""); !italic.isEmpty())
+        font.italic = italic == u"True" || italic == u"1" || italic == u"-1";
+    if (const QString bold = get(u"FontBold", u""); !bold.isEmpty())
+        font.bold = bold == u"True" || bold == u"1" || bold == u"-1";
+    RB1.setFont(font);
+    RB3.setFont(RB1.font());
+
+    Check1.setValue(get(u"Gamen", u"0") == u"1" ? 1 : 0);
+    setTop(twips(get(u"Top", u"1000"), 1000));
+    setLeft(twips(get(u"Left", u"1000"), 1000));
+    setWidth(twips(get(u"Width", u"14055"), 14055));
+    setHeight(twips(get(u"Height", u"10440"), 10440));
+    const QString delimiter = get(u"Delimita", u"$");
+    Text6.setText(delimiter.isEmpty() ? QStringLiteral(u"$") : delimiter);
+
+    BuildRowTemplate();
+    Setcolor2();
+    layoutBusy = false;
+}

@@ -1,0 +1,70 @@
+// The option switches and the tag-case menu items.
+
+#include "frame/form1.h"
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TagCaseItems, CheckedItemSwitchesToTheOtherCase)
+{
+    Form1 f;
+    f.Form_Load();
+    f.RB1.setText(QStringLiteral(u"<TD>x</TD>"));
+    EXPECT_TRUE(f.Mkomoji.checked());
+    f.Mkomoji.userClicked(); // the checked lower-case item gives upper case
+    EXPECT_EQ(f.Check2.value(), 1);
+    EXPECT_TRUE(f.Moomoji.checked());
+    EXPECT_FALSE(f.Mkomoji.checked());
+    f.Mkomoji.userClicked();
+    EXPECT_EQ(f.Check2.value(), 2);
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u"<td>x</td>"));
+    EXPECT_EQ(f.GetSettingIni({}, {}, QStringLiteral(u"Char"), {}), QStringLiteral(u"0"));
+    f.Check2.userClicked(); // 2 -> 0: still lower case, nothing to convert
+    EXPECT_EQ(f.Check2.value(), 0);
+    EXPECT_TRUE(f.Mkomoji.checked());
+}
+
+TEST(ColourSwitch, EmptyDarkEditorGetsOneWhiteBlank)
+{
+    Form1 f;
+    f.Form_Load();
+    f.Check1.userClicked(); // light
+    EXPECT_EQ(f.RB1.text(), QString());
+    f.Check1.userClicked(); // dark with an empty view
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u" "));
+    EXPECT_EQ(f.RB1.colorAt(0), 0xFFFFFFu);
+    EXPECT_EQ(f.RB1.selStart(), 0);
+    EXPECT_EQ(f.RB1.selLength(), 0);
+    EXPECT_EQ(f.GetSettingIni({}, {}, QStringLiteral(u"Gamen"), {}), QStringLiteral(u"0"));
+    f.RB1.setText(QStringLiteral(u"<b>x</b>"));
+    f.Check1.userClicked();
+    f.Check1.userClicked();
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u"<b>x</b>"));
+}
+
+TEST(IndentSwitch, SkipGuardOnlyForARealChange)
+{
+    Form1 f;
+    f.Form_Load();
+    f.RB1.setText(QStringLiteral(u"<table><tr><td>a</td></tr></table>"));
+    f.Check3.userClicked(); // off: nothing indented yet, so nothing to remove
+    EXPECT_FALSE(f.skipRb1Change);
+    f.Check3.userClicked(); // on
+    EXPECT_NE(f.RB1.text(), QStringLiteral(u"<table><tr><td>a</td></tr></table>"));
+    EXPECT_FALSE(f.skipRb1Change);
+    f.Check3.userClicked(); // off again: the indentation goes
+    EXPECT_TRUE(f.skipRb1Change);
+}
+
+TEST(Comments, MenuItemToggles)
+{
+    Form1 f;
+    f.mkoment.userClicked();
+    EXPECT_TRUE(f.mkoment.checked());
+    f.mkoment.userClicked();
+    EXPECT_FALSE(f.mkoment.checked());
+}
+
+} // namespace

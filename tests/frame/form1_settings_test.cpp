@@ -1,0 +1,98 @@
+// The settings table and morvane.ini: format, limits and round trips.
+
+#include "controls/textfile.h"
+#include "frame/form1.h"
+#include "support/qt_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString App = QStringLiteral(u"Quendarlis");
+const QString Section = QStringLiteral(u"Setup");
+
+class SettingsStore : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    Form1 f;
+    void SetUp() override { f.settingsFolder = dir.path(); }
+    void writeIni(const QByteArray &bytes)
+    {
+        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readIni()
+    {
+        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString get(const QString &key, const QString &fallback = QStringLiteral(u"-"))
+    {
+        return f.GetSettingIni(App, Section, key, fallback);
+    }
+};
+
+TEST_F(SettingsStore, ValuesRoundTripExactly)
+{
+    f.SaveSettingIni(App, Section, QStringLiteral(u"Delimita"), QStringLiteral(u","));
+    f.SaveSettingIni(App, Section, QStringLiteral(u"FontName"), QStringLiteral(u"  ＭＳ 明朝 \"x\", y "));
+    f.Savereg();
+    EXPECT_EQ(readIni(), QByteArray("Delimita,,\r\nFontName,  \x82\x6c\x82\x72 \x96\xbe\x92\xa9 \"x\", y \r\n"));
+    Form1 g;
+    g.settingsFolder = dir.path();
+    g.LoadSettingsIni();
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"Delimita"), {}), QStringLiteral(u","));
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"FontName"), {}),
+              QStringLiteral(u"  ＭＳ 明朝 \"x\", y "));
+}
+
+TEST_F(SettingsStore, KeysAreCaseSensitiveAndSharedAcrossSections)
+{
+    f.SaveSettingIni(App, Section, QStringLiteral(u"Java"), QStringLiteral(u"1"));
+    f.SaveSettingIni(QStringLiteral(u"Pelvarine"), QStringLiteral(u"StartUp"), QStringLiteral(u"java"),
+                     QStringLiteral(u"x"));
+    f.SaveSettingIni(QStringLiteral(u"Pelvarine"), QStringLiteral(u"StartUp"), QStringLiteral(u"Java"),
+                     QStringLiteral(u"0"));
+    EXPECT_EQ(get(QStringLiteral(u"Java")), QStringLiteral(u"0"));
+    EXPECT_EQ(get(QStringLiteral(u"java")), QStringLiteral(u"x"));
+    EXPECT_EQ(get(QStringLiteral(u"JAVA")), QStringLiteral(u"-"));
+}
+
+TEST_F(SettingsStore, HandEditedFiles)
+{
+    QByteArray bytes = "a,1\r\n\r\n,skipped\r\nnovalue\nb,2\rdup,first\r\ndup,second\r\n";
+    for (int i = 0; i < 20; ++i)
+        bytes += "k" + QByteArray::number(i) + ",v\r\n";
+    writeIni(bytes);
+    f.LoadSettingsIni();
+    EXPECT_EQ(get(QStringLiteral(u"a")), QStringLiteral(u"1"));
+    EXPECT_EQ(get(QStringLiteral(u"novalue")), QString());
+    EXPECT_EQ(get(QStringLiteral(u"b")), QStringLiteral(u"2"));
+    EXPECT_EQ(get(QStringLiteral(u"dup")), QStringLiteral(u"first"));
+    EXPECT_EQ(get(QStringLiteral(u"k15")), QStringLiteral(u"v"));   // the 21st entry
+    EXPECT_EQ(get(QStringLiteral(u"k16")), QStringLiteral(u"-"));   // beyond the table
+    f.SaveSettingIni(App, Section, QStringLiteral(u"dup"), QStringLiteral(u"new"));
+    f.SaveSettingIni(App, Section, QStringLiteral(u"extra"), QStringLiteral(u"dropped"));
+    EXPECT_EQ(get(QStringLiteral(u"extra")), QStringLiteral(u"-"));
+    f.Savereg();
+    const QByteArray written = readIni();
+    EXPECT_EQ(written.count("\r\n"), 21);
+    EXPECT_TRUE(written.contains("dup,new\r\ndup,second\r\n"));
+}
+
+TEST_F(SettingsStore, MissingOrUnwritableFileIsNoError)
+{
+    f.LoadSettingsIni();
+    EXPECT_EQ(get(QStringLiteral(u"Gamen"), QStringLiteral(u"0")), QStringLiteral(u"0"));
+    f.settingsFolder = dir.filePath(QStringLiteral(u"no/such/folder"));
+    f.SaveSettingIni(App, Section, QStringLiteral(u"Gamen"), QStringLiteral(u"1"));
+    f.Savereg(); // goes on silently
+    EXPECT_EQ(get(QStringLiteral(u"Gamen")), QStringLiteral(u"1"));
+}
+
+} // namespace
