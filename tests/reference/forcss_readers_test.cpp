@@ -82,8 +82,8 @@ std::vector<PropertyNode> walkTree(const QString &text, QStringList *groupKeys)
         while ((scan = vb::inStr(scan + 1, group, u"<"_s)) != 0) {
             const int end = vb::inStr(scan, group, u">"_s);
             const QString tag = vb::mid(group, scan, end - scan + 1);
-            if (vb::mid(group, scan - 1, 1) != u"\n" || tag == u"<例>" || tag == kValueMarker
-                || tag == kDescMarker)
+            if (vb::mid(group, scan - 1, 1) != u"\n" || tag == u"<例>" || tag == kValueMarker ||
+                tag == kDescMarker)
                 continue;
             const QString name = tag.mid(1, tag.size() - 2);
             nodes.push_back({header + u"+"_s + name, name, valuePieces(group, end, isBlankPiece)});
@@ -119,10 +119,11 @@ TEST(CssRefTextReaders, TreeWalkFindsEveryGroupPropertyAndValue)
     const QString text = cssText();
     QStringList groups;
     const auto nodes = walkTree(text, &groups);
-    EXPECT_EQ(groups, (QStringList{u"<$フォントの設定>"_s, u"<$テキストの設定>"_s, u"<$色設定>"_s,
-                                   u"<$背景の設定>"_s, u"<$ボックスの大きさの設定>"_s,
-                                   u"<$ボックスの枠線の設定>"_s, u"<$ボックスの余白の設定>"_s,
-                                   u"<$位置の指定>"_s, u"<$分類のプロパティ>"_s, u"<$リストの設定>"_s}));
+    EXPECT_EQ(groups,
+              (QStringList{u"<$フォントの設定>"_s, u"<$テキストの設定>"_s, u"<$色設定>"_s,
+                           u"<$背景の設定>"_s, u"<$ボックスの大きさの設定>"_s,
+                           u"<$ボックスの枠線の設定>"_s, u"<$ボックスの余白の設定>"_s,
+                           u"<$位置の指定>"_s, u"<$分類のプロパティ>"_s, u"<$リストの設定>"_s}));
     EXPECT_EQ(nodes.size(), 68u);
     QSet<QString> keys;
     int values = 0, border = 0;
@@ -131,9 +132,9 @@ TEST(CssRefTextReaders, TreeWalkFindsEveryGroupPropertyAndValue)
         EXPECT_EQ(n.key.count(u'+'), 1) << qPrintable(n.key);
         values += n.values.size();
         border += n.key.startsWith(u"<$ボックスの枠線の設定>+");
-        static const QSet<QString> valueless{u"font"_s, u"border"_s, u"border-top"_s,
-                                             u"border-left"_s, u"border-right"_s,
-                                             u"border-bottom"_s};
+        static const QSet<QString> valueless{u"font"_s,         u"border"_s,
+                                             u"border-top"_s,   u"border-left"_s,
+                                             u"border-right"_s, u"border-bottom"_s};
         EXPECT_EQ(n.values.isEmpty(), valueless.contains(n.name)) << qPrintable(n.name);
         for (const QString &v : n.values)
             EXPECT_FALSE(v.startsWith(u'<')) << qPrintable(v);
@@ -216,16 +217,15 @@ TEST(CssRefTextReaders, CompletionListsValuesInTextOrder)
         }
         return values;
     };
-    EXPECT_EQ(complete(u"color"_s), (QStringList{u"色名"_s, u"#rrggbb"_s, u"#rgb"_s,
-                                                 u"rgb(r,g,b)"_s, u"rgb(r%,g%,b%)"_s,
-                                                 u"inherit"_s}));
+    EXPECT_EQ(complete(u"color"_s),
+              (QStringList{u"色名"_s, u"#rrggbb"_s, u"#rgb"_s, u"rgb(r,g,b)"_s, u"rgb(r%,g%,b%)"_s,
+                           u"inherit"_s}));
     const QStringList family = complete(u"font-family"_s);
     EXPECT_EQ(family.mid(0, 3), (QStringList{u"フォント名"_s, u"serif"_s, u"sans-serif"_s}));
     // Trimming only ordinary blanks keeps the ideographic spaces before the z-index marker.
     EXPECT_EQ(complete(u"z-index"_s),
               (QStringList{u"番号"_s, u"auto"_s, QString(6, QChar(0x3000))}));
-    EXPECT_EQ(complete(u"font-weight"_s).mid(4, 3),
-              (QStringList{u"100"_s, u"200"_s, u"300"_s}));
+    EXPECT_EQ(complete(u"font-weight"_s).mid(4, 3), (QStringList{u"100"_s, u"200"_s, u"300"_s}));
     EXPECT_TRUE(complete(u"no-such-property"_s).isEmpty());
     ForCss unbuilt;
     EXPECT_EQ(vb::inStr(unbuilt.cssRefText(), u"<color>"_s), 0);

@@ -17,8 +17,18 @@ namespace {
 const QString kCrLf = u"\r\n"_s;
 const QString kIdeoSpace = QString(QChar(0x3000));
 
-enum class Kind { Header, Property, ValueMarker, Value, DescMarker, Desc, ExampleMarker, Example,
-                  Blank, End };
+enum class Kind {
+    Header,
+    Property,
+    ValueMarker,
+    Value,
+    DescMarker,
+    Desc,
+    ExampleMarker,
+    Example,
+    Blank,
+    End
+};
 
 struct Block
 {
@@ -101,14 +111,26 @@ Parsed parse(const QStringList &lines)
             EXPECT_FALSE(line.startsWith(u'<')) << qPrintable(line);
             Block &b = p.groups.back().blocks.back();
             switch (section) {
-            case Kind::ValueMarker: kind = Kind::Value; b.values << line; break;
-            case Kind::DescMarker: kind = Kind::Desc; b.desc << line; break;
-            case Kind::ExampleMarker: kind = Kind::Example; b.examples << line; break;
-            default: ADD_FAILURE() << "content outside a section: " << qPrintable(line); continue;
+            case Kind::ValueMarker:
+                kind = Kind::Value;
+                b.values << line;
+                break;
+            case Kind::DescMarker:
+                kind = Kind::Desc;
+                b.desc << line;
+                break;
+            case Kind::ExampleMarker:
+                kind = Kind::Example;
+                b.examples << line;
+                break;
+            default:
+                ADD_FAILURE() << "content outside a section: " << qPrintable(line);
+                continue;
             }
         }
         p.kinds.push_back(kind);
-        if (kind != Kind::Value && kind != Kind::Desc && kind != Kind::Example && kind != Kind::Blank)
+        if (kind != Kind::Value && kind != Kind::Desc && kind != Kind::Example &&
+            kind != Kind::Blank)
             section = kind;
     }
     return p;
@@ -194,9 +216,11 @@ TEST_F(CssRefTextTest, LinesCharactersAndLineEnds)
 TEST_F(CssRefTextTest, LineKindsAsTabled)
 {
     const std::pair<Kind, int> expected[] = {
-        {Kind::Header, 10}, {Kind::Property, 68}, {Kind::ValueMarker, 39}, {Kind::Value, 271},
-        {Kind::DescMarker, 41}, {Kind::Desc, 178}, {Kind::ExampleMarker, 41},
-        {Kind::Example, 115}, {Kind::Blank, 2}, {Kind::End, 1},
+        {Kind::Header, 10},        {Kind::Property, 68},
+        {Kind::ValueMarker, 39},   {Kind::Value, 271},
+        {Kind::DescMarker, 41},    {Kind::Desc, 178},
+        {Kind::ExampleMarker, 41}, {Kind::Example, 115},
+        {Kind::Blank, 2},          {Kind::End, 1},
     };
     for (const auto &[kind, count] : expected)
         EXPECT_EQ(countKind(parsed, kind), count) << int(kind);
@@ -218,13 +242,19 @@ TEST_F(CssRefTextTest, GroupsAsTabled)
         int values, desc, examples;
     };
     const Row rows[] = {
-        {u"<$フォントの設定>", u"font-family|font-style|font-variant|font-weight|font-size|"
-                              u"line-height|font", 45, 38, 19},
-        {u"<$テキストの設定>", u"word-spacing|letter-spacing|text-align|text-decoration|"
-                              u"text-indent|line-height|vertical-align|text-transform", 62, 28, 18},
+        {u"<$フォントの設定>",
+         u"font-family|font-style|font-variant|font-weight|font-size|"
+         u"line-height|font",
+         45, 38, 19},
+        {u"<$テキストの設定>",
+         u"word-spacing|letter-spacing|text-align|text-decoration|"
+         u"text-indent|line-height|vertical-align|text-transform",
+         62, 28, 18},
         {u"<$色設定>", u"color", 6, 3, 2},
-        {u"<$背景の設定>", u"background-color|background-image|background-repeat|"
-                          u"background-attachment|background-position|background", 30, 28, 17},
+        {u"<$背景の設定>",
+         u"background-color|background-image|background-repeat|"
+         u"background-attachment|background-position|background",
+         30, 28, 17},
         {u"<$ボックスの大きさの設定>", u"width height|float|overflow|clear", 22, 20, 7},
         {u"<$ボックスの枠線の設定>",
          u"border-style border-top-style border-left-style border-right-style border-bottom-style|"
@@ -232,13 +262,14 @@ TEST_F(CssRefTextTest, GroupsAsTabled)
          u"border-bottom-width|border-color border-top-color border-left-color border-right-color "
          u"border-bottom-color|border border-top border-left border-right border-bottom",
          25, 14, 18},
-        {u"<$ボックスの余白の設定>", u"margin-top margin-left margin-right margin-bottom|"
-                                    u"padding padding-top padding-left padding-right padding-bottom",
+        {u"<$ボックスの余白の設定>",
+         u"margin-top margin-left margin-right margin-bottom|"
+         u"padding padding-top padding-left padding-right padding-bottom",
          20, 12, 11},
         {u"<$位置の指定>", u"position|top left right bottom|z-index", 17, 9, 5},
         {u"<$分類のプロパティ>", u"display|white-space", 10, 11, 6},
-        {u"<$リストの設定>", u"list-style-type|list-style-image|list-style-position|list-style",
-         34, 15, 12},
+        {u"<$リストの設定>", u"list-style-type|list-style-image|list-style-position|list-style", 34,
+         15, 12},
     };
     ASSERT_EQ(parsed.groups.size(), std::size(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -267,8 +298,7 @@ TEST_F(CssRefTextTest, BlocksAndTheirSections)
 {
     const auto blocks = allBlocks(parsed);
     EXPECT_EQ(blocks.size(), 41u);
-    EXPECT_EQ(std::count_if(blocks.begin(), blocks.end(), [](auto b) { return b->hasValues; }),
-              39);
+    EXPECT_EQ(std::count_if(blocks.begin(), blocks.end(), [](auto b) { return b->hasValues; }), 39);
     for (const Block *b : blocks) {
         EXPECT_EQ(b->hasValues, !b->values.isEmpty()) << qPrintable(b->props.first());
         EXPECT_FALSE(b->desc.isEmpty()) << qPrintable(b->props.first());
@@ -288,8 +318,8 @@ TEST_F(CssRefTextTest, BlocksAndTheirSections)
     std::vector<int> starts;
     for (int i = 0; i < lines.size(); ++i) {
         const bool prop = parsed.kinds[i] == Kind::Property;
-        if ((prop && parsed.kinds[i - 1] != Kind::Property) || parsed.kinds[i] == Kind::Header
-            || parsed.kinds[i] == Kind::End)
+        if ((prop && parsed.kinds[i - 1] != Kind::Property) || parsed.kinds[i] == Kind::Header ||
+            parsed.kinds[i] == Kind::End)
             starts.push_back(i);
     }
     int checked = 0;
@@ -352,27 +382,41 @@ TEST_F(CssRefTextTest, BlocksGivenInFull)
 {
     const std::pair<const char16_t *, QStringList> blocks[] = {
         {u"<font-style>",
-         {u"<font-style>"_s, u"<バリュー>"_s, u"italic-----斜体"_s, u"normal-----通常（デフォルト）"_s,
-          u"oblique----オブリーク体"_s, u"<説明>"_s,
+         {u"<font-style>"_s, u"<バリュー>"_s, u"italic-----斜体"_s,
+          u"normal-----通常（デフォルト）"_s, u"oblique----オブリーク体"_s, u"<説明>"_s,
           u"フォントファミリ内から通常体、イタリック体、オブリーク体のいずれかを選択する。"_s,
           u"全ての要素に適応"_s, u"継承：有り"_s, u"<例>"_s, u"H1{font-style:italic}"_s,
           u"H1{font-style:normal}"_s, u"<font-variant>"_s}},
         {u"<top>",
-         {u"<top>"_s, u"<left>"_s, u"<right>"_s, u"<bottom>"_s, u"<バリュー>"_s,
-          u"px-----------ピクセル"_s, u"pt-----------ポイント(72py=1in)"_s,
-          u"pc-----------パイか(1pc=12pt)"_s, u"mm-----------ミリメートル"_s,
-          u"cm-----------センチメートル"_s, u"in-----------インチ"_s,
-          u"em-----------基準になるフォントサイズ"_s, u"ex-----------基準になるフォント「x」の高さ"_s,
-          u"%------------親要素の指定値に対する割合"_s, u"normal-------通常（デフォルト）"_s,
-          u"auto---------自動調整"_s, u"<説明>"_s,
+         {u"<top>"_s,
+          u"<left>"_s,
+          u"<right>"_s,
+          u"<bottom>"_s,
+          u"<バリュー>"_s,
+          u"px-----------ピクセル"_s,
+          u"pt-----------ポイント(72py=1in)"_s,
+          u"pc-----------パイか(1pc=12pt)"_s,
+          u"mm-----------ミリメートル"_s,
+          u"cm-----------センチメートル"_s,
+          u"in-----------インチ"_s,
+          u"em-----------基準になるフォントサイズ"_s,
+          u"ex-----------基準になるフォント「x」の高さ"_s,
+          u"%------------親要素の指定値に対する割合"_s,
+          u"normal-------通常（デフォルト）"_s,
+          u"auto---------自動調整"_s,
+          u"<説明>"_s,
           u"これらのプロパティはpositionプロパティと組み合わせてボックスの配置体系を決めます。"_s,
-          u"全ての要素に適応"_s, u"継承：無し"_s, u"<例>"_s,
+          u"全ての要素に適応"_s,
+          u"継承：無し"_s,
+          u"<例>"_s,
           u"SPAN.sample1{color:#ff0000;position:static;top:10px;left:10px}"_s,
-          u"SPAN.sample2{color:#ff0000;position:relative;top:10px;left:10px}"_s, u"<z-index>"_s}},
+          u"SPAN.sample2{color:#ff0000;position:relative;top:10px;left:10px}"_s,
+          u"<z-index>"_s}},
         {u"<z-index>",
          {u"<z-index>"_s, u"<バリュー>"_s, u"番号-------数字１２３"_s, u"auto-------自動調整"_s,
-          kIdeoSpace.repeated(6) + u"<説明>"_s, u"重なりの順序を整数で指定します。0を基準として、"_s,
-          u"値が大きいものほど上になります"_s, u"<例>"_s, u"無し"_s, u"<$分類のプロパティ>"_s}},
+          kIdeoSpace.repeated(6) + u"<説明>"_s,
+          u"重なりの順序を整数で指定します。0を基準として、"_s, u"値が大きいものほど上になります"_s,
+          u"<例>"_s, u"無し"_s, u"<$分類のプロパティ>"_s}},
     };
     for (const auto &[first, expected] : blocks) {
         const int i = lines.indexOf(QString::fromUtf16(first));

@@ -140,16 +140,22 @@ TEST(TagRefTextReaders, ClicksShowExamplesForTwelveNodes)
                 EXPECT_EQ(example,
                           u"<div align=\"left\" style=\"border:3px solid gray\">左寄せ</div>");
         }
-        const QStringList expected{
-            u"ブロック要素(DIV)"_s, u"<div></div>---ブロック要素"_s,
-            u"<div class=\"classname\">---クラス名"_s, u"インライン要素(SPAN)"_s,
-            u"<span></span> "_s, u"<span id=idname>---ID名前"_s,
-            u"順序の無いリスト(Unordered List) "_s, u"<ul></ul> "_s,
-            u"<ul type=\"square\">---四角"_s, u"順序のあるリスト(Ordered List) "_s,
-            u"<ol></ol> "_s, u"<ol type=i>---i,ii...."_s};
+        const QStringList expected{u"ブロック要素(DIV)"_s,
+                                   u"<div></div>---ブロック要素"_s,
+                                   u"<div class=\"classname\">---クラス名"_s,
+                                   u"インライン要素(SPAN)"_s,
+                                   u"<span></span> "_s,
+                                   u"<span id=idname>---ID名前"_s,
+                                   u"順序の無いリスト(Unordered List) "_s,
+                                   u"<ul></ul> "_s,
+                                   u"<ul type=\"square\">---四角"_s,
+                                   u"順序のあるリスト(Ordered List) "_s,
+                                   u"<ol></ol> "_s,
+                                   u"<ol type=i>---i,ii...."_s};
         ASSERT_EQ(shown.size(), 12);
         for (int i = 0; i < 12; ++i)
-            EXPECT_EQ(shown[i].compare(expected[i], Qt::CaseInsensitive), 0) << qPrintable(shown[i]);
+            EXPECT_EQ(shown[i].compare(expected[i], Qt::CaseInsensitive), 0)
+                << qPrintable(shown[i]);
         EXPECT_EQ(olExample, u"<ol type=\"A\">\r\n<li>犬\r\n<li>猫\r\n<li>豚\r\n</ol>");
     }
 }
@@ -173,9 +179,9 @@ TEST(TagRefTextReaders, CodePartsCutAtTheFirstHyphen)
     const auto nodes = loadTree(tagText(), false);
     for (const Case &c : cases) {
         const QString entry = QString::fromUtf16(c.entry);
-        EXPECT_TRUE(std::any_of(nodes.begin(), nodes.end(),
-                                [&](const Node &n) { return n.text == entry; }))
-            << qPrintable(entry);
+        EXPECT_TRUE(std::any_of(nodes.begin(), nodes.end(), [&](const Node &n) {
+            return n.text == entry;
+        })) << qPrintable(entry);
         EXPECT_EQ(clickCode(entry), QString::fromUtf16(c.click));
         EXPECT_EQ(clickCode(entry).startsWith(u'<'), c.inserts) << qPrintable(entry);
     }
