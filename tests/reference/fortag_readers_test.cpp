@@ -136,9 +136,10 @@ TEST(TagRefTextReaders, ClicksShowExamplesForTwelveNodes)
             shown << n.text;
             if (n.text.compare(u"<ol></ol> ", Qt::CaseInsensitive) == 0)
                 olExample = example;
-            if (n.text.startsWith(u"<div", Qt::CaseInsensitive))
+            if (n.text.startsWith(u"<div", Qt::CaseInsensitive)) {
                 EXPECT_EQ(example,
                           u"<div align=\"left\" style=\"border:3px solid gray\">左寄せ</div>");
+            }
         }
         const QStringList expected{u"ブロック要素(DIV)"_s,
                                    u"<div></div>---ブロック要素"_s,

@@ -122,12 +122,17 @@ TEST_F(TagRefTextTest, EntriesAndMarkers)
     EXPECT_EQ(levels, (std::map<int, int>{{1, 11}, {2, 50}, {3, 47}, {4, 282}, {5, 4}}));
 
     // Depth first: every entry of level 2 to 4 follows one of the level above it.
+    // An example follows an attribute variant and is followed by a new subject or category.
     int depth = 0;
-    for (const Entry &e : entries) {
-        if (e.level <= 4)
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry &e = entries[i];
+        if (e.level <= 4) {
             EXPECT_LE(e.level, depth + 1) << qPrintable(e.text);
-        if (e.level <= 4)
             depth = e.level;
+        } else {
+            EXPECT_EQ(entries[i - 1].level, 4) << qPrintable(e.text);
+            EXPECT_LE(entries[i + 1].level, 2) << qPrintable(e.text);
+        }
     }
 }
 
