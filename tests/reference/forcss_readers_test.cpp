@@ -166,6 +166,10 @@ TEST(CssRefTextReaders, ClickCutsEachPropertysOwnDescription)
         const int nextGroup = vb::inStr(vb::inStr(text, header) + 1, text, u"<$"_s);
         EXPECT_LT(own, nextGroup);
         EXPECT_EQ(vb::mid(text, own - 2, 2), kCrLf);
+        // No other block's description and no group header stand between the two.
+        const QString between = vb::mid(text, own, vb::inStr(text, cut) - own);
+        EXPECT_FALSE(between.contains(u"<$")) << qPrintable(n.key);
+        EXPECT_FALSE(between.contains(u"<例>")) << qPrintable(n.key);
     }
     // Mid-line tags in examples stay inside the cut.
     EXPECT_TRUE(descriptionCut(text, u"<$テキストの設定>"_s, u"vertical-align"_s)
