@@ -187,12 +187,24 @@ public:
     void ConvertTagCase(int mode);
     void IndentHtmlSource();
     void RemoveIndentation();
+    void RB1_Change();
+    void InsertTagPair(const QString &startTag, const QString &endTag);
+    void mm_Click(int Index);
+    void med11_Click();
+    void med2_Click(int Index);
+    void ChooseEditorFont();
+    void Command18_Click();
+    // The view the edit commands act on: RB3 while the settings page shows it, else RB1.
+    RichTextBox &editTarget();
 
     const Services &services() const { return m_services; }
 
 private:
     void wireFrameHandlers();
     std::unique_ptr<FomObj> m_fomObj;
+    // The font dialog keeps its bold and italic from one use to the next.
+    bool m_fontDialogBold = false;
+    bool m_fontDialogItalic = false;
     void createControls();
     void createDesignControls();
     void createFrameControls();

@@ -28,6 +28,8 @@ void Form1::wireFrameHandlers()
     Mkomoji.onClick = [this] { Mkomoji_Click(); };
     mkoment.onClick = [this] { mkoment_Click(); };
     Text6.onChange = [this] { Text6_Change(); };
+    RB1.onChange = [this] { RB1_Change(); };
+    Command18.onClick = [this] { Command18_Click(); };
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };
     Option9.forEach([this](int i, OptionButton &c) { c.onClick = [this, i] { Option9_Click(i); }; });

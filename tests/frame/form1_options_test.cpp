@@ -48,14 +48,25 @@ TEST(IndentSwitch, SkipGuardOnlyForARealChange)
 {
     Form1 f;
     f.Form_Load();
+    int handled = 0;
+    f.RB1.onChange = [&] {
+        if (!f.skipRb1Change)
+            ++handled;
+        f.RB1_Change();
+    };
     f.RB1.setText(QStringLiteral(u"<table><tr><td>a</td></tr></table>"));
-    f.Check3.userClicked(); // off: nothing indented yet, so nothing to remove
+    handled = 0;
+    f.Check3.userClicked(); // off: nothing indented yet, so nothing to remove and no guard
     EXPECT_FALSE(f.skipRb1Change);
-    f.Check3.userClicked(); // on
+    f.Check3.userClicked(); // on: its write is handled like any change
     EXPECT_NE(f.RB1.text(), QStringLiteral(u"<table><tr><td>a</td></tr></table>"));
+    EXPECT_EQ(handled, 1);
+    f.Check3.userClicked(); // off again: the tabs go, its change swallowed
+    EXPECT_FALSE(f.RB1.text().contains(u'\t'));
+    EXPECT_EQ(handled, 1);
     EXPECT_FALSE(f.skipRb1Change);
-    f.Check3.userClicked(); // off again: the indentation goes
-    EXPECT_TRUE(f.skipRb1Change);
+    f.RB1.userTyped(QStringLiteral(u"x"));
+    EXPECT_EQ(handled, 2);
 }
 
 TEST(Comments, MenuItemToggles)

@@ -28,6 +28,21 @@ public:
     int unexpected = 0;
 };
 
+// Font dialog that answers with `answer` (empty = Cancel) and records what it was shown.
+class ScriptedFonts : public FontDialogService
+{
+public:
+    std::optional<Font> choose(const Font &initial, bool fixedPitchOnly) override
+    {
+        shown.push_back(initial);
+        fixedOnly = fixedPitchOnly;
+        return answer;
+    }
+    std::optional<Font> answer;
+    std::vector<Font> shown;
+    bool fixedOnly = false;
+};
+
 class ScriptedClipboard : public ClipboardService
 {
 public:
