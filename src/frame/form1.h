@@ -181,6 +181,12 @@ public:
     void GetNameAndPath(const QString &s1, QString &s2, QString &s3) const;
     QString RelativePathTo(QString &path) const;
 
+    QString BuildSettingsText() const;
+    void SaveSettingsDocument();
+    // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
+    // and tells the user when the file cannot be written. Returns true only when it was written.
+    bool SaveTextFile(const QString &path, const QString &text);
+
     // ---- Source editor services ---------------------------------------------------------------------
     void Setcolor2();
     void RecolorSecondText();
@@ -205,6 +211,8 @@ private:
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;
     bool m_fontDialogItalic = false;
+    // The save dialog starts with the name of its previous use.
+    QString m_lastSettingsName;
     void createControls();
     void createDesignControls();
     void createFrameControls();

@@ -43,6 +43,25 @@ public:
     bool fixedOnly = false;
 };
 
+// File dialogs answering with fixed paths (empty = Cancel); every request is recorded.
+class ScriptedFiles : public FileDialogService
+{
+public:
+    std::optional<QString> open(const FileDialogRequest &request) override
+    {
+        requests.push_back(request);
+        return openPath.isEmpty() ? std::nullopt : std::optional<QString>(openPath);
+    }
+    std::optional<QString> save(const FileDialogRequest &request) override
+    {
+        requests.push_back(request);
+        return savePath.isEmpty() ? std::nullopt : std::optional<QString>(savePath);
+    }
+    QString openPath;
+    QString savePath;
+    std::vector<FileDialogRequest> requests;
+};
+
 class ScriptedClipboard : public ClipboardService
 {
 public:
