@@ -127,6 +127,12 @@ void Form1::createFrameControls()
     Mkomoji.setCaption(S(u"全て小文字で"));
     mkoment.setCaption(S(u"行と列のコメントを挿入する"));
     ms.setCaption(S(u"基本タグの挿入"));
+    for (int i = 5; i <= 6; ++i)
+        Text.add(&Frame5, QStringLiteral(u"Text"), i).setVisible(false);
+    const char16_t *cellItems[] = {u"画像の挿入(&G)", u"テキストの挿入(&T)", u"-",
+                                   u"テキストボックスの拡大"};
+    for (int i = 1; i <= 4; ++i)
+        mm2.add(this, QStringLiteral(u"mm2"), i, &med).setCaption(S(cellItems[i - 1]));
     hymm.setCaption(S(u"表示(&V)"));
     hymm.setVisible(false);
     for (MenuItem *menu : {&med, &mk, &ms, &hymm})

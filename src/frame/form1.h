@@ -104,6 +104,9 @@ public:
     ControlArray<CheckBox> Check6;      // Check6(0): no tag completion
     CommandButton Command29;
 
+    ControlArray<TextBox> Text;         // Text(5), Text(6): auxiliary boxes of the cell-data area
+    ControlArray<MenuItem> mm2;         // cell-data items of the source menu
+
     MenuItem mk;                        // "HTMLの形式"
     MenuItem Moomoji;
     MenuItem Mkomoji;
@@ -181,6 +184,15 @@ public:
     void GetNameAndPath(const QString &s1, QString &s2, QString &s3) const;
     QString RelativePathTo(QString &path) const;
 
+    // ---- Cell-data commands -----------------------------------------------------------------------
+    void InsertSampleData();
+    void ImportCsv();
+    void InsertImageFile();
+    void InsertTextFile();
+    void Text_DblClick(int Index);
+    void RemoveBlanksInFields();
+    void mm2_Click(int Index);
+
     QString BuildSettingsText() const;
     void SaveSettingsDocument();
     // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
@@ -207,6 +219,12 @@ public:
 
 private:
     void wireFrameHandlers();
+    std::optional<QString> askForFile(const QString &title, const QString &filter);
+    void reportRefusedTable();
+    void makeSourceInCase();
+    void showSettingsView();
+    // Lays the window out again after the cell-data box changed size.
+    void cellDataBoxResized();
     std::unique_ptr<FomObj> m_fomObj;
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;

@@ -29,6 +29,8 @@ void Form1::wireFrameHandlers()
     mkoment.onClick = [this] { mkoment_Click(); };
     Text6.onChange = [this] { Text6_Change(); };
     RB1.onChange = [this] { RB1_Change(); };
+    mm2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm2_Click(i); }; });
+    Text.forEach([this](int i, TextBox &c) { c.onDblClick = [this, i] { Text_DblClick(i); }; });
     Command18.onClick = [this] { Command18_Click(); };
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };
@@ -46,6 +48,13 @@ void Form1::SetNamePath(const QString &s1, const QString &s2)
 
 void Form1::SetAppri(const QString &)
 {
+}
+
+void Form1::cellDataBoxResized()
+{
+    // The layout reads the enlarged state from the caption of mm2(4).
+    if (onResize)
+        onResize();
 }
 
 void Form1::InitDelimiters()

@@ -1,0 +1,218 @@
+// Commands that write the cell data: the sample timetable, the CSV import, image and text-file
+// insertion, blank removal under merges, and the cell-data area's menu.
+
+#include "controls/strings.h"
+#include "controls/textfile.h"
+#include "frame/form1.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral(u"\r\n");
+constexpr int MaxCount = 1000;
+
+QString imageTag(const QString &link)
+{
+    return QStringLiteral(u"<img src=\"") + link + QStringLiteral(u"\" alt=\"image\">");
+}
+
+const QString &imageFilter()
+{
+    static const QString filter = QStringLiteral(u"設定ファイル (*.*)|*.*|&ファイル (*.*)|*.*|");
+    return filter;
+}
+
+} // namespace
+
+std::optional<QString> Form1::askForFile(const QString &title, const QString &filter)
+{
+    if (!m_services.files)
+        return std::nullopt;
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    std::optional<QString> path = m_services.files->open(request);
+    if (!path || path->isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+void Form1::reportRefusedTable()
+{
+    msgBox(QStringLiteral(u"表の行数または列数が1000を超えるため、ソースを作成できません。"),
+           vbmsg::OKOnly | vbmsg::Exclamation);
+}
+
+void Form1::makeSourceInCase()
+{
+    if (!MakeTableSource()) {
+        reportRefusedTable();
+        return;
+    }
+    ConvertTagCase(Check2.value() == 1 ? 0 : 1);
+}
+
+void Form1::showSettingsView()
+{
+    RB1.setVisible(false);
+    Frame3.setVisible(true);
+    WebBrowser1.setVisible(false);
+    med.setEnabled(false);
+    mk.setEnabled(false);
+    ms.setEnabled(false);
+}
+
+void Form1::InsertSampleData()
+{
+    QString rest = RB3.text();
+    for (const QString &token : {QStringLiteral(u"[["), QStringLiteral(u"]]"), Text6.text(),
+                                 QStringLiteral(u" "), CrLf})
+        rest = vb::replace(rest, token, QString());
+    if (!rest.isEmpty()
+        && msgBox(QStringLiteral(u"既にデータ－がありますがサンプルを挿入しますか?"), vbmsg::YesNo)
+               == vbmsg::No)
+        return;
+    framesub(17).setVisible(true);
+    RB3.setVisible(true);
+    Text(5).setVisible(false);
+    const QString sample =
+        QStringLiteral(u"[[   曜日/時間 、   月曜 、   火曜 、  水曜 、  木曜 、  金曜　 ]]\r\n"
+                       u"[[   1時間目    、   現国 、   数学 、  物理 、  地理 、  美術   ]]\r\n"
+                       u"[[   2時間目    、   音楽 、   数学 、  科学 、  歴史 、  英語   ]]\r\n"
+                       u"[[   3時間目    、   数学 、   社会 、  物理 、  美術 、  古典   ]]\r\n"
+                       u"[[   4時間目    、   体育 、   理科 、  音楽 、  美術 、  数学   ]]")
+        + QString(55, u' ');
+    RB3.setText(sample);
+    RB3.setText(vb::replace(RB3.text(), QStringLiteral(u"、"), Text6.text()));
+    Txttit.setText(QStringLiteral(u"みどり台高校3年F組　時間割"));
+    makeSourceInCase();
+    showSettingsView();
+}
+
+void Form1::ImportCsv()
+{
+    const std::optional<QString> path = askForFile(
+        QStringLiteral(u"CSVデーターの読み込み"), QStringLiteral(u"ＣＳＶデーター (*.csv)|*.csv|ファイル (*.*)|*.*|"));
+    if (!path)
+        return;
+    const std::optional<QString> content = readTextFile(*path);
+    if (!content) {
+        msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path, vbmsg::OKOnly | vbmsg::Critical);
+        return;
+    }
+    QStringList lines = toCrLf(*content).split(CrLf);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.isEmpty())
+        return;
+    // A table the designer cannot hold is refused before anything changes.
+    bool tooLarge = lines.size() > MaxCount;
+    for (const QString &line : lines)
+        tooLarge = tooLarge || line.count(u',') + 1 > MaxCount;
+    if (tooLarge) {
+        msgBox(QStringLiteral(u"行数または列数が1000を超えるため、このファイルは読み込めません。"),
+               vbmsg::OKOnly | vbmsg::Exclamation);
+        return;
+    }
+    QString rows;
+    for (const QString &line : lines)
+        rows += line.isEmpty() ? QStringLiteral(u"[[    ]]\r\n")
+                               : QStringLiteral(u"[[") + line + QStringLiteral(u"]]\r\n");
+    RB3.setVisible(true);
+    Text(5).setVisible(false);
+    RB3.setText(rows);
+    Text6.setText(QStringLiteral(u","));
+    RB3.setText(rows);
+
+    // The caption is the file's own name less its last four characters (its ".csv").
+    QString name = path->mid(path->lastIndexOf(pathSeparator) + 1);
+    name.chop(std::min<qsizetype>(4, name.size()));
+    Txttit.setText(name);
+    Text1(2).setText(QString());
+    Text1(3).setText(QString());
+    Text5(3).setText(QString());
+    VScrollhaba.setValue(0);
+    makeSourceInCase();
+    showSettingsView();
+}
+
+void Form1::InsertImageFile()
+{
+    const std::optional<QString> path =
+        askForFile(QStringLiteral(u"画像ファイルの読み込み"), imageFilter());
+    if (!path)
+        return;
+    QString file = *path;
+    RB3.setSelText(imageTag(RelativePathTo(file)));
+}
+
+void Form1::InsertTextFile()
+{
+    const std::optional<QString> path = askForFile(
+        QStringLiteral(u"テキストファイルの読み込み"),
+        QStringLiteral(u"テキストファイル (*.txt)|*.txt|HTMLファイル(*.html)|*.html|その他ファイル (*.*)|*.*|"));
+    if (!path || !RB2.loadFile(*path))
+        return;
+    RB3.setSelText(QStringLiteral(u"[%") + *path + u']');
+}
+
+void Form1::Text_DblClick(int)
+{
+    const int caret = RB3.selStart();
+    const std::optional<QString> path =
+        askForFile(QStringLiteral(u"画像ファイルの読み込み"), imageFilter());
+    if (!path)
+        return;
+    const qsizetype dot = path->lastIndexOf(u'.');
+    const QString extension = dot < 0 ? QString() : path->mid(dot + 1).toLower();
+    static const QStringList images = {QStringLiteral(u"jpg"), QStringLiteral(u"tif"),
+                                       QStringLiteral(u"gif"), QStringLiteral(u"png"),
+                                       QStringLiteral(u"bmp"), QStringLiteral(u"ico")};
+    QString insert;
+    if (images.contains(extension)) {
+        QString file = *path;
+        insert = imageTag(RelativePathTo(file));
+    } else {
+        if (!RB2.loadFile(*path))
+            return;
+        insert = QStringLiteral(u"[%") + *path + u']';
+    }
+    const QString &text = RB3.text();
+    RB3.setText(text.left(caret) + insert + text.mid(caret));
+}
+
+void Form1::RemoveBlanksInFields()
+{
+    BuildMergeMap();
+    const QString delimiter = Text6.text();
+    const QString closing = QStringLiteral(u"]]");
+    QStringList fields = vb::split(vb::replace(RB3.text(), closing, closing + delimiter), delimiter);
+    // Fields beyond the coverage list (extra delimiters) count as not covered.
+    for (qsizetype k = 0; k < fields.size() && k < qsizetype(coveredCellFlags.size()); ++k)
+        if (coveredCellFlags[std::size_t(k)] == 1)
+            fields[k].remove(u' ');
+    const QString joined = delimiter.isEmpty() ? fields.join(QString()) : fields.join(delimiter);
+    RB3.setText(vb::replace(joined, closing + delimiter, closing));
+    RecolorSecondText();
+}
+
+void Form1::mm2_Click(int Index)
+{
+    if (!framesub(17).visible())
+        return;
+    switch (Index) {
+    case 1:
+        InsertImageFile();
+        break;
+    case 2:
+        InsertTextFile();
+        break;
+    case 4:
+        mm2(4).setCaption(mm2(4).caption() == u"テキストボックスの拡大"
+                              ? QStringLiteral(u"テキストボックスの縮小")
+                              : QStringLiteral(u"テキストボックスの拡大"));
+        cellDataBoxResized();
+        break;
+    default:
+        break;
+    }
+}

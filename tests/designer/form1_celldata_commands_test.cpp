@@ -1,0 +1,185 @@
+// The cell-data commands: sample, CSV import, image and text-file insertion, blank removal, menu.
+
+#include "frame/form1.h"
+#include "support/qt_printers.h"
+#include "support/scripted_services.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CellDataCommands : public ::testing::Test
+{
+protected:
+    ScriptedMessages messages;
+    ScriptedFiles files;
+    QTemporaryDir dir;
+    Services services = [this] {
+        Services s;
+        s.messages = &messages;
+        s.files = &files;
+        return s;
+    }();
+    Form1 f{services};
+    void SetUp() override
+    {
+        f.workFolder = dir.path();
+        f.Form_Load();
+    }
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+};
+
+TEST_F(CellDataCommands, SampleReplacesATemplateWithoutAsking)
+{
+    f.Text6.setText(QStringLiteral(u"|"));
+    f.BuildRowTemplate();
+    f.InsertSampleData();
+    EXPECT_EQ(messages.prompts.size(), 0);
+    EXPECT_TRUE(f.RB3.text().startsWith(QStringLiteral(u"[[   曜日/時間 |   月曜 |")));
+    EXPECT_TRUE(f.RB3.text().endsWith(QStringLiteral(u"数学   ]]") + QString(55, u' ')));
+    EXPECT_EQ(f.Txttit.text().size(), 14);
+    EXPECT_TRUE(f.Txttit.text().endsWith(QStringLiteral(u"3年F組　時間割")));
+    EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"5"));
+    EXPECT_EQ(f.Text1(1).text(), QStringLiteral(u"6"));
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<th>   月曜 </th>")));
+    EXPECT_FALSE(f.RB1.visible());
+    EXPECT_FALSE(f.med.enabled());
+}
+
+TEST_F(CellDataCommands, SampleAsksBeforeReplacingData)
+{
+    f.RB3.setText(QStringLiteral(u"[[mine]]"));
+    messages.answers = {vbmsg::No};
+    f.InsertSampleData();
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[mine]]"));
+    messages.answers = {vbmsg::Yes};
+    f.InsertSampleData();
+    EXPECT_TRUE(f.RB3.text().startsWith(QStringLiteral(u"[[   曜日")));
+}
+
+TEST_F(CellDataCommands, CsvImport)
+{
+    files.openPath = writeFile(QStringLiteral(u"時刻.csv"),
+                               "a,b,c\r\n\r\n\"x,y\",z\n\x95\x5c");
+    f.ImportCsv();
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[a,b,c]]\r\n[[    ]]\r\n[[\"x,y\",z]]\r\n[[表]]\r\n"));
+    EXPECT_EQ(f.Text6.text(), QStringLiteral(u","));
+    EXPECT_EQ(f.Txttit.text(), QStringLiteral(u"時刻"));
+    EXPECT_EQ(f.Text1(2).text(), QString());
+    EXPECT_EQ(f.txtwaku2(1).text(), QStringLiteral(u"0"));
+    EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"4"));
+    EXPECT_EQ(f.Text1(1).text(), QStringLiteral(u"3"));
+    // No size attributes and no border for an imported table.
+    EXPECT_TRUE(f.RB1.text().startsWith(QStringLiteral(u"<table  align=\"center\" bgcolor=\"\" bordercolorlight")));
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<td>\"x</td>\r\n<td>y\"</td>")));
+}
+
+TEST_F(CellDataCommands, CsvCaptionNeverCutsIntoTheFolder)
+{
+    QDir(dir.path()).mkdir(QStringLiteral(u"data.d"));
+    files.openPath = writeFile(QStringLiteral(u"data.d/ab"), "1,2\r\n");
+    f.ImportCsv();
+    EXPECT_EQ(f.Txttit.text(), QString());
+}
+
+TEST_F(CellDataCommands, CsvTooLargeIsRefused)
+{
+    const QString before = f.RB3.text();
+    files.openPath = writeFile(QStringLiteral(u"big.csv"), QByteArray("1\r\n").repeated(1001));
+    messages.answers = {vbmsg::OK};
+    f.ImportCsv();
+    EXPECT_EQ(messages.prompts.size(), 1);
+    EXPECT_EQ(f.RB3.text(), before);
+    files.openPath = writeFile(QStringLiteral(u"wide.csv"), QByteArray("1,").repeated(1000) + "1");
+    messages.answers = {vbmsg::OK};
+    f.ImportCsv();
+    EXPECT_EQ(messages.prompts.size(), 2);
+    EXPECT_EQ(f.Text6.text(), QStringLiteral(u"$"));
+}
+
+TEST_F(CellDataCommands, CancelChangesNothing)
+{
+    const QString before = f.RB3.text();
+    f.ImportCsv();
+    f.InsertImageFile();
+    f.InsertTextFile();
+    f.Text_DblClick(5);
+    EXPECT_EQ(f.RB3.text(), before);
+    EXPECT_EQ(files.requests.size(), 4u);
+    EXPECT_EQ(files.requests[0].title, QStringLiteral(u"CSVデーターの読み込み"));
+}
+
+TEST_F(CellDataCommands, ImageAndTextInsertion)
+{
+    f.RB3.setText(QStringLiteral(u"[[a$b]]"));
+    f.RB3.setSelStart(2);
+    f.RB3.setSelLength(1);
+    QDir(dir.path()).mkdir(QStringLiteral(u"img"));
+    files.openPath = writeFile(QStringLiteral(u"img/p.gif"), "GIF");
+    f.InsertImageFile();
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[<img src=\"img/p.gif\" alt=\"image\">$b]]"));
+    const QString text = writeFile(QStringLiteral(u"t.txt"), "hello");
+    files.openPath = text;
+    f.RB3.setSelStart(f.RB3.text().size() - 2);
+    f.InsertTextFile();
+    EXPECT_TRUE(f.RB3.text().endsWith(QStringLiteral(u"$b[%") + text + QStringLiteral(u"]]]")));
+    files.openPath = dir.filePath(QStringLiteral(u"missing.txt"));
+    const QString before = f.RB3.text();
+    f.InsertTextFile();
+    EXPECT_EQ(f.RB3.text(), before);
+}
+
+TEST_F(CellDataCommands, DoubleClickExtensionRules)
+{
+    f.RB3.setText(QStringLiteral(u"[[x]]"));
+    f.RB3.setSelStart(2);
+    f.RB3.setSelLength(1); // a selection is not replaced
+    files.openPath = writeFile(QStringLiteral(u"P.JPG"), "x");
+    f.Text_DblClick(5);
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[<img src=\"P.JPG\" alt=\"image\">x]]"));
+    QDir(dir.path()).mkdir(QStringLiteral(u"v1.0"));
+    const QString plain = writeFile(QStringLiteral(u"v1.0/readme"), "r");
+    files.openPath = plain;
+    f.RB3.setText(QStringLiteral(u"[[]]"));
+    f.RB3.setSelStart(2);
+    f.Text_DblClick(6);
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[[%") + plain + QStringLiteral(u"]]]"));
+}
+
+TEST_F(CellDataCommands, BlanksRemovedUnderMerges)
+{
+    f.BuildRowTemplate(); // 3 x 4, "$"
+    f.cellSpans.set(0, 0, QStringLiteral(u"2,2"));
+    f.RB3.setText(f.RB3.text() + QStringLiteral(u"$ extra $ more "));
+    f.RemoveBlanksInFields();
+    const QStringList lines = f.RB3.text().split(QStringLiteral(u"\r\n"));
+    EXPECT_EQ(lines[0], QStringLiteral(u"[[     $$     $     ]]"));
+    EXPECT_EQ(lines[1], QStringLiteral(u"[[$$     $     ]]"));
+    EXPECT_EQ(lines[2], QStringLiteral(u"[[     $     $     $     ]]"));
+    EXPECT_EQ(lines[3], QString(25, u' ') + QStringLiteral(u"$ extra $ more "));
+}
+
+TEST_F(CellDataCommands, MenuItemsActOnlyOnTheSettingsPage)
+{
+    EXPECT_EQ(f.mm2(4).caption(), QStringLiteral(u"テキストボックスの拡大"));
+    f.mm2(4).userClicked();
+    EXPECT_EQ(f.mm2(4).caption(), QStringLiteral(u"テキストボックスの縮小"));
+    f.mm2(4).userClicked();
+    EXPECT_EQ(f.mm2(4).caption(), QStringLiteral(u"テキストボックスの拡大"));
+    f.framesub(17).setVisible(false);
+    f.mm2(4).userClicked();
+    f.mm2(1).userClicked();
+    EXPECT_EQ(f.mm2(4).caption(), QStringLiteral(u"テキストボックスの拡大"));
+    EXPECT_TRUE(files.requests.empty());
+}
+
+} // namespace
