@@ -210,7 +210,7 @@ void Form1::mm2_Click(int Index)
         mm2(4).setCaption(mm2(4).caption() == u"テキストボックスの拡大"
                               ? QStringLiteral(u"テキストボックスの縮小")
                               : QStringLiteral(u"テキストボックスの拡大"));
-        cellDataBoxResized();
+        relayout();
         break;
     default:
         break;

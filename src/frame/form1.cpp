@@ -52,6 +52,13 @@ Form1::Form1(const Services &services)
       Text8(&Frame20, QStringLiteral(u"Text8")),
       Text7(&Frame20, QStringLiteral(u"Text7")),
       Command29(&Frame20, QStringLiteral(u"Command29")),
+      Command15(&Frame2, QStringLiteral(u"Command15")),
+      Command19(&Frame2, QStringLiteral(u"Command19")),
+      Command22(&Frame2, QStringLiteral(u"Command22")),
+      mfile(this, QStringLiteral(u"mfile")),
+      msettei(this, QStringLiteral(u"msettei"), -1, &mfile),
+      rcsv(this, QStringLiteral(u"rcsv"), -1, &mfile),
+      mhtml(this, QStringLiteral(u"mhtml"), -1, &mfile),
       mk(this, QStringLiteral(u"mk")),
       Moomoji(this, QStringLiteral(u"Moomoji"), -1, &mk),
       Mkomoji(this, QStringLiteral(u"Mkomoji"), -1, &mk),
@@ -121,6 +128,21 @@ void Form1::createFrameControls()
     Check6.add(&Frame20, QStringLiteral(u"Check6"), 0).setCaption(S(u"タグの補完を行わない"));
     Command29.setCaption(S(u"設定"));
 
+    const char16_t *toolTips[] = {u"設定条件でｿｰｽファイルを作ります", nullptr,
+                                  u"現在のｿｰｽファイルでプリビューします",
+                                  u"サンプルテキストを挿入します", u"テキストを消去します",
+                                  u"画像データ－を挿入します", u"テキストデータ－を挿入します"};
+    for (int i = 1; i <= 7; ++i)
+        if (toolTips[i - 1])
+            Cmd.add(&Frame2, QStringLiteral(u"Cmd"), i).setToolTipText(S(toolTips[i - 1]));
+    Command15.setToolTipText(S(u"ｿｰｽをクリップボードにコピーします"));
+    Command19.setToolTipText(S(u"ソースをＨＴＭＬファイルで保存します"));
+    Command22.setToolTipText(S(u"設定条件を保存します"));
+    mfile.setCaption(S(u"ファイル(&F)"));
+    msettei.setCaption(S(u"設定の保存"));
+    rcsv.setCaption(S(u"CSVデーターの読み込み"));
+    mhtml.setCaption(S(u"HTMLテキストの保存"));
+    addMenu(&mfile);
     med.setCaption(S(u"ソースの編集(&E)"));
     mk.setCaption(S(u"HTMLの形式"));
     Moomoji.setCaption(S(u"全て大文字で"));

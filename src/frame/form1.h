@@ -105,6 +105,14 @@ public:
     CommandButton Command29;
 
     ControlArray<TextBox> Text;         // Text(5), Text(6): auxiliary boxes of the cell-data area
+    ControlArray<CommandButton> Cmd;    // toolbar 1, 3..7
+    CommandButton Command15;            // copy the source
+    CommandButton Command19;            // save the source
+    CommandButton Command22;            // save the settings
+    MenuItem mfile;
+    MenuItem msettei;
+    MenuItem rcsv;
+    MenuItem mhtml;
     ControlArray<MenuItem> mm2;         // cell-data items of the source menu
 
     MenuItem mk;                        // "HTMLの形式"
@@ -193,6 +201,17 @@ public:
     void RemoveBlanksInFields();
     void mm2_Click(int Index);
 
+    // ---- Source commands and pages ----------------------------------------------------------------
+    void Cmd_Click(int Index);
+    void MakeSourceAndShow();
+    void TabStrip1_Click();
+    void RefreshKeepScroll();
+    void ShowPreview();
+    void SaveSourceFile();
+    void CopySourceToClipboard();
+    void Cmdcmd_Click(int Index);
+    QString previewPath() const;
+
     QString BuildSettingsText() const;
     void SaveSettingsDocument();
     // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
@@ -224,7 +243,7 @@ private:
     void makeSourceInCase();
     void showSettingsView();
     // Lays the window out again after the cell-data box changed size.
-    void cellDataBoxResized();
+    void relayout();
     std::unique_ptr<FomObj> m_fomObj;
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;

@@ -29,6 +29,14 @@ void Form1::wireFrameHandlers()
     mkoment.onClick = [this] { mkoment_Click(); };
     Text6.onChange = [this] { Text6_Change(); };
     RB1.onChange = [this] { RB1_Change(); };
+    Cmd.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Cmd_Click(i); }; });
+    TabStrip1.onClick = [this] { TabStrip1_Click(); };
+    Command15.onClick = [this] { CopySourceToClipboard(); };
+    Command19.onClick = [this] { SaveSourceFile(); };
+    mhtml.onClick = [this] { SaveSourceFile(); };
+    Command22.onClick = [this] { SaveSettingsDocument(); };
+    msettei.onClick = [this] { SaveSettingsDocument(); };
+    rcsv.onClick = [this] { ImportCsv(); };
     mm2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm2_Click(i); }; });
     Text.forEach([this](int i, TextBox &c) { c.onDblClick = [this, i] { Text_DblClick(i); }; });
     Command18.onClick = [this] { Command18_Click(); };
@@ -50,7 +58,7 @@ void Form1::SetAppri(const QString &)
 {
 }
 
-void Form1::cellDataBoxResized()
+void Form1::relayout()
 {
     // The layout reads the enlarged state from the caption of mm2(4).
     if (onResize)

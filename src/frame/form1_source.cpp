@@ -1,0 +1,197 @@
+// The main road: make the source, switch pages, preview it, save it, copy it.
+
+#include "controls/cp932.h"
+#include "controls/textfile.h"
+#include "frame/form1.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString CrLf = QStringLiteral(u"\r\n");
+
+// The preview is HTML, so a character the code page cannot hold is written as a character
+// reference: the browser still shows it.
+QString withReferences(const QString &text)
+{
+    if (cp932::canEncode(text))
+        return text;
+    QString out;
+    out.reserve(text.size() + 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        qsizetype width = 1;
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            width = 2;
+        }
+        const QString piece = text.mid(i, width);
+        if (cp932::canEncode(piece))
+            out += piece;
+        else
+            out += QStringLiteral(u"&#") + QString::number(quint32(code)) + u';';
+        i += width - 1;
+    }
+    return out;
+}
+} // namespace
+
+void Form1::Cmd_Click(int Index)
+{
+    switch (Index) {
+    case 1:
+        MakeSourceAndShow();
+        break;
+    case 3:
+        tabSwitchBusy = true;
+        TabStrip1.selectTab(2);
+        ShowPreview();
+        med.setEnabled(false);
+        mk.setEnabled(false);
+        ms.setEnabled(false);
+        tabSwitchBusy = false;
+        break;
+    case 4:
+        InsertSampleData();
+        break;
+    case 5:
+        if (msgBox(QStringLiteral(u"テキストを消去します"), vbmsg::YesNo) == vbmsg::Yes) {
+            RB3.setText(QString());
+            RB3.setVisible(true);
+            Text(5).setVisible(false);
+        }
+        break;
+    case 6:
+        InsertImageFile();
+        break;
+    case 7:
+        InsertTextFile();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::MakeSourceAndShow()
+{
+    tabSwitchBusy = true;
+    if (!MakeTableSource()) {
+        tabSwitchBusy = false;
+        reportRefusedTable();
+        return;
+    }
+    const QString generated = RB1.text();
+    RemoveIndentation();
+    RB1.setText(generated);
+    Setcolor2();
+    if (Check3.value() == 1)
+        IndentHtmlSource();
+    RecolorSecondText();
+    RefreshKeepScroll();
+    TabStrip1.selectTab(3);
+    tabSwitchBusy = false;
+}
+
+void Form1::TabStrip1_Click()
+{
+    if (tabSwitchBusy)
+        return;
+    switch (TabStrip1.selectedTab()) {
+    case 1:
+        RB1.setVisible(false);
+        Frame3.setVisible(true);
+        WebBrowser1.setVisible(false);
+        framesub(17).setVisible(true);
+        mk.setEnabled(false);
+        ms.setEnabled(false);
+        relayout();
+        break;
+    case 2:
+        framesub(17).setVisible(false);
+        if (!MakeTableSource())
+            reportRefusedTable();
+        ShowPreview();
+        med.setEnabled(false);
+        mk.setEnabled(false);
+        ms.setEnabled(false);
+        RecolorSecondText();
+        break;
+    case 3:
+        RefreshKeepScroll();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::RefreshKeepScroll()
+{
+    framesub(17).setVisible(false);
+    WebBrowser1.setVisible(false);
+    RB1.setVisible(true);
+    med.setEnabled(true);
+    mk.setEnabled(true);
+    ms.setEnabled(true);
+    const int before = RB1.firstVisibleLine();
+    RB1.zOrder(0);
+    Setcolor2();
+    if (Check3.value() == 1) {
+        RemoveIndentation();
+        IndentHtmlSource();
+    }
+    const int after = RB1.firstVisibleLine();
+    if (after != before)
+        RB1.lineScroll(before - after);
+}
+
+QString Form1::previewPath() const
+{
+    return htmlFolder + pathSeparator + htmlFileName;
+}
+
+void Form1::ShowPreview()
+{
+    const QString text = RB1.text();
+    RB1.setVisible(false);
+    // A preview that cannot be written is reported, and the browser is not left on an old one.
+    if (!writeTextFile(previewPath(), withReferences(text) + CrLf)) {
+        msgBox(QStringLiteral(u"プレビューのファイルを書き込めませんでした。\r\n") + previewPath(),
+               vbmsg::OKOnly | vbmsg::Critical);
+        WebBrowser1.navigate(QStringLiteral(u"about:blank"));
+        WebBrowser1.setVisible(true);
+        return;
+    }
+    writeTextFile(htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set"),
+                  BuildSettingsText() + CrLf);
+    WebBrowser1.navigate(previewPath());
+    WebBrowser1.setVisible(true);
+}
+
+void Form1::SaveSourceFile()
+{
+    if (!m_services.files)
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral(u"名前を付けて保存");
+    request.filter = QStringLiteral(u"HTMLファイル (*.html)|*.html|&CSSファイル (*.css)|*.css|"
+                                    u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|");
+    const std::optional<QString> path = m_services.files->save(request);
+    if (!path || path->isEmpty())
+        return;
+    if (QFileInfo::exists(*path)
+        && msgBox(QStringLiteral(u"同名のファイルが既にあります、上書きしますか？"), vbmsg::YesNo)
+               != vbmsg::Yes)
+        return;
+    SaveTextFile(*path, RB1.text());
+}
+
+void Form1::CopySourceToClipboard()
+{
+    if (!m_services.clipboard)
+        return;
+    m_services.clipboard->clear();
+    m_services.clipboard->setText(RB1.text());
+}
+
+void Form1::Cmdcmd_Click(int)
+{
+}

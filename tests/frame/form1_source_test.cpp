@@ -1,0 +1,142 @@
+// The source commands and pages: make, show, preview, save, copy.
+
+#include "frame/form1.h"
+#include "support/design_script.h"
+#include "support/qt_printers.h"
+#include "support/scripted_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SourceCommands : public ::testing::Test
+{
+protected:
+    ScriptedMessages messages;
+    ScriptedFiles files;
+    ScriptedClipboard clipboard;
+    QTemporaryDir dir;
+    Services services = [this] {
+        Services s;
+        s.messages = &messages;
+        s.files = &files;
+        s.clipboard = &clipboard;
+        return s;
+    }();
+    Form1 f{services};
+    int pageSwitches = 0;
+    void SetUp() override
+    {
+        f.workFolder = dir.path();
+        f.Form_Load();
+        f.TabStrip1.onClick = [this] {
+            if (!f.tabSwitchBusy)
+                ++pageSwitches;
+            f.TabStrip1_Click();
+        };
+        f.RB3.setText(QStringLiteral(u"[[a$b]]\r\n[[c$d]]"));
+    }
+};
+
+TEST_F(SourceCommands, MakeSourceShowsTheSourcePageOnce)
+{
+    f.Cmd(1).userClicked();
+    EXPECT_EQ(f.TabStrip1.selectedTab(), 3);
+    EXPECT_EQ(pageSwitches, 0); // the page switch did not run a second time
+    EXPECT_TRUE(f.RB1.visible());
+    EXPECT_FALSE(f.framesub(17).visible());
+    EXPECT_TRUE(f.med.enabled() && f.mk.enabled() && f.ms.enabled());
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"\t\t<td>\r\n"))); // indented
+    EXPECT_GT(f.RB1.colorRuns().size(), 3u);                             // coloured
+    EXPECT_FALSE(f.tabSwitchBusy);
+}
+
+TEST_F(SourceCommands, PreviewOfEditedTextVersusThePreviewPage)
+{
+    f.Cmd(1).userClicked();
+    f.RB1.setText(QStringLiteral(u"<p>edited</p>"));
+    f.Cmd(3).userClicked();
+    EXPECT_EQ(f.TabStrip1.selectedTab(), 2);
+    EXPECT_EQ(pageSwitches, 0);
+    const QString preview = dir.filePath(QStringLiteral(u"$html$.html"));
+    EXPECT_EQ(readBytes(preview), QByteArray("<p>edited</p>\r\n"));
+    EXPECT_EQ(f.WebBrowser1.locationURL(), preview);
+    EXPECT_TRUE(f.WebBrowser1.visible());
+    EXPECT_FALSE(f.RB1.visible());
+    EXPECT_TRUE(readBytes(dir.filePath(QStringLiteral(u"$Set$.set"))).endsWith("<end>\r\n"));
+
+    f.TabStrip1.userSelected(1);
+    f.TabStrip1.userSelected(2); // by hand: the source is made anew, edits are gone
+    EXPECT_TRUE(f.RB1.text().startsWith(QStringLiteral(u"<table")));
+    EXPECT_TRUE(readBytes(preview).startsWith("<table"));
+    EXPECT_FALSE(f.med.enabled());
+}
+
+TEST_F(SourceCommands, PreviewKeepsCharactersTheCodePageLacks)
+{
+    f.RB1.setText(QStringLiteral(u"<p>€</p>"));
+    f.Cmd(3).userClicked();
+    EXPECT_EQ(readBytes(dir.filePath(QStringLiteral(u"$html$.html"))), QByteArray("<p>&#8364;</p>\r\n"));
+}
+
+TEST_F(SourceCommands, UnwritablePreviewIsReported)
+{
+    f.Cmd(3).userClicked();
+    const QString earlier = f.WebBrowser1.locationURL();
+    EXPECT_FALSE(earlier.isEmpty());
+    f.SetNamePath(QStringLiteral(u"$html$.html"), dir.filePath(QStringLiteral(u"missing/folder")));
+    messages.answers = {vbmsg::OK};
+    f.Cmd(3).userClicked();
+    EXPECT_EQ(messages.prompts.size(), 1);
+    EXPECT_NE(f.WebBrowser1.locationURL(), earlier);
+}
+
+TEST_F(SourceCommands, FirstVisibleLineIsKept)
+{
+    f.RB3.setText(QStringLiteral(u"[[x]]\r\n").repeated(200));
+    f.Cmd(1).userClicked();
+    f.RB1.lineScroll(40);
+    f.TabStrip1.userSelected(1);
+    f.TabStrip1.userSelected(3);
+    EXPECT_EQ(f.RB1.firstVisibleLine(), 40);
+}
+
+TEST_F(SourceCommands, SaveAsksBeforeOverwriting)
+{
+    f.Cmd(1).userClicked();
+    const QString path = dir.filePath(QStringLiteral(u"out.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep");
+    file.close();
+    files.savePath = path;
+    messages.answers = {vbmsg::No};
+    f.Command19.userClicked();
+    EXPECT_EQ(readBytes(path), QByteArray("keep"));
+    messages.answers = {vbmsg::Yes};
+    f.mhtml.userClicked();
+    EXPECT_EQ(readBytes(path), f.RB1.text().toUtf8()); // ASCII source: same bytes in CP932
+    EXPECT_EQ(files.requests.back().title, QStringLiteral(u"名前を付けて保存"));
+}
+
+TEST_F(SourceCommands, ClipboardAndClearCommand)
+{
+    f.Cmd(1).userClicked();
+    f.Command15.userClicked();
+    EXPECT_EQ(clipboard.content, f.RB1.text());
+    messages.answers = {vbmsg::No};
+    f.Cmd(5).userClicked();
+    EXPECT_FALSE(f.RB3.text().isEmpty());
+    messages.answers = {vbmsg::Yes};
+    f.Cmd(5).userClicked();
+    EXPECT_TRUE(f.RB3.text().isEmpty());
+    EXPECT_EQ(messages.prompts.last(), QStringLiteral(u"テキストを消去します"));
+    f.Cmd_Click(2);
+    f.Cmd_Click(8);
+    EXPECT_EQ(messages.prompts.size(), 2);
+}
+
+} // namespace
