@@ -18,6 +18,7 @@ RichTextBox::RichTextBox(Container *container, QString name, int index)
 void RichTextBox::changed()
 {
     m_lineCount = -1;
+    ++m_revision;
     notify(Property::Text);
     if (onChange)
         onChange();
@@ -125,6 +126,7 @@ void RichTextBox::setSelColor(quint32 color)
     }
     setRunRange(m_selStart, m_selStart + m_selLength, color);
     normaliseRuns();
+    ++m_revision;
     notify(Property::ColorRuns);
 }
 
@@ -154,29 +156,34 @@ void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)
 
 void RichTextBox::normaliseRuns()
 {
-    ColorRuns out;
-    out.reserve(m_runs.size());
+    // In place: clip to the text, let a later run win over an earlier one at the same start, and
+    // merge neighbours of one colour.
     const qsizetype n = m_text.size();
-    for (const ColorRun &run : m_runs) {
-        const qsizetype start = std::clamp<qsizetype>(run.start, 0, n);
-        if (!out.empty() && out.back().start == start)
-            out.back().color = run.color;
-        else if (start < n || out.empty())
-            out.push_back({start, run.color});
-        if (out.size() > 1 && out[out.size() - 2].color == out.back().color)
-            out.pop_back();
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < m_runs.size(); ++i) {
+        ColorRun run = m_runs[i];
+        run.start = std::clamp<qsizetype>(run.start, 0, n);
+        if (out > 0 && m_runs[out - 1].start == run.start)
+            m_runs[out - 1].color = run.color;
+        else if (run.start < n || out == 0)
+            m_runs[out++] = run;
+        if (out > 1 && m_runs[out - 2].color == m_runs[out - 1].color)
+            --out;
     }
-    if (out.empty() || out.front().start != 0)
-        out.insert(out.begin(), ColorRun{0, foreColor()});
-    m_runs = std::move(out);
+    m_runs.resize(out);
+    if (m_runs.empty() || m_runs.front().start != 0)
+        m_runs.insert(m_runs.begin(), ColorRun{0, foreColor()});
 }
 
 void RichTextBox::setColorRuns(ColorRuns runs)
 {
-    std::stable_sort(runs.begin(), runs.end(),
-                     [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; });
+    auto byStart = [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; };
+    // Colouring engines hand over runs already in order: sort only what is not.
+    if (!std::is_sorted(runs.begin(), runs.end(), byStart))
+        std::stable_sort(runs.begin(), runs.end(), byStart);
     m_runs = std::move(runs);
     normaliseRuns();
+    ++m_revision;
     notify(Property::ColorRuns);
 }
 

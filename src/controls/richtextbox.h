@@ -40,6 +40,8 @@ public:
     quint32 selColor() const;
     void setSelColor(quint32 color);
     const ColorRuns &colorRuns() const { return m_runs; }
+    // Grows with every change of the text or of its colours; equal revisions mean equal content.
+    quint64 revision() const { return m_revision; }
     // Replaces all colours at once (runs are normalised: sorted, merged, clipped to the text).
     void setColorRuns(ColorRuns runs);
     quint32 colorAt(qsizetype position) const;
@@ -99,6 +101,7 @@ private:
     bool m_hideSelection = true;
     bool m_locked = false;
     int m_firstVisibleLine = 0;
+    quint64 m_revision = 0;
     mutable int m_lineCount = -1;
     std::vector<Edit> m_undo;
 };

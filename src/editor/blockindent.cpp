@@ -29,9 +29,13 @@ inline char16_t asciiUpper(char16_t c)
 // No name of the table is a prefix of another, so at most one can match.
 int blockTagAt(QStringView text, qsizetype pos, NameCase nameCase)
 {
+    if (pos >= text.size())
+        return -1;
+    const char16_t first = asciiUpper(text.utf16()[pos]);
     for (int t = 0; t < kTagCount; ++t) {
         const QStringView name = kBlockTags[t];
-        if (pos + name.size() > text.size())
+        // This runs at every "<" of sources of millions of tags: most names fail on the first letter.
+        if (name.utf16()[0] != first || pos + name.size() > text.size())
             continue;
         bool upper = true;
         bool lower = true;
@@ -42,6 +46,8 @@ int blockTagAt(QStringView text, qsizetype pos, NameCase nameCase)
             upper = upper && c == u;
             lower = lower && c == char16_t(u + 32);
             any = any && asciiUpper(c) == u;
+            if (!any)
+                break;
         }
         if (nameCase == NameCase::Same ? (upper || lower) : any)
             return t;
@@ -265,7 +271,9 @@ QString indentLines(const QString &work, Restorer &restorer)
         } else if (!blank) {
             out.append(u"\r\n");
             if (tabs > 0) {
-                out.append(makeTabs(tabs));
+                static const QString manyTabs(64, QChar(kTab));
+                for (qsizetype left = tabs; left > 0; left -= manyTabs.size())
+                    out.append(QStringView(manyTabs).first(std::min(left, manyTabs.size())));
                 qsizetype e = line.size();
                 while (e > 0 && line[e - 1] == u' ')
                     --e;

@@ -23,9 +23,14 @@ void Form1::Setcolor2()
         RB1.setColorRuns({{0, scheme.plainText}});
         return;
     }
-    editor::ColorRunCollector runs;
-    colorizer.colorAll(scheme, runs);
-    RB1.setColorRuns(runs.take());
+    // Colouring the same text in the same scheme again gives the same runs: skip the pass.
+    if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme) {
+        editor::ColorRunCollector runs;
+        colorizer.colorAll(scheme, runs);
+        RB1.setColorRuns(runs.take());
+        m_colouredRevision = RB1.revision();
+        m_colouredScheme = &scheme;
+    }
     // RB1 is shown only where it belongs: on the settings page it would cover the panels.
     if (TabStrip1.selectedTab() == 3)
         RB1.setVisible(true);

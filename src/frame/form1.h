@@ -248,6 +248,9 @@ private:
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;
     bool m_fontDialogItalic = false;
+    // What RB1 was last coloured for, so that an unchanged text is not coloured twice.
+    quint64 m_colouredRevision = ~quint64(0);
+    const void *m_colouredScheme = nullptr;
     // The save dialog starts with the name of its previous use.
     QString m_lastSettingsName;
     void createControls();
