@@ -141,7 +141,8 @@ public:
     // more than 1000 rows or more than 1000 cells in a row.
     bool MakeTableSource();
     // Returns false, changing nothing, when the text holds more than 1000 rows or cells in a row.
-    bool ParseCellData(QString &text, int &rows, int &columns);
+    // With `numberCells`, every cell text (the spare column too) starts with "(row,column)".
+    bool ParseCellData(QString &text, int &rows, int &columns, bool numberCells = false);
     void BuildMergeMap();
 
     // ---- Application frame ------------------------------------------------------------------------
@@ -279,11 +280,12 @@ private:
     void writeRows(int first, int last, int columns, QString &rowsText);
     // The whole source: head, every row, tail.
     QString writeAllRows(int rows, int columns, const QString &head, const QString &tail);
-    void numberRow(int row);
+    // Prefixes the cells of a row from `fromColumn` to the spare column with their numbers.
+    void numberRow(int row, int fromColumn);
+    static void cellNumber(QString &out, int row, int column);
     // Read once per generation, before the rows are written (possibly on several threads).
     int m_headingMode = 0;
     bool m_writeComments = false;
-    bool m_numberCells = false;
 
     Services m_services;
 };

@@ -37,13 +37,19 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
 }
 } // namespace
 
-bool Form1::ParseCellData(QString &text, int &rows, int &columns)
+bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCells)
 {
     text = vb::trim(text);
     if (text.isEmpty()) {
         rows = int(vb::Val(Text1(0).text()));
         columns = int(vb::Val(Text1(1).text()));
         cellTexts.redim(rows, columns);
+        if (numberCells)
+            parallel::slices(rows + 1, parallel::workersFor(qint64(rows) * columns),
+                             [&](int, long long first, long long last) {
+                                 for (long long row = first; row < last; ++row)
+                                     numberRow(int(row), 0);
+                             });
         return true;
     }
     QString terminated = text;
@@ -79,10 +85,20 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns)
         qsizetype cellStart = row == 0 ? 0 : lineEnds[std::size_t(row - 1)] + 1;
         const qsizetype end = lineEnds[std::size_t(row)];
         int column = 0;
+        QString prefix;
         auto store = [&](qsizetype at) {
             QString &cell = cellTexts.at(row, column);
-            cell = QString(p + cellStart, at - cellStart);
-            if (cell.contains(u'\r'))
+            const QStringView piece(p + cellStart, at - cellStart);
+            if (numberCells) {
+                // The number goes in front as the cell is made: one text per cell, not two.
+                cellNumber(prefix, row, column);
+                cell.reserve(prefix.size() + piece.size());
+                cell += prefix;
+                cell += piece;
+            } else {
+                cell = piece.toString();
+            }
+            if (piece.contains(u'\r'))
                 cell.remove(u'\r');
         };
         for (qsizetype i = cellStart; i < end; ++i) {
@@ -95,6 +111,8 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns)
             }
         }
         store(end);
+        if (numberCells)
+            numberRow(row, column + 1);
     };
     parallel::slices(rows, parallel::workersFor(text.size(), 200000),
                      [&](int, long long first, long long last) {

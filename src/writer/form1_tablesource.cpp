@@ -29,27 +29,36 @@ QString withoutRowMarkers(const QString &text)
 {
     QString out;
     out.reserve(text.size());
-    const QChar *p = text.constData();
-    const qsizetype n = text.size();
-    bool openPending = false;
+    const QStringView view(text);
+    const qsizetype n = view.size();
+    bool openPending = false; // a "[" written last, which a following "[" makes a "[["
+    qsizetype copied = 0;
+    auto flush = [&](qsizetype upTo) {
+        if (upTo > copied) {
+            if (openPending) {
+                out += u'[';
+                openPending = false;
+            }
+            out += view.sliced(copied, upTo - copied);
+        }
+    };
     for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == u']' && i + 1 < n && p[i + 1] == u']') {
-            ++i;
+        const char16_t c = view[i].unicode();
+        if (c != u'[' && c != u']')
             continue;
-        }
-        if (p[i] == u'[') {
-            if (openPending)
-                openPending = false; // a "[[" of the text once the "]]" are gone
-            else
-                openPending = true;
+        if (c == u']' && !(i + 1 < n && view[i + 1] == u']'))
             continue;
+        flush(i);
+        if (c == u']') {
+            ++i; // "]]" goes
+        } else if (openPending) {
+            openPending = false; // "[[" of the text once the "]]" are gone
+        } else {
+            openPending = true;
         }
-        if (openPending) {
-            out += u'[';
-            openPending = false;
-        }
-        out += p[i];
+        copied = i + 1;
     }
+    flush(n);
     if (openPending)
         out += u'[';
     return out;
@@ -77,8 +86,6 @@ void Form1::writeRows(int first, int last, int columns, QString &rowsText)
 {
     QString align, valign, background, bgcolor, height, width, nowrap, span;
     for (int i = first; i < last; ++i) {
-        if (m_numberCells)
-            numberRow(i);
         MakeRowTag(i, 0, rowsText);
         for (int j = 0; j < columns; ++j) {
             if (coveredCells.get(i, j) == 1)
@@ -95,16 +102,21 @@ void Form1::writeRows(int first, int last, int columns, QString &rowsText)
     }
 }
 
-void Form1::numberRow(int row)
+void Form1::cellNumber(QString &out, int row, int column)
+{
+    out.resize(0);
+    out += u'(';
+    cellrewrite::appendNumber(out, row + 1);
+    out += u',';
+    cellrewrite::appendNumber(out, column + 1);
+    out += u')';
+}
+
+void Form1::numberRow(int row, int fromColumn)
 {
     QString prefix;
-    for (int j = 0; j <= cellTexts.columnUpper(); ++j) {
-        prefix.resize(0);
-        prefix += u'(';
-        cellrewrite::appendNumber(prefix, row + 1);
-        prefix += u',';
-        cellrewrite::appendNumber(prefix, j + 1);
-        prefix += u')';
+    for (int j = fromColumn; j <= cellTexts.columnUpper(); ++j) {
+        cellNumber(prefix, row, j);
         cellrewrite::wrap(cellTexts.at(row, j), prefix);
     }
 }
@@ -158,13 +170,13 @@ bool Form1::MakeTableSource()
     }
     int rows = 0;
     int columns = 0;
-    if (!ParseCellData(text, rows, columns))
+    // The cells are numbered as they are cut out of the text (the spare row too).
+    const bool numberCells = Check4.value() == 1;
+    if (!ParseCellData(text, rows, columns, numberCells))
         return false;
+    if (numberCells && !text.isEmpty())
+        numberRow(rows, 0);
     BuildMergeMap();
-
-    m_numberCells = Check4.value() == 1;
-    if (m_numberCells)
-        numberRow(rows); // the spare row; the table's rows are numbered as they are written
 
     QString frame, rules, background, borderColors, cellSpacing, bgcolor;
     GetFrameRules(frame, rules);
@@ -200,7 +212,6 @@ bool Form1::MakeTableSource()
 
     m_headingMode = Option10(1).value() ? 1 : Option10(2).value() ? 2 : Option10(3).value() ? 3 : 0;
     m_writeComments = mkoment.checked();
-    QString all=writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
-    RB1.setText(all);
+    RB1.setText(writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>")));
     return true;
 }
