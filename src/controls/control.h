@@ -142,6 +142,25 @@ private:
     std::vector<Control *> m_children;
 };
 
+// A control with a caption; setting the same caption again notifies nothing.
+template <typename Base>
+class WithCaption : public Base
+{
+public:
+    using Base::Base;
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption)
+    {
+        if (m_caption == caption)
+            return;
+        m_caption = caption;
+        this->notify(Property::Caption);
+    }
+
+private:
+    QString m_caption;
+};
+
 // Elements of a control array by index; indexes need not be contiguous. Asking for an element that does
 // not exist throws std::out_of_range (a programming error, not a user's).
 template <typename T>

@@ -41,17 +41,9 @@ void TextBox::userFocused()
 }
 
 Label::Label(Container *container, QString name, int index)
-    : Control(container, std::move(name), index)
+    : WithCaption<Control>(container, std::move(name), index)
 {
     setBackColor(SysColor::ButtonFace);
-}
-
-void Label::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 void Label::userClicked()
@@ -61,31 +53,15 @@ void Label::userClicked()
 }
 
 Frame::Frame(Container *container, QString name, int index)
-    : Container(container, std::move(name), index)
+    : WithCaption<Container>(container, std::move(name), index)
 {
     setBackColor(SysColor::ButtonFace);
-}
-
-void Frame::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 CommandButton::CommandButton(Container *container, QString name, int index)
-    : Control(container, std::move(name), index)
+    : WithCaption<Control>(container, std::move(name), index)
 {
     setBackColor(SysColor::ButtonFace);
-}
-
-void CommandButton::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 void CommandButton::userClicked()
@@ -95,17 +71,9 @@ void CommandButton::userClicked()
 }
 
 CheckBox::CheckBox(Container *container, QString name, int index)
-    : Control(container, std::move(name), index)
+    : WithCaption<Control>(container, std::move(name), index)
 {
     setBackColor(SysColor::ButtonFace);
-}
-
-void CheckBox::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 bool CheckBox::setValue(int value)
@@ -129,17 +97,9 @@ void CheckBox::userClicked()
 }
 
 OptionButton::OptionButton(Container *container, QString name, int index)
-    : Control(container, std::move(name), index)
+    : WithCaption<Control>(container, std::move(name), index)
 {
     setBackColor(SysColor::ButtonFace);
-}
-
-void OptionButton::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 void OptionButton::setValue(bool value)

@@ -48,55 +48,42 @@ private:
     int m_selLength = 0;
 };
 
-class Label : public Control
+class Label : public WithCaption<Control>
 {
 public:
     Label(Container *container, QString name, int index = -1);
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on) { m_autoSize = on; }
     void userClicked();
     std::function<void()> onClick;
 
 private:
-    QString m_caption;
     bool m_autoSize = false;
 };
 
-class Frame : public Container
+class Frame : public WithCaption<Container>
 {
 public:
     Frame(Container *container, QString name, int index = -1);
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
 
-private:
-    QString m_caption;
 };
 
-class CommandButton : public Control
+class CommandButton : public WithCaption<Control>
 {
 public:
     CommandButton(Container *container, QString name, int index = -1);
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     // Runs the click as a press would, when the button is enabled.
     void userClicked();
     std::function<void()> onClick;
 
-private:
-    QString m_caption;
 };
 
 // Value 0 unchecked, 1 checked, 2 grayed. `onClick` runs whenever Value changes, by code or click.
 // A click turns 0 into 1 and 1 or 2 into 0.
-class CheckBox : public Control
+class CheckBox : public WithCaption<Control>
 {
 public:
     CheckBox(Container *container, QString name, int index = -1);
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     int value() const { return m_value; }
     // Values outside 0..2 are refused (returns false).
     bool setValue(int value);
@@ -104,26 +91,22 @@ public:
     std::function<void()> onClick;
 
 private:
-    QString m_caption;
     int m_value = 0;
 };
 
 // Option buttons group by container: choosing one clears the others of its container (without running
 // their handlers). `onClick` runs when the button becomes chosen, by code or click; choosing a chosen
 // button runs nothing.
-class OptionButton : public Control
+class OptionButton : public WithCaption<Control>
 {
 public:
     OptionButton(Container *container, QString name, int index = -1);
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     bool value() const { return m_value; }
     void setValue(bool value);
     void userClicked();
     std::function<void()> onClick;
 
 private:
-    QString m_caption;
     bool m_value = false;
 };
 

@@ -1,18 +1,10 @@
 #include "controls/forms.h"
 
 MenuItem::MenuItem(Container *container, QString name, int index, MenuItem *parent)
-    : Control(container, std::move(name), index), m_parent(parent)
+    : WithCaption<Control>(container, std::move(name), index), m_parent(parent)
 {
     if (m_parent)
         m_parent->m_items.push_back(this);
-}
-
-void MenuItem::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 void MenuItem::setChecked(bool checked)
@@ -93,18 +85,10 @@ void PictureBox::userClicked()
         onClick();
 }
 
-Form::Form(QString name) : Container(nullptr, std::move(name))
+Form::Form(QString name) : WithCaption<Container>(nullptr, std::move(name))
 {
     setBackColor(SysColor::ButtonFace);
     setVisible(false);
-}
-
-void Form::setCaption(const QString &caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    notify(Property::Caption);
 }
 
 namespace {

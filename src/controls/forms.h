@@ -9,17 +9,15 @@
 
 // A menu item: a top-level menu, a submenu or a command. Checked and Enabled are plain properties;
 // a click (by the user, or `click()` from code) runs `onClick` while the item is enabled and visible.
-class MenuItem : public Control
+class MenuItem : public WithCaption<Control>
 {
 public:
     MenuItem(Container *container, QString name, int index = -1, MenuItem *parent = nullptr);
 
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     bool checked() const { return m_checked; }
     void setChecked(bool checked);
     // A caption of "-" makes a separator.
-    bool isSeparator() const { return m_caption == u"-"; }
+    bool isSeparator() const { return caption() == u"-"; }
     MenuItem *parentMenu() const { return m_parent; }
     const std::vector<MenuItem *> &items() const { return m_items; }
     // The shortcut shown beside the caption, e.g. "Ctrl+Z"; empty for none.
@@ -30,7 +28,6 @@ public:
     std::function<void()> onClick;
 
 private:
-    QString m_caption;
     bool m_checked = false;
     MenuItem *m_parent = nullptr;
     std::vector<MenuItem *> m_items;
@@ -96,13 +93,11 @@ public:
 
 // A top-level window. Its controls register with it (directly or through frames), so a view can build
 // itself from `allControls()` in creation order, which is also the default tab order.
-class Form : public Container
+class Form : public WithCaption<Container>
 {
 public:
     explicit Form(QString name);
 
-    const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     const std::vector<MenuItem *> &menus() const { return m_menus; }
     void addMenu(MenuItem *menu) { m_menus.push_back(menu); }
 
@@ -121,7 +116,6 @@ public:
     std::function<void(bool &cancel)> onQueryUnload;
 
 private:
-    QString m_caption;
     std::vector<MenuItem *> m_menus;
     int m_windowState = 0;
 };

@@ -3,22 +3,14 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
+#include "writer/attributetext.h"
 #include "writer/cellrewrite.h"
 
 namespace {
 
-const QString CrLf = QStringLiteral(u"\r\n");
-
-QString quoted(const QString &value)
-{
-    return u'"' + value + u'"';
-}
-
-// A length in the length unit, divided by its factor and rounded half to even, in decimal.
-QString whole(double value, double factor)
-{
-    return QString::number(vb::roundHalfEven(value / factor), 'f', 0);
-}
+const QString &CrLf = attributetext::crLf();
+using attributetext::quoted;
+using attributetext::whole;
 
 bool zeroOrEmpty(const QString &text)
 {

@@ -2,6 +2,7 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
+#include "writer/attributetext.h"
 #include "writer/cellrewrite.h"
 #include "writer/parallel.h"
 
@@ -11,17 +12,9 @@ thread_local std::vector<QString> *cellrewrite::parked = nullptr;
 
 namespace {
 
-const QString CrLf = QStringLiteral(u"\r\n");
-
-QString quoted(const QString &value)
-{
-    return u'"' + value + u'"';
-}
-
-QString whole(double value, double factor)
-{
-    return QString::number(vb::roundHalfEven(value / factor), 'f', 0);
-}
+const QString &CrLf = attributetext::crLf();
+using attributetext::quoted;
+using attributetext::whole;
 
 // The cell data without its row markers: every "]]" removed, then every "[[" of what is left, both
 // left to right, in one pass.
