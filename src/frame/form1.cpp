@@ -148,6 +148,7 @@ void Form1::createFrameControls()
     Moomoji.setCaption(S(u"全て大文字で"));
     Mkomoji.setCaption(S(u"全て小文字で"));
     mkoment.setCaption(S(u"行と列のコメントを挿入する"));
+    moo.add(this, QStringLiteral(u"moo"), 0, &mk).setCaption(S(u"JavaScriptを関数に変換"));
     ms.setCaption(S(u"基本タグの挿入"));
     for (int i = 5; i <= 6; ++i)
         Text.add(&Frame5, QStringLiteral(u"Text"), i).setVisible(false);

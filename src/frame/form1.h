@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -119,6 +120,7 @@ public:
     MenuItem Moomoji;
     MenuItem Mkomoji;
     MenuItem mkoment;                   // row/column comments
+    ControlArray<MenuItem> moo;         // moo(0): wrap the script in a function
     MenuItem med;                       // source editing
     MenuItem ms;                        // basic tags
     MenuItem hymm;                      // View menu, hidden until Alt+X
@@ -144,6 +146,9 @@ public:
     // With `numberCells`, every cell text (the spare column too) starts with "(row,column)".
     bool ParseCellData(QString &text, int &rows, int &columns, bool numberCells = false);
     void BuildMergeMap();
+    // The table as a script writing it with document.write; the start-tag list comes back with its
+    // line breaks re-indented.
+    QString MakeJavaScriptSource(QString &startTagList);
 
     // ---- Application frame ------------------------------------------------------------------------
     // Where the program looks for its support files, keeps morvane.ini and starts its working file.
@@ -277,6 +282,12 @@ private:
                      const QString &span, const QString &nowrap, const QString &height,
                      const QString &width);
     void spanAttrs(int row, int column, QString &out) const;
+    using JsInitLoop = std::function<QString(const QStringList &inner, bool prefixed)>;
+    QString jsPositionBlocks(const QString &P, const QString &R, const QString &C,
+                             const QString &rule, const JsInitLoop &initLoop);
+    QString jsAttributeBlocks(const QString &P, const QString &R, const QString &C,
+                              const QString &rule, const QString &star, const JsInitLoop &initLoop);
+    QString jsWritingLoop(const QString &P, const QString &R, const QString &C, const QString &rule);
     void writeRows(int first, int last, int columns, QString &rowsText);
     // The whole source: head, every row, tail.
     QString writeAllRows(int rows, int columns, const QString &head, const QString &tail);

@@ -205,6 +205,29 @@ bool Form1::MakeTableSource()
 
     m_headingMode = Option10(1).value() ? 1 : Option10(2).value() ? 2 : Option10(3).value() ? 3 : 0;
     m_writeComments = mkoment.checked();
-    RB1.setText(writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>")));
+    QString source = writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
+    if (Check5.value() == 1) {
+        // The script takes over only the start tag, as a list of quoted pieces, four to a line.
+        const QString pieces[13] = {QStringLiteral(u"<table "), borderText, position, bgcolor,
+                                    background, borderColors, frame, rules, cellSpacing, size,
+                                    padding, QStringLiteral(u">"), caption};
+        QString list;
+        int k = 0;
+        for (const QString &piece : pieces) {
+            const QString text = vb::replace(piece, CrLf, QString());
+            if (text.isEmpty())
+                continue;
+            ++k;
+            list += u'\'' + text + QStringLiteral(u"',");
+            if (k % 4 == 0)
+                list += CrLf;
+        }
+        if (list.endsWith(CrLf))
+            list.chop(2);
+        if (list.endsWith(u','))
+            list.chop(1);
+        source = MakeJavaScriptSource(list);
+    }
+    RB1.setText(source);
     return true;
 }

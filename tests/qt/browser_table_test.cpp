@@ -72,6 +72,25 @@ TEST(BrowserReadsTheTable, CoveredRowsAndColumnHeadings)
               QStringLiteral(u"TH 3x1 a | TD 2x2 b /  / TD 1x1 h | TD 1x1 i"));
 }
 
+TEST(BrowserReadsTheTable, ScriptWritesTheSameTable)
+{
+    const char16_t *cells = u"[[名前$年齢$備考]]\r\n[[山田$30$it's]]\r\n[[田中$25$b]]\r\n[[x$y$z]]\r\n";
+    const char16_t *design = u"Txttit=表\nOption10=3\ncellSpans(0,0)=2,2\ncellSpans(2,1)=1,2\n"
+                             u"cellSpans(1,2)=3,1\ncellIchiYoko(3,0)=Allright\ncellColors(0,2)=red\n";
+    const QString html = evaluate(sourceOf(cells, design), tableShape);
+    const QString withScript = QString::fromUtf16(design) + QStringLiteral(u"Check5=1\n");
+    const QString script =
+        evaluate(sourceOf(cells, reinterpret_cast<const char16_t *>(withScript.utf16())), tableShape);
+    EXPECT_EQ(script, html);
+    EXPECT_TRUE(script.contains(QStringLiteral(u"it's")));
+    Form1 wrapped;
+    wrapped.RB3.setText(QString::fromUtf16(cells));
+    wrapped.Check5.setValue(1);
+    wrapped.moo(0).setChecked(true);
+    ASSERT_TRUE(wrapped.MakeTableSource());
+    EXPECT_TRUE(wrapped.RB1.text().endsWith(QStringLiteral(u"<body onLoad=\"tableshow()\">\r\n</body>")));
+}
+
 TEST(BrowserReadsTheTable, AttributesReachTheCells)
 {
     const QString source = sourceOf(

@@ -1,0 +1,53 @@
+#include "writer/scripttext.h"
+
+#include "controls/strings.h"
+#include "writer/attributetext.h"
+
+namespace scripttext {
+
+QString escaped(const QString &text)
+{
+    QString out = text;
+    out.replace(u'\\', QStringLiteral(u"\\\\"));
+    out.replace(u'\'', QStringLiteral(u"\\'"));
+    return out;
+}
+
+QString brokenCellText(const QString &raw)
+{
+    const QString &crLf = attributetext::crLf();
+    const QString text = vb::replace(raw, crLf, QString());
+    const QString continuation = u'\'' + crLf + QString(10, u' ') + QStringLiteral(u"+ '");
+    QString out;
+    qsizetype copied = 0;
+    const qsizetype n = text.size();
+    for (qsizetype k = 40; k <= n; k += 40) {
+        const qsizetype from = k - 1; // 1-based position k
+        const QChar pairs[3][2] = {{u' ', u'>'}, {u'、', u','}, {u'　', u'。'}};
+        qsizetype at = -1;
+        bool isBlank = false;
+        for (const auto &pair : pairs) {
+            const qsizetype a = text.indexOf(pair[0], from);
+            const qsizetype b = text.indexOf(pair[1], from);
+            if (a < 0 && b < 0)
+                continue;
+            if (b >= 0 && (a < 0 || b < a)) {
+                at = b;
+            } else {
+                at = a;
+                isBlank = pair[0] == u' ';
+            }
+            break;
+        }
+        if (at < 0)
+            continue;
+        out += escaped(text.mid(copied, at - copied + (isBlank ? 0 : 1)));
+        out += continuation;
+        copied = at + 1;
+        k = ((at + 1) / 40) * 40; // the walk goes on after the break
+    }
+    out += escaped(text.mid(copied));
+    return out;
+}
+
+} // namespace scripttext

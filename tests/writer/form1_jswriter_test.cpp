@@ -1,0 +1,78 @@
+// The script version of the table: its data lines, loops, breaks and wrapping.
+
+#include "support/design_script.h"
+#include "support/qt_printers.h"
+#include "writer/scripttext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString script(const QString &cellData, const QString &design)
+{
+    Form1 f;
+    f.RB3.setText(cellData);
+    applyDesign(f, design + QStringLiteral(u"\nCheck5=1\n"));
+    EXPECT_TRUE(f.MakeTableSource());
+    return f.RB1.text();
+}
+
+TEST(JavaScriptWriter, NothingSetStillDeclaresAndFillsEveryArray)
+{
+    const QString s = script(QStringLiteral(u"[[a$]]"), QStringLiteral(u"Option10=0"));
+    EXPECT_TRUE(s.startsWith(QStringLiteral(u"<script type=\"text/javascript\">\r\n\t<!--\r\n")));
+    EXPECT_TRUE(s.endsWith(QStringLiteral(u"\tdocument.write('</table>');\r\n\t//end-->\r\n</script>\r\n")));
+    for (const char16_t *init : {u"\t\t\tIchiTateIndiv[t] = '';\r\n", u"\t\t\tCellJoint[t]=0;\r\n",
+                                 u"\t\t\tCt[t]='';\r\n", u"\t\tData[t] = '';\r\n",
+                                 u"\t\t\tSr[t] = '';\r\n", u"\tfor(i=0;i<1;i++){\r\n\t\tIchiTate[i] = '';"})
+        EXPECT_TRUE(s.contains(QString::fromUtf16(init))) << QString::fromUtf16(init).toStdString();
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tData[0] = 'a';\r\n\tData[1] = '';\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tflgTate=0;\r\n\tflgYoko=0;\r\n")));
+    EXPECT_FALSE(s.contains(QStringLiteral(u"    "))); // every four blanks became a TAB
+}
+
+TEST(JavaScriptWriter, RowMarkersPositionsAndSpans)
+{
+    const QString s = script(QStringLiteral(u"[[a$b$c]]\r\n[[d$e$f]]"),
+                             QStringLiteral(u"Option10=3\ncellIchiYoko(1,0)=Allright\n"
+                                            u"cellIchiYoko(0,1)=center\ncellSpans(0,1)=2,2\n"
+                                            u"cellNowraps(1,0)=no\n"));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tIchiYoko[0] = \"\";//1行目\r\n\tIchiTate[0] = \"\";//1行目\r\n"
+                                          u"\tIchiYoko[1] = \" align = 'right'\";//2行目\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tIchiYokoIndiv[1] = \" align = 'center'\";\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tIchiYokoIndiv[3] = \"\";\r\n"))); // marker: empty here
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tCellJoint[2] = 1 ;//0行:2列\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tCellJoint[5] = 1 ;//1行:2列\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tSr[1] = 2;\r\n\tSc[1] = 2;\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tCt[3] = ' nowrap';\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tflgTate=1;　//縦がヘッダーになります。\r\n\tflgYoko=1;")));
+}
+
+TEST(JavaScriptWriter, WrappedInAFunction)
+{
+    Form1 f;
+    f.RB3.setText(QStringLiteral(u"[[a]]"));
+    f.Check5.setValue(1);
+    f.moo(0).setChecked(true);
+    ASSERT_TRUE(f.MakeTableSource());
+    const QString s = f.RB1.text();
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tvar Data = new Array();//データ－の変数定義\r\n\r\n"
+                                          u"\tfunction tableshow(){ 　　　\t// 最後の  ｝までがこのファンクションです\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\t\tData[0] = 'a';\r\n")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\t\tdocument.write('</table>');\r\n\t}//関数の最後\r\n")));
+    EXPECT_TRUE(s.endsWith(QStringLiteral(u"\t\t</script>\r\n<body onLoad=\"tableshow()\">\r\n</body>")));
+}
+
+TEST(ScriptText, LongCellsBreakAndQuotesAreEscaped)
+{
+    const QString longText = QString(45, u'x') + QStringLiteral(u" tail") + QString(40, u'y');
+    const QString broken = scripttext::brokenCellText(longText);
+    EXPECT_EQ(broken, QString(45, u'x') + QStringLiteral(u"'\r\n          + 'tail") + QString(40, u'y'));
+    EXPECT_EQ(scripttext::brokenCellText(QString(39, u'a') + QStringLiteral(u"<b>c")),
+              QString(39, u'a') + QStringLiteral(u"<b>'\r\n          + 'c"));
+    EXPECT_EQ(scripttext::brokenCellText(QString(41, u'a') + QStringLiteral(u"、b")),
+              QString(41, u'a') + QStringLiteral(u"、'\r\n          + 'b"));
+    EXPECT_EQ(scripttext::brokenCellText(QStringLiteral(u"it's a\\b\r\nc")), QStringLiteral(u"it\\'s a\\\\bc"));
+}
+
+} // namespace
