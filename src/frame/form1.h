@@ -146,6 +146,9 @@ public:
     // With `numberCells`, every cell text (the spare column too) starts with "(row,column)".
     bool ParseCellData(QString &text, int &rows, int &columns, bool numberCells = false);
     void BuildMergeMap();
+    // Fills cellTexts from the text, whose rows end at the given LF positions.
+    void cutCells(const QString &text, const QString &delimiter,
+                  const std::vector<qsizetype> &lineEnds, bool numberCells);
     // The table as a script writing it with document.write; the start-tag list comes back with its
     // line breaks re-indented.
     QString MakeJavaScriptSource(QString &startTagList);
@@ -219,6 +222,8 @@ public:
     QString previewPath() const;
 
     QString BuildSettingsText() const;
+    // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
+    std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
     // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
     // and tells the user when the file cannot be written. Returns true only when it was written.

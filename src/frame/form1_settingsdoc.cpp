@@ -29,9 +29,9 @@ QString escapeMarks(const QString &text)
 
 } // namespace
 
-QString Form1::BuildSettingsText() const
+std::array<QString, 26> Form1::settingsFixedValues() const
 {
-    const QString fixedValues[26] = {
+    return {
         Text2(0).text(),
         QString::number(VScroll1(0).value()),
         QString::number(VScroll1(1).value()),
@@ -59,6 +59,11 @@ QString Form1::BuildSettingsText() const
         Text4.text(),
         Text3.text(),
     };
+}
+
+QString Form1::BuildSettingsText() const
+{
+    const std::array<QString, 26> fixedValues = settingsFixedValues();
     static const char16_t *keys[26] = {
         u"<path>", u"<行>", u"<列>", u"<幅>", u"<幅単位>", u"<高>", nullptr, u"<見出>",
         u"<間隔縦>", u"<間隔横>", u"<外枠>", u"<線幅>", u"<枠色>", u"<枠色名>", u"<枠色暗>",

@@ -77,6 +77,14 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCel
     Text1(0).setText(vb::str(rows));
     Text1(1).setText(vb::str(columns));
 
+    cutCells(text, delimiter, lineEnds, numberCells);
+    return true;
+}
+
+void Form1::cutCells(const QString &text, const QString &delimiter,
+                     const std::vector<qsizetype> &lineEnds, bool numberCells)
+{
+    const int rows = int(lineEnds.size());
     // Cells are cut out of the text row by row (rows on several threads for a large table); CR is
     // dropped wherever it stands.
     const QChar *p = text.constData();
@@ -119,5 +127,4 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCel
                          for (long long row = first; row < last; ++row)
                              cutRow(int(row));
                      });
-    return true;
 }
