@@ -176,7 +176,7 @@ public:
     ControlArray<CommandButton> Command24; // "cl" beside Text5(0..3) and Text5(5)
     ControlArray<CommandButton> Command28; // Command28(5): "Set" of the font colour
     ControlArray<CommandButton> Command30; // "色" beside Text5(0..5)
-    CommandButton Command1{this, QStringLiteral(u"Command1")};   // resets, "全てリセット"...
+    CommandButton Command1{this, QStringLiteral(u"Command1")}; // the panels' resets
     CommandButton Command4{this, QStringLiteral(u"Command4")};
     CommandButton Command5{this, QStringLiteral(u"Command5")};
     CommandButton Command7{this, QStringLiteral(u"Command7")};

@@ -33,14 +33,19 @@ void Form1::createControls()
     setHeight(10440);
     LayoutForm();
     // The hidden boxes of the cell-data area lie over RB3.
-    Text.forEach([this](int, TextBox &t) {
-        t.move(RB3.left(), RB3.top(), RB3.width(), RB3.height());
-    });
+    Text.forEach(
+        [this](int, TextBox &t) { t.move(RB3.left(), RB3.top(), RB3.width(), RB3.height()); });
 }
 
 void Form1::createFrameControls()
 {
-    struct Option { CheckBox *box; const char16_t *caption; const char16_t *tip; int value; };
+    struct Option
+    {
+        CheckBox *box;
+        const char16_t *caption;
+        const char16_t *tip;
+        int value;
+    };
     const Option options[] = {
         {&Check1, u"色", u"テキストの色を設定します", 0},
         {&Check2, u"大文字", u"テキストの大文字、小文字表示の切り替えを行います", 2},
@@ -85,7 +90,12 @@ void Form1::createFrameControls()
 
 void Form1::createToolControls()
 {
-    struct Button { int index; const char16_t *caption; const char16_t *tip; };
+    struct Button
+    {
+        int index;
+        const char16_t *caption;
+        const char16_t *tip;
+    };
     const Button buttons[] = {
         {1, u"作成", u"設定条件でｿｰｽファイルを作ります"},
         {3, u"ﾌﾟﾚﾋﾞｭｰ", u"現在のｿｰｽファイルでプリビューします"},
@@ -99,7 +109,12 @@ void Form1::createToolControls()
         button.setCaption(S(b.caption));
         button.setToolTipText(S(b.tip));
     }
-    struct Single { CommandButton *button; const char16_t *caption; const char16_t *tip; };
+    struct Single
+    {
+        CommandButton *button;
+        const char16_t *caption;
+        const char16_t *tip;
+    };
     const Single singles[] = {
         {&Command15, u"ｺﾋﾟｰ", u"ｿｰｽをクリップボードにコピーします"},
         {&Command19, u"保存", u"ソースをＨＴＭＬファイルで保存します"},
@@ -132,7 +147,7 @@ void Form1::createMenus()
     for (int i = 1; i <= 4; ++i)
         mm2.add(this, QStringLiteral(u"mm2"), i, &med).setCaption(S(cellData[i - 1]));
     medsep.add(this, QStringLiteral(u"medsep"), 1, &med);
-    const char16_t *tags[] = {u"<b></b>挿入  (&B)",      u"<br>挿入       (&N)",
+    const char16_t *tags[] = {u"<b></b>挿入  (&B)",       u"<br>挿入       (&N)",
                               u"<font></font>の挿入(&F)", u"<p></p>の挿入(&A)",
                               u"<div></div>の挿入(&D)",   u"&&sp;の挿入(&S)"};
     for (int i = 1; i <= 6; ++i)
@@ -172,23 +187,14 @@ void Form1::createMenus()
 }
 
 namespace {
-// The panel of each spinner pair Text1(i) / VScroll1(i).
+// The panel of each spinner pair Text1(i) / VScroll1(i): the table size for 0..3, then the cell
+// panels Frame4(k) and the text positions.
 Container *spinnerPanel(Form1 &f, int i)
 {
-    if (i <= 3)
-        return &f.Frame14;
-    if (i >= 22)
-        return i <= 23 ? &f.Frame15 : &f.Frame16;
-    switch (i) {
-    case 4: case 5: return &f.Frame4(1);
-    case 6: case 7: return &f.Frame4(2);
-    case 8: case 9: case 10: case 11: return &f.Frame4(3);
-    case 12: case 13: return &f.Frame4(4);
-    case 14: case 15: return &f.Frame4(5);
-    case 16: case 17: return &f.Frame4(6);
-    case 18: case 20: return &f.Frame4(7);
-    default: return &f.Frame4(8); // 19, 21
-    }
+    static const int panels[26] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3,  3,  3,  4,
+                                   4, 5, 5, 6, 6, 7, 8, 7, 8, 15, 15, 16, 16};
+    const int k = panels[i];
+    return k == 0 ? &f.Frame14 : k == 15 ? &f.Frame15 : k == 16 ? &f.Frame16 : &f.Frame4(k);
 }
 } // namespace
 
@@ -196,19 +202,37 @@ void Form1::createDesignControls()
 {
     Container *page = &framesub(17);
     // Frame4 holds the image and per-cell attribute panels; 1 is the cell background image.
-    const char16_t *panels[] = {u"全体のバックグランド画像", u"セルのバックグランド画像",
-                                u"セルの背景色", u"セルの結合", u"セル内の折り返し禁止",
-                                u"セルの文字色", u"セルの文字サイズ", u"行の高さ", u"列の幅"};
+    const char16_t *panels[] = {u"全体のバックグランド画像",
+                                u"セルのバックグランド画像",
+                                u"セルの背景色",
+                                u"セルの結合",
+                                u"セル内の折り返し禁止",
+                                u"セルの文字色",
+                                u"セルの文字サイズ",
+                                u"行の高さ",
+                                u"列の幅"};
     for (int i = 0; i < 9; ++i)
         Frame4.add(page, QStringLiteral(u"Frame4"), i).setCaption(S(panels[i]));
-    struct Group { Frame *frame; const char16_t *caption; };
+    struct Group
+    {
+        Frame *frame;
+        const char16_t *caption;
+    };
     const Group groups[] = {
-        {&Frame14, u"テーブルのサイズ"}, {&Frame6, u"見出し"}, {&Frame7, u"テーブルの位置"},
-        {&Frame8, u"タイトル"}, {&Frame9, u"外枠"}, {&Frame10, u"罫線"},
-        {&Frame11, u"長さの単位"}, {&Frame12, u"枠線と背景の色"},
-        {&Frame13, u"テキスト区切り記号(デリミタ）"}, {&Frame17, u"セルとテキストの間隔"},
-        {&Frame15, u"セル内のテキストの位置"}, {&Frame16, u"セル内のテキストの縦位置"},
-        {&Frame3, u"ホームページのパス"}, {&Frame5, u"セルのデータ"},
+        {&Frame14, u"テーブルのサイズ"},
+        {&Frame6, u"見出し"},
+        {&Frame7, u"テーブルの位置"},
+        {&Frame8, u"タイトル"},
+        {&Frame9, u"外枠"},
+        {&Frame10, u"罫線"},
+        {&Frame11, u"長さの単位"},
+        {&Frame12, u"枠線と背景の色"},
+        {&Frame13, u"テキスト区切り記号(デリミタ）"},
+        {&Frame17, u"セルとテキストの間隔"},
+        {&Frame15, u"セル内のテキストの位置"},
+        {&Frame16, u"セル内のテキストの縦位置"},
+        {&Frame3, u"ホームページのパス"},
+        {&Frame5, u"セルのデータ"},
     };
     for (const Group &g : groups) {
         g.frame->setContainer(page);
@@ -311,8 +335,8 @@ void Form1::createOptionGroups()
     // Two independent groups: horizontal positions in one container, vertical in the other.
     const char16_t *aligns[] = {u"左", u"中央", u"右", u"上", u"中央", u"下"};
     for (int i = 0; i < 6; ++i) {
-        OptionButton &option = Option9.add(i < 3 ? &Frame15 : &Frame16,
-                                           QStringLiteral(u"Option9"), i);
+        OptionButton &option =
+            Option9.add(i < 3 ? &Frame15 : &Frame16, QStringLiteral(u"Option9"), i);
         option.setCaption(S(aligns[i]));
         option.setForeColor(0x800000);
     }
@@ -328,7 +352,7 @@ void Form1::createValueBoxes()
     VScrollhaba.setMax(0);
     VScrollhaba.setValue(-2);
 
-    Frame *colourPanels[] = {&Frame12, &Frame12, &Frame12, &Frame12,
+    Frame *colourPanels[] = {&Frame12,   &Frame12,   &Frame12,  &Frame12,
                              &Frame4(2), &Frame4(5), &Frame4(6)};
     for (int i = 0; i <= 6; ++i) {
         TextBox &box = Text5.add(colourPanels[i], QStringLiteral(u"Text5"), i);
@@ -341,7 +365,7 @@ void Form1::createValueBoxes()
     VScroll4.setContainer(&Frame4(6));
 
     for (Control *c : std::initializer_list<Control *>{&Text3, &VScroll5, &Text4, &VScroll6,
-                                                      &Txttatek, &VScroll2, &Txtyokok, &VScroll3})
+                                                       &Txttatek, &VScroll2, &Txtyokok, &VScroll3})
         c->setContainer(&Frame17);
     for (ScrollBar *bar : {&VScroll5, &VScroll6, &VScroll2, &VScroll3, &VScrollhaba}) {
         bar->setMin(-1000);
@@ -372,10 +396,11 @@ void Form1::createPanelButtons()
         Command3.add(allPanels[i / 2], QStringLiteral(u"Command3"), i).setCaption(S(u"全体"));
     Frame *setPanels[] = {&Frame4(3), &Frame4(4), &Frame4(7), &Frame4(8), &Frame15, &Frame16};
     for (int i = 0; i < 6; ++i)
-        Command6.add(setPanels[i], QStringLiteral(u"Command6"), i).setCaption(QStringLiteral(u"Set"));
+        Command6.add(setPanels[i], QStringLiteral(u"Command6"), i)
+            .setCaption(QStringLiteral(u"Set"));
     for (int i : {0, 1, 2, 3, 5}) {
-        CommandButton &clear = Command24.add(i == 5 ? &Frame4(5) : &Frame12,
-                                             QStringLiteral(u"Command24"), i);
+        CommandButton &clear =
+            Command24.add(i == 5 ? &Frame4(5) : &Frame12, QStringLiteral(u"Command24"), i);
         clear.setCaption(QStringLiteral(u"cl"));
     }
     Command28.add(&Frame4(5), QStringLiteral(u"Command28"), 5).setCaption(QStringLiteral(u"Set"));
@@ -384,17 +409,31 @@ void Form1::createPanelButtons()
         Command30.add(panel, QStringLiteral(u"Command30"), i).setCaption(S(u"色"));
     }
 
-    struct Single { CommandButton *button; Container *panel; const char16_t *caption; };
+    struct Single
+    {
+        CommandButton *button;
+        Container *panel;
+        const char16_t *caption;
+    };
     const Single singles[] = {
-        {&Command1, &Frame15, u"全てリセット"},    {&Command4, &Frame4(2), u"全てリセット"},
-        {&Command5, &Frame4(1), u"全てリセット"},  {&Command7, &Frame4(3), u"全て リセット"},
-        {&Command10, &Frame4(4), u"全てリセット"}, {&Command13, &Frame4(5), u"全てリセット"},
-        {&Command14, &Frame4(6), u"全てリセット"}, {&Command20, &Frame4(7), u"全て リセット"},
-        {&Command21, &Frame4(8), u"全て リセット"}, {&Command23, &Frame16, u"全てリセット"},
-        {&Command11, &Frame4(1), u"cl"},          {&Command12, &Frame4(0), u"CLS"},
-        {&Command26, &Frame4(2), u"cl"},          {&Command16, &Frame4(6), u"Set"},
-        {&Command25, &Frame4(2), u"Set"},         {&Command22, &framesub(17), u"設定保存"},
-        {&Command17, &framesub(17), u"設定読込"}, {&Command27, &framesub(17), u"初期化"},
+        {&Command1, &Frame15, u"全てリセット"},
+        {&Command4, &Frame4(2), u"全てリセット"},
+        {&Command5, &Frame4(1), u"全てリセット"},
+        {&Command7, &Frame4(3), u"全て リセット"},
+        {&Command10, &Frame4(4), u"全てリセット"},
+        {&Command13, &Frame4(5), u"全てリセット"},
+        {&Command14, &Frame4(6), u"全てリセット"},
+        {&Command20, &Frame4(7), u"全て リセット"},
+        {&Command21, &Frame4(8), u"全て リセット"},
+        {&Command23, &Frame16, u"全てリセット"},
+        {&Command11, &Frame4(1), u"cl"},
+        {&Command12, &Frame4(0), u"CLS"},
+        {&Command26, &Frame4(2), u"cl"},
+        {&Command16, &Frame4(6), u"Set"},
+        {&Command25, &Frame4(2), u"Set"},
+        {&Command22, &framesub(17), u"設定保存"},
+        {&Command17, &framesub(17), u"設定読込"},
+        {&Command27, &framesub(17), u"初期化"},
     };
     for (const Single &b : singles) {
         b.button->setContainer(b.panel);

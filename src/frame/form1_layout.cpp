@@ -1,5 +1,5 @@
-// The window layout: LayoutForm places the tabs, the tool area, the pages and the cell-data box from
-// the window's size; the panels of the settings page keep the places given here.
+// The window layout: LayoutForm places the tabs, the tool area, the pages and the cell-data box
+// from the window's size; the panels of the settings page keep the places given here.
 //
 // Panels follow one grid: the first line of a panel starts 240 below its top (under the caption),
 // lines are 405 apart, boxes and buttons are 375 high, option buttons 255; panels stand 60 apart
@@ -47,7 +47,7 @@ void putColourButton(Control &c, int left, int lineTop)
 }
 
 // Geometry of the settings page, in the page area framesub(17).
-constexpr int ColumnA = 60;     // the cell panels, the paths and the cell data
+constexpr int ColumnA = 60;      // the cell panels, the paths and the cell data
 constexpr int PanelWidth = 3810; // two cell panels side by side
 constexpr int ColumnAWidth = 2 * PanelWidth + Gap;
 constexpr int ColumnB1 = ColumnA + ColumnAWidth + Gap; // table-wide settings
@@ -106,12 +106,19 @@ void Form1::placeCellPanels()
     const int right = ColumnA + PanelWidth + Gap;
     const QString row = QStringLiteral(u"行");
     const QString column = QStringLiteral(u"列");
-    struct Panel { Frame *frame; int left, top, rowIndex, allIndex; };
+    struct Panel
+    {
+        Frame *frame;
+        int left, top, rowIndex, allIndex;
+    };
     // Panels whose two selectors share the first line, each with a "全体" button.
     const Panel panels[] = {
-        {&Frame4(2), ColumnA, Gap, 6, 0},          {&Frame4(5), right, Gap, 14, 4},
-        {&Frame4(6), ColumnA, Gap + PanelRow, 16, 6}, {&Frame4(4), right, Gap + PanelRow, 12, 2},
-        {&Frame15, ColumnA, Gap + 3 * PanelRow, 22, 8}, {&Frame16, right, Gap + 3 * PanelRow, 24, 10},
+        {&Frame4(2), ColumnA, Gap, 6, 0},
+        {&Frame4(5), right, Gap, 14, 4},
+        {&Frame4(6), ColumnA, Gap + PanelRow, 16, 6},
+        {&Frame4(4), right, Gap + PanelRow, 12, 2},
+        {&Frame15, ColumnA, Gap + 3 * PanelRow, 22, 8},
+        {&Frame16, right, Gap + 3 * PanelRow, 24, 10},
     };
     for (const Panel &p : panels) {
         put(*p.frame, p.left, p.top, PanelWidth, boxFrameHeight(2));
@@ -132,8 +139,11 @@ void Form1::placeCellPanels()
     // Left / centre / right and top / middle / bottom, in a row under the selectors.
     for (int i = 0; i < 6; ++i) {
         const int k = i % 3;
-        putOption(Option9(i), Inset + (k == 0 ? 0 : k == 1 ? 510 : 1200), line(1),
-                  k == 1 ? 630 : 450);
+        putOption(Option9(i),
+                  Inset + (k == 0   ? 0
+                           : k == 1 ? 510
+                                    : 1200),
+                  line(1), k == 1 ? 630 : 450);
     }
     putSetAndReset(Command6(4), Command1, PanelWidth, line(1));
     putSetAndReset(Command6(5), Command23, PanelWidth, line(1));
@@ -213,8 +223,11 @@ void Form1::placeTablePanels()
     });
     stack(Frame7, optionFrameHeight(1));
     Optionichi2.forEach([&](int i, OptionButton &o) {
-        put(o, Inset + (i == 0 ? 0 : i == 1 ? 510 : 1200), FirstLine, i == 1 ? 630 : 450,
-            OptionHeight);
+        put(o,
+            Inset + (i == 0   ? 0
+                     : i == 1 ? 510
+                              : 1200),
+            FirstLine, i == 1 ? 630 : 450, OptionHeight);
     });
     // Nine frame styles in two columns.
     stack(Frame9, optionFrameHeight(5));
@@ -259,7 +272,12 @@ void Form1::placeSpacingPanels()
     top += boxFrameHeight(5) + Gap;
 
     put(Frame17, ColumnB2, top, width, boxFrameHeight(4));
-    struct Pair { const char16_t *caption; TextBox *box; ScrollBar *bar; };
+    struct Pair
+    {
+        const char16_t *caption;
+        TextBox *box;
+        ScrollBar *bar;
+    };
     const Pair pairs[] = {{u"セル間隔", &Text3, &VScroll5},
                           {u"セル内余白", &Text4, &VScroll6},
                           {u"縦の間隔(mm)", &Txttatek, &VScroll2},
@@ -300,9 +318,9 @@ void Form1::placeToolArea()
             c.move(left, 5, width, 300);
         left += width;
     };
-    const int commandWidths[] = {540, 0, 750, 660, 540, 540, 570};
+    const int commandWidths[] = {540, 0, 780, 660, 540, 540, 570};
     Cmd.forEach([&](int i, CommandButton &b) { next(b, commandWidths[i - 1], i == 1 ? 0 : 30); });
-    next(Command15, 480, 150);
+    next(Command15, 510, 150);
     next(Command19, 540);
     next(Check1, 510, 150);
     next(Check2, 870);
