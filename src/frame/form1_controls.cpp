@@ -64,6 +64,7 @@ void Form1::createFrameControls()
     // Half-width captions keep the three tabs left of the tool area.
     for (const char16_t *tab : {u"設定", u"ﾌﾟﾚﾋﾞｭｰ", u"ｿｰｽ"})
         TabStrip1.addTab(S(tab));
+    TabStrip1.selectTab(1); // the window opens on the settings page
     WebBrowser1.setVisible(false);
     RB1.setVisible(false);
     RB2.setVisible(false);

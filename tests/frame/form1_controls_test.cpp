@@ -174,6 +174,7 @@ TEST(Form1Controls, DesignValuesOfTheBoxesAndPanels)
     EXPECT_EQ(f.TimerMove.interval(), 20);
     EXPECT_FALSE(f.TimerMove.enabled());
     EXPECT_FALSE(f.List1.visible());
+    EXPECT_EQ(f.TabStrip1.selectedTab(), 1);
     EXPECT_EQ(f.RB3.container(), &f.Frame5);
     for (int i : {5, 6}) {
         EXPECT_FALSE(f.Text(i).visible());
