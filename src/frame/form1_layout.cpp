@@ -208,14 +208,16 @@ void Form1::placeTablePanels()
     };
 
     stack(Frame14, boxFrameHeight(3));
+    // Wider boxes here: the table's width and height run to five digits.
     const char16_t *sizeLabels[] = {u"行数", u"列数", u"幅", u"高さ"};
     for (int i = 0; i < 4; ++i) {
-        const int left = Inset + (i % 2) * 1300;
-        addLabel(&Frame14, QString::fromUtf16(sizeLabels[i]), left, line(i / 2), 420);
-        putSelector(*this, i, left + 180, line(i / 2), nullptr);
+        const int left = Inset + (i % 2) * 1270;
+        addLabel(&Frame14, QString::fromUtf16(sizeLabels[i]), left, line(i / 2), 390);
+        put(Text1(i), left + 390, line(i / 2), 600);
+        put(VScroll1(i), left + 990, line(i / 2), 220);
     }
-    addLabel(&Frame14, QStringLiteral(u"単位"), Inset, line(2), 420);
-    put(Combo1(0), Inset + 420, line(2), 1200);
+    addLabel(&Frame14, QStringLiteral(u"単位"), Inset, line(2), 390);
+    put(Combo1(0), Inset + 390, line(2), 1200);
 
     stack(Frame6, optionFrameHeight(4));
     Option10.forEach([&](int i, OptionButton &o) {

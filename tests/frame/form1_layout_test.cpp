@@ -136,6 +136,19 @@ TEST(LayoutDesign, ToolAreaCompletionPanelAndTabsFit)
     EXPECT_EQ(layoutFaults(f.framesub(17)), QString());
 }
 
+TEST(LayoutDesign, NumberBoxesHoldTheirLargestNumber)
+{
+    Form1 f;
+    std::vector<std::pair<const TextBox *, int>> boxes{
+        {&f.txtwaku2(1), 1000}, {&f.Text3, 1000}, {&f.Text4, 1000}, {&f.Txttatek, 1000},
+        {&f.Txtyokok, 1000},    {&f.Text5(6), 7}, {&f.Text8, 99},   {&f.Text7, 99}};
+    for (int i = 0; i <= 25; ++i)
+        boxes.emplace_back(&f.Text1(i), i == 2 || i == 3 ? 10000 : 1000);
+    for (auto [box, largest] : boxes)
+        EXPECT_GE(box->width(), textWidth(QString::number(largest)) + 90)
+            << qPrintable(box->displayName());
+}
+
 TEST(LayoutForm, SettingsPageHoldsTheWindowSize)
 {
     Form1 f;
