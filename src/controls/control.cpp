@@ -15,6 +15,17 @@ Control::~Control()
         m_container->removeChild(this);
 }
 
+void Control::setContainer(Container *container)
+{
+    if (m_container == container)
+        return;
+    if (m_container)
+        m_container->removeChild(this);
+    m_container = container;
+    if (m_container)
+        m_container->addChild(this);
+}
+
 QString Control::displayName() const
 {
     if (m_index < 0)

@@ -68,6 +68,9 @@ public:
     // "Text1(3)" for array elements, the bare name otherwise.
     QString displayName() const;
     Container *container() const { return m_container; }
+    // Moves the control into another container, behind the children it already holds. Meant for
+    // building a window: a view made from the tree before the move does not follow it.
+    void setContainer(Container *container);
 
     int left() const { return m_left; }
     int top() const { return m_top; }

@@ -105,22 +105,11 @@ public:
     ControlArray<CheckBox> Check6;      // Check6(0): no tag completion
     CommandButton Command29;
 
-    ControlArray<TextBox> Text;         // Text(5), Text(6): auxiliary boxes of the cell-data area
-    ControlArray<CommandButton> Cmd;    // toolbar 1, 3..7
-    CommandButton Command15;            // copy the source
-    CommandButton Command19;            // save the source
-    CommandButton Command22;            // save the settings
-    MenuItem mfile;
-    MenuItem msettei;
-    MenuItem rcsv;
-    MenuItem mhtml;
-    ControlArray<MenuItem> mm2;         // cell-data items of the source menu
 
     MenuItem mk;                        // "HTMLの形式"
     MenuItem Moomoji;
     MenuItem Mkomoji;
     MenuItem mkoment;                   // row/column comments
-    ControlArray<MenuItem> moo;         // moo(0): wrap the script in a function
     MenuItem med;                       // source editing
     MenuItem ms;                        // basic tags
     MenuItem hymm;                      // View menu, hidden until Alt+X
@@ -304,6 +293,91 @@ private:
     bool m_writeComments = false;
 
     Services m_services;
+
+    // ==== Controls of the panels, the tool area and the menus, and the window layout =============
+    // Created in frame/form1_controls.cpp, placed in frame/form1_layout.cpp.
+public:
+    // Settings page: the panel buttons.
+    ControlArray<CommandButton> Command2;  // "..." browse: 0 home page, 1 cell image, 2 table image
+    ControlArray<CommandButton> Command3;  // "全体" of the selectors, 0..11
+    ControlArray<CommandButton> Command6;  // "Set" 0..5 of the panels; 6 closes Frame20
+    ControlArray<CommandButton> Command24; // "cl" beside Text5(0..3) and Text5(5)
+    ControlArray<CommandButton> Command28; // Command28(5): "Set" of the font colour
+    ControlArray<CommandButton> Command30; // "色" beside Text5(0..5)
+    CommandButton Command1{this, QStringLiteral(u"Command1")}; // the panels' resets
+    CommandButton Command4{this, QStringLiteral(u"Command4")};
+    CommandButton Command5{this, QStringLiteral(u"Command5")};
+    CommandButton Command7{this, QStringLiteral(u"Command7")};
+    CommandButton Command10{this, QStringLiteral(u"Command10")};
+    CommandButton Command13{this, QStringLiteral(u"Command13")};
+    CommandButton Command14{this, QStringLiteral(u"Command14")};
+    CommandButton Command20{this, QStringLiteral(u"Command20")};
+    CommandButton Command21{this, QStringLiteral(u"Command21")};
+    CommandButton Command23{this, QStringLiteral(u"Command23")};
+    CommandButton Command11{this, QStringLiteral(u"Command11")}; // "cl" of the cell image
+    CommandButton Command12{this, QStringLiteral(u"Command12")}; // "CLS" of the table image
+    CommandButton Command26{this, QStringLiteral(u"Command26")}; // "cl" of Text5(4)
+    CommandButton Command16{this, QStringLiteral(u"Command16")}; // "Set" of the font size
+    CommandButton Command25{this, QStringLiteral(u"Command25")}; // "Set" of the cell colour
+    CommandButton Command17{this, QStringLiteral(u"Command17")}; // load a settings document
+    CommandButton Command22{this, QStringLiteral(u"Command22")}; // save a settings document
+    CommandButton Command27{this, QStringLiteral(u"Command27")}; // clear all settings
+    Frame Frame17{this, QStringLiteral(u"Frame17")};             // cell and text spacing
+    ControlArray<TextBox> Text;            // Text(5), Text(6): hidden boxes over RB3
+    ControlArray<Label> Label3;            // the labels that caption the boxes
+    // Tool area and completion panel.
+    ControlArray<CommandButton> Cmd;       // Cmd(1), Cmd(3)..Cmd(7)
+    CommandButton Command15{this, QStringLiteral(u"Command15")}; // copy the source
+    CommandButton Command19{this, QStringLiteral(u"Command19")}; // save the source
+    CommandButton Command9{this, QStringLiteral(u"Command9")};   // exit
+    CommandButton Command8{this, QStringLiteral(u"Command8")};   // "実行" of Frame20
+    ListBox List1{this, QStringLiteral(u"List1")};               // completion candidates
+    Timer TimerMove{this, QStringLiteral(u"TimerMove")};
+    // Menus, in the order they show.
+    MenuItem mfile{this, QStringLiteral(u"mfile")};
+    MenuItem msettei{this, QStringLiteral(u"msettei"), -1, &mfile};
+    MenuItem myomi{this, QStringLiteral(u"myomi"), -1, &mfile};
+    MenuItem mfilesep1{this, QStringLiteral(u"mfilesep1"), -1, &mfile};
+    MenuItem rcsv{this, QStringLiteral(u"rcsv"), -1, &mfile};
+    MenuItem mfilesep2{this, QStringLiteral(u"mfilesep2"), -1, &mfile};
+    MenuItem mhtml{this, QStringLiteral(u"mhtml"), -1, &mfile};
+    MenuItem med11{this, QStringLiteral(u"med11"), -1, &med};
+    ControlArray<MenuItem> medsep, med2, mmm, mm2, mm;
+    MenuItem mksep1{this, QStringLiteral(u"mksep1"), -1, &mk};
+    ControlArray<MenuItem> moo;
+    MenuItem ms2{this, QStringLiteral(u"ms2"), -1, &ms};
+    MenuItem mssep1{this, QStringLiteral(u"mssep1"), -1, &ms};
+    MenuItem ms1{this, QStringLiteral(u"ms1"), -1, &ms};
+    MenuItem mssep2{this, QStringLiteral(u"mssep2"), -1, &ms};
+    MenuItem ms3{this, QStringLiteral(u"ms3"), -1, &ms};
+    MenuItem mhokan{this, QStringLiteral(u"mhokan")};            // "文字補完"
+    MenuItem mss{this, QStringLiteral(u"mss"), -1, &mhokan};
+    ControlArray<MenuItem> hym1;
+    MenuItem mh{this, QStringLiteral(u"mh")};
+    MenuItem hmmorvane{this, QStringLiteral(u"hmmorvane"), -1, &mh};
+    MenuItem mb{this, QStringLiteral(u"mb"), -1, &mh};
+
+    // Places the tabs, the tool area, the pages and the cell-data box from the window's size; on the
+    // settings page the window is held at 13800 wide and at least 9500 high. Runs nothing while
+    // layoutBusy is set; a placement the control refuses is skipped.
+    void LayoutForm();
+    void Form_Resize();
+
+private:
+    void createSpinnerPairs();
+    void createOptionGroups();
+    void createValueBoxes();
+    void createPanelButtons();
+    void createToolControls();
+    void createMenus();
+    void placeSettingsPage();
+    void placeCellPanels();
+    void placePathPanels();
+    void placeTablePanels();
+    void placeSpacingPanels();
+    void placeToolArea();
+    void placeCompletionPanel();
+    Label &addLabel(Container *container, const QString &caption, int left, int top, int width);
 };
 
 // The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other

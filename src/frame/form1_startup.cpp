@@ -37,6 +37,10 @@ void Form1::wireFrameHandlers()
     Command22.onClick = [this] { SaveSettingsDocument(); };
     msettei.onClick = [this] { SaveSettingsDocument(); };
     rcsv.onClick = [this] { ImportCsv(); };
+    med11.onClick = [this] { med11_Click(); };
+    med2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { med2_Click(i); }; });
+    mm.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm_Click(i); }; });
+    moo.forEach([this](int, MenuItem &c) { c.onClick = [this] { moo(0).setChecked(!moo(0).checked()); }; });
     mm2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm2_Click(i); }; });
     Text.forEach([this](int i, TextBox &c) { c.onDblClick = [this, i] { Text_DblClick(i); }; });
     Command18.onClick = [this] { Command18_Click(); };
@@ -60,9 +64,9 @@ void Form1::SetAppri(const QString &)
 
 void Form1::relayout()
 {
-    // The layout reads the enlarged state from the caption of mm2(4).
-    if (onResize)
-        onResize();
+    // The layout reads the page from the views' visibility and the enlarged state of the cell
+    // data from the caption of mm2(4).
+    Form_Resize();
 }
 
 void Form1::InitDelimiters()
@@ -144,5 +148,7 @@ void Form1::Form_Load()
 
     BuildRowTemplate();
     Setcolor2();
+    Form_Resize(); // lays nothing out yet: the guard is still set
     layoutBusy = false;
+    LayoutForm();
 }
