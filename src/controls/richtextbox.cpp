@@ -28,6 +28,7 @@ void RichTextBox::setText(const QString &text)
     QString fixed = toCrLf(text);
     if (fixed == m_text)
         return;
+    m_lastChange = {0, m_text.size(), fixed.size(), true};
     m_text = std::move(fixed);
     m_runs.assign(1, ColorRun{0, foreColor()});
     m_insertColor = foreColor();
@@ -67,6 +68,7 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
     const QString removed = m_text.mid(start, length);
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
+    m_lastChange = {start, length, with.size(), false};
 
     // Shift the runs behind the edit, then colour the inserted text.
     const qsizetype delta = with.size() - length;
