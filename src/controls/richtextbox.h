@@ -102,6 +102,8 @@ private:
     void changed();
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
     void normaliseRuns();
+    // Normalises the runs that start in [from, to] with their neighbours (after a local change).
+    void normaliseAround(qsizetype from, qsizetype to);
 
     QString m_text;
     TextChange m_lastChange;

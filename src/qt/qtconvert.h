@@ -35,5 +35,5 @@ QFont toQFont(const Font &font);
 Font fromQFont(const QFont &font);
 
 // Model texts use CR LF; Qt's multi-line widgets use LF. Lone CRs become line ends too.
-QString toLf(const QString &crlf);
+QString toLf(QStringView crlf);
 QString toCrLfText(const QString &lf);

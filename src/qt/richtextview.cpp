@@ -24,8 +24,12 @@ RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(p
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { reportSelection(); });
     connect(this, &QPlainTextEdit::selectionChanged, this, [this] { reportSelection(); });
     // Any scrolling, the user's or the caret's, is what the control's first visible line reports.
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [this](int line) { m_box.viewScrolledTo(line); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int line) {
+        if (!m_scrolling)
+            m_pendingScroll = -1;
+        if (m_pendingScroll < 0)
+            m_box.viewScrolledTo(line);
+    });
     // The document changes only to mirror the control; anything else (a drag moving text out)
     // is undone by showing the control's text again.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
@@ -111,6 +115,18 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     const QString &text = m_box.text();
     if (change.whole || change.start + change.inserted > text.size())
         return false;
+    if (change.start > m_loadedEnd)
+        return true; // the loading will read it as it is now
+    if (change.start + change.removed > m_loadedEnd) {
+        // Reaches past the loaded part: drop the document from the change on and load it again.
+        QTextCursor cursor(document());
+        cursor.setPosition(toQt(change.start));
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        m_loadedEnd = change.start;
+        scheduleLoad();
+        return true;
+    }
     const qsizetype n = text.size();
     auto loneLineEnd = [&](qsizetype i) {
         if (i < 0 || i >= n)
@@ -130,21 +146,75 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     QTextCursor cursor(document());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
-    const QString inserted = toLf(text.mid(change.start, change.inserted));
+    const QString inserted = toLf(QStringView(text).mid(change.start, change.inserted));
     if (inserted.isEmpty())
         cursor.removeSelectedText();
     else
         cursor.insertText(inserted);
-    return document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1) == n;
+    m_loadedEnd += change.inserted - change.removed;
+    return document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1)
+           == m_loadedEnd;
+}
+
+namespace {
+// Loaded at once when a text is set (about 40 000 lines of a table source), then per idle turn.
+constexpr qsizetype FirstPiece = 2 << 20;
+constexpr qsizetype LaterPiece = 1 << 20;
+} // namespace
+
+// The end of a piece of about `size` units from `from`: just after a line end, or the text's end.
+qsizetype RichTextView::pieceEnd(qsizetype from, qsizetype size) const
+{
+    const QString &text = m_box.text();
+    if (text.size() - from <= size)
+        return text.size();
+    const qsizetype lineEnd = text.indexOf(u'\n', from + size);
+    return lineEnd < 0 ? text.size() : lineEnd + 1;
 }
 
 void RichTextView::resetText()
 {
-    setPlainText(toLf(m_box.text()));
+    ++m_loadToken;
+    m_loadScheduled = false;
+    m_loadedEnd = pieceEnd(0, FirstPiece);
+    setPlainText(toLf(QStringView(m_box.text()).first(m_loadedEnd)));
+    scheduleLoad();
+}
+
+void RichTextView::scheduleLoad()
+{
+    if (m_loadScheduled || !loading())
+        return;
+    m_loadScheduled = true;
+    QTimer::singleShot(0, this, [this, token = m_loadToken] {
+        if (token == m_loadToken)
+            loadPiece();
+    });
+}
+
+void RichTextView::loadPiece()
+{
+    m_loadScheduled = false;
+    {
+        const QScopedValueRollback guard(m_syncing, true);
+        const qsizetype end = pieceEnd(m_loadedEnd, LaterPiece);
+        QTextCursor cursor(document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(toLf(QStringView(m_box.text()).mid(m_loadedEnd, end - m_loadedEnd)));
+        m_loadedEnd = end;
+    }
+    if (loading())
+        scheduleLoad();
+    else if (m_selectionPending)
+        syncSelection();
+    applyPendingScroll();
 }
 
 void RichTextView::syncSelection()
 {
+    m_selectionPending = loading() && m_box.selStart() + m_box.selLength() > m_loadedEnd;
+    if (m_selectionPending)
+        return;
     const QScopedValueRollback guard(m_syncing, true);
     const int from = toQt(m_box.selStart());
     const int to = toQt(m_box.selStart() + m_box.selLength());
@@ -158,10 +228,23 @@ void RichTextView::syncSelection()
 
 void RichTextView::syncScroll()
 {
+    m_pendingScroll = m_box.firstVisibleLine();
+    applyPendingScroll();
+}
+
+void RichTextView::applyPendingScroll()
+{
     QScrollBar *bar = verticalScrollBar();
-    bar->setValue(m_box.firstVisibleLine());
+    const int line = m_pendingScroll;
+    if (line < 0 || (line > bar->maximum() && loading()))
+        return;
+    {
+        const QScopedValueRollback guard(m_scrolling, true);
+        bar->setValue(line);
+    }
+    m_pendingScroll = -1;
     // The widget cannot scroll past its last page: the control learns where it really is.
-    if (bar->value() != m_box.firstVisibleLine())
+    if (bar->value() != line)
         m_box.viewScrolledTo(bar->value());
 }
 
@@ -186,6 +269,7 @@ void RichTextView::reportSelection()
 {
     if (m_syncing)
         return;
+    m_selectionPending = false;
     const QTextCursor cursor = textCursor();
     const qsizetype start = toModel(cursor.selectionStart());
     const qsizetype end = toModel(cursor.selectionEnd());

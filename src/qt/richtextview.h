@@ -14,6 +14,10 @@ class QTextBlock;
 // Positions: the control counts CR and LF as one position each, Qt's document has one paragraph
 // separator per line end, so model position = Qt position + number of line ends before it.
 //
+// A long text is loaded into the document piecewise: the first part at once, the rest in idle-time
+// pieces, so that the first screen shows quickly; edits, the selection and the first visible line
+// that reach into the part not loaded yet are applied as the loading gets there.
+//
 // Colours are not part of the document: the control's colour runs are looked up (binary search)
 // for the blocks about to be painted and set as the blocks' layout formats, so colouring never
 // touches the text nor the undo history, and costs in proportion to the lines on screen.
@@ -29,6 +33,8 @@ public:
 
     qsizetype toModel(int qtPosition) const;
     int toQt(qsizetype modelPosition) const;
+    // True while part of the control's text is still to be loaded into the document.
+    bool loading() const { return m_loadedEnd < m_box.text().size(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -42,6 +48,10 @@ private:
     void syncText();
     bool applyChange(const RichTextBox::TextChange &change);
     void resetText();
+    qsizetype pieceEnd(qsizetype from, qsizetype size) const;
+    void scheduleLoad();
+    void loadPiece();
+    void applyPendingScroll();
     void syncSelection();
     void syncScroll();
     void applyColors();
@@ -60,4 +70,12 @@ private:
     bool m_syncing = false;
     // Blocks whose user state holds this number carry the current colours.
     int m_colourGeneration = 0;
+    // The control's text [0, m_loadedEnd) is in the document; the end never splits a CR LF.
+    qsizetype m_loadedEnd = 0;
+    int m_loadToken = 0;
+    bool m_loadScheduled = false;
+    // A first visible line or a selection asked for beyond the loaded part.
+    int m_pendingScroll = -1;
+    bool m_selectionPending = false;
+    bool m_scrolling = false;
 };
