@@ -4,12 +4,14 @@
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "qt/formview.h"
+#include "qt/japanese.h"
 #include "support/qt_printers.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -338,6 +340,33 @@ TEST_F(FormViewTest, LabelClickFocusAndTimer)
     EXPECT_GT(form.ticks, 0);
     form.Timer1.setEnabled(false);
     EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(FormViewTest, RendersTheFormWithItsJapaneseTexts)
+{
+    useJapaneseFonts();
+    form.Text1.setText(QStringLiteral(u"表の行数"));
+    form.Text1.move(3000, 900, 1800, 330);
+    form.Check1.move(3000, 1400, 1800, 330);
+    form.Label1.move(3000, 1900, 1800, 330);
+    form.Combo1.move(5200, 120, 1800, 330);
+    form.List1.move(5200, 700, 1800, 900);
+    form.VScroll1.move(7200, 120, 255, 1500);
+    form.Tab1.move(120, 2400, 6000, 2400);
+    view.show();
+    const QImage shot = view.grab().toImage();
+    const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
+    QDir().mkpath(folder);
+    EXPECT_TRUE(shot.save(folder + QStringLiteral(u"/formview.png")));
+    // The option's text is drawn (not just the background): dark pixels inside its widget.
+    const QRect option = view.widgetOf(form.Option1(0))->geometry().translated(
+        view.widgetOf(form.Frame1)->mapTo(&view, QPoint(0, 0)));
+    int dark = 0;
+    for (int y = option.top(); y <= option.bottom(); ++y)
+        for (int x = option.left() + 20; x <= option.right(); ++x)
+            if (qGray(shot.pixel(x, y)) < 100)
+                ++dark;
+    EXPECT_GT(dark, 10);
 }
 
 } // namespace
