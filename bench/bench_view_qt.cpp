@@ -100,7 +100,10 @@ void BM_SetTextColoursFirstPaint(benchmark::State &state)
     state.counters["fully_loaded_s"] = loaded / double(state.iterations());
     counters(state);
 }
-BENCHMARK(BM_SetTextColoursFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SetTextColoursFirstPaint)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_TypeCharacter(benchmark::State &state)
 {

@@ -252,8 +252,8 @@ public:
         qlabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         qlabel->setTextFormat(Qt::PlainText);
         new EventHook(qlabel, [this, qlabel](QEvent *event) {
-            if (isClick(event) && qlabel->rect().contains(
-                    static_cast<QMouseEvent *>(event)->position().toPoint()))
+            if (isClick(event) &&
+                qlabel->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
                 m_label.userClicked();
             return false;
         });
@@ -325,8 +325,7 @@ public:
 
 std::unique_ptr<ControlBinding> makeTextBinding(FormView &view, TextBox &box, QWidget *parent);
 
-std::unique_ptr<ControlBinding> makeSimpleBinding(FormView &view, Control &control,
-                                                  QWidget *parent)
+std::unique_ptr<ControlBinding> makeSimpleBinding(FormView &view, Control &control, QWidget *parent)
 {
     if (auto *c = dynamic_cast<CommandButton *>(&control))
         return std::make_unique<ButtonBinding>(view, *c, parent);

@@ -138,9 +138,8 @@ public:
     {
         auto *qbar = static_cast<QScrollBar *>(widget());
         // The slider has moved when the action comes, its value not yet: the control decides.
-        QObject::connect(qbar, &QScrollBar::actionTriggered, qbar, [this](int action) {
-            userAction(action);
-        });
+        QObject::connect(qbar, &QScrollBar::actionTriggered, qbar,
+                         [this](int action) { userAction(action); });
     }
     void refreshAll() override
     {
@@ -290,7 +289,7 @@ protected:
         const QString location = m_browser.locationURL();
         const QFileInfo file(location);
         web->load(file.isAbsolute() && file.exists() ? QUrl::fromLocalFile(location)
-                                                      : QUrl::fromUserInput(location));
+                                                     : QUrl::fromUserInput(location));
     }
 
 private:

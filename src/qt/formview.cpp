@@ -176,8 +176,8 @@ void FormView::resizeEvent(QResizeEvent *event)
     if (m_applyingGeometry || !isVisible())
         return;
     const QSize outer = frameGeometry().size();
-    if (outer.width() != m_scale.toPixels(m_form.width())
-        || outer.height() != m_scale.toPixels(m_form.height()))
+    if (outer.width() != m_scale.toPixels(m_form.width()) ||
+        outer.height() != m_scale.toPixels(m_form.height()))
         m_form.userResized(m_scale.toTwips(outer.width()), m_scale.toTwips(outer.height()));
 }
 

@@ -13,13 +13,12 @@ class MenuBinding : public ControlBinding
 public:
     MenuBinding(FormView &view, MenuItem &item, QAction *action)
         : ControlBinding(view, item, nullptr), m_item(item), m_action(action)
-    {
-    }
+    {}
     QAction *action() const override { return m_action; }
     void refreshAll() override
     {
-        for (Property p : {Property::Caption, Property::Checked, Property::Enabled,
-                           Property::Visible})
+        for (Property p :
+             {Property::Caption, Property::Checked, Property::Enabled, Property::Visible})
             refresh(p);
     }
     void refresh(Property property) override
@@ -67,8 +66,8 @@ void FormView::addMenuItem(MenuItem &item, QMenu *parentMenu)
 {
     QAction *action = nullptr;
     if (!item.items().empty()) {
-        auto *menu = parentMenu ? parentMenu->addMenu(item.caption())
-                                : menuBar()->addMenu(item.caption());
+        auto *menu =
+            parentMenu ? parentMenu->addMenu(item.caption()) : menuBar()->addMenu(item.caption());
         action = menu->menuAction();
         // Opening a menu is its click: handlers use it to set their items' check marks.
         connect(menu, &QMenu::aboutToShow, menu, [&item] { item.userClicked(); });

@@ -32,26 +32,31 @@ QString firstInstalled(const QStringList &families)
 
 QString useJapaneseFonts()
 {
-    const QString proportional = firstInstalled(
-        {QStringLiteral(u"IPAPGothic"), QStringLiteral(u"IPAGothic"),
-         QStringLiteral(u"Noto Sans CJK JP"), QStringLiteral(u"VL PGothic"),
-         QStringLiteral(u"TakaoPGothic")});
-    const QString fixed = firstInstalled(
-        {QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans Mono CJK JP"),
-         QStringLiteral(u"VL Gothic"), QStringLiteral(u"TakaoGothic")});
-    const QString mincho = firstInstalled(
-        {QStringLiteral(u"IPAMincho"), QStringLiteral(u"Noto Serif CJK JP")});
+    const QString proportional =
+        firstInstalled({QStringLiteral(u"IPAPGothic"), QStringLiteral(u"IPAGothic"),
+                        QStringLiteral(u"Noto Sans CJK JP"), QStringLiteral(u"VL PGothic"),
+                        QStringLiteral(u"TakaoPGothic")});
+    const QString fixed =
+        firstInstalled({QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans Mono CJK JP"),
+                        QStringLiteral(u"VL Gothic"), QStringLiteral(u"TakaoGothic")});
+    const QString mincho =
+        firstInstalled({QStringLiteral(u"IPAMincho"), QStringLiteral(u"Noto Serif CJK JP")});
     struct Alias
     {
         const char16_t *name;
         const QString &to;
     };
     const Alias aliases[] = {
-        {u"ＭＳ Ｐゴシック", proportional}, {u"MS PGothic", proportional},
-        {u"ＭＳ ゴシック", fixed},          {u"MS Gothic", fixed},
-        {u"ＭＳ ＵＩ Gothic", proportional}, {u"MS UI Gothic", proportional},
-        {u"ＭＳ 明朝", mincho},             {u"MS Mincho", mincho},
-        {u"ＭＳ Ｐ明朝", mincho},           {u"MS PMincho", mincho},
+        {u"ＭＳ Ｐゴシック", proportional},
+        {u"MS PGothic", proportional},
+        {u"ＭＳ ゴシック", fixed},
+        {u"MS Gothic", fixed},
+        {u"ＭＳ ＵＩ Gothic", proportional},
+        {u"MS UI Gothic", proportional},
+        {u"ＭＳ 明朝", mincho},
+        {u"MS Mincho", mincho},
+        {u"ＭＳ Ｐ明朝", mincho},
+        {u"MS PMincho", mincho},
     };
     const QStringList installed = QFontDatabase::families();
     for (const Alias &alias : aliases) {
@@ -63,7 +68,7 @@ QString useJapaneseFonts()
         return QString();
     QFont font(proportional);
     font.setPointSizeF(QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF()
-                                                              : 9);
+                                                             : 9);
     QApplication::setFont(font);
     return proportional;
 }

@@ -11,7 +11,7 @@ class QCoreApplication;
 // English texts).
 bool installJapaneseTranslations(QCoreApplication &app);
 
-// Lets the Windows font names of the design ("ＭＳ Ｐゴシック", "ＭＳ ゴシック", ...) fall back on an
-// installed Japanese font of the same pitch, and makes a Japanese font the application's default.
-// Returns the default family chosen, or empty when no Japanese font is installed.
+// Lets the Windows font names of the design ("ＭＳ Ｐゴシック", "ＭＳ ゴシック", ...) fall back on
+// an installed Japanese font of the same pitch, and makes a Japanese font the application's
+// default. Returns the default family chosen, or empty when no Japanese font is installed.
 QString useJapaneseFonts();

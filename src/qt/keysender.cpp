@@ -16,15 +16,24 @@ struct NamedKey
 };
 
 const NamedKey namedKeys[] = {
-    {u"UP", Qt::Key_Up, u""},         {u"DOWN", Qt::Key_Down, u""},
-    {u"LEFT", Qt::Key_Left, u""},     {u"RIGHT", Qt::Key_Right, u""},
-    {u"ENTER", Qt::Key_Return, u"\r"}, {u"ESC", Qt::Key_Escape, u"\x1b"},
-    {u"ESCAPE", Qt::Key_Escape, u"\x1b"}, {u"TAB", Qt::Key_Tab, u"\t"},
-    {u"HOME", Qt::Key_Home, u""},     {u"END", Qt::Key_End, u""},
-    {u"PGUP", Qt::Key_PageUp, u""},   {u"PGDN", Qt::Key_PageDown, u""},
-    {u"BS", Qt::Key_Backspace, u"\b"}, {u"BACKSPACE", Qt::Key_Backspace, u"\b"},
-    {u"BKSP", Qt::Key_Backspace, u"\b"}, {u"DEL", Qt::Key_Delete, u"\x7f"},
-    {u"DELETE", Qt::Key_Delete, u"\x7f"}, {u"INS", Qt::Key_Insert, u""},
+    {u"UP", Qt::Key_Up, u""},
+    {u"DOWN", Qt::Key_Down, u""},
+    {u"LEFT", Qt::Key_Left, u""},
+    {u"RIGHT", Qt::Key_Right, u""},
+    {u"ENTER", Qt::Key_Return, u"\r"},
+    {u"ESC", Qt::Key_Escape, u"\x1b"},
+    {u"ESCAPE", Qt::Key_Escape, u"\x1b"},
+    {u"TAB", Qt::Key_Tab, u"\t"},
+    {u"HOME", Qt::Key_Home, u""},
+    {u"END", Qt::Key_End, u""},
+    {u"PGUP", Qt::Key_PageUp, u""},
+    {u"PGDN", Qt::Key_PageDown, u""},
+    {u"BS", Qt::Key_Backspace, u"\b"},
+    {u"BACKSPACE", Qt::Key_Backspace, u"\b"},
+    {u"BKSP", Qt::Key_Backspace, u"\b"},
+    {u"DEL", Qt::Key_Delete, u"\x7f"},
+    {u"DELETE", Qt::Key_Delete, u"\x7f"},
+    {u"INS", Qt::Key_Insert, u""},
     {u"INSERT", Qt::Key_Insert, u""},
 };
 
@@ -76,7 +85,7 @@ void QtKeySender::sendKeys(const QString &keys)
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const QChar c = keys.at(i);
         if (c == u'+' || c == u'^' || c == u'%') {
-            modifiers |= c == u'+' ? Qt::ShiftModifier
+            modifiers |= c == u'+'   ? Qt::ShiftModifier
                          : c == u'^' ? Qt::ControlModifier
                                      : Qt::AltModifier;
             continue;

@@ -12,8 +12,7 @@
 namespace {
 // The main window prepares itself in its load handler; a window without one still shows its
 // cell-data template.
-template <typename F>
-void loadForm(F &form)
+template <typename F> void loadForm(F &form)
 {
     if constexpr (requires { form.Form_Load(); })
         form.Form_Load();

@@ -33,7 +33,8 @@ MessageButtons messageButtons(int style)
         out.buttons = {{B::Ok, vbmsg::OK}, {B::Cancel, vbmsg::Cancel}};
         break;
     case vbmsg::AbortRetryIgnore:
-        out.buttons = {{B::Abort, vbmsg::Abort}, {B::Retry, vbmsg::Retry}, {B::Ignore, vbmsg::Ignore}};
+        out.buttons = {
+            {B::Abort, vbmsg::Abort}, {B::Retry, vbmsg::Retry}, {B::Ignore, vbmsg::Ignore}};
         out.escapeAnswer = 0;
         break;
     case vbmsg::YesNoCancel:
@@ -130,7 +131,8 @@ std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedP
     QFontDialog::FontDialogOptions options;
     if (fixedPitchOnly)
         options |= QFontDialog::MonospacedFonts;
-    const QFont font = QFontDialog::getFont(&ok, toQFont(initial), dialogParent, QString(), options);
+    const QFont font =
+        QFontDialog::getFont(&ok, toQFont(initial), dialogParent, QString(), options);
     if (!ok)
         return std::nullopt;
     return fromQFont(font);
@@ -138,8 +140,8 @@ std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedP
 
 std::optional<quint32> QtColorDialogService::choose(quint32 initial)
 {
-    const QColor color = QColorDialog::getColor(toQColor(initial, QApplication::palette()),
-                                                dialogParent);
+    const QColor color =
+        QColorDialog::getColor(toQColor(initial, QApplication::palette()), dialogParent);
     if (!color.isValid())
         return std::nullopt;
     return fromQColor(color);

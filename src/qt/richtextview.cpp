@@ -59,8 +59,8 @@ int RichTextView::toQt(qsizetype modelPosition) const
     }
     const QTextBlock block = doc->findBlockByNumber(low);
     const qsizetype position = modelPosition - low;
-    return int(std::clamp<qsizetype>(position, block.position(),
-                                     block.position() + block.length() - 1));
+    return int(
+        std::clamp<qsizetype>(position, block.position(), block.position() + block.length() - 1));
 }
 
 void RichTextView::refreshAll()
@@ -152,8 +152,8 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     else
         cursor.insertText(inserted);
     m_loadedEnd += change.inserted - change.removed;
-    return document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1)
-           == m_loadedEnd;
+    return document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1) ==
+           m_loadedEnd;
 }
 
 namespace {

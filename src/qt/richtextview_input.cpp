@@ -23,12 +23,12 @@ bool isTypedText(const QKeyEvent *event)
         return false;
     const Qt::KeyboardModifiers mods = event->modifiers();
     // AltGr arrives as Ctrl+Alt on some systems and still types.
-    if ((mods & (Qt::ControlModifier | Qt::AltModifier))
-        && (mods & (Qt::ControlModifier | Qt::AltModifier))
-               != (Qt::ControlModifier | Qt::AltModifier))
+    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) &&
+        (mods & (Qt::ControlModifier | Qt::AltModifier)) != (Qt::ControlModifier | Qt::AltModifier))
         return false;
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c == u'\t' || (c.unicode() >= 0x20 && c.unicode() != 0x7F); });
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'\t' || (c.unicode() >= 0x20 && c.unicode() != 0x7F);
+    });
 }
 } // namespace
 
@@ -43,8 +43,8 @@ bool RichTextView::editKey(QKeyEvent *event)
         cutToClipboard();
     } else if (event == QKeySequence::Paste) {
         pasteFromClipboard();
-    } else if (event == QKeySequence::DeleteStartOfWord || event == QKeySequence::DeleteEndOfWord
-               || event == QKeySequence::DeleteEndOfLine) {
+    } else if (event == QKeySequence::DeleteStartOfWord || event == QKeySequence::DeleteEndOfWord ||
+               event == QKeySequence::DeleteEndOfLine) {
         QTextCursor cursor = textCursor();
         if (!cursor.hasSelection())
             cursor.movePosition(event == QKeySequence::DeleteStartOfWord ? QTextCursor::PreviousWord
@@ -161,7 +161,8 @@ void RichTextView::colourBlock(QTextBlock &block)
     QList<QTextLayout::FormatRange> formats;
     for (; run != runs.end() && run->start < end; ++run) {
         const qsizetype from = std::max(run->start, start);
-        const qsizetype to = std::next(run) == runs.end() ? end : std::min(std::next(run)->start, end);
+        const qsizetype to =
+            std::next(run) == runs.end() ? end : std::min(std::next(run)->start, end);
         if (to <= from)
             continue;
         QTextLayout::FormatRange range;
@@ -185,8 +186,7 @@ class RichTextBinding : public ControlBinding
 public:
     RichTextBinding(FormView &view, RichTextBox &box, QWidget *parent)
         : ControlBinding(view, box, new RichTextView(box, parent))
-    {
-    }
+    {}
     void refreshAll() override
     {
         ControlBinding::refreshAll();

@@ -36,7 +36,8 @@ TEST(Form1View, BuildsShowsAndRenders)
     EXPECT_EQ(view.windowTitle(), QStringLiteral(u"Morvane"));
     auto *rb3 = static_cast<RichTextView *>(view.widgetOf(form.RB3));
     EXPECT_EQ(rb3->parentWidget(), view.widgetOf(form.Frame5));
-    EXPECT_EQ(rb3->toPlainText(), QString(form.RB3.text()).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
+    EXPECT_EQ(rb3->toPlainText(),
+              QString(form.RB3.text()).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
     EXPECT_FALSE(form.RB3.text().isEmpty());
     EXPECT_EQ(qobject_cast<QGroupBox *>(view.widgetOf(form.Frame6))->title(),
               QStringLiteral(u"見出し"));

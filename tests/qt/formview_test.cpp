@@ -61,7 +61,9 @@ public:
         Command1.move(3000, 120, 1500, 450);
         Command1.onClick = [this] { log(u"Command1_Click"); };
         Check1.setCaption(QStringLiteral(u"セル番号"));
-        Check1.onClick = [this] { log(u"Check1_Click("_s + QString::number(Check1.value()) + u')'); };
+        Check1.onClick = [this] {
+            log(u"Check1_Click("_s + QString::number(Check1.value()) + u')');
+        };
         Option3.onClick = [this] { log(u"Option3_Click"); };
         // Typing in Text1 rewrites Text2 and the scroll bar, as the spinner handlers do.
         Text1.onChange = [this] {
@@ -77,7 +79,9 @@ public:
         Combo1.onChange = [this] { log(u"Combo1_Change("_s + Combo1.text() + u')'); };
         List1.addItem(QStringLiteral(u"a"));
         List1.addItem(QStringLiteral(u"b"));
-        List1.onClick = [this] { log(u"List1_Click("_s + QString::number(List1.listIndex()) + u')'); };
+        List1.onClick = [this] {
+            log(u"List1_Click("_s + QString::number(List1.listIndex()) + u')');
+        };
         VScroll1.setMin(-1000);
         VScroll1.setMax(-1);
         VScroll1.setValue(-3);
@@ -92,7 +96,9 @@ public:
         };
         Tab1.addTab(QStringLiteral(u"設定"));
         Tab1.addTab(QStringLiteral(u"ソース"));
-        Tab1.onClick = [this] { log(u"TabStrip1_Click("_s + QString::number(Tab1.selectedTab()) + u')'); };
+        Tab1.onClick = [this] {
+            log(u"TabStrip1_Click("_s + QString::number(Tab1.selectedTab()) + u')');
+        };
         Label1.setCaption(QStringLiteral(u"行数"));
         Label1.onClick = [this] { log(u"Label1_Click"); };
         Timer1.setInterval(10);
@@ -146,8 +152,7 @@ public:
 class FormViewTest : public ::testing::Test
 {
 protected:
-    template <typename W>
-    W *widget(const Control &control)
+    template <typename W> W *widget(const Control &control)
     {
         auto *w = qobject_cast<W *>(view.widgetOf(control));
         EXPECT_NE(w, nullptr) << control.displayName().toStdString();
@@ -185,14 +190,19 @@ TEST_F(FormViewTest, UserActionsRunEachHandlerOnce)
          u"Text1_Change;Text2_Change;VScroll1_Change(-2)"},
         {"combo pick", [&] { emit widget<QComboBox>(form.Combo1)->activated(1); },
          u"Combo1_Click(ﾋﾟｸｾﾙ)"},
-        {"combo typing", [&] { type(widget<QComboBox>(form.Combo1)->lineEdit(), QStringLiteral(u"x")); },
+        {"combo typing",
+         [&] { type(widget<QComboBox>(form.Combo1)->lineEdit(), QStringLiteral(u"x")); },
          u"Combo1_Change(ﾋﾟｸｾﾙx)"},
         {"list", [&] { widget<QListWidget>(form.List1)->setCurrentRow(1); }, u"List1_Click(1)"},
         {"up arrow towards Min",
-         [&] { widget<QScrollBar>(form.VScroll1)->triggerAction(QAbstractSlider::SliderSingleStepSub); },
+         [&] {
+             widget<QScrollBar>(form.VScroll1)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+         },
          u"VScroll1_Change(-3)"},
         {"reversed bar up arrow",
-         [&] { widget<QScrollBar>(form.VScroll2)->triggerAction(QAbstractSlider::SliderSingleStepSub); },
+         [&] {
+             widget<QScrollBar>(form.VScroll2)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+         },
          u"VScroll2_Change(6)"},
         {"tab", [&] { view.widgetOf(form.Tab1)->findChild<QTabBar *>()->setCurrentIndex(1); },
          u"TabStrip1_Click(2)"},
@@ -359,8 +369,9 @@ TEST_F(FormViewTest, RendersTheFormWithItsJapaneseTexts)
     QDir().mkpath(folder);
     EXPECT_TRUE(shot.save(folder + QStringLiteral(u"/formview.png")));
     // The option's text is drawn (not just the background): dark pixels inside its widget.
-    const QRect option = view.widgetOf(form.Option1(0))->geometry().translated(
-        view.widgetOf(form.Frame1)->mapTo(&view, QPoint(0, 0)));
+    const QRect option = view.widgetOf(form.Option1(0))
+                             ->geometry()
+                             .translated(view.widgetOf(form.Frame1)->mapTo(&view, QPoint(0, 0)));
     int dark = 0;
     for (int y = option.top(); y <= option.bottom(); ++y)
         for (int x = option.left() + 20; x <= option.right(); ++x)

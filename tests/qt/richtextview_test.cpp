@@ -61,11 +61,12 @@ TEST_F(RichTextViewTest, PositionsCountCrLfAsTwo)
     RB1.setText(QStringLiteral(u"ab\r\ncd\r\n\r\ne"));
     EXPECT_EQ(shown(), QStringLiteral(u"ab\ncd\n\ne"));
     // model position -> Qt position; a position between CR and LF ends its line.
-    const std::vector<std::pair<int, int>> modelToQt = {
-        {0, 0}, {2, 2}, {3, 2}, {4, 3}, {6, 5}, {8, 6}, {10, 7}, {11, 8}};
+    const std::vector<std::pair<int, int>> modelToQt = {{0, 0}, {2, 2}, {3, 2},  {4, 3},
+                                                        {6, 5}, {8, 6}, {10, 7}, {11, 8}};
     for (auto [model, qt] : modelToQt)
         EXPECT_EQ(text->toQt(model), qt) << model;
-    for (auto [qt, model] : std::vector<std::pair<int, int>>{{0, 0}, {3, 4}, {6, 8}, {7, 10}, {8, 11}})
+    for (auto [qt, model] :
+         std::vector<std::pair<int, int>>{{0, 0}, {3, 4}, {6, 8}, {7, 10}, {8, 11}})
         EXPECT_EQ(text->toModel(qt), model) << qt;
 }
 
@@ -110,16 +111,20 @@ TEST_F(RichTextViewTest, EditsGoThroughTheControlOncePerEdit)
         {"Japanese", [&] { key(Qt::Key_unknown, QStringLiteral(u"表")); }, u"abc\r\n表"},
         {"Backspace", [&] { key(Qt::Key_Backspace); }, u"abc\r\n"},
         {"Backspace over a line end", [&] { key(Qt::Key_Backspace); }, u"abc"},
-        {"paste", [&] {
+        {"paste",
+         [&] {
              QApplication::clipboard()->setText(QStringLiteral(u"x\ny"));
              key(Qt::Key_V, QString(), Qt::ControlModifier);
-         }, u"abcx\r\ny"},
+         },
+         u"abcx\r\ny"},
         {"undo", [&] { key(Qt::Key_Z, QString(), Qt::ControlModifier); }, u"abc"},
-        {"input method", [&] {
+        {"input method",
+         [&] {
              QInputMethodEvent commit(QString(), {});
              commit.setCommitString(QStringLiteral(u"日本"));
              QApplication::sendEvent(text, &commit);
-         }, u"abc日本"},
+         },
+         u"abc日本"},
     };
     for (const Case &c : cases) {
         const int before = changes;
@@ -197,7 +202,8 @@ TEST_F(RichTextViewTest, ColourRunsShowWithoutTouchingTextOrHistory)
     RB1.setSelStart(4);
     key(Qt::Key_Y, QStringLiteral(u"y"));
     text->viewport()->grab();
-    const QList<QTextLayout::FormatRange> after = text->document()->firstBlock().layout()->formats();
+    const QList<QTextLayout::FormatRange> after =
+        text->document()->firstBlock().layout()->formats();
     ASSERT_EQ(after.size(), 2);
     EXPECT_EQ(after[1].length, 2);
 }
