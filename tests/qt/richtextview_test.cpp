@@ -12,6 +12,9 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QContextMenuEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -140,6 +143,33 @@ TEST_F(RichTextViewTest, EditsGoThroughTheControlOncePerEdit)
     RB1.setLocked(true);
     key(Qt::Key_D, QStringLiteral(u"d"));
     EXPECT_EQ(shown(), QStringLiteral(u"abc日本"));
+}
+
+TEST_F(RichTextViewTest, ContextMenuEditsGoThroughTheControl)
+{
+    RB1.setText(QStringLiteral(u"abc"));
+    RB1.setSelStart(1);
+    RB1.setSelLength(1);
+    changes = 0;
+    QApplication::clipboard()->setText(QStringLiteral(u"1\n2"));
+    QStringList names;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions())
+            names.append(action->objectName());
+        for (QAction *action : menu->actions())
+            if (action->objectName() == u"edit-paste")
+                action->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), text->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(text->viewport(), &event);
+    EXPECT_TRUE(names.contains(QStringLiteral(u"edit-undo"))) << names.join(u' ').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral(u"edit-cut")));
+    EXPECT_EQ(RB1.text(), QStringLiteral(u"a1\r\n2c"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(shown(), QStringLiteral(u"a1\n2c"));
 }
 
 TEST_F(RichTextViewTest, ReplacingASelectionIsOneChange)
