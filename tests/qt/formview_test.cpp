@@ -352,6 +352,31 @@ TEST_F(FormViewTest, LabelClickFocusAndTimer)
     EXPECT_FALSE(timer->isActive());
 }
 
+TEST_F(FormViewTest, StackingAndTabOrderFollowTheControls)
+{
+    auto topmost = [&](std::initializer_list<const Control *> controls) {
+        const QObjectList order = view.surface()->children();
+        const Control *top = nullptr;
+        qsizetype best = -1;
+        for (const Control *c : controls)
+            if (qsizetype at = order.indexOf(view.widgetOf(*c)); at > best)
+                best = at, top = c;
+        return top;
+    };
+    // Later controls lie in front; the tab strip stays behind whatever its pages hold.
+    EXPECT_EQ(topmost({&form.Command1, &form.Label1}), &form.Label1);
+    EXPECT_EQ(topmost({&form.Tab1, &form.Label1, &form.Frame1}), &form.Label1);
+    form.Command1.zOrder(0);
+    EXPECT_EQ(topmost({&form.Command1, &form.Label1}), &form.Command1);
+    form.Command1.zOrder(1);
+    EXPECT_EQ(topmost({&form.Command1, &form.Check1}), &form.Check1);
+    form.Tab1.zOrder(0);
+    EXPECT_EQ(topmost({&form.Tab1, &form.Frame1}), &form.Frame1);
+
+    // Tab order is creation order among equal tab indexes.
+    EXPECT_EQ(view.widgetOf(form.Text1)->nextInFocusChain(), view.widgetOf(form.Text2));
+}
+
 TEST_F(FormViewTest, RendersTheFormWithItsJapaneseTexts)
 {
     useJapaneseFonts();

@@ -55,7 +55,9 @@ TEST(QtServices, MessageStylesGiveButtonsDefaultsAndAnswers)
          {{B::Ok, vbmsg::OK}, {B::Cancel, vbmsg::Cancel}},
          1,
          vbmsg::Cancel},
-        {vbmsg::RetryCancel, {{B::Retry, vbmsg::Retry}, {B::Cancel, vbmsg::Cancel}}, 0,
+        {vbmsg::RetryCancel,
+         {{B::Retry, vbmsg::Retry}, {B::Cancel, vbmsg::Cancel}},
+         0,
          vbmsg::Cancel},
     };
     for (const Case &c : cases) {

@@ -10,14 +10,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QTimer>
-#include <QContextMenuEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,7 +163,8 @@ TEST_F(RichTextViewTest, ContextMenuEditsGoThroughTheControl)
                 action->trigger();
         menu->close();
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), text->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            text->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(text->viewport(), &event);
     EXPECT_TRUE(names.contains(QStringLiteral(u"edit-undo"))) << names.join(u' ').toStdString();
     EXPECT_TRUE(names.contains(QStringLiteral(u"edit-cut")));
