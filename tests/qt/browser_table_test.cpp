@@ -29,8 +29,8 @@ QString evaluate(const QString &html, const QString &script)
             loop.quit();
         });
     });
-    page.setHtml(QStringLiteral(u"<html><head><meta charset=\"utf-8\"></head><body>") + html +
-                 QStringLiteral(u"</body></html>"));
+    page.setHtml(QStringLiteral(u"<html><head><meta charset=\"utf-8\"></head><body>") + html
+                 + QStringLiteral(u"</body></html>"));
     loop.exec();
     return result;
 }
@@ -53,11 +53,11 @@ QString sourceOf(const char16_t *cellData, const char16_t *design)
 
 TEST(BrowserReadsTheTable, HeadingsCaptionMergesAndNumbering)
 {
-    const QString source =
-        sourceOf(u"[[名前$年齢$備考]]\r\n[[山田$30$a]]\r\n[[田中$25$b]]\r\n[[x$y$z]]\r\n",
-                 u"Txttit= 表の題 \nOption16=0\nOption10=3\nCheck4=1\nmkoment=1\n"
-                 u"cellSpans(0,0)=2,2\ncellSpans(2,1)=1,2\ncellFontColors(3,1)=red\n"
-                 u"cellColors(0,0)=#ff0000\ncellNowraps(3,0)=no\n");
+    const QString source = sourceOf(
+        u"[[名前$年齢$備考]]\r\n[[山田$30$a]]\r\n[[田中$25$b]]\r\n[[x$y$z]]\r\n",
+        u"Txttit= 表の題 \nOption16=0\nOption10=3\nCheck4=1\nmkoment=1\n"
+        u"cellSpans(0,0)=2,2\ncellSpans(2,1)=1,2\ncellFontColors(3,1)=red\n"
+        u"cellColors(0,0)=#ff0000\ncellNowraps(3,0)=no\n");
     EXPECT_EQ(evaluate(source, tableShape),
               QStringLiteral(u"[ 表の題 ] TH 2x2 (1,1)名前 | TH 1x1 (1,3)備考 / TD 1x1 (2,3)a / "
                              u"TH 1x1 (3,1)田中 | TD 1x2 (3,2)25 / "
@@ -74,12 +74,12 @@ TEST(BrowserReadsTheTable, CoveredRowsAndColumnHeadings)
 
 TEST(BrowserReadsTheTable, AttributesReachTheCells)
 {
-    const QString source =
-        sourceOf(u"[[a$b]]", u"Option10=0\ncellIchiYoko(0,1)=right\ncellIchiTate(0,1)=top\n"
-                             u"cellColors(0,1)=#00ff00\nrowHeights(0)=40\ncolumnWidths(1)=120\n");
-    const QString script =
-        QStringLiteral(u"(function(){var c=document.querySelector('table').rows[0].cells[1];"
-                       u"return [c.align,c.vAlign,c.bgColor,c.height,c.width].join(',');})()");
+    const QString source = sourceOf(
+        u"[[a$b]]", u"Option10=0\ncellIchiYoko(0,1)=right\ncellIchiTate(0,1)=top\n"
+                    u"cellColors(0,1)=#00ff00\nrowHeights(0)=40\ncolumnWidths(1)=120\n");
+    const QString script = QStringLiteral(
+        u"(function(){var c=document.querySelector('table').rows[0].cells[1];"
+        u"return [c.align,c.vAlign,c.bgColor,c.height,c.width].join(',');})()");
     EXPECT_EQ(evaluate(source, script), QStringLiteral(u"right,top,#00ff00,40,120"));
 }
 
