@@ -78,20 +78,20 @@ int QtMessageService::msgBox(const QString &prompt, int style, const QString &ti
     default:
         break;
     }
-    const MessageButtons spec = messageButtons(style);
+    const MessageButtons layout = messageButtons(style);
     std::vector<QPushButton *> buttons;
-    for (const auto &[standard, answer] : spec.buttons)
+    for (const auto &[standard, answer] : layout.buttons)
         buttons.push_back(box.addButton(QMessageBox::StandardButton(standard)));
-    box.setDefaultButton(buttons.at(spec.defaultIndex));
-    if (spec.escapeAnswer != 0)
+    box.setDefaultButton(buttons.at(layout.defaultIndex));
+    if (layout.escapeAnswer != 0)
         for (std::size_t i = 0; i < buttons.size(); ++i)
-            if (spec.buttons[i].second == spec.escapeAnswer)
+            if (layout.buttons[i].second == layout.escapeAnswer)
                 box.setEscapeButton(buttons[i]);
     box.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i])
-            return spec.buttons[i].second;
-    return spec.escapeAnswer != 0 ? spec.escapeAnswer : spec.buttons.back().second;
+            return layout.buttons[i].second;
+    return layout.escapeAnswer != 0 ? layout.escapeAnswer : layout.buttons.back().second;
 }
 
 std::optional<QString> QtFileDialogService::run(const FileDialogRequest &request, bool saving)

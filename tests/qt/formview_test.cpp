@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -350,6 +351,34 @@ TEST_F(FormViewTest, LabelClickFocusAndTimer)
     EXPECT_GT(form.ticks, 0);
     form.Timer1.setEnabled(false);
     EXPECT_FALSE(timer->isActive());
+}
+
+TEST(MultiLineTextBoxView, TypedLinesReachTheControlWithCrLf)
+{
+    Form form(QStringLiteral(u"Form3"));
+    TextBox memo(&form, QStringLiteral(u"Text1"));
+    memo.setMultiLine(true);
+    memo.setText(QStringLiteral(u"一\r\n二"));
+    int changes = 0;
+    memo.onChange = [&] { ++changes; };
+    FormView view(form);
+    auto *edit = qobject_cast<QPlainTextEdit *>(view.widgetOf(memo));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral(u"一\n二"));
+    QTextCursor cursor = edit->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    edit->setTextCursor(cursor);
+    EXPECT_EQ(memo.selStart(), 4);
+    for (const QString &typed : {QStringLiteral(u"\r"), QStringLiteral(u"三")}) {
+        QKeyEvent press(QEvent::KeyPress, typed == u"\r" ? Qt::Key_Return : Qt::Key_unknown,
+                        Qt::NoModifier, typed);
+        QApplication::sendEvent(edit, &press);
+    }
+    EXPECT_EQ(memo.text(), QStringLiteral(u"一\r\n二\r\n三"));
+    EXPECT_EQ(changes, 2);
+    memo.setSelStart(4);
+    memo.setSelLength(3);
+    EXPECT_EQ(edit->textCursor().selectedText(), QStringLiteral(u"\u2029三"));
 }
 
 TEST_F(FormViewTest, StackingAndTabOrderFollowTheControls)
