@@ -40,6 +40,18 @@ void TextBox::userFocused()
         onGotFocus();
 }
 
+void TextBox::userSelected(int start, int length)
+{
+    m_selStart = std::clamp(start, 0, int(m_text.size()));
+    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+}
+
+void TextBox::userDoubleClicked()
+{
+    if (effectivelyEnabled() && onDblClick)
+        onDblClick();
+}
+
 Label::Label(Container *container, QString name, int index)
     : WithCaption<Control>(container, std::move(name), index)
 {

@@ -34,6 +34,9 @@ public:
     // The user replaced the whole text (the view sends the box's new content).
     void userTyped(const QString &text);
     void userFocused();
+    // The user moved the caret or selected; clamped like the setters, runs nothing.
+    void userSelected(int start, int length);
+    void userDoubleClicked();
 
     std::function<void()> onChange;
     std::function<void()> onGotFocus;

@@ -29,6 +29,7 @@ void RichTextBox::setText(const QString &text)
     QString fixed = toCrLf(text);
     if (fixed == m_text)
         return;
+    m_lastChange = {0, m_text.size(), fixed.size(), true};
     m_text = std::move(fixed);
     m_runs.assign(1, ColorRun{0, foreColor()});
     m_insertColor = foreColor();
@@ -68,24 +69,26 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
     const QString removed = m_text.mid(start, length);
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
+    m_lastChange = {start, length, with.size(), false};
 
-    // Shift the runs behind the edit, then colour the inserted text.
+    // Shift the runs behind the edit, then colour the inserted text. Of the runs that began inside
+    // the removed range only the last one survives, moved behind the inserted text. The runs are
+    // changed in place and normalised around the edit only: a large source has millions of them.
     const qsizetype delta = with.size() - length;
-    ColorRuns runs;
-    runs.reserve(m_runs.size() + 2);
-    for (std::size_t i = 0; i < m_runs.size(); ++i) {
-        const qsizetype runStart = m_runs[i].start;
-        if (runStart <= start)
-            runs.push_back(m_runs[i]);
-        else if (runStart >= start + length)
-            runs.push_back({runStart + delta, m_runs[i].color});
-        else if (i + 1 == m_runs.size() || m_runs[i + 1].start > start + length)
-            runs.push_back({start + with.size(), m_runs[i].color}); // run that began inside
+    auto inside = std::upper_bound(m_runs.begin(), m_runs.end(), start,
+                                   [](qsizetype p, const ColorRun &run) { return p < run.start; });
+    auto behind = std::lower_bound(inside, m_runs.end(), start + length,
+                                   [](const ColorRun &run, qsizetype p) { return run.start < p; });
+    if (inside != behind) {
+        const ColorRun kept{start + with.size(), std::prev(behind)->color};
+        inside = m_runs.erase(inside, std::prev(behind));
+        *inside++ = kept;
     }
-    m_runs = std::move(runs);
+    for (auto it = inside; it != m_runs.end(); ++it)
+        it->start += delta;
     if (!with.isEmpty())
         setRunRange(start, start + with.size(), color);
-    normaliseRuns();
+    normaliseAround(start, start + with.size());
 
     if (recordUndo) {
         m_undo.push_back({start, removed, with});
@@ -125,7 +128,7 @@ void RichTextBox::setSelColor(quint32 color)
         return;
     }
     setRunRange(m_selStart, m_selStart + m_selLength, color);
-    normaliseRuns();
+    normaliseAround(m_selStart, m_selStart + m_selLength);
     ++m_revision;
     notify(Property::ColorRuns);
 }
@@ -154,6 +157,22 @@ void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)
         m_runs.insert(it + 1, ColorRun{end, after});
 }
 
+namespace {
+// Appends a run to a normalised list: a run that starts where the last one does replaces its
+// colour, a run at or past the end of the text is dropped (unless the list is empty), and a run of
+// its predecessor's colour merges into it.
+void appendRun(ColorRuns &out, const ColorRun &run, qsizetype n)
+{
+    const qsizetype start = std::clamp<qsizetype>(run.start, 0, n);
+    if (!out.empty() && out.back().start == start)
+        out.back().color = run.color;
+    else if (start < n || out.empty())
+        out.push_back({start, run.color});
+    if (out.size() > 1 && out[out.size() - 2].color == out.back().color)
+        out.pop_back();
+}
+} // namespace
+
 void RichTextBox::normaliseRuns()
 {
     // In place: clip to the text, let a later run win over an earlier one at the same start, and
@@ -173,6 +192,33 @@ void RichTextBox::normaliseRuns()
     m_runs.resize(out);
     if (m_runs.empty() || m_runs.front().start != 0)
         m_runs.insert(m_runs.begin(), ColorRun{0, foreColor()});
+}
+
+void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
+{
+    // Runs outside [from, to] are normalised already; the window takes one run more on each side
+    // so that the runs at its edges merge with their neighbours.
+    auto first = std::lower_bound(m_runs.begin(), m_runs.end(), from,
+                                  [](const ColorRun &run, qsizetype p) { return run.start < p; });
+    if (first != m_runs.begin())
+        --first;
+    auto last = std::upper_bound(first, m_runs.end(), to,
+                                 [](qsizetype p, const ColorRun &run) { return p < run.start; });
+    if (last != m_runs.end())
+        ++last;
+    const bool atFront = first == m_runs.begin();
+    ColorRuns out;
+    for (auto it = first; it != last; ++it)
+        appendRun(out, *it, m_text.size());
+    if (atFront && (out.empty() || out.front().start != 0))
+        out.insert(out.begin(), ColorRun{0, foreColor()});
+    const auto window = last - first;
+    const auto kept = std::min<std::ptrdiff_t>(window, std::ptrdiff_t(out.size()));
+    std::copy(out.begin(), out.begin() + kept, first);
+    if (kept < window)
+        m_runs.erase(first + kept, last);
+    else
+        m_runs.insert(first + kept, out.begin() + kept, out.end());
 }
 
 void RichTextBox::setColorRuns(ColorRuns runs)

@@ -26,6 +26,18 @@ public:
     const QString &text() const { return m_text; }
     void setText(const QString &text);
 
+    // What the last write of the text replaced, for a view that mirrors the text piecewise:
+    // `removed` units at `start` of the old text became `inserted` units of the new one. A write of
+    // the whole text (Text, loading a file) sets `whole`. Valid from the change notification on.
+    struct TextChange
+    {
+        qsizetype start = 0;
+        qsizetype removed = 0;
+        qsizetype inserted = 0;
+        bool whole = true;
+    };
+    const TextChange &lastChange() const { return m_lastChange; }
+
     int selStart() const { return m_selStart; }
     // Clamped to 0..length; clears the selection length.
     void setSelStart(int start);
@@ -92,8 +104,11 @@ private:
     void changed();
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
     void normaliseRuns();
+    // Normalises the runs that start in [from, to] with their neighbours (after a local change).
+    void normaliseAround(qsizetype from, qsizetype to);
 
     QString m_text;
+    TextChange m_lastChange;
     ColorRuns m_runs;
     int m_selStart = 0;
     int m_selLength = 0;

@@ -242,7 +242,7 @@ void Form1::placeTablePanels()
     });
     stack(Frame11, optionFrameHeight(1));
     put(Option1(0), Inset, FirstLine, 990, OptionHeight);
-    put(Option1(1), Inset + 990 + Gap, FirstLine, 510, OptionHeight);
+    put(Option1(1), Inset + 990 + Gap, FirstLine, 720, OptionHeight);
     // The caption text and whether it stands above or below the table.
     stack(Frame8, boxFrameHeight(1));
     put(Txttit, Inset, line(0), 1320);

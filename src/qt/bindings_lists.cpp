@@ -1,0 +1,353 @@
+// Combo and list boxes, scroll bars, the tab strip, the browser and the timer.
+
+#include "qt/bindings_p.h"
+
+#include "controls/controls.h"
+#include "controls/forms.h"
+#include "qt/formview.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+class ComboBinding : public ControlBinding
+{
+public:
+    ComboBinding(FormView &view, ComboBox &combo, QWidget *parent)
+        : ControlBinding(view, combo, new QComboBox(parent)), m_combo(combo)
+    {
+        auto *box = static_cast<QComboBox *>(widget());
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        QObject::connect(box, &QComboBox::activated, box, [this](int index) {
+            m_combo.userChose(index);
+            refresh(Property::Text);
+        });
+        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box, [this](const QString &t) {
+            m_combo.userTyped(t);
+            if (auto *b = comboBox(); b && b->currentText() != m_combo.text())
+                refresh(Property::Text);
+        });
+    }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        refresh(Property::List);
+    }
+
+protected:
+    QComboBox *comboBox() const { return static_cast<QComboBox *>(widget()); }
+    void applyColors() override
+    {
+        ControlBinding::applyColors();
+        // The edit field draws with Base and Text.
+        QPalette palette = comboBox()->palette();
+        palette.setColor(QPalette::Base, palette.color(comboBox()->backgroundRole()));
+        palette.setColor(QPalette::Text, palette.color(comboBox()->foregroundRole()));
+        comboBox()->setPalette(palette);
+    }
+    void refresh(Property property) override
+    {
+        QComboBox *box = comboBox();
+        if (!box)
+            return;
+        const QSignalBlocker blocker(box);
+        const QSignalBlocker editBlocker(box->lineEdit());
+        if (property == Property::List) {
+            box->clear();
+            box->addItems(m_combo.list());
+            refresh(Property::Text);
+        } else if (property == Property::Text) {
+            if (box->currentIndex() != m_combo.listIndex())
+                box->setCurrentIndex(m_combo.listIndex());
+            if (box->currentText() != m_combo.text())
+                box->setEditText(m_combo.text());
+        } else {
+            ControlBinding::refresh(property);
+        }
+    }
+
+private:
+    ComboBox &m_combo;
+};
+
+class ListBinding : public ControlBinding
+{
+public:
+    ListBinding(FormView &view, ListBox &list, QWidget *parent)
+        : ControlBinding(view, list, new QListWidget(parent)), m_list(list)
+    {
+        auto *widgetList = static_cast<QListWidget *>(widget());
+        QObject::connect(widgetList, &QListWidget::currentRowChanged, widgetList, [this](int row) {
+            if (row >= 0)
+                m_list.userChose(row);
+            refresh(Property::Selection);
+        });
+        QObject::connect(widgetList, &QListWidget::itemDoubleClicked, widgetList,
+                         [this] { m_list.userDoubleClicked(); });
+    }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        refresh(Property::List);
+    }
+
+protected:
+    void refresh(Property property) override
+    {
+        auto *list = static_cast<QListWidget *>(widget());
+        if (!list)
+            return;
+        const QSignalBlocker blocker(list);
+        if (property == Property::List) {
+            list->clear();
+            list->addItems(m_list.list());
+            refresh(Property::Selection);
+        } else if (property == Property::Selection) {
+            if (list->currentRow() != m_list.listIndex())
+                list->setCurrentRow(m_list.listIndex());
+        } else {
+            ControlBinding::refresh(property);
+        }
+    }
+
+private:
+    ListBox &m_list;
+};
+
+// Qt's vertical bar moves its up arrow towards its minimum; the control's up arrow moves towards
+// Min, which may be the larger end. A reversed control shows as the mirrored (negated) range.
+class ScrollBinding : public ControlBinding
+{
+public:
+    ScrollBinding(FormView &view, ScrollBar &bar, QWidget *parent)
+        : ControlBinding(view, bar, new QScrollBar(Qt::Vertical, parent)), m_bar(bar)
+    {
+        auto *qbar = static_cast<QScrollBar *>(widget());
+        // The slider has moved when the action comes, its value not yet: the control decides.
+        QObject::connect(qbar, &QScrollBar::actionTriggered, qbar,
+                         [this](int action) { userAction(action); });
+    }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        refresh(Property::Range);
+    }
+
+protected:
+    int toQt(int value) const { return reversed() ? -value : value; }
+    int fromQt(int value) const { return reversed() ? -value : value; }
+    bool reversed() const { return m_bar.min() > m_bar.max(); }
+    QScrollBar *scrollBar() const { return static_cast<QScrollBar *>(widget()); }
+
+    void userAction(int action)
+    {
+        QScrollBar *qbar = scrollBar();
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            m_bar.userStep(-1);
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            m_bar.userStep(1);
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            m_bar.userScrolled(fromQt(qbar->value() - qbar->pageStep()));
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            m_bar.userScrolled(fromQt(qbar->value() + qbar->pageStep()));
+            break;
+        case QAbstractSlider::SliderMove:
+        case QAbstractSlider::SliderToMinimum:
+        case QAbstractSlider::SliderToMaximum:
+            m_bar.userScrolled(fromQt(qbar->sliderPosition()));
+            break;
+        default:
+            break;
+        }
+        if ((qbar = scrollBar())) {
+            const QSignalBlocker blocker(qbar);
+            qbar->setSliderPosition(toQt(m_bar.value()));
+        }
+    }
+
+    void refresh(Property property) override
+    {
+        QScrollBar *qbar = scrollBar();
+        if (!qbar)
+            return;
+        const QSignalBlocker blocker(qbar);
+        if (property == Property::Range || property == Property::Value) {
+            qbar->setRange(std::min(toQt(m_bar.min()), toQt(m_bar.max())),
+                           std::max(toQt(m_bar.min()), toQt(m_bar.max())));
+            qbar->setSingleStep(std::max(1, m_bar.smallChange()));
+            qbar->setPageStep(std::max(1, m_bar.largeChange()));
+            qbar->setValue(toQt(m_bar.value()));
+        } else {
+            ControlBinding::refresh(property);
+        }
+    }
+
+private:
+    ScrollBar &m_bar;
+};
+
+// The tabs and the page border below them; the pages' controls are the form's, drawn in front.
+class TabBinding : public ControlBinding
+{
+public:
+    TabBinding(FormView &view, TabStrip &tabs, QWidget *parent)
+        : ControlBinding(view, tabs, new QWidget(parent)), m_tabs(tabs)
+    {
+        auto *layout = new QVBoxLayout(widget());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        m_tabBar = new QTabBar(widget());
+        m_tabBar->setDrawBase(false);
+        m_tabBar->setExpanding(false);
+        // The tool area starts 2000 twips right of the tabs: tight tabs keep all three in view.
+        m_tabBar->setUsesScrollButtons(false);
+        m_tabBar->setElideMode(Qt::ElideNone);
+        // The tool area starts 2000 twips right of the tabs: narrow tabs keep all three in view.
+        m_tabBar->setStyleSheet(QStringLiteral(
+            u"QTabBar::tab { padding: 3px 4px; border: 1px solid palette(mid); border-bottom: none; }"
+            u"QTabBar::tab:selected { background: palette(base); }"
+            u"QTabBar::tab:!selected { margin-top: 2px; background: palette(button); }"));
+        auto *page = new QFrame(widget());
+        page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+        layout->addWidget(m_tabBar);
+        layout->addWidget(page, 1);
+        QObject::connect(m_tabBar, &QTabBar::currentChanged, m_tabBar, [this](int index) {
+            m_tabs.userSelected(index + 1);
+            refresh(Property::Tabs);
+        });
+    }
+    QTabBar *tabBar() const { return m_tabBar; }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        refresh(Property::Tabs);
+    }
+
+protected:
+    void refresh(Property property) override
+    {
+        if (!m_tabBar)
+            return;
+        if (property != Property::Tabs) {
+            ControlBinding::refresh(property);
+            return;
+        }
+        const QSignalBlocker blocker(m_tabBar.data());
+        while (m_tabBar->count() > m_tabs.tabCount())
+            m_tabBar->removeTab(m_tabBar->count() - 1);
+        for (int i = 0; i < m_tabs.tabCount(); ++i) {
+            if (i < m_tabBar->count())
+                m_tabBar->setTabText(i, m_tabs.tabCaption(i + 1));
+            else
+                m_tabBar->addTab(m_tabs.tabCaption(i + 1));
+        }
+        m_tabBar->setCurrentIndex(m_tabs.selectedTab() - 1);
+        // The styled bar's height is only known once it has tabs; the layout must not squeeze it.
+        m_tabBar->setFixedHeight(m_tabBar->sizeHint().height());
+    }
+
+private:
+    TabStrip &m_tabs;
+    QPointer<QTabBar> m_tabBar;
+};
+
+class BrowserBinding : public ControlBinding
+{
+public:
+    BrowserBinding(FormView &view, WebBrowser &browser, QWidget *parent)
+        : ControlBinding(view, browser, new QWebEngineView(parent)), m_browser(browser)
+    {
+        // The preview file is written in CP932 and declares no charset.
+        static_cast<QWebEngineView *>(widget())->settings()->setDefaultTextEncoding(
+            QStringLiteral(u"Shift_JIS"));
+    }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        if (!m_browser.locationURL().isEmpty())
+            refresh(Property::Location);
+    }
+
+protected:
+    void refresh(Property property) override
+    {
+        auto *web = static_cast<QWebEngineView *>(widget());
+        if (property != Property::Location) {
+            ControlBinding::refresh(property);
+            return;
+        }
+        if (!web)
+            return;
+        const QString location = m_browser.locationURL();
+        const QFileInfo file(location);
+        web->load(file.isAbsolute() && file.exists() ? QUrl::fromLocalFile(location)
+                                                     : QUrl::fromUserInput(location));
+    }
+
+private:
+    WebBrowser &m_browser;
+};
+
+class TimerBinding : public ControlBinding
+{
+public:
+    TimerBinding(FormView &view, Timer &timer)
+        : ControlBinding(view, timer, nullptr), m_timer(timer), m_qtimer(new QTimer(&view))
+    {
+        QObject::connect(m_qtimer, &QTimer::timeout, m_qtimer, [this] { m_timer.fire(); });
+    }
+    QTimer *timer() const override { return m_qtimer; }
+    void refreshAll() override { refresh(Property::Enabled); }
+
+protected:
+    void refresh(Property property) override
+    {
+        if (property != Property::Enabled && property != Property::Value)
+            return;
+        if (m_timer.enabled() && m_timer.interval() > 0)
+            m_qtimer->start(m_timer.interval());
+        else
+            m_qtimer->stop();
+    }
+
+private:
+    Timer &m_timer;
+    QTimer *m_qtimer;
+};
+
+} // namespace
+
+std::unique_ptr<ControlBinding> makeListBinding(FormView &view, Control &control, QWidget *parent)
+{
+    if (auto *c = dynamic_cast<ComboBox *>(&control))
+        return std::make_unique<ComboBinding>(view, *c, parent);
+    if (auto *c = dynamic_cast<ListBox *>(&control))
+        return std::make_unique<ListBinding>(view, *c, parent);
+    if (auto *c = dynamic_cast<ScrollBar *>(&control))
+        return std::make_unique<ScrollBinding>(view, *c, parent);
+    if (auto *c = dynamic_cast<TabStrip *>(&control))
+        return std::make_unique<TabBinding>(view, *c, parent);
+    if (auto *c = dynamic_cast<WebBrowser *>(&control))
+        return std::make_unique<BrowserBinding>(view, *c, parent);
+    if (auto *c = dynamic_cast<Timer *>(&control))
+        return std::make_unique<TimerBinding>(view, *c);
+    return nullptr;
+}

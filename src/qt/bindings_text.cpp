@@ -1,0 +1,182 @@
+// Text boxes: a QLineEdit, or a QPlainTextEdit for a multi-line box (LF inside, CR LF in the
+// control, positions converted).
+
+#include "qt/bindings_p.h"
+
+#include "controls/controls.h"
+#include "qt/qtconvert.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextBlock>
+
+namespace {
+
+Qt::Alignment alignmentOf(int alignment)
+{
+    const Qt::Alignment h = alignment == 1   ? Qt::AlignRight
+                            : alignment == 2 ? Qt::AlignHCenter
+                                             : Qt::AlignLeft;
+    return h | Qt::AlignVCenter;
+}
+
+// Focus and double clicks go to the control's doors.
+void hookFocusAndDoubleClick(QWidget *widget, QWidget *clickTarget, TextBox &box)
+{
+    new EventHook(widget, [&box](QEvent *event) {
+        if (event->type() == QEvent::FocusIn)
+            box.userFocused();
+        return false;
+    });
+    new EventHook(clickTarget, [&box](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            box.userDoubleClicked();
+        return false;
+    });
+}
+
+class LineBinding : public ControlBinding
+{
+public:
+    LineBinding(FormView &view, TextBox &box, QWidget *parent)
+        : ControlBinding(view, box, new QLineEdit(parent)), m_box(box)
+    {
+        auto *edit = static_cast<QLineEdit *>(widget());
+        edit->setFrame(true);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString &text) {
+            m_box.userTyped(text);
+            // A refused or rewritten text shows what the control holds.
+            if (auto *e = lineEdit(); e && e->text() != m_box.text())
+                refresh(Property::Text);
+        });
+        auto reportSelection = [this] {
+            auto *e = lineEdit();
+            const bool has = e->hasSelectedText();
+            m_box.userSelected(has ? e->selectionStart() : e->cursorPosition(),
+                               has ? int(e->selectedText().size()) : 0);
+        };
+        QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
+        QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
+        hookFocusAndDoubleClick(edit, edit, box);
+    }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        refresh(Property::Text);
+        refresh(Property::Selection);
+    }
+
+protected:
+    QLineEdit *lineEdit() const { return static_cast<QLineEdit *>(widget()); }
+    void refresh(Property property) override
+    {
+        QLineEdit *edit = lineEdit();
+        if (!edit)
+            return;
+        const QSignalBlocker blocker(edit);
+        if (property == Property::Text) {
+            edit->setReadOnly(m_box.locked());
+            edit->setAlignment(alignmentOf(m_box.alignment()));
+            if (edit->text() != m_box.text()) {
+                const int cursor = edit->cursorPosition();
+                edit->setText(m_box.text());
+                edit->setCursorPosition(std::min<int>(cursor, int(m_box.text().size())));
+            }
+        } else if (property == Property::Selection) {
+            if (m_box.selLength() > 0)
+                edit->setSelection(m_box.selStart(), m_box.selLength());
+            else
+                edit->setCursorPosition(m_box.selStart());
+        } else {
+            ControlBinding::refresh(property);
+        }
+    }
+
+private:
+    TextBox &m_box;
+};
+
+// Positions of a multi-line box: the control counts CR LF as two.
+int modelPosition(const QPlainTextEdit *edit, int qtPosition)
+{
+    return qtPosition + edit->document()->findBlock(qtPosition).blockNumber();
+}
+
+int qtPosition(const QString &crlfText, int modelPosition)
+{
+    int lineEnds = 0;
+    for (int i = 0; i < modelPosition && i < crlfText.size(); ++i)
+        if (crlfText.at(i) == u'\n')
+            ++lineEnds;
+    return modelPosition - lineEnds;
+}
+
+class MultiLineBinding : public ControlBinding
+{
+public:
+    MultiLineBinding(FormView &view, TextBox &box, QWidget *parent)
+        : ControlBinding(view, box, new QPlainTextEdit(parent)), m_box(box)
+    {
+        auto *edit = static_cast<QPlainTextEdit *>(widget());
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] {
+            m_box.userTyped(toCrLfText(textEdit()->toPlainText()));
+            if (auto *e = textEdit(); e && toCrLfText(e->toPlainText()) != m_box.text())
+                refresh(Property::Text);
+        });
+        QObject::connect(edit, &QPlainTextEdit::cursorPositionChanged, edit, [this] {
+            const QTextCursor c = textEdit()->textCursor();
+            const int start = modelPosition(textEdit(), c.selectionStart());
+            m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
+        });
+        hookFocusAndDoubleClick(edit, edit->viewport(), box);
+    }
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        refresh(Property::Text);
+        refresh(Property::Selection);
+    }
+
+protected:
+    QPlainTextEdit *textEdit() const { return static_cast<QPlainTextEdit *>(widget()); }
+    void refresh(Property property) override
+    {
+        QPlainTextEdit *edit = textEdit();
+        if (!edit)
+            return;
+        const QSignalBlocker blocker(edit);
+        if (property == Property::Text) {
+            edit->setReadOnly(m_box.locked());
+            const QString lf = toLf(m_box.text());
+            if (edit->toPlainText() != lf) {
+                const int cursor = edit->textCursor().position();
+                edit->setPlainText(lf);
+                QTextCursor c = edit->textCursor();
+                c.setPosition(std::min<int>(cursor, int(lf.size())));
+                edit->setTextCursor(c);
+            }
+        } else if (property == Property::Selection) {
+            QTextCursor c = edit->textCursor();
+            c.setPosition(qtPosition(m_box.text(), m_box.selStart()));
+            c.setPosition(qtPosition(m_box.text(), m_box.selStart() + m_box.selLength()),
+                          QTextCursor::KeepAnchor);
+            edit->setTextCursor(c);
+        } else {
+            ControlBinding::refresh(property);
+        }
+    }
+
+private:
+    TextBox &m_box;
+};
+
+} // namespace
+
+std::unique_ptr<ControlBinding> makeTextBinding(FormView &view, TextBox &box, QWidget *parent)
+{
+    if (box.multiLine())
+        return std::make_unique<MultiLineBinding>(view, box, parent);
+    return std::make_unique<LineBinding>(view, box, parent);
+}

@@ -1,0 +1,216 @@
+#include "qt/formview.h"
+
+#include "qt/bindings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScopedValueRollback>
+#include <algorithm>
+
+FormView::FormView(Form &form, QWidget *parent)
+    : QMainWindow(parent), m_form(form), m_scale(TwipsScale::ofPrimaryScreen())
+{
+    m_surface = new QWidget(this);
+    m_surface->setObjectName(form.name());
+    m_surface->setAutoFillBackground(true);
+    setCentralWidget(m_surface);
+
+    buildControls();
+    buildMenus();
+    restack(&m_form);
+    for (Control *control : m_form.allControls())
+        if (auto *container = dynamic_cast<Container *>(control))
+            restack(container);
+    applyTabOrder();
+
+    m_form.setObserver(this);
+    setWindowTitle(m_form.caption());
+    applyFormColors();
+    m_surface->setFont(toQFont(m_form.font()));
+    setEnabled(m_form.enabled());
+    applyFormGeometry();
+}
+
+FormView::~FormView()
+{
+    if (m_form.observer() == this)
+        m_form.setObserver(nullptr);
+    // The bindings detach from their controls before the widgets go.
+    m_byControl.clear();
+    m_bindings.clear();
+}
+
+QWidget *FormView::parentWidgetOf(const Control &control) const
+{
+    if (ControlBinding *binding = bindingOf(*control.container()); binding && binding->widget())
+        return binding->widget();
+    return m_surface;
+}
+
+ControlBinding *FormView::bindingOf(const Control &control) const
+{
+    auto it = m_byControl.find(&control);
+    return it == m_byControl.end() ? nullptr : it->second;
+}
+
+QWidget *FormView::widgetOf(const Control &control) const
+{
+    ControlBinding *binding = bindingOf(control);
+    return binding ? binding->widget() : nullptr;
+}
+
+QAction *FormView::actionOf(const MenuItem &item) const
+{
+    ControlBinding *binding = bindingOf(item);
+    return binding ? binding->action() : nullptr;
+}
+
+QTimer *FormView::timerOf(const Timer &timer) const
+{
+    ControlBinding *binding = bindingOf(timer);
+    return binding ? binding->timer() : nullptr;
+}
+
+void FormView::buildControls()
+{
+    for (Control *control : m_form.allControls()) {
+        if (dynamic_cast<MenuItem *>(control) || !control->container())
+            continue;
+        std::unique_ptr<ControlBinding> binding =
+            makeBinding(*this, *control, parentWidgetOf(*control));
+        if (!binding)
+            continue;
+        binding->refreshAll();
+        m_byControl[control] = binding.get();
+        m_bindings.push_back(std::move(binding));
+    }
+}
+
+void FormView::restack(Container *container)
+{
+    if (!container)
+        return;
+    std::vector<std::pair<std::pair<int, int>, QWidget *>> order;
+    for (Control *child : container->children()) {
+        QWidget *widget = widgetOf(*child);
+        if (!widget)
+            continue;
+        // Tab strips hold no controls: their pages' controls are drawn over them.
+        const int layer = dynamic_cast<TabStrip *>(child) ? 0 : 1;
+        order.push_back({{layer, child->zLevel()}, widget});
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &entry : order)
+        entry.second->raise();
+}
+
+void FormView::applyTabOrder()
+{
+    std::vector<std::pair<int, QWidget *>> order;
+    for (Control *control : m_form.allControls())
+        if (QWidget *widget = widgetOf(*control); widget && widget->focusPolicy() != Qt::NoFocus)
+            order.push_back({control->tabIndex(), widget});
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+void FormView::applyFormColors()
+{
+    QPalette palette = m_surface->palette();
+    palette.setColor(QPalette::Window, toQColor(m_form.backColor(), QApplication::palette()));
+    palette.setColor(QPalette::WindowText, toQColor(m_form.foreColor(), QApplication::palette()));
+    m_surface->setPalette(palette);
+}
+
+void FormView::applyFormGeometry()
+{
+    const QScopedValueRollback guard(m_applyingGeometry, true);
+    const QSize frame = frameGeometry().size() - size();
+    const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
+    if (frameGeometry().size() != outer)
+        resize((outer - frame).expandedTo(QSize(1, 1)));
+    const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
+    if (frameGeometry().topLeft() != topLeft)
+        move(topLeft);
+    const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
+                                   : m_form.windowState() == 2 ? Qt::WindowMaximized
+                                                               : Qt::WindowNoState;
+    if (windowState() != state)
+        setWindowState(state);
+}
+
+void FormView::propertyChanged(Control &, Property property)
+{
+    switch (property) {
+    case Property::Caption:
+        setWindowTitle(m_form.caption());
+        break;
+    case Property::Geometry:
+        if (!m_applyingGeometry)
+            applyFormGeometry();
+        break;
+    case Property::Visible:
+        if (!m_applyingGeometry)
+            setVisible(m_form.visible());
+        break;
+    case Property::Enabled:
+        setEnabled(m_form.enabled());
+        break;
+    case Property::Colors:
+        applyFormColors();
+        break;
+    case Property::Font:
+        m_surface->setFont(toQFont(m_form.font()));
+        break;
+    default:
+        break;
+    }
+}
+
+void FormView::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_applyingGeometry || !isVisible())
+        return;
+    const QSize outer = frameGeometry().size();
+    if (outer.width() != m_scale.toPixels(m_form.width()) ||
+        outer.height() != m_scale.toPixels(m_form.height()))
+        m_form.userResized(m_scale.toTwips(outer.width()), m_scale.toTwips(outer.height()));
+}
+
+void FormView::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_applyingGeometry || !isVisible())
+        return;
+    const QScopedValueRollback guard(m_applyingGeometry, true);
+    m_form.setLeft(m_scale.toTwips(frameGeometry().x()));
+    m_form.setTop(m_scale.toTwips(frameGeometry().y()));
+}
+
+void FormView::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_applyingGeometry)
+        return;
+    const QScopedValueRollback guard(m_applyingGeometry, true);
+    m_form.setWindowState(isMinimized() ? 1 : isMaximized() ? 2 : 0);
+}
+
+void FormView::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    const QScopedValueRollback guard(m_applyingGeometry, true);
+    m_form.setVisible(true);
+}
+
+void FormView::closeEvent(QCloseEvent *event)
+{
+    if (m_form.userClosing())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "controls/forms.h"
+#include "qt/qtconvert.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class ControlBinding;
+class QAction;
+class QMenu;
+class QTimer;
+
+// The Qt window of a form: one widget per control (built from `Form::allControls()`, frames and
+// picture boxes holding their controls), the menu bar from `Form::menus()`, timers as QTimers.
+// The view observes every control and refreshes only what changed; what the user does goes to the
+// controls' `user...()` doors. Geometry is the controls' twips at the screen's logical DPI; the
+// form's size is the window's outer size, and its controls sit in the client area below the menus.
+//
+// The form must outlive its view. The view builds itself once: controls created after it are not
+// shown.
+class FormView : public QMainWindow, private ControlObserver
+{
+public:
+    explicit FormView(Form &form, QWidget *parent = nullptr);
+    ~FormView() override;
+
+    Form &form() const { return m_form; }
+    const TwipsScale &scale() const { return m_scale; }
+    // The client area, parent of the form's own controls.
+    QWidget *surface() const { return m_surface; }
+
+    // What shows a control: nullptr for a control without a widget (a timer, a menu item).
+    QWidget *widgetOf(const Control &control) const;
+    QAction *actionOf(const MenuItem &item) const;
+    QTimer *timerOf(const Timer &timer) const;
+
+    // Re-stacks the widgets of a container's controls by their z-levels (creation order among
+    // equals, later ones in front); tab strips stay behind the controls of their pages.
+    void restack(Container *container);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void propertyChanged(Control &control, Property property) override;
+    void buildControls();
+    void buildMenus();
+    void addMenuItem(MenuItem &item, QMenu *parentMenu);
+    void applyTabOrder();
+    void applyFormGeometry();
+    void applyFormColors();
+    QWidget *parentWidgetOf(const Control &control) const;
+    ControlBinding *bindingOf(const Control &control) const;
+
+    Form &m_form;
+    TwipsScale m_scale;
+    QWidget *m_surface = nullptr;
+    std::vector<std::unique_ptr<ControlBinding>> m_bindings;
+    std::unordered_map<const Control *, ControlBinding *> m_byControl;
+    // Set while the window is moved or sized to the form's geometry, so that those moves are not
+    // reported back as the user's.
+    bool m_applyingGeometry = false;
+};

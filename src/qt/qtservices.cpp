@@ -1,0 +1,176 @@
+#include "qt/qtservices.h"
+
+#include "qt/qtconvert.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QStringList toQtFilters(const QString &filter)
+{
+    QStringList out;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts.at(i + 1).split(u';', Qt::SkipEmptyParts);
+        for (QString &pattern : patterns)
+            pattern = pattern.trimmed();
+        out.append(parts.at(i) + QStringLiteral(u" (") + patterns.join(u' ') + u')');
+    }
+    return out;
+}
+
+MessageButtons messageButtons(int style)
+{
+    using B = QMessageBox;
+    MessageButtons out;
+    switch (style & 7) {
+    case vbmsg::OKCancel:
+        out.buttons = {{B::Ok, vbmsg::OK}, {B::Cancel, vbmsg::Cancel}};
+        break;
+    case vbmsg::AbortRetryIgnore:
+        out.buttons = {
+            {B::Abort, vbmsg::Abort}, {B::Retry, vbmsg::Retry}, {B::Ignore, vbmsg::Ignore}};
+        out.escapeAnswer = 0;
+        break;
+    case vbmsg::YesNoCancel:
+        out.buttons = {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}, {B::Cancel, vbmsg::Cancel}};
+        break;
+    case vbmsg::YesNo:
+        out.buttons = {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}};
+        out.escapeAnswer = 0;
+        break;
+    case vbmsg::RetryCancel:
+        out.buttons = {{B::Retry, vbmsg::Retry}, {B::Cancel, vbmsg::Cancel}};
+        break;
+    default:
+        out.buttons = {{B::Ok, vbmsg::OK}};
+        out.escapeAnswer = vbmsg::OK;
+        break;
+    }
+    const int wanted = (style >> 8) & 3;
+    out.defaultIndex = wanted < int(out.buttons.size()) ? wanted : 0;
+    return out;
+}
+
+int QtMessageService::msgBox(const QString &prompt, int style, const QString &title)
+{
+    QMessageBox box(dialogParent);
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    box.setText(prompt);
+    switch (style & 0x70) {
+    case vbmsg::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case vbmsg::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case vbmsg::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case vbmsg::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    const MessageButtons layout = messageButtons(style);
+    std::vector<QPushButton *> buttons;
+    for (const auto &[standard, answer] : layout.buttons)
+        buttons.push_back(box.addButton(QMessageBox::StandardButton(standard)));
+    box.setDefaultButton(buttons.at(layout.defaultIndex));
+    if (layout.escapeAnswer != 0)
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            if (layout.buttons[i].second == layout.escapeAnswer)
+                box.setEscapeButton(buttons[i]);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return layout.buttons[i].second;
+    return layout.escapeAnswer != 0 ? layout.escapeAnswer : layout.buttons.back().second;
+}
+
+std::optional<QString> QtFileDialogService::run(const FileDialogRequest &request, bool saving)
+{
+    QFileDialog dialog(dialogParent, request.title, request.initialFolder);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = toQtFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1)));
+    }
+    if (!request.defaultExtension.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExtension);
+    if (saving && !request.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtFileDialogService::open(const FileDialogRequest &request)
+{
+    return run(request, false);
+}
+
+std::optional<QString> QtFileDialogService::save(const FileDialogRequest &request)
+{
+    return run(request, true);
+}
+
+std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedPitchOnly)
+{
+    bool ok = false;
+    QFontDialog::FontDialogOptions options;
+    if (fixedPitchOnly)
+        options |= QFontDialog::MonospacedFonts;
+    const QFont font =
+        QFontDialog::getFont(&ok, toQFont(initial), dialogParent, QString(), options);
+    if (!ok)
+        return std::nullopt;
+    return fromQFont(font);
+}
+
+std::optional<quint32> QtColorDialogService::choose(quint32 initial)
+{
+    const QColor color =
+        QColorDialog::getColor(toQColor(initial, QApplication::palette()), dialogParent);
+    if (!color.isValid())
+        return std::nullopt;
+    return fromQColor(color);
+}
+
+QString QtClipboardService::text() const
+{
+    return QApplication::clipboard()->text();
+}
+
+void QtClipboardService::setText(const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+void QtClipboardService::clear()
+{
+    QApplication::clipboard()->clear();
+}
+
+Services QtServices::services()
+{
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys};
+}
+
+void QtServices::setDialogParent(QWidget *parent)
+{
+    messages.dialogParent = parent;
+    files.dialogParent = parent;
+    fonts.dialogParent = parent;
+    colors.dialogParent = parent;
+}

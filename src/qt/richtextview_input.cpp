@@ -1,0 +1,229 @@
+// What the user does in a rich-text view, the colours at paint time, and the binding of the view
+// to its control.
+
+#include "qt/bindings_p.h"
+#include "qt/qtconvert.h"
+#include "qt/richtextview.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace {
+bool isTypedText(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    // AltGr arrives as Ctrl+Alt on some systems and still types.
+    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) &&
+        (mods & (Qt::ControlModifier | Qt::AltModifier)) != (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'\t' || (c.unicode() >= 0x20 && c.unicode() != 0x7F);
+    });
+}
+} // namespace
+
+// Edits by key go to the control; true when the key was one.
+bool RichTextView::editKey(QKeyEvent *event)
+{
+    if (event == QKeySequence::Undo) {
+        m_box.undo();
+    } else if (event == QKeySequence::Redo) {
+        // The control keeps no redo: the key does nothing.
+    } else if (event == QKeySequence::Cut) {
+        cutToClipboard();
+    } else if (event == QKeySequence::Paste) {
+        pasteFromClipboard();
+    } else if (event == QKeySequence::DeleteStartOfWord || event == QKeySequence::DeleteEndOfWord ||
+               event == QKeySequence::DeleteEndOfLine) {
+        QTextCursor cursor = textCursor();
+        if (!cursor.hasSelection())
+            cursor.movePosition(event == QKeySequence::DeleteStartOfWord ? QTextCursor::PreviousWord
+                                : event == QKeySequence::DeleteEndOfWord ? QTextCursor::NextWord
+                                                                         : QTextCursor::EndOfBlock,
+                                QTextCursor::KeepAnchor);
+        selectInModel(cursor.anchor(), cursor.position());
+        m_box.userTyped(QString());
+    } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        reportSelection();
+        m_box.userDeleted(event->key() == Qt::Key_Backspace);
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        typeText(QStringLiteral(u"\r\n"));
+    } else if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        // No overwrite mode.
+    } else if (isTypedText(event)) {
+        typeText(event->text());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void RichTextView::keyPressEvent(QKeyEvent *event)
+{
+    if (editKey(event)) {
+        event->accept();
+        ensureCursorVisible();
+        return;
+    }
+    // Moving, selecting, copying: the widget's own, reported back as selections.
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void RichTextView::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty() || event->replacementLength() > 0) {
+        if (event->replacementLength() > 0) {
+            const int from = textCursor().position() + event->replacementStart();
+            selectInModel(from, from + event->replacementLength());
+        } else {
+            reportSelection();
+        }
+        m_box.userTyped(event->commitString());
+    }
+    // Composing over a selection first removes it, through the control.
+    if (!event->preeditString().isEmpty() && textCursor().hasSelection())
+        deleteSelection();
+    // The composition itself is drawn by the widget and is not text yet.
+    QInputMethodEvent preedit(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&preedit);
+    event->accept();
+}
+
+void RichTextView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The standard menu with its translated captions, its edits routed to the control.
+    QMenu *menu = createStandardContextMenu(event->pos());
+    const bool editable = m_box.effectivelyEnabled() && !m_box.locked();
+    const bool selected = textCursor().hasSelection();
+    for (QAction *action : menu->actions()) {
+        const QString name = action->objectName();
+        auto reroute = [&](bool enabled, auto slot) {
+            action->disconnect();
+            action->setEnabled(enabled);
+            connect(action, &QAction::triggered, this, slot);
+        };
+        if (name == u"edit-undo")
+            reroute(editable && m_box.canUndo(), [this] { m_box.undo(); });
+        else if (name == u"edit-redo")
+            action->setVisible(false);
+        else if (name == u"edit-cut")
+            reroute(editable && selected, [this] { cutToClipboard(); });
+        else if (name == u"edit-paste")
+            reroute(editable && !QApplication::clipboard()->text().isEmpty(),
+                    [this] { pasteFromClipboard(); });
+        else if (name == u"edit-delete")
+            reroute(editable && selected, [this] { deleteSelection(); });
+    }
+    menu->exec(event->globalPos());
+    delete menu;
+}
+
+void RichTextView::paintEvent(QPaintEvent *event)
+{
+    colourVisibleBlocks();
+    QPlainTextEdit::paintEvent(event);
+}
+
+void RichTextView::colourVisibleBlocks()
+{
+    const QPointF offset = contentOffset();
+    const int bottom = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (blockBoundingGeometry(block).translated(offset).top() > bottom)
+            break;
+        if (block.userState() != m_colourGeneration) {
+            colourBlock(block);
+            block.setUserState(m_colourGeneration);
+        }
+    }
+}
+
+void RichTextView::colourBlock(QTextBlock &block)
+{
+    const ColorRuns &runs = m_box.colorRuns();
+    const qsizetype start = block.position() + qsizetype(block.blockNumber());
+    const qsizetype end = start + block.length() - 1;
+    auto run = std::upper_bound(runs.begin(), runs.end(), start,
+                                [](qsizetype p, const ColorRun &r) { return p < r.start; });
+    if (run != runs.begin())
+        --run;
+    const QPalette system = QApplication::palette();
+    QList<QTextLayout::FormatRange> formats;
+    for (; run != runs.end() && run->start < end; ++run) {
+        const qsizetype from = std::max(run->start, start);
+        const qsizetype to =
+            std::next(run) == runs.end() ? end : std::min(std::next(run)->start, end);
+        if (to <= from)
+            continue;
+        QTextLayout::FormatRange range;
+        range.start = int(from - start);
+        range.length = int(to - from);
+        range.format.setForeground(toQColor(run->color, system));
+        formats.append(range);
+    }
+    QTextLayout *layout = block.layout();
+    if (!layout || layout->formats() == formats)
+        return;
+    layout->setFormats(formats);
+    // The block is laid out again with its new formats (as a highlighter's block would be).
+    document()->markContentsDirty(block.position(), block.length());
+}
+
+namespace {
+
+class RichTextBinding : public ControlBinding
+{
+public:
+    RichTextBinding(FormView &view, RichTextBox &box, QWidget *parent)
+        : ControlBinding(view, box, new RichTextView(box, parent))
+    {}
+    void refreshAll() override
+    {
+        ControlBinding::refreshAll();
+        if (auto *text = richText())
+            text->refreshAll();
+    }
+
+protected:
+    RichTextView *richText() const { return static_cast<RichTextView *>(widget()); }
+    void applyColors() override
+    {
+        if (auto *text = richText())
+            text->refresh(Property::Colors);
+    }
+    void refresh(Property property) override
+    {
+        switch (property) {
+        case Property::Text:
+        case Property::Selection:
+        case Property::ColorRuns:
+        case Property::Scroll:
+        case Property::Font:
+            if (auto *text = richText())
+                text->refresh(property);
+            break;
+        default:
+            ControlBinding::refresh(property);
+        }
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ControlBinding> makeRichTextBinding(FormView &view, Control &control,
+                                                    QWidget *parent)
+{
+    if (auto *box = dynamic_cast<RichTextBox *>(&control))
+        return std::make_unique<RichTextBinding>(view, *box, parent);
+    return nullptr;
+}

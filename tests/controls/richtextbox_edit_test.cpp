@@ -1,0 +1,127 @@
+// Edits of a coloured rich-text box: the runs are shifted and normalised around the edit only, and
+// must come out as a whole-list rebuild would give them; the last change says what was replaced.
+
+#include "controls/controls.h"
+#include "controls/forms.h"
+#include "controls/richtextbox.h"
+#include "support/qt_printers.h"
+
+#include <QRandomGenerator>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The colours of every position, which is what the runs mean.
+std::vector<quint32> colourMap(const RichTextBox &rb)
+{
+    std::vector<quint32> out;
+    for (qsizetype i = 0; i < rb.text().size(); ++i)
+        out.push_back(rb.colorAt(i));
+    return out;
+}
+
+// Replace [start, start + length) by `with`, colouring it as the box does, on a colour map.
+void expectedEdit(std::vector<quint32> &map, qsizetype start, qsizetype length, qsizetype inserted,
+                  quint32 colour)
+{
+    map.erase(map.begin() + start, map.begin() + start + length);
+    map.insert(map.begin() + start, inserted, colour);
+}
+
+void expectNormalised(const RichTextBox &rb, const char *what)
+{
+    const ColorRuns &runs = rb.colorRuns();
+    ASSERT_FALSE(runs.empty()) << what;
+    EXPECT_EQ(runs.front().start, 0) << what;
+    for (std::size_t i = 1; i < runs.size(); ++i) {
+        EXPECT_LT(runs[i - 1].start, runs[i].start) << what;
+        EXPECT_NE(runs[i - 1].color, runs[i].color) << what;
+        EXPECT_LT(runs[i].start, rb.text().size()) << what;
+    }
+}
+
+TEST(RichTextBoxEdits, RandomEditsKeepEveryPositionsColour)
+{
+    Form form{QStringLiteral(u"F")};
+    RichTextBox rb{&form, QStringLiteral(u"RB1")};
+    QRandomGenerator random(20261209);
+    QString text;
+    for (int i = 0; i < 400; ++i)
+        text += QChar(u'a' + random.bounded(26));
+    rb.setText(text);
+    ColorRuns runs;
+    for (qsizetype p = 0; p < text.size(); p += 1 + random.bounded(12))
+        runs.push_back({p, quint32(random.bounded(4))});
+    rb.setColorRuns(runs);
+    std::vector<quint32> map = colourMap(rb);
+
+    for (int step = 0; step < 600; ++step) {
+        const int size = int(rb.text().size());
+        const int start = random.bounded(size + 1);
+        const int length = random.bounded(std::min(20, size - start) + 1);
+        const int inserted = random.bounded(4);
+        rb.userSelected(start, length);
+        if (random.bounded(5) == 0) {
+            // Colouring a selection goes the same local way.
+            const quint32 colour = quint32(random.bounded(4));
+            rb.setSelColor(colour);
+            for (int i = start; i < start + length; ++i)
+                map[i] = colour;
+        } else {
+            const quint32 colour = length > 0 ? rb.colorAt(start) : rb.selColor();
+            const QString typed(inserted, u'x');
+            // Typing what is selected changes nothing.
+            const bool same = rb.selText() == typed;
+            rb.userTyped(typed);
+            if (same)
+                continue;
+            expectedEdit(map, start, length, inserted, colour);
+            const RichTextBox::TextChange &change = rb.lastChange();
+            EXPECT_FALSE(change.whole);
+            EXPECT_EQ(change.start, start);
+            EXPECT_EQ(change.removed, length);
+            EXPECT_EQ(change.inserted, inserted);
+        }
+        const std::string what = "step " + std::to_string(step);
+        ASSERT_EQ(colourMap(rb), map) << what;
+        expectNormalised(rb, what.c_str());
+    }
+}
+
+TEST(RichTextBoxEdits, LastChangeOfWholeTextsAndUndo)
+{
+    Form form{QStringLiteral(u"F")};
+    RichTextBox rb{&form, QStringLiteral(u"RB1")};
+    rb.setText(QStringLiteral(u"abc"));
+    EXPECT_TRUE(rb.lastChange().whole);
+    EXPECT_EQ(rb.lastChange().removed, 0);
+    EXPECT_EQ(rb.lastChange().inserted, 3);
+    rb.setSelStart(1);
+    rb.setSelText(QStringLiteral(u"\n"));
+    EXPECT_EQ(rb.lastChange().start, 1);
+    EXPECT_EQ(rb.lastChange().inserted, 2);
+    rb.undo();
+    EXPECT_EQ(rb.lastChange().start, 1);
+    EXPECT_EQ(rb.lastChange().removed, 2);
+    EXPECT_EQ(rb.lastChange().inserted, 0);
+    EXPECT_FALSE(rb.lastChange().whole);
+}
+
+TEST(TextBoxDoors, SelectionAndDoubleClick)
+{
+    Form form{QStringLiteral(u"F")};
+    TextBox box{&form, QStringLiteral(u"Text1")};
+    int clicks = 0;
+    box.onDblClick = [&] { ++clicks; };
+    box.setText(QStringLiteral(u"12345"));
+    box.userSelected(3, 10);
+    EXPECT_EQ(box.selStart(), 3);
+    EXPECT_EQ(box.selLength(), 2);
+    box.userDoubleClicked();
+    box.setEnabled(false);
+    box.userDoubleClicked();
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+// The main window as a user sees it: started as the program starts it, its three pages shown and
+// photographed (to $MORVANE_ARTIFACTS), and the main road run end to end: sample data, make the
+// source, preview it, and read the table back from the embedded browser's page.
+
+#include "frame/form1.h"
+#include "qt/formview.h"
+#include "qt/japanese.h"
+#include "qt/richtextview.h"
+#include "support/qt_printers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    Form1 form;
+    std::unique_ptr<FormView> view;
+
+    void SetUp() override
+    {
+        useJapaneseFonts();
+        form.settingsFolder = dir.path();
+        form.workFolder = dir.path();
+        form.Form_Load();
+        view = std::make_unique<FormView>(form);
+        view->show();
+        QApplication::processEvents();
+    }
+    void shoot(const QString &name)
+    {
+        QApplication::processEvents();
+        const QPixmap shot = view->grab();
+        ASSERT_FALSE(shot.isNull());
+        const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(folder);
+        EXPECT_TRUE(shot.save(folder + u'/' + name));
+    }
+    // Waits for the embedded browser to finish loading, then evaluates a script in its page.
+    QString browserEvaluate(const QString &script)
+    {
+        auto *web = qobject_cast<QWebEngineView *>(view->widgetOf(form.WebBrowser1));
+        if (!web)
+            return QStringLiteral(u"no browser");
+        QEventLoop loop;
+        QString result = QStringLiteral(u"timeout");
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        auto ask = [&] {
+            web->page()->runJavaScript(script, [&](const QVariant &value) {
+                result = value.toString();
+                loop.quit();
+            });
+        };
+        QObject::connect(web, &QWebEngineView::loadFinished, &loop, ask);
+        // The page may have finished loading already.
+        QTimer::singleShot(2000, &loop, ask);
+        loop.exec();
+        return result;
+    }
+};
+
+TEST_F(MainWindow, SettingsPageShowsEveryControl)
+{
+    int missing = 0;
+    for (Control *control : form.allControls()) {
+        if (dynamic_cast<Timer *>(control))
+            continue;
+        auto *item = dynamic_cast<MenuItem *>(control);
+        if (item ? view->actionOf(*item) == nullptr : view->widgetOf(*control) == nullptr)
+            ++missing;
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(view->windowTitle(), QStringLiteral(u"Morvane"));
+    EXPECT_EQ(form.width(), 13800);
+    EXPECT_TRUE(view->widgetOf(form.framesub(17))->isVisible());
+    EXPECT_FALSE(view->widgetOf(form.RB1)->isVisible());
+    auto *rb3 = static_cast<RichTextView *>(view->widgetOf(form.RB3));
+    EXPECT_EQ(rb3->toPlainText(),
+              QString(form.RB3.text()).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
+    EXPECT_EQ(qobject_cast<QGroupBox *>(view->widgetOf(form.Frame4(1)))->title(),
+              QStringLiteral(u"セルのバックグランド画像"));
+    QStringList menus;
+    for (QAction *action : view->menuBar()->actions())
+        if (action->isVisible())
+            menus.append(action->text());
+    EXPECT_EQ(menus.first(), QStringLiteral(u"ファイル(&F)"));
+    EXPECT_FALSE(menus.contains(QStringLiteral(u"表示(&V)"))); // hidden until Alt+X
+    shoot(QStringLiteral(u"settings-page.png"));
+}
+
+TEST_F(MainWindow, SampleMadeShownAndPreviewed)
+{
+    form.Cmd(4).userClicked(); // the sample timetable
+    form.Cmd(1).userClicked(); // make the source and show it
+    EXPECT_EQ(form.TabStrip1.selectedTab(), 3);
+    EXPECT_TRUE(view->widgetOf(form.RB1)->isVisible());
+    EXPECT_FALSE(view->widgetOf(form.framesub(17))->isVisible());
+    shoot(QStringLiteral(u"source-page-dark.png"));
+    form.Check1.userClicked(); // light scheme
+    shoot(QStringLiteral(u"source-page-light.png"));
+
+    form.TabStrip1.userSelected(2); // the preview page: made anew and shown in the browser
+    EXPECT_TRUE(view->widgetOf(form.WebBrowser1)->isVisible());
+    const QString cells = browserEvaluate(QStringLiteral(
+        u"(function(){var t=document.querySelector('table');if(!t)return 'no table';"
+        u"return t.rows.length+':'+t.rows[0].cells.length+':'+t.rows[1].cells[1].textContent.trim()"
+        u"+':'+t.rows[0].cells[0].tagName+':'+document.querySelector('caption').textContent;})()"));
+    EXPECT_EQ(cells, QStringLiteral(u"5:6:現国:TH:みどり台高校3年F組　時間割"));
+    shoot(QStringLiteral(u"preview-page.png"));
+}
+
+} // namespace

@@ -1,0 +1,288 @@
+// The rich-text view: CR LF positions against Qt's, selections both ways, one change per edit,
+// colours shown without touching the text or the undo history, the first visible line, and long
+// texts loaded piecewise.
+
+#include "controls/forms.h"
+#include "controls/richtextbox.h"
+#include "qt/formview.h"
+#include "qt/richtextview.h"
+#include "support/qt_printers.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString lfOf(const QString &crlf)
+{
+    QString out = crlf;
+    return out.replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n"));
+}
+
+class RichTextViewTest : public ::testing::Test
+{
+protected:
+    RichTextViewTest()
+    {
+        form.move(0, 0, 9000, 6000);
+        RB1.move(0, 0, 8000, 3000);
+        RB1.onChange = [this] { ++changes; };
+        view = std::make_unique<FormView>(form);
+        view->show();
+        text = static_cast<RichTextView *>(view->widgetOf(RB1));
+    }
+    void key(int k, const QString &typed = QString(), Qt::KeyboardModifiers mods = {})
+    {
+        QKeyEvent press(QEvent::KeyPress, k, mods, typed);
+        QApplication::sendEvent(text, &press);
+    }
+    void finishLoading()
+    {
+        while (text->loading())
+            QApplication::processEvents();
+    }
+    QString shown() const { return text->toPlainText(); }
+
+    Form form{QStringLiteral(u"Form1")};
+    RichTextBox RB1{&form, QStringLiteral(u"RB1")};
+    std::unique_ptr<FormView> view;
+    RichTextView *text = nullptr;
+    int changes = 0;
+};
+
+TEST_F(RichTextViewTest, PositionsCountCrLfAsTwo)
+{
+    RB1.setText(QStringLiteral(u"ab\r\ncd\r\n\r\ne"));
+    EXPECT_EQ(shown(), QStringLiteral(u"ab\ncd\n\ne"));
+    // model position -> Qt position; a position between CR and LF ends its line.
+    const std::vector<std::pair<int, int>> modelToQt = {{0, 0}, {2, 2}, {3, 2},  {4, 3},
+                                                        {6, 5}, {8, 6}, {10, 7}, {11, 8}};
+    for (auto [model, qt] : modelToQt)
+        EXPECT_EQ(text->toQt(model), qt) << model;
+    for (auto [qt, model] :
+         std::vector<std::pair<int, int>>{{0, 0}, {3, 4}, {6, 8}, {7, 10}, {8, 11}})
+        EXPECT_EQ(text->toModel(qt), model) << qt;
+}
+
+TEST_F(RichTextViewTest, SelectionBothWays)
+{
+    int selChanges = 0;
+    RB1.onSelChange = [&] { ++selChanges; };
+    RB1.setText(QStringLiteral(u"ab\r\ncd\r\nef"));
+    RB1.setSelStart(4);
+    RB1.setSelLength(4);
+    EXPECT_EQ(text->textCursor().selectionStart(), 3);
+    EXPECT_EQ(text->textCursor().selectionEnd(), 6);
+    EXPECT_EQ(selChanges, 2);
+
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    EXPECT_EQ(RB1.selStart(), 1);
+    EXPECT_EQ(RB1.selLength(), 8);
+    EXPECT_EQ(RB1.selText(), QStringLiteral(u"b\r\ncd\r\ne"));
+    EXPECT_EQ(selChanges, 3);
+    key(Qt::Key_Right, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(RB1.selLength(), 9);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(RichTextViewTest, EditsGoThroughTheControlOncePerEdit)
+{
+    RB1.setText(QStringLiteral(u"ab"));
+    RB1.setSelStart(2);
+    changes = 0;
+    struct Case
+    {
+        const char *what;
+        std::function<void()> act;
+        const char16_t *text;
+    };
+    const std::vector<Case> cases = {
+        {"character", [&] { key(Qt::Key_C, QStringLiteral(u"c")); }, u"abc"},
+        {"Enter", [&] { key(Qt::Key_Return, QStringLiteral(u"\r")); }, u"abc\r\n"},
+        {"Japanese", [&] { key(Qt::Key_unknown, QStringLiteral(u"表")); }, u"abc\r\n表"},
+        {"Backspace", [&] { key(Qt::Key_Backspace); }, u"abc\r\n"},
+        {"Backspace over a line end", [&] { key(Qt::Key_Backspace); }, u"abc"},
+        {"paste",
+         [&] {
+             QApplication::clipboard()->setText(QStringLiteral(u"x\ny"));
+             key(Qt::Key_V, QString(), Qt::ControlModifier);
+         },
+         u"abcx\r\ny"},
+        {"undo", [&] { key(Qt::Key_Z, QString(), Qt::ControlModifier); }, u"abc"},
+        {"input method",
+         [&] {
+             QInputMethodEvent commit(QString(), {});
+             commit.setCommitString(QStringLiteral(u"日本"));
+             QApplication::sendEvent(text, &commit);
+         },
+         u"abc日本"},
+    };
+    for (const Case &c : cases) {
+        const int before = changes;
+        c.act();
+        EXPECT_EQ(RB1.text(), QString::fromUtf16(c.text)) << c.what;
+        EXPECT_EQ(shown(), lfOf(RB1.text())) << c.what;
+        EXPECT_EQ(changes - before, 1) << c.what;
+        EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.selStart()) << c.what;
+    }
+    // The widget keeps no history of its own.
+    EXPECT_FALSE(text->document()->isUndoAvailable());
+
+    RB1.setLocked(true);
+    key(Qt::Key_D, QStringLiteral(u"d"));
+    EXPECT_EQ(shown(), QStringLiteral(u"abc日本"));
+}
+
+TEST_F(RichTextViewTest, ContextMenuEditsGoThroughTheControl)
+{
+    RB1.setText(QStringLiteral(u"abc"));
+    RB1.setSelStart(1);
+    RB1.setSelLength(1);
+    changes = 0;
+    QApplication::clipboard()->setText(QStringLiteral(u"1\n2"));
+    QStringList names;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions())
+            names.append(action->objectName());
+        for (QAction *action : menu->actions())
+            if (action->objectName() == u"edit-paste")
+                action->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            text->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(text->viewport(), &event);
+    EXPECT_TRUE(names.contains(QStringLiteral(u"edit-undo"))) << names.join(u' ').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral(u"edit-cut")));
+    EXPECT_EQ(RB1.text(), QStringLiteral(u"a1\r\n2c"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(shown(), QStringLiteral(u"a1\n2c"));
+}
+
+TEST_F(RichTextViewTest, ReplacingASelectionIsOneChange)
+{
+    RB1.setText(QStringLiteral(u"one\r\ntwo\r\nthree"));
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(2);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    changes = 0;
+    key(Qt::Key_X, QStringLiteral(u"X"));
+    EXPECT_EQ(RB1.text(), QStringLiteral(u"onXo\r\nthree"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(shown(), QStringLiteral(u"onXo\nthree"));
+}
+
+TEST_F(RichTextViewTest, HandlersMayRewriteDuringAChange)
+{
+    // A completion-like handler: typing "<" adds ">" behind the caret, which is a second change.
+    RB1.onChange = [this] {
+        ++changes;
+        if (RB1.text().endsWith(u'<')) {
+            RB1.setSelText(QStringLiteral(u">"));
+            RB1.setSelStart(RB1.selStart() - 1);
+        }
+    };
+    RB1.setText(QStringLiteral(u"a\r\n"));
+    RB1.setSelStart(3);
+    changes = 0;
+    key(Qt::Key_Less, QStringLiteral(u"<"));
+    EXPECT_EQ(RB1.text(), QStringLiteral(u"a\r\n<>"));
+    EXPECT_EQ(shown(), QStringLiteral(u"a\n<>"));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(text->textCursor().position(), 3);
+}
+
+TEST_F(RichTextViewTest, ColourRunsShowWithoutTouchingTextOrHistory)
+{
+    RB1.setText(QStringLiteral(u"<a>x\r\n<b>"));
+    changes = 0;
+    RB1.setColorRuns({{0, 0xC80000}, {3, 0x640064}, {6, 0xC80000}});
+    text->viewport()->grab();
+    const QTextBlock first = text->document()->firstBlock();
+    const QList<QTextLayout::FormatRange> formats = first.layout()->formats();
+    ASSERT_EQ(formats.size(), 2);
+    EXPECT_EQ(formats[0].start, 0);
+    EXPECT_EQ(formats[0].length, 3);
+    EXPECT_EQ(formats[0].format.foreground().color(), QColor(0, 0, 200));
+    EXPECT_EQ(formats[1].format.foreground().color(), QColor(100, 0, 100));
+    const QList<QTextLayout::FormatRange> second = first.next().layout()->formats();
+    ASSERT_EQ(second.size(), 1);
+    EXPECT_EQ(second[0].length, 3);
+    EXPECT_EQ(second[0].format.foreground().color(), QColor(0, 0, 200));
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(RB1.canUndo());
+    EXPECT_FALSE(text->document()->isUndoAvailable());
+    EXPECT_EQ(shown(), QStringLiteral(u"<a>x\n<b>"));
+
+    // Typing takes the colour before the caret and shows it at the next paint.
+    RB1.setSelStart(4);
+    key(Qt::Key_Y, QStringLiteral(u"y"));
+    text->viewport()->grab();
+    const QList<QTextLayout::FormatRange> after =
+        text->document()->firstBlock().layout()->formats();
+    ASSERT_EQ(after.size(), 2);
+    EXPECT_EQ(after[1].length, 2);
+}
+
+TEST_F(RichTextViewTest, FirstVisibleLineFollowsBothWays)
+{
+    QString many;
+    for (int i = 0; i < 300; ++i)
+        many += QStringLiteral(u"line %1\r\n").arg(i);
+    RB1.setText(many);
+    QScrollBar *bar = text->verticalScrollBar();
+    RB1.lineScroll(120);
+    EXPECT_EQ(RB1.firstVisibleLine(), 120);
+    EXPECT_EQ(bar->value(), 120);
+    bar->setValue(40);
+    EXPECT_EQ(RB1.firstVisibleLine(), 40);
+    // Past the last page the widget stops; the control learns where.
+    RB1.lineScroll(1000);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(RB1.firstVisibleLine(), bar->maximum());
+    // A new text starts at the top, and scrolling back by the difference keeps the view.
+    const int before = RB1.firstVisibleLine();
+    RB1.setText(many + QStringLiteral(u"more"));
+    EXPECT_EQ(bar->value(), 0);
+    RB1.lineScroll(before - RB1.firstVisibleLine());
+    EXPECT_EQ(bar->value(), before);
+}
+
+TEST_F(RichTextViewTest, LongTextsLoadPiecewiseAndCatchUp)
+{
+    QString big;
+    for (int i = 0; i < 120000; ++i)
+        big += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+    RB1.setText(big);
+    ASSERT_TRUE(text->loading());
+    // Asked for before their part is loaded.
+    RB1.setSelStart(int(big.size()) - 10);
+    RB1.lineScroll(100000);
+    RB1.setSelStart(0);
+    RB1.setSelText(QStringLiteral(u"<table>\r\n"));
+    const int changesBefore = changes;
+    finishLoading();
+    EXPECT_EQ(changes, changesBefore);
+    EXPECT_EQ(text->document()->blockCount(), RB1.lineCount());
+    EXPECT_EQ(shown(), lfOf(RB1.text()));
+    EXPECT_EQ(text->verticalScrollBar()->value(), 100000);
+    EXPECT_EQ(RB1.firstVisibleLine(), 100000);
+    EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.selStart());
+}
+
+} // namespace
