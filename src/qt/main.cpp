@@ -2,24 +2,17 @@
 // main window.
 
 #include "frame/form1.h"
+#include "frame/programfolders.h"
 #include "qt/formview.h"
 #include "qt/japanese.h"
+#include "qt/onscreen.h"
+#include "qt/qtconvert.h"
 #include "qt/qtservices.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QStandardPaths>
 #include <unistd.h>
-
-namespace {
-// The main window prepares itself in its load handler; a window without one still shows its
-// cell-data template.
-template <typename F> void loadForm(F &form)
-{
-    if constexpr (requires { form.Form_Load(); })
-        form.Form_Load();
-    else
-        form.BuildRowTemplate();
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,7 +27,19 @@ int main(int argc, char *argv[])
 
     QtServices services;
     Form1 form(services.services());
-    loadForm(form);
+    const ProgramFolders folders = ProgramFolders::choose(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    form.programFolder = folders.program;
+    form.settingsFolder = folders.settings;
+    form.workFolder = folders.work;
+    form.Form_Load();
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    keepOnScreen(form, TwipsScale::ofPrimaryScreen(), screens,
+                 QGuiApplication::primaryScreen()->availableGeometry());
     FormView view(form);
     services.setDialogParent(&view);
     view.show();
