@@ -1,0 +1,70 @@
+// Setcolor2 on the source of a 1000 x 1000 table with the main window shown: the colouring pass,
+// the runs handed to the source view and the view repainted.
+
+#include "frame/form1.h"
+#include "qt/formview.h"
+#include "qt/japanese.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+void BM_Setcolor2WithTheView(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    form.settingsFolder = dir.path();
+    form.workFolder = dir.path();
+    form.Form_Load();
+    QString cells;
+    for (int r = 0; r < 1000; ++r) {
+        cells += u"[[";
+        for (int c = 0; c < 1000; ++c)
+            cells += (c ? QStringLiteral(u"$") : QString()) + QString::number(c);
+        cells += u"]]\r\n";
+    }
+    form.RB3.setText(cells);
+    for (int c = 0; c < 1000; c += 3)
+        form.cellColors.set(0, c, QStringLiteral(u"#ff0000"));
+    form.MakeTableSource();
+    FormView view(form);
+    view.show();
+    form.TabStrip1.selectTab(3);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        // Switching the scheme makes Setcolor2 colour the whole text anew.
+        form.Check1.setValue(form.Check1.value() == 1 ? 0 : 1);
+        QApplication::processEvents();
+    }
+    state.counters["chars"] = double(form.RB1.text().size());
+    state.counters["runs"] = double(form.RB1.colorRuns().size());
+    state.counters["peak_MB"] = double(peakMegabytes());
+}
+BENCHMARK(BM_Setcolor2WithTheView)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    useJapaneseFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
