@@ -53,6 +53,8 @@ public:
     virtual ~FontDialogService() = default;
     // `fixedPitchOnly` offers only fixed-pitch fonts. Empty on Cancel.
     virtual std::optional<Font> choose(const Font &initial, bool fixedPitchOnly) = 0;
+    // Whether the system has a font of that name: a box given another name keeps its own font.
+    virtual bool exists(const QString &name) const = 0;
 };
 
 class ColorDialogService

@@ -127,7 +127,9 @@ void Form1::Form_Load()
 
     // RB3 takes what RB1 accepted, not the stored text.
     Font font = RB1.font();
-    if (const QString name = get(u"FontName", u""); !name.isEmpty())
+    // A font the system lacks is not taken: the box keeps the one it has.
+    if (const QString name = get(u"FontName", u"");
+        !name.isEmpty() && (!m_services.fonts || m_services.fonts->exists(name)))
         font.name = name;
     if (const QString size = get(u"FontSize", u""); !size.isEmpty() && vb::Val(size) > 0)
         font.size = vb::Val(size);

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -123,6 +124,12 @@ std::optional<QString> QtFileDialogService::open(const FileDialogRequest &reques
 std::optional<QString> QtFileDialogService::save(const FileDialogRequest &request)
 {
     return run(request, true);
+}
+
+bool QtFontDialogService::exists(const QString &name) const
+{
+    // Font names as the settings store them may be Windows names the font setup maps.
+    return QFontDatabase::hasFamily(name) || QFont(name).exactMatch();
 }
 
 std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedPitchOnly)

@@ -43,6 +43,7 @@ class QtFontDialogService : public FontDialogService
 {
 public:
     std::optional<Font> choose(const Font &initial, bool fixedPitchOnly) override;
+    bool exists(const QString &name) const override;
     QPointer<QWidget> dialogParent;
 };
 

@@ -3,6 +3,7 @@
 
 #include "frame/form1.h"
 #include "support/qt_printers.h"
+#include "support/scripted_services.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -83,6 +84,22 @@ TEST_F(StartUp, RestoresStoredOptions)
     EXPECT_EQ(f->Text6.text(), QStringLiteral(u"$")); // an empty delimiter gives "$"
     EXPECT_TRUE(f->RB1.text().isEmpty());             // no source is made at start-up
     EXPECT_TRUE(readIni().startsWith("Java,1\r\n"));
+}
+
+TEST_F(StartUp, UnknownFontKeepsTheBoxesFont)
+{
+    ScriptedFonts fonts;
+    fonts.missing = {QStringLiteral(u"NoSuchFont")};
+    Services services;
+    services.fonts = &fonts;
+    f = std::make_unique<Form1>(services);
+    f->settingsFolder = dir.path();
+    const Font design = f->RB1.font();
+    writeIni("FontName,NoSuchFont\r\nFontSize,14\r\n");
+    f->Form_Load();
+    EXPECT_EQ(f->RB1.font().name, design.name);
+    EXPECT_EQ(f->RB3.font().name, design.name); // what RB1 took, not the stored text
+    EXPECT_EQ(f->RB3.font().size, 14);
 }
 
 TEST(SetNamePath, OneSeparatorAtTheEnd)

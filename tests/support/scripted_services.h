@@ -38,7 +38,9 @@ public:
         fixedOnly = fixedPitchOnly;
         return answer;
     }
+    bool exists(const QString &name) const override { return !missing.contains(name); }
     std::optional<Font> answer;
+    QStringList missing;
     std::vector<Font> shown;
     bool fixedOnly = false;
 };
