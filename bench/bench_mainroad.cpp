@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
+#include "benchsupport.h"
 
 namespace {
 
@@ -18,12 +18,7 @@ public:
     std::optional<QString> save(const FileDialogRequest &) override { return std::nullopt; }
 };
 
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
+using benchsupport::peakMegabytes;
 
 struct BigCsv
 {

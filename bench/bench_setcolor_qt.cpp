@@ -3,22 +3,16 @@
 
 #include "frame/form1.h"
 #include "qt/formview.h"
-#include "qt/japanese.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <unistd.h>
+#include "benchsupport.h"
+#include "benchsupport_qt.h"
 
 namespace {
 
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
+using benchsupport::peakMegabytes;
 
 void BM_Setcolor2WithTheView(benchmark::State &state)
 {
@@ -57,14 +51,5 @@ BENCHMARK(BM_Setcolor2WithTheView)->Unit(benchmark::kMillisecond)->Iterations(4)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    useJapaneseFonts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runQtBenchmarks(argc, argv);
 }

@@ -11,30 +11,13 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <benchmark/benchmark.h>
+#include "benchsupport.h"
 
 #include <sys/resource.h>
 
 namespace {
 
-const QString &tableSource()
-{
-    static const QString source = [] {
-        const QString cell =
-            QStringLiteral(u"<td align = \"center\" bgcolor=\"#ff0000\">text</td>\r\n");
-        QString s;
-        s.reserve(1000 * (1000 * cell.size() + 16) + 32);
-        s += u"<table>\r\n";
-        for (int row = 0; row < 1000; ++row) {
-            s += u"<tr>\r\n";
-            for (int col = 0; col < 1000; ++col)
-                s += cell;
-            s += u"</tr>\r\n";
-        }
-        s += u"</table>";
-        return s;
-    }();
-    return source;
-}
+using benchsupport::tableSource;
 
 const ColorRuns &tableRuns()
 {

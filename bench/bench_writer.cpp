@@ -4,7 +4,7 @@
 #include "frame/form1.h"
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
+#include "benchsupport.h"
 
 namespace {
 
@@ -46,12 +46,7 @@ void decorate(Form1 &f, int n)
             f.cellSpans.set(r, c, QStringLiteral(u"2,2"));
 }
 
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
+using benchsupport::peakMegabytes;
 
 void BM_MakeTableSource(benchmark::State &state)
 {
