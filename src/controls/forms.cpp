@@ -117,6 +117,13 @@ void Form::setWindowState(int state)
     notify(Property::Geometry);
 }
 
+void Form::PopupMenu(MenuItem &menu)
+{
+    m_lastPopup = &menu;
+    if (showPopup)
+        showPopup(menu);
+}
+
 void Form::userResized(int width, int height)
 {
     setWidth(width);

@@ -108,6 +108,12 @@ public:
     int windowState() const { return m_windowState; }
     void setWindowState(int state);
 
+    // Pops a menu up at the mouse pointer, as a context menu; its items run as clicked ones.
+    // The view shows it; without a view the request is only recorded.
+    void PopupMenu(MenuItem &menu);
+    MenuItem *lastPopup() const { return m_lastPopup; }
+    std::function<void(MenuItem &)> showPopup;
+
     // The view reports a resize by the user; the form runs `onResize` after taking the size.
     void userResized(int width, int height);
     // The user asked to close the window; `onQueryUnload` may set cancel to true.
@@ -118,4 +124,5 @@ public:
 private:
     std::vector<MenuItem *> m_menus;
     int m_windowState = 0;
+    MenuItem *m_lastPopup = nullptr;
 };

@@ -307,3 +307,9 @@ void RichTextBox::userDeleted(bool backwards)
     }
     setSelText(QString());
 }
+
+void RichTextBox::userMouseDown(int button)
+{
+    if (effectivelyEnabled() && onMouseDown)
+        onMouseDown(button);
+}

@@ -90,8 +90,12 @@ public:
     void userSelected(int start, int length);
     void userDeleted(bool backwards);
 
+    // A mouse button went down over the box: 1 left, 2 right, 4 middle.
+    void userMouseDown(int button);
+
     std::function<void()> onChange;
     std::function<void()> onSelChange;
+    std::function<void(int button)> onMouseDown;
 
 private:
     struct Edit

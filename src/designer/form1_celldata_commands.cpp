@@ -195,6 +195,13 @@ void Form1::RemoveBlanksInFields()
     RecolorSecondText();
 }
 
+void Form1::RB3_MouseDown(int Button)
+{
+    // The right button offers the source menu, whose cell-data items act on this box.
+    if (Button == 2)
+        PopupMenu(med);
+}
+
 void Form1::mm2_Click(int Index)
 {
     if (!framesub(17).visible())

@@ -198,6 +198,7 @@ public:
     void Text_DblClick(int Index);
     void RemoveBlanksInFields();
     void mm2_Click(int Index);
+    void RB3_MouseDown(int Button);
 
     // ---- Source commands and pages ----------------------------------------------------------------
     void Cmd_Click(int Index);

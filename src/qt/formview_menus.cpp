@@ -3,6 +3,7 @@
 #include "qt/bindings.h"
 #include "qt/formview.h"
 
+#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -60,6 +61,10 @@ void FormView::buildMenus()
 {
     for (MenuItem *menu : m_form.menus())
         addMenuItem(*menu, nullptr);
+    m_form.showPopup = [this](MenuItem &item) {
+        if (QAction *action = actionOf(item); action && action->menu())
+            action->menu()->exec(QCursor::pos());
+    };
 }
 
 void FormView::addMenuItem(MenuItem &item, QMenu *parentMenu)

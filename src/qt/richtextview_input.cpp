@@ -101,6 +101,12 @@ void RichTextView::inputMethodEvent(QInputMethodEvent *event)
 
 void RichTextView::contextMenuEvent(QContextMenuEvent *event)
 {
+    // A box whose window handles the right button itself shows that window's menu instead.
+    if (m_box.onMouseDown) {
+        m_box.userMouseDown(2);
+        event->accept();
+        return;
+    }
     // The standard menu with its translated captions, its edits routed to the control.
     QMenu *menu = createStandardContextMenu(event->pos());
     const bool editable = m_box.effectivelyEnabled() && !m_box.locked();

@@ -168,6 +168,14 @@ TEST_F(CellDataCommands, BlanksRemovedUnderMerges)
     EXPECT_EQ(lines[3], QString(25, u' ') + QStringLiteral(u"$ extra $ more "));
 }
 
+TEST_F(CellDataCommands, RightButtonOverTheCellDataPopsUpTheSourceMenu)
+{
+    f.RB3.userMouseDown(1);
+    EXPECT_EQ(f.lastPopup(), nullptr);
+    f.RB3.userMouseDown(2);
+    EXPECT_EQ(f.lastPopup(), &f.med);
+}
+
 TEST_F(CellDataCommands, MenuItemsActOnlyOnTheSettingsPage)
 {
     EXPECT_EQ(f.mm2(4).caption(), QStringLiteral(u"テキストボックスの拡大"));
