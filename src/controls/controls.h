@@ -68,7 +68,6 @@ class Frame : public WithCaption<Container>
 {
 public:
     Frame(Container *container, QString name, int index = -1);
-
 };
 
 class CommandButton : public WithCaption<Control>
@@ -78,7 +77,6 @@ public:
     // Runs the click as a press would, when the button is enabled.
     void userClicked();
     std::function<void()> onClick;
-
 };
 
 // Value 0 unchecked, 1 checked, 2 grayed. `onClick` runs whenever Value changes, by code or click.

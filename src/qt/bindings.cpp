@@ -152,23 +152,44 @@ private:
     CommandButton &m_button;
 };
 
-Qt::CheckState checkState(int value)
+// Check boxes and option buttons: a caption and a value the control decides. Qt has already
+// toggled the widget when `clicked` comes, so the widget is refreshed from the control after it.
+void prepareToggle(QCheckBox *box)
 {
-    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+    box->setTristate(true);
 }
 
-class CheckBinding : public ControlBinding
+void prepareToggle(QRadioButton *radio)
+{
+    // The control clears the other buttons of its container; Qt's grouping would not know the
+    // control's containers.
+    radio->setAutoExclusive(false);
+}
+
+void showValue(QCheckBox *box, int value)
+{
+    box->setCheckState(value == 1   ? Qt::Checked
+                       : value == 2 ? Qt::PartiallyChecked
+                                    : Qt::Unchecked);
+}
+
+void showValue(QRadioButton *radio, bool value)
+{
+    radio->setChecked(value);
+}
+
+template <typename ControlT, typename WidgetT>
+class ToggleBinding : public ControlBinding
 {
 public:
-    CheckBinding(FormView &view, CheckBox &check, QWidget *parent)
-        : ControlBinding(view, check, new QCheckBox(parent)), m_check(check)
+    ToggleBinding(FormView &view, ControlT &control, QWidget *parent)
+        : ControlBinding(view, control, new WidgetT(parent)), m_control(control)
     {
-        auto *box = static_cast<QCheckBox *>(widget());
-        box->setTristate(true);
-        box->setAutoFillBackground(true);
-        // Qt has already toggled the box when `clicked` comes: the control decides the state.
-        QObject::connect(box, &QCheckBox::clicked, box, [this] {
-            m_check.userClicked();
+        auto *button = static_cast<WidgetT *>(widget());
+        prepareToggle(button);
+        button->setAutoFillBackground(true);
+        QObject::connect(button, &WidgetT::clicked, button, [this] {
+            m_control.userClicked();
             refresh(Property::Value);
         });
     }
@@ -182,62 +203,20 @@ public:
 protected:
     void refresh(Property property) override
     {
-        auto *box = static_cast<QCheckBox *>(widget());
-        if (!box)
+        auto *button = static_cast<WidgetT *>(widget());
+        if (!button)
             return;
-        const QSignalBlocker blocker(box);
+        const QSignalBlocker blocker(button);
         if (property == Property::Caption)
-            box->setText(m_check.caption());
+            button->setText(m_control.caption());
         else if (property == Property::Value)
-            box->setCheckState(checkState(m_check.value()));
+            showValue(button, m_control.value());
         else
             ControlBinding::refresh(property);
     }
 
 private:
-    CheckBox &m_check;
-};
-
-class OptionBinding : public ControlBinding
-{
-public:
-    OptionBinding(FormView &view, OptionButton &option, QWidget *parent)
-        : ControlBinding(view, option, new QRadioButton(parent)), m_option(option)
-    {
-        auto *radio = static_cast<QRadioButton *>(widget());
-        // The control clears the other buttons of its container; Qt's grouping would not know
-        // the control's containers.
-        radio->setAutoExclusive(false);
-        radio->setAutoFillBackground(true);
-        QObject::connect(radio, &QRadioButton::clicked, radio, [this] {
-            m_option.userClicked();
-            refresh(Property::Value);
-        });
-    }
-    void refreshAll() override
-    {
-        ControlBinding::refreshAll();
-        refresh(Property::Caption);
-        refresh(Property::Value);
-    }
-
-protected:
-    void refresh(Property property) override
-    {
-        auto *radio = static_cast<QRadioButton *>(widget());
-        if (!radio)
-            return;
-        const QSignalBlocker blocker(radio);
-        if (property == Property::Caption)
-            radio->setText(m_option.caption());
-        else if (property == Property::Value)
-            radio->setChecked(m_option.value());
-        else
-            ControlBinding::refresh(property);
-    }
-
-private:
-    OptionButton &m_option;
+    ControlT &m_control;
 };
 
 class LabelBinding : public ControlBinding
@@ -330,9 +309,9 @@ std::unique_ptr<ControlBinding> makeSimpleBinding(FormView &view, Control &contr
     if (auto *c = dynamic_cast<CommandButton *>(&control))
         return std::make_unique<ButtonBinding>(view, *c, parent);
     if (auto *c = dynamic_cast<CheckBox *>(&control))
-        return std::make_unique<CheckBinding>(view, *c, parent);
+        return std::make_unique<ToggleBinding<CheckBox, QCheckBox>>(view, *c, parent);
     if (auto *c = dynamic_cast<OptionButton *>(&control))
-        return std::make_unique<OptionBinding>(view, *c, parent);
+        return std::make_unique<ToggleBinding<OptionButton, QRadioButton>>(view, *c, parent);
     if (auto *c = dynamic_cast<Label *>(&control))
         return std::make_unique<LabelBinding>(view, *c, parent);
     if (auto *c = dynamic_cast<Frame *>(&control))
