@@ -5,6 +5,7 @@
 #include "controls/richtextbox.h"
 #include "controls/services.h"
 #include "designer/textgrid.h"
+#include "writer/celltexts.h"
 
 #include <QStringList>
 #include <array>
@@ -45,7 +46,7 @@ public:
     int fileTextCount = 0;
 
     // Made afresh by every generation.
-    TextGrid cellTexts;
+    CellTexts cellTexts;
     std::vector<int> rowCellCounts;
     IntGrid coveredCells;
     std::vector<int> coveredCellFlags;
@@ -289,6 +290,9 @@ private:
     // Prefixes the cells of a row from `fromColumn` to the spare column with their numbers.
     void numberRow(int row, int fromColumn);
     static void cellNumber(QString &out, int row, int column);
+    // Set while the parser has put the cell data aside to move the count spinners: the template
+    // their change would write is overwritten at once, so it is not built.
+    bool m_cellDataParked = false;
     // Read once per generation, before the rows are written (possibly on several threads).
     int m_headingMode = 0;
     bool m_writeComments = false;
