@@ -97,6 +97,7 @@ class Form : public WithCaption<Container>
 {
 public:
     explicit Form(QString name);
+    ~Form() override;
 
     const std::vector<MenuItem *> &menus() const { return m_menus; }
     void addMenu(MenuItem *menu) { m_menus.push_back(menu); }
@@ -121,7 +122,15 @@ public:
     std::function<void()> onResize;
     std::function<void(bool &cancel)> onQueryUnload;
 
+    // The control that has the keyboard focus in this form: the last one given it by
+    // Control::setFocus() or by the user, while it is still visible and enabled (a control hidden
+    // or disabled since has lost it). nullptr when there is none.
+    Control *activeControl() const;
+
 private:
+    friend class Control;
+    void setActiveControl(Control *control);
+    Control *m_activeControl = nullptr;
     std::vector<MenuItem *> m_menus;
     int m_windowState = 0;
     MenuItem *m_lastPopup = nullptr;
