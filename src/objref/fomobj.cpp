@@ -59,7 +59,7 @@ const QString &refText()
 
 void FomObj::Gets()
 {
-    objTreeText += treeText();
+    objTreeText = treeText();
 }
 
 void FomObj::GetString()
