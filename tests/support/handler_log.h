@@ -33,6 +33,10 @@ public:
         wrap(f.VScrollhaba.onChange, QStringLiteral(u"VScrollhaba_Change"));
         wrap(f.RB3.onChange, QStringLiteral(u"RB3_Change"));
         wrap(f.Text6.onChange, QStringLiteral(u"Text6_Change"));
+        f.Text2.forEach([this](int i, TextBox &c) { wrap(c.onChange, name(u"Text2_Change", i)); });
+        wrap(f.Txttit.onChange, QStringLiteral(u"Txttit_Change"));
+        wrap(f.Text3.onChange, QStringLiteral(u"Text3_Change"));
+        wrap(f.Text4.onChange, QStringLiteral(u"Text4_Change"));
         if (messages)
             messages->onAsk = [this] { add(QStringLiteral(u"MsgBox")); };
     }
