@@ -8,7 +8,8 @@ constexpr quint32 Green = 0x00FF00;
 
 const QString &imageFilter()
 {
-    static const QString filter = QStringLiteral(u"設定ファイル (*.*)|*.*|&画像ファイル (*.*)|*.*|");
+    static const QString filter =
+        QStringLiteral(u"設定ファイル (*.*)|*.*|&画像ファイル (*.*)|*.*|");
     return filter;
 }
 
@@ -18,9 +19,12 @@ constexpr int AllSelectors[12] = {6, 7, 12, 13, 14, 15, 16, 17, 22, 23, 24, 25};
 
 void Form1::wirePanelButtons()
 {
-    Command2.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Command2_Click(i); }; });
-    Command3.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Command3_Click(i); }; });
-    Command6.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Command6_Click(i); }; });
+    Command2.forEach(
+        [this](int i, CommandButton &c) { c.onClick = [this, i] { Command2_Click(i); }; });
+    Command3.forEach(
+        [this](int i, CommandButton &c) { c.onClick = [this, i] { Command3_Click(i); }; });
+    Command6.forEach(
+        [this](int i, CommandButton &c) { c.onClick = [this, i] { Command6_Click(i); }; });
     Command24.forEach(
         [this](int i, CommandButton &c) { c.onClick = [this, i] { ClearColourBox(i); }; });
     Command28(5).onClick = [this] { SetCellFontColor(); };

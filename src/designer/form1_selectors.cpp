@@ -1,6 +1,6 @@
-// The change handler of the 26 spinner pairs: counts, sizes and the panels' row and column selectors.
-// A selector change shows the selected cell's stored value in its panel; a count change re-bounds
-// the attribute grids and puts every selector back on 1.
+// The change handler of the 26 spinner pairs: counts, sizes and the panels' row and column
+// selectors. A selector change shows the selected cell's stored value in its panel; a count change
+// re-bounds the attribute grids and puts every selector back on 1.
 
 #include "controls/strings.h"
 #include "frame/form1.h"
@@ -11,8 +11,8 @@
 namespace {
 const QString &dataLossQuestion()
 {
-    static const QString text = QStringLiteral(
-        u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
+    static const QString text =
+        QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
     return text;
 }
 
@@ -67,16 +67,48 @@ void Form1::VScroll1_Change(int Index)
     differs = true;
     Text1(Index).setText(numberOf(VScroll1(Index)));
     switch (Index) {
-    case 0: case 1: CountChange(); break;
-    case 6: case 7: scanColourPanel(Index); break;
-    case 4: case 5: showCellImage(); break;
-    case 12: case 13: scanNoWrapPanel(Index); break;
-    case 14: case 15: case 16: case 17: scanFontPanel(Index); break;
-    case 18: showRowHeight(); break;
-    case 19: showColumnWidth(); break;
-    case 8: case 9: case 10: case 11: keepMergeOrder(Index); break;
-    case 22: case 23: case 24: case 25: showPosition(Index); break;
-    default: break; // sizes and the height/width values only show their number
+    case 0:
+    case 1:
+        CountChange();
+        break;
+    case 6:
+    case 7:
+        scanColourPanel(Index);
+        break;
+    case 4:
+    case 5:
+        showCellImage();
+        break;
+    case 12:
+    case 13:
+        scanNoWrapPanel(Index);
+        break;
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+        scanFontPanel(Index);
+        break;
+    case 18:
+        showRowHeight();
+        break;
+    case 19:
+        showColumnWidth();
+        break;
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+        keepMergeOrder(Index);
+        break;
+    case 22:
+    case 23:
+    case 24:
+    case 25:
+        showPosition(Index);
+        break;
+    default:
+        break; // sizes and the height/width values only show their number
     }
     differs = false;
 }

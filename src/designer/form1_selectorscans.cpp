@@ -99,8 +99,8 @@ void Form1::scanFontPanel(int Index)
 
     valueBox.setForeColor(Green);
     const std::optional<int> line = selectedIndex(Index);
-    differs = !(line && isUniform(grid, rowMoved, *line, rowMoved ? columnCount() : rowCount(),
-                                  QString()));
+    differs = !(line &&
+                isUniform(grid, rowMoved, *line, rowMoved ? columnCount() : rowCount(), QString()));
     if (!differs) {
         Text1(partner).setText(All);
         VScroll1(partner).setEnabled(false);
@@ -156,9 +156,9 @@ void Form1::showPosition(int Index)
     }
     // A box naming no cell of the table shows the position as not set.
     const QString value = r && c ? grid.get(*r, *c) : QString();
-    const int option = value == QStringView(panel.values[0]) ? panel.options[0]
+    const int option = value == QStringView(panel.values[0])   ? panel.options[0]
                        : value == QStringView(panel.values[1]) ? panel.options[1]
-                                                  : panel.options[2];
+                                                               : panel.options[2];
     Option9(option).setValue(true);
     Text1(Index).setText(numberOf(VScroll1(Index)));
     // The other box shows the number it was read as; one naming nothing in the table is left.

@@ -106,11 +106,12 @@ void Form1::setMerge()
     const std::optional<int> firstColumn = selectedIndex(10);
     const std::optional<int> lastColumn = selectedIndex(11);
     // A block outside the table, or one whose end stands before its start, is not stored.
-    if (!firstRow || !lastRow || !firstColumn || !lastColumn || *lastRow < *firstRow
-        || *lastColumn < *firstColumn)
+    if (!firstRow || !lastRow || !firstColumn || !lastColumn || *lastRow < *firstRow ||
+        *lastColumn < *firstColumn)
         return;
     cellSpans.set(*firstRow, *firstColumn,
-                  vb::str(*lastRow - *firstRow + 1) + u',' + vb::str(*lastColumn - *firstColumn + 1));
+                  vb::str(*lastRow - *firstRow + 1) + u',' +
+                      vb::str(*lastColumn - *firstColumn + 1));
     Text1(9).setBackColor(Black);
     Text1(11).setBackColor(Black);
     RemoveBlanksInFields();

@@ -1,10 +1,10 @@
 // Clear-all: every table-wide parameter and panel value back to its default through its control,
 // every attribute grid emptied, a fresh template in the cell data; what it leaves alone.
 
-#include "support/qt_printers.h"
 #include "frame/form1.h"
 #include "support/grid_text.h"
 #include "support/handler_log.h"
+#include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -35,9 +35,9 @@ protected:
         f.VScroll1(2).setValue(-50);
         f.VScroll1(3).setValue(-60);
         f.Combo1(0).setText(S(u"mm"));
-        for (TextGrid *grid : {&f.cellImages, &f.cellColors, &f.cellSpans, &f.cellNowraps,
-                               &f.cellFontColors, &f.cellFontSizes, &f.cellIchiTate,
-                               &f.cellIchiYoko}) {
+        for (TextGrid *grid :
+             {&f.cellImages, &f.cellColors, &f.cellSpans, &f.cellNowraps, &f.cellFontColors,
+              &f.cellFontSizes, &f.cellIchiTate, &f.cellIchiYoko}) {
             grid->set(0, 0, S(u"x"));
             grid->set(900, 5, S(u"x"));
         }
@@ -98,7 +98,8 @@ TEST_F(ClearAll, RunsItsStepsInOrderThroughTheControls)
                 u"VScroll1_Change(2);Text1_Change(2);VScroll1_Change(3);Text1_Change(3);"
                 u"Text5_Change(5);Text5_Change(6);Option9_Click(0);"
                 u"VScroll1_Change(20);Text1_Change(20);Text1_Change(20);Text5_Change(4);"
-                u"Text2_Change(1);Option10_Click(1);Optionichi2_Click(1);Option1_Click(0);VScrollhaba_Change;"
+                u"Text2_Change(1);Option10_Click(1);Optionichi2_Click(1);Option1_Click(0);"
+                u"VScrollhaba_Change;"
                 u"Text5_Change(0);Text5_Change(1);Text5_Change(2);Text5_Change(3);"
                 u"Text4_Change;VScroll5_Change;Text3_Change;Text3_Change;Option11_Click(7);"
                 u"Option12_Click(0);Text2_Change(2);RB3_Change;RB3_Change"));
@@ -136,9 +137,9 @@ TEST_F(ClearAll, LeavesTheDefaultsAndEmptyGrids)
     EXPECT_EQ(f.Text2(1).text(), QString());
     EXPECT_EQ(f.Text5(4).text(), QString());
 
-    for (const TextGrid *grid : {&f.cellImages, &f.cellColors, &f.cellSpans, &f.cellNowraps,
-                                 &f.cellFontColors, &f.cellFontSizes, &f.cellIchiTate,
-                                 &f.cellIchiYoko}) {
+    for (const TextGrid *grid :
+         {&f.cellImages, &f.cellColors, &f.cellSpans, &f.cellNowraps, &f.cellFontColors,
+          &f.cellFontSizes, &f.cellIchiTate, &f.cellIchiYoko}) {
         EXPECT_EQ(contents(*grid), QString());
         EXPECT_EQ(grid->rowUpper(), 1000);
         EXPECT_EQ(grid->columnUpper(), 4);
@@ -165,10 +166,10 @@ TEST_F(ClearAll, LeavesAloneWhatIsNotTheTablesDesign)
     EXPECT_EQ(f.Text6.text(), S(u"#"));
     EXPECT_EQ(f.Txttatek.text(), S(u"2"));
     EXPECT_EQ(f.Txtyokok.text(), S(u"3"));
-    EXPECT_EQ(f.VScroll6.value(), -4); // the padding spinner; only its box is emptied
-    EXPECT_EQ(f.Text3.text(), QString()); // the spacing box follows its spinner's change to 0
+    EXPECT_EQ(f.VScroll6.value(), -4);       // the padding spinner; only its box is emptied
+    EXPECT_EQ(f.Text3.text(), QString());    // the spacing box follows its spinner's change to 0
     EXPECT_EQ(f.Text5(5).text(), QString()); // emptied by the font-colour reset
-    EXPECT_TRUE(f.Option9(0).value());        // chosen by the alignment reset
+    EXPECT_TRUE(f.Option9(0).value());       // chosen by the alignment reset
     EXPECT_TRUE(f.Option9(4).value());
     EXPECT_EQ(f.htmlFolder, S(u"/web"));
     EXPECT_EQ(f.htmlFileName, S(u"$html$.html"));

@@ -1,9 +1,9 @@
 // The "..." browse buttons and the "全体" buttons of the attribute panels.
 
-#include "support/qt_printers.h"
 #include "frame/form1.h"
 #include "support/grid_text.h"
 #include "support/handler_log.h"
+#include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,8 @@ TEST(MarkSelectorAll, EachButtonMarksItsSelectorAndEmptiesTheCellColour)
         log.clear();
         f.Command3(i).userClicked();
         // Writing "All" runs the box's handler, which leaves the spinner where it stands.
-        EXPECT_EQ(log.text(), QStringLiteral(u"Text1_Change(%1);Text5_Change(4)").arg(selectors[i]));
+        EXPECT_EQ(log.text(),
+                  QStringLiteral(u"Text1_Change(%1);Text5_Change(4)").arg(selectors[i]));
         EXPECT_EQ(f.Text1(selectors[i]).text(), S(u"All")) << i;
         EXPECT_FALSE(f.VScroll1(selectors[i]).enabled()) << i;
         EXPECT_EQ(f.VScroll1(selectors[i]).value(), -2) << i;

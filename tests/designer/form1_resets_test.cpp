@@ -1,10 +1,10 @@
 // The panels' reset buttons and the small clear buttons: every value of one attribute thrown away,
 // the panel's selectors back on 1, the merge reset refilling the cell data.
 
-#include "support/qt_printers.h"
 #include "frame/form1.h"
 #include "support/grid_text.h"
 #include "support/handler_log.h"
+#include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ struct GridReset
     CommandButton Form1::*button;
     TextGrid Form1::*grid;
     int rowSelector;
-    bool allButtons;    // the panel has "全体" buttons, and its reset enables the spinners
+    bool allButtons; // the panel has "全体" buttons, and its reset enables the spinners
     TextBox *(*valueBox)(Form1 &);
 };
 
@@ -170,8 +170,8 @@ TEST_F(Resets, MergeResetRefillsTheCellsBlankRemovalEmptied)
     f.RB3.setText(S(u"[[$$a$") + five + S(u"]]\r\n[[x$$$y]]"));
     f.Command7.userClicked();
     // Of three delimiters in a row only the first pair is filled.
-    EXPECT_EQ(f.RB3.text(), S(u"[[") + five + S(u"$") + five + S(u"$a$") + five
-                                + S(u"]]\r\n[[x$") + five + S(u"$$y]]"));
+    EXPECT_EQ(f.RB3.text(), S(u"[[") + five + S(u"$") + five + S(u"$a$") + five + S(u"]]\r\n[[x$") +
+                                five + S(u"$$y]]"));
 
     // A delimiter of several characters is matched whole.
     f.Text6.setText(S(u"<>"));

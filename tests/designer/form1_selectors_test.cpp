@@ -2,9 +2,9 @@
 // re-bounded keeping what they can, the selectors re-ranged, the template rebuilt. Cascades are
 // compared as whole handler logs.
 
-#include "support/qt_printers.h"
 #include "frame/form1.h"
 #include "support/handler_log.h"
+#include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +37,9 @@ TEST_F(CountChange, TemplateOnlyAsksNothingAndPutsTheSelectorsBackOnOne)
     log.clear();
     f.VScroll1(1).setValue(-2);
     // Each selector not on 1 is put back through its box, and runs its own display there.
-    EXPECT_EQ(log.text(), S(u"VScroll1_Change(1);Text1_Change(1);Text1_Change(6);VScroll1_Change(6);"
-                            u"Text1_Change(7);VScroll1_Change(7);RB3_Change"));
+    EXPECT_EQ(log.text(),
+              S(u"VScroll1_Change(1);Text1_Change(1);Text1_Change(6);VScroll1_Change(6);"
+                u"Text1_Change(7);VScroll1_Change(7);RB3_Change"));
     EXPECT_EQ(messages.prompts.size(), 0);
     EXPECT_EQ(f.Text1(1).text(), S(u"2"));
     EXPECT_EQ(f.RB3.text(), S(u"[[     $     ]]\r\n").repeated(3) + QString(25, u' '));
@@ -57,16 +58,14 @@ TEST_F(CountChange, TypedDataAsksYesEmptiesItAndRebuilds)
     log.clear();
     messages.answers = {vbmsg::Yes};
     f.VScroll1(0).setValue(-2);
-    EXPECT_EQ(log.text(),
-              S(u"VScroll1_Change(0);MsgBox;RB3_Change;Text1_Change(0);RB3_Change"));
+    EXPECT_EQ(log.text(), S(u"VScroll1_Change(0);MsgBox;RB3_Change;Text1_Change(0);RB3_Change"));
     ASSERT_EQ(messages.prompts.size(), 1);
     EXPECT_EQ(messages.prompts[0],
               S(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？"));
     EXPECT_EQ(messages.styles[0], vbmsg::YesNo);
     EXPECT_EQ(f.Text1(0).text(), S(u"2"));
     EXPECT_EQ(f.VScroll1(4).min(), -2);
-    EXPECT_EQ(f.RB3.text(),
-              S(u"[[     $     $     $     ]]\r\n").repeated(2) + QString(25, u' '));
+    EXPECT_EQ(f.RB3.text(), S(u"[[     $     $     $     ]]\r\n").repeated(2) + QString(25, u' '));
 }
 
 TEST_F(CountChange, NoLeavesEverythingAndPutsTheSpinnerBackQuietly)

@@ -1,9 +1,9 @@
 // What the panels show as their selectors move: stored values, the "All" state of uniform rows and
 // columns, the position markers, the merge order. Cascades are compared as whole handler logs.
 
-#include "support/qt_printers.h"
 #include "frame/form1.h"
 #include "support/handler_log.h"
+#include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The panels' Set buttons: one cell, a row, a column or the whole table under "All"; the merge and
 // the row-height and column-width lists; selectors that name no cell of the table.
 
-#include "support/qt_printers.h"
 #include "frame/form1.h"
 #include "support/grid_text.h"
+#include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST_F(SetCommands, FontSizeWithBothSelectorsAllFillsTheTableOnly)
     f.Text5(6).setBackColor(0xFFFFFF);
     f.Command16.userClicked();
     EXPECT_EQ(contents(f.cellFontSizes), S(u"0,0=3 0,1=3 0,2=3 0,3=3 0,4=5 1,0=3 1,1=3 1,2=3 "
-                                            u"1,3=3 2,0=3 2,1=3 2,2=3 2,3=3 3,0=5"));
+                                           u"1,3=3 2,0=3 2,1=3 2,2=3 2,3=3 3,0=5"));
     EXPECT_EQ(f.Text5(6).backColor(), 0x000000u);
 }
 
@@ -247,8 +247,8 @@ TEST_F(SetCommands, SelectorsNamingNoCellWriteNothing)
             f.Command6_Click(3);
             f.Command6_Click(4);
             f.Command6_Click(5);
-            if (!allRows && (column == QStringView(u"0") || column == QStringView(u"abc")
-                             || column == QStringView(u"")))
+            if (!allRows && (column == QStringView(u"0") || column == QStringView(u"abc") ||
+                             column == QStringView(u"")))
                 continue; // no-wrap takes a 0 for the first column
             f.Text1(13).userTyped(S(column));
             f.Command6_Click(1);

@@ -14,15 +14,22 @@ class HandlerLog
 public:
     explicit HandlerLog(Form1 &f, ScriptedMessages *messages = nullptr)
     {
-        f.VScroll1.forEach([this](int i, ScrollBar &c) { wrap(c.onChange, name(u"VScroll1_Change", i)); });
+        f.VScroll1.forEach(
+            [this](int i, ScrollBar &c) { wrap(c.onChange, name(u"VScroll1_Change", i)); });
         f.Text1.forEach([this](int i, TextBox &c) { wrap(c.onChange, name(u"Text1_Change", i)); });
         f.Text5.forEach([this](int i, TextBox &c) { wrap(c.onChange, name(u"Text5_Change", i)); });
-        f.Option9.forEach([this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option9_Click", i)); });
-        f.Option1.forEach([this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option1_Click", i)); });
-        f.Option10.forEach([this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option10_Click", i)); });
-        f.Option11.forEach([this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option11_Click", i)); });
-        f.Option12.forEach([this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option12_Click", i)); });
-        f.Option16.forEach([this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option16_Click", i)); });
+        f.Option9.forEach(
+            [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option9_Click", i)); });
+        f.Option1.forEach(
+            [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option1_Click", i)); });
+        f.Option10.forEach(
+            [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option10_Click", i)); });
+        f.Option11.forEach(
+            [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option11_Click", i)); });
+        f.Option12.forEach(
+            [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option12_Click", i)); });
+        f.Option16.forEach(
+            [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Option16_Click", i)); });
         f.Optionichi2.forEach(
             [this](int i, OptionButton &c) { wrap(c.onClick, name(u"Optionichi2_Click", i)); });
         wrap(f.VScroll2.onChange, QStringLiteral(u"VScroll2_Change"));
