@@ -152,8 +152,10 @@ void Control::setToolTipText(const QString &text)
 
 void Control::zOrder(int position)
 {
-    if (!m_container)
+    if (!m_container) {
+        notify(Property::ZOrder);
         return;
+    }
     int level = 0;
     for (Control *sibling : m_container->children())
         if (sibling != this)
@@ -169,7 +171,26 @@ Container::~Container()
         child->m_container = nullptr;
 }
 
+namespace {
+ControlObserver *outermostObserver(Container *container)
+{
+    Control *root = container;
+    while (root->container())
+        root = root->container();
+    return root->observer();
+}
+} // namespace
+
+void Container::addChild(Control *child)
+{
+    m_children.push_back(child);
+    if (ControlObserver *observer = outermostObserver(this))
+        observer->propertyChanged(*child, Property::ControlAdded);
+}
+
 void Container::removeChild(Control *child)
 {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
+    if (ControlObserver *observer = outermostObserver(this))
+        observer->propertyChanged(*child, Property::ControlRemoved);
 }

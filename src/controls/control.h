@@ -42,7 +42,10 @@ struct Font
 // What a view must refresh after a property changed.
 enum class Property {
     Text, Caption, Value, Range, Geometry, Visible, Enabled, Colors, Font, List, Selection,
-    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs
+    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs,
+    // Told to the observer of a form about one of its controls: created under it (not yet fully
+    // constructed, so only to be noted) or being destroyed (its bindings must go at once).
+    ControlAdded, ControlRemoved
 };
 
 class Control;
@@ -84,7 +87,7 @@ public:
     void move(int left, int top, int width, int height);
 
     bool visible() const { return m_visible; }
-    void setVisible(bool visible);
+    virtual void setVisible(bool visible);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     // Visible and enabled, this control and every container up to the form.
@@ -103,6 +106,7 @@ public:
     void setTabIndex(int index) { m_tabIndex = index; }
 
     // Brings the control in front of its siblings (position 0) or sends it behind them (position 1).
+    // A control outside any container (a form) is brought in front of the other windows.
     void zOrder(int position = 0);
     int zLevel() const { return m_zLevel; }
 
@@ -138,7 +142,9 @@ public:
     ~Container() override;
 
     const std::vector<Control *> &children() const { return m_children; }
-    void addChild(Control *child) { m_children.push_back(child); }
+    // Both tell the observer of the outermost container (the form's view) with ControlAdded or
+    // ControlRemoved, so that a view follows controls created or destroyed after it was built.
+    void addChild(Control *child);
     void removeChild(Control *child);
 
 private:

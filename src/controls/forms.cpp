@@ -1,5 +1,7 @@
 #include "controls/forms.h"
 
+#include "controls/services.h"
+
 MenuItem::MenuItem(Container *container, QString name, int index, MenuItem *parent)
     : WithCaption<Control>(container, std::move(name), index), m_parent(parent)
 {
@@ -130,6 +132,30 @@ void Form::userResized(int width, int height)
     setHeight(height);
     if (onResize)
         onResize();
+}
+
+void Form::setVisible(bool visible)
+{
+    Container::setVisible(visible);
+    // A side window shows through its service the first time; afterwards its view follows Visible.
+    if (visible && m_windowService && !observer())
+        m_windowService->show(*this);
+}
+
+void Form::setTopMost(bool topMost)
+{
+    if (m_topMost == topMost)
+        return;
+    m_topMost = topMost;
+    notify(Property::ZOrder);
+}
+
+void Form::userClosed()
+{
+    setVisible(false);
+    // A copy: the handler may destroy this form, and with it the stored function.
+    if (auto unloaded = onUnloaded)
+        unloaded();
 }
 
 bool Form::userClosing()

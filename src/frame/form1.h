@@ -12,7 +12,8 @@
 #include <memory>
 #include <vector>
 
-class FomObj;
+class CssReference;
+class ObjectReference;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
 // attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
@@ -200,8 +201,12 @@ public:
     void Form_Load();
     void SetNamePath(const QString &s1, const QString &s2);
     void SetAppri(const QString &s);
-    // The script object reference, created on first use for its data only (no window is shown).
-    FomObj &fomObj();
+    // The object tree window's texts and reserved words, created on first use; using them loads and
+    // shows no window.
+    ObjectReference &fomObj();
+    // The CSS tree window's reference text, created on first use. The text is empty until the CSS
+    // tree window has loaded once; reading it loads and shows no window.
+    CssReference &forCss();
     QStringList reservedWords;
     TextGrid varTable;
     QStringList wordDelimiters;
@@ -277,7 +282,8 @@ private:
     void showSettingsView();
     // Lays the window out again after the cell-data box changed size.
     void relayout();
-    std::unique_ptr<FomObj> m_fomObj;
+    std::unique_ptr<ObjectReference> m_fomObj;
+    std::unique_ptr<CssReference> m_forCss;
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;
     bool m_fontDialogItalic = false;
