@@ -292,6 +292,9 @@ private:
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;
     bool m_fontDialogItalic = false;
+    // The text of RB1 as IndentHtmlSource last left it, so that an indented text is not indented
+    // again.
+    quint64 m_indentedText = ~quint64(0);
     // What RB1 was last coloured for, so that an unchanged text is not coloured twice.
     quint64 m_colouredRevision = ~quint64(0);
     const void *m_colouredScheme = nullptr;
