@@ -1,6 +1,8 @@
 #include "frame/form1.h"
 
 #include "controls/strings.h"
+#include "frame/frmabout.h"
+#include "frame/helpwindow.h"
 #include "objref/fomobj.h"
 
 Form1::Form1(const Services &services)
@@ -55,7 +57,9 @@ Form1::Form1(const Services &services)
       med(this, QStringLiteral(u"med")),
       ms(this, QStringLiteral(u"ms")),
       hymm(this, QStringLiteral(u"hymm")),
-      m_services(services)
+      m_services(services),
+      frmAboutWindow([this] { return loadAbout(); }, services.windows),
+      helpWindow([] { return std::make_unique<HelpWindow>(); }, services.windows)
 {
     setCaption(QStringLiteral(u"Morvane"));
     createControls();

@@ -160,8 +160,10 @@ void Form1::ShowPreview()
         WebBrowser1.setVisible(true);
         return;
     }
-    writeTextFile(htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set"),
-                  BuildSettingsText() + CrLf);
+    notePreviewFile(previewPath());
+    const QString settingsCopy = htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set");
+    if (writeTextFile(settingsCopy, BuildSettingsText() + CrLf))
+        notePreviewFile(settingsCopy);
     WebBrowser1.navigate(previewPath());
     WebBrowser1.setVisible(true);
 }
