@@ -302,30 +302,6 @@ private:
     void revertCount(int Index);
     // The spinner whose change is being undone; its handler does not run meanwhile.
     int m_quietSpinner = -1;
-    void showCellImage();
-    void showRowHeight();
-    void showColumnWidth();
-    void keepMergeOrder(int Index);
-    void scanColourPanel(int Index);
-    void scanNoWrapPanel(int Index);
-    void scanFontPanel(int Index);
-    void showPosition(int Index);
-    // The cells the "All" rule covers for a row and a column selector: 1 every cell, 2 one column,
-    // 3 one row, 4 one cell; 0 when a selector names nothing in the table.
-    struct CellSelection
-    {
-        int step = 0;
-        int row = 0;
-        int column = 0;
-    };
-    CellSelection selectedCells(int rowSelector, int columnSelector) const;
-    void forEachCell(const CellSelection &selection,
-                     const std::function<void(int row, int column)> &write) const;
-    void setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value);
-    void setMerge();
-    void setNoWrap();
-    void setLength(TextList &list, int selector, int valueBox);
-    void resetGrid(TextGrid &grid);
     void wirePanelButtons();
 
     // Writers of one generation.
