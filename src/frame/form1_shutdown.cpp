@@ -3,8 +3,6 @@
 // every side window is closed.
 
 #include "frame/form1.h"
-#include "frame/frmabout.h"
-#include "frame/helpwindow.h"
 
 #include <QFile>
 
@@ -48,13 +46,6 @@ void Form1::Form_Unload(int &Cancel)
     SaveSettingIni(App, Section, QStringLiteral(u"Height"), twipsText(height()));
     Savereg();
     unloadSideWindows();
-}
-
-void Form1::unloadSideWindows()
-{
-    // Every side window that is loaded, shown or not; one that is not loaded stays so.
-    frmAboutWindow.unload();
-    helpWindow.unload();
 }
 
 void Form1::notePreviewFile(const QString &path)
