@@ -5,6 +5,7 @@
 #include "controls/richtextbox.h"
 #include "controls/services.h"
 #include "designer/textgrid.h"
+#include "editor/typedcolouring.h"
 
 #include <QStringList>
 #include <array>
@@ -234,6 +235,9 @@ public:
     void Command18_Click();
     // The view the edit commands act on: RB3 while the settings page shows it, else RB1.
     RichTextBox &editTarget();
+    // True when RB1 holds edits (typed, pasted, inserted by a command) made after the source was
+    // last made.
+    bool sourceEdited() const { return m_sourceEdited; }
 
     const Services &services() const { return m_services; }
 
@@ -246,9 +250,10 @@ private:
     // Lays the window out again after the cell-data box changed size.
     void relayout();
     std::unique_ptr<FomObj> m_fomObj;
-    // The font dialog keeps its bold and italic from one use to the next.
-    bool m_fontDialogBold = false;
-    bool m_fontDialogItalic = false;
+    // Every change of RB1's text: notes an edit and colours the text it put in.
+    void sourceChanged();
+    bool m_sourceEdited = false;
+    editor::TypedTextColouring m_typedColouring;
     // What RB1 was last coloured for, so that an unchanged text is not coloured twice.
     quint64 m_colouredRevision = ~quint64(0);
     const void *m_colouredScheme = nullptr;

@@ -86,6 +86,12 @@ void FormView::buildControls()
     }
 }
 
+void FormView::placeAgain(Control &control)
+{
+    if (ControlBinding *binding = bindingOf(control))
+        binding->propertyChanged(control, Property::Geometry);
+}
+
 void FormView::restack(Container *container)
 {
     if (!container)

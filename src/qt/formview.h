@@ -37,6 +37,10 @@ public:
     QAction *actionOf(const MenuItem &item) const;
     QTimer *timerOf(const Timer &timer) const;
 
+    // Places a control's widget again from the control's geometry (its container's caption
+    // changed).
+    void placeAgain(Control &control);
+
     // Re-stacks the widgets of a container's controls by their z-levels (creation order among
     // equals, later ones in front); tab strips stay behind the controls of their pages.
     void restack(Container *container);
