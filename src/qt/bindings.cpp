@@ -22,6 +22,9 @@ ControlBinding::ControlBinding(FormView &view, Control &control, QWidget *widget
     : m_view(view), m_control(control), m_widget(widget)
 {
     control.setObserver(this);
+    // Named after the control ("Text1(3)"), as tools and tests find widgets by name.
+    if (widget)
+        widget->setObjectName(control.displayName());
 }
 
 ControlBinding::~ControlBinding()
