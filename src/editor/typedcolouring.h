@@ -29,8 +29,8 @@ public:
         QStringView removedText;
     };
 
-    // The runs of [edit.start, edit.start + edit.inserted) of `text`, the whole text after the edit;
-    // the first run starts at edit.start. Empty when nothing was inserted.
+    // The runs of [edit.start, edit.start + edit.inserted) of `text`, the whole text after the
+    // edit; the first run starts at edit.start. Empty when nothing was inserted.
     ColorRuns colourEdit(QStringView text, const Edit &edit, const ColorScheme &scheme);
 
     // Forgets the kept states (the text was replaced as a whole).

@@ -94,8 +94,7 @@ EditorFontDialog::EditorFontDialog(const Font &initial, bool fixedPitchOnly, QWi
 
 void EditorFontDialog::fillFamilies(bool fixedPitchOnly)
 {
-    const QStringList families =
-        fixedPitchOnly ? fixedPitchFamilies() : QFontDatabase::families();
+    const QStringList families = fixedPitchOnly ? fixedPitchFamilies() : QFontDatabase::families();
     // The family that really draws the given face: the name itself when installed, else the
     // family the system maps it to.
     QString shown = m_initial.name;

@@ -39,9 +39,24 @@ std::vector<quint32> coloursOf(const RichTextBox &box, qsizetype from, qsizetype
 // Markup-heavy random text: tags, quotes, comment markers, line ends, Japanese.
 QString randomText(QRandomGenerator &random, int pieces)
 {
-    static const char16_t *const kPieces[] = {
-        u"<", u">", u"\"", u"<!--", u"-->", u"-", u"!", u"a", u" ", u"\r\n", u"あ", u"=",
-        u"<td>", u"</td>", u"<p class=\"x\">", u"hello", u"<!-- \"q\" -->", u"'"};
+    static const char16_t *const kPieces[] = {u"<",
+                                              u">",
+                                              u"\"",
+                                              u"<!--",
+                                              u"-->",
+                                              u"-",
+                                              u"!",
+                                              u"a",
+                                              u" ",
+                                              u"\r\n",
+                                              u"あ",
+                                              u"=",
+                                              u"<td>",
+                                              u"</td>",
+                                              u"<p class=\"x\">",
+                                              u"hello",
+                                              u"<!-- \"q\" -->",
+                                              u"'"};
     QString text;
     for (int i = 0; i < pieces; ++i)
         text += QString::fromUtf16(kPieces[random.bounded(int(std::size(kPieces)))]);
@@ -59,8 +74,8 @@ int caretAt(const QString &text, int position)
 
 QString randomTyping(QRandomGenerator &random)
 {
-    static const char16_t *const kTyped[] = {u"x", u"<", u">", u"\"", u"-", u"!", u" ",
-                                             u"hello", u"\r\n", u"漢", u"<b>", u"\">"};
+    static const char16_t *const kTyped[] = {u"x", u"<",     u">",    u"\"", u"-",   u"!",
+                                             u" ", u"hello", u"\r\n", u"漢", u"<b>", u"\">"};
     return QString::fromUtf16(kTyped[random.bounded(int(std::size(kTyped)))]);
 }
 
@@ -166,9 +181,8 @@ TEST(TypedColouring, ACommentClosedFarBelowItsStart)
     const int end = int(f.RB1.text().size());
     f.RB1.userSelected(end, 0);
     QString log;
-    for (const QString &typed : {QStringLiteral(u"a"), QStringLiteral(u"-"),
-                                 QStringLiteral(u"-"), QStringLiteral(u">"),
-                                 QStringLiteral(u"b")}) {
+    for (const QString &typed : {QStringLiteral(u"a"), QStringLiteral(u"-"), QStringLiteral(u"-"),
+                                 QStringLiteral(u">"), QStringLiteral(u"b")}) {
         f.RB1.userTyped(typed);
         const qsizetype at = f.RB1.lastChange().start;
         const bool same =

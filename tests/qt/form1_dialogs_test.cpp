@@ -169,8 +169,8 @@ TEST_F(MainWindowDialogs, FontDialogAcceptedUnchangedKeepsFontAndSettings)
         auto *styles = d->findChild<QListWidget *>(u"styleList"_s);
         auto *size = d->findChild<QLineEdit *>(u"sizeEdit"_s);
         if (families && families->currentItem() && styles && styles->currentItem() && size)
-            opened = families->currentItem()->text() + u'/' + styles->currentItem()->text()
-                     + u'/' + size->text();
+            opened = families->currentItem()->text() + u'/' + styles->currentItem()->text() + u'/' +
+                     size->text();
         d->accept();
     });
     form.Command18.userClicked();
