@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include "controls/forms.h"
+
 #include <algorithm>
 
 Control::Control(Container *container, QString name, int index)
@@ -11,6 +13,8 @@ Control::Control(Container *container, QString name, int index)
 
 Control::~Control()
 {
+    if (m_focusForm)
+        m_focusForm->m_activeControl = nullptr;
     if (m_container)
         m_container->removeChild(this);
 }
@@ -152,8 +156,10 @@ void Control::setToolTipText(const QString &text)
 
 void Control::zOrder(int position)
 {
-    if (!m_container)
+    if (!m_container) {
+        notify(Property::ZOrder);
         return;
+    }
     int level = 0;
     for (Control *sibling : m_container->children())
         if (sibling != this)
@@ -169,7 +175,63 @@ Container::~Container()
         child->m_container = nullptr;
 }
 
+namespace {
+ControlObserver *outermostObserver(Container *container)
+{
+    Control *root = container;
+    while (root->container())
+        root = root->container();
+    return root->observer();
+}
+} // namespace
+
+void Container::addChild(Control *child)
+{
+    m_children.push_back(child);
+    if (ControlObserver *observer = outermostObserver(this))
+        observer->propertyChanged(*child, Property::ControlAdded);
+}
+
 void Container::removeChild(Control *child)
 {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
+    if (ControlObserver *observer = outermostObserver(this))
+        observer->propertyChanged(*child, Property::ControlRemoved);
+}
+
+Form *Control::form() const
+{
+    const Control *root = this;
+    while (root->container())
+        root = root->container();
+    return dynamic_cast<Form *>(const_cast<Control *>(root));
+}
+
+bool Control::canTakeFocus() const
+{
+    for (const Control *c = this; c && !dynamic_cast<const Form *>(c); c = c->container())
+        if (!c->visible() || !c->enabled())
+            return false;
+    return true;
+}
+
+bool Control::setFocus()
+{
+    Form *owner = form();
+    if (!owner || owner == this || !canTakeFocus())
+        return false;
+    owner->setActiveControl(this);
+    notify(Property::Focus);
+    return true;
+}
+
+bool Control::hasFocus() const
+{
+    return m_focusForm && m_focusForm->activeControl() == this;
+}
+
+void Control::userFocused()
+{
+    if (Form *owner = form(); owner && owner != this)
+        owner->setActiveControl(this);
 }

@@ -36,6 +36,7 @@ void TextBox::userTyped(const QString &text)
 
 void TextBox::userFocused()
 {
+    Control::userFocused();
     if (onGotFocus)
         onGotFocus();
 }

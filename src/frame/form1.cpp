@@ -1,7 +1,8 @@
 #include "frame/form1.h"
 
 #include "controls/strings.h"
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
+#include "reference/cssreference.h"
 
 Form1::Form1(const Services &services)
     : Form(QStringLiteral(u"Form1")),
@@ -89,4 +90,5 @@ void Form1::wireDesignHandlers()
     VScroll5.onChange = [this] { VScroll5_Change(); };
     VScroll6.onChange = [this] { VScroll6_Change(); };
     VScrollhaba.onChange = [this] { VScrollhaba_Change(); };
+    wirePanelButtons();
 }

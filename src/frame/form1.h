@@ -13,7 +13,8 @@
 #include <memory>
 #include <vector>
 
-class FomObj;
+class CssReference;
+class ObjectReference;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
 // attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
@@ -128,6 +129,38 @@ public:
     void Option1_Click(int Index);
     bool BuildRowTemplate();
 
+    // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
+    // name a row and column of the table (a number the spinner refused, 0, a negative number or
+    // text) does nothing.
+    void Command2_Click(int Index);
+    void Command3_Click(int Index);
+    void Command6_Click(int Index);
+    void SetCellFontSize();
+    void SetCellBackColor();
+    void SetCellFontColor();
+    void ResetCellAlign();
+    void ResetCellNoWrap();
+    void ResetCellFontColors();
+    void ResetCellFontSizes();
+    void ResetCellVAlign();
+    void ResetCellBackImages();
+    void ResetCellBackColors();
+    void ResetCellMerges();
+    void ResetRowHeights();
+    void ResetColumnWidths();
+    void ClearCellBackImage();
+    void ClearTableBackImage();
+    // Empties Text5(Index); Index 4 is the cell colour's own "cl" button.
+    void ClearColourBox(int Index);
+    void ClearAllSettings();
+
+    // The table's row and column counts as their spinners hold them.
+    int rowCount() const;
+    int columnCount() const;
+    // The 0-based row (row selector) or column (column selector) that the selector box Text1(Index)
+    // names, read as the Set commands read it; empty when it names no row or column of the table.
+    std::optional<int> selectedIndex(int Index) const;
+
     // ---- Table source writer ----------------------------------------------------------------------
     // Writes the table's source into RB1. Returns false, changing nothing, when the cell data holds
     // more than 1000 rows or more than 1000 cells in a row.
@@ -169,8 +202,12 @@ public:
     void Form_Load();
     void SetNamePath(const QString &s1, const QString &s2);
     void SetAppri(const QString &s);
-    // The script object reference, created on first use for its data only (no window is shown).
-    FomObj &fomObj();
+    // The object tree window's texts and reserved words, created on first use; using them loads and
+    // shows no window.
+    ObjectReference &fomObj();
+    // The CSS tree window's reference text, created on first use. The text is empty until the CSS
+    // tree window has loaded once; reading it loads and shows no window.
+    CssReference &forCss();
     QStringList reservedWords;
     TextGrid varTable;
     QStringList wordDelimiters;
@@ -249,7 +286,8 @@ private:
     void showSettingsView();
     // Lays the window out again after the cell-data box changed size.
     void relayout();
-    std::unique_ptr<FomObj> m_fomObj;
+    std::unique_ptr<ObjectReference> m_fomObj;
+    std::unique_ptr<CssReference> m_forCss;
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
     bool m_sourceEdited = false;
@@ -266,6 +304,34 @@ private:
     int msgBox(const QString &prompt, int style, const QString &title = QString());
     bool cellDataHasContent() const;
     void CountChange();
+    void revertCount(int Index);
+    // The spinner whose change is being undone; its handler does not run meanwhile.
+    int m_quietSpinner = -1;
+    void showCellImage();
+    void showRowHeight();
+    void showColumnWidth();
+    void keepMergeOrder(int Index);
+    void scanColourPanel(int Index);
+    void scanNoWrapPanel(int Index);
+    void scanFontPanel(int Index);
+    void showPosition(int Index);
+    // The cells the "All" rule covers for a row and a column selector: 1 every cell, 2 one column,
+    // 3 one row, 4 one cell; 0 when a selector names nothing in the table.
+    struct CellSelection
+    {
+        int step = 0;
+        int row = 0;
+        int column = 0;
+    };
+    CellSelection selectedCells(int rowSelector, int columnSelector) const;
+    void forEachCell(const CellSelection &selection,
+                     const std::function<void(int row, int column)> &write) const;
+    void setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value);
+    void setMerge();
+    void setNoWrap();
+    void setLength(TextList &list, int selector, int valueBox);
+    void resetGrid(TextGrid &grid);
+    void wirePanelButtons();
 
     // Writers of one generation.
     void GetFrameRules(QString &frame, QString &rules);

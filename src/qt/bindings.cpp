@@ -22,9 +22,16 @@ ControlBinding::ControlBinding(FormView &view, Control &control, QWidget *widget
     : m_view(view), m_control(control), m_widget(widget)
 {
     control.setObserver(this);
-    // Named after the control ("Text1(3)"), as tools and tests find widgets by name.
-    if (widget)
+    if (widget) {
+        // Named after the control ("Text1(3)"), as tools and tests find widgets by name.
         widget->setObjectName(control.displayName());
+        // Where the user puts the focus, the form learns it.
+        new EventHook(widget, [&control](QEvent *event) {
+            if (event->type() == QEvent::FocusIn)
+                control.userFocused();
+            return false;
+        });
+    }
 }
 
 ControlBinding::~ControlBinding()
@@ -126,6 +133,9 @@ void ControlBinding::refresh(Property property)
     case Property::ZOrder:
         m_view.restack(m_control.container());
         break;
+    case Property::Focus:
+        m_widget->setFocus(Qt::OtherFocusReason);
+        break;
     default:
         break;
     }
@@ -147,6 +157,8 @@ std::unique_ptr<ControlBinding> makeBinding(FormView &view, Control &control, QW
     if (auto binding = makeSimpleBinding(view, control, parent))
         return binding;
     if (auto binding = makeListBinding(view, control, parent))
+        return binding;
+    if (auto binding = makeTreeBinding(view, control, parent))
         return binding;
     return makeRichTextBinding(view, control, parent);
 }

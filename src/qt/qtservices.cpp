@@ -169,7 +169,7 @@ void QtClipboardService::clear()
 
 Services QtServices::services()
 {
-    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys};
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows};
 }
 
 void QtServices::setDialogParent(QWidget *parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/services.h"
+#include "qt/windowservice.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -85,4 +86,5 @@ public:
     QtColorDialogService colors;
     QtClipboardService clipboard;
     QtKeySender keys;
+    QtWindowService windows;
 };

@@ -60,8 +60,9 @@ protected:
         QDir().mkpath(folder);
         EXPECT_TRUE(shot.save(folder + u'/' + name));
     }
-    // Waits for the embedded browser to finish loading, then evaluates a script in its page.
-    QString browserEvaluate(const QString &script)
+    // Evaluates a script in the embedded browser's page once the page has loaded: the script is
+    // asked again while it answers `notYet` (a loaded machine may take seconds to show the page).
+    QString browserEvaluate(const QString &script, const QString &notYet)
     {
         auto *web = qobject_cast<QWebEngineView *>(view->widgetOf(form.WebBrowser1));
         if (!web)
@@ -69,15 +70,20 @@ protected:
         QEventLoop loop;
         QString result = QStringLiteral(u"timeout");
         QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        QTimer again;
+        again.setSingleShot(true);
+        again.setInterval(250);
         auto ask = [&] {
             web->page()->runJavaScript(script, [&](const QVariant &value) {
                 result = value.toString();
-                loop.quit();
+                if (result == notYet)
+                    again.start();
+                else
+                    loop.quit();
             });
         };
-        QObject::connect(web, &QWebEngineView::loadFinished, &loop, ask);
-        // The page may have finished loading already.
-        QTimer::singleShot(2000, &loop, ask);
+        QObject::connect(&again, &QTimer::timeout, &loop, ask);
+        ask();
         loop.exec();
         return result;
     }
@@ -237,7 +243,8 @@ TEST_F(MainWindow, SampleMadeShownAndPreviewed)
     const QString cells = browserEvaluate(QStringLiteral(
         u"(function(){var t=document.querySelector('table');if(!t)return 'no table';"
         u"return t.rows.length+':'+t.rows[0].cells.length+':'+t.rows[1].cells[1].textContent.trim()"
-        u"+':'+t.rows[0].cells[0].tagName+':'+document.querySelector('caption').textContent;})()"));
+        u"+':'+t.rows[0].cells[0].tagName+':'+document.querySelector('caption').textContent;})()"),
+        QStringLiteral(u"no table"));
     EXPECT_EQ(cells, QStringLiteral(u"5:6:現国:TH:みどり台高校3年F組　時間割"));
     QEventLoop settle; // give the page time to be drawn before it is photographed
     QTimer::singleShot(1500, &settle, &QEventLoop::quit);

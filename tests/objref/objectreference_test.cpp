@@ -1,37 +1,37 @@
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
-TEST(FomObj, TextsAreEmptyUntilBuilt)
+TEST(ObjectReference, TextsAreEmptyUntilBuilt)
 {
-    FomObj obj;
+    ObjectReference obj;
     EXPECT_TRUE(obj.objTreeText.isEmpty());
     EXPECT_TRUE(obj.objRefText.isEmpty());
     EXPECT_TRUE(obj.objRefTextLower.isEmpty());
 }
 
-TEST(FomObj, GetsAppendsOneCopyPerCall)
+TEST(ObjectReference, GetsReplacesSoTheTextIsHeldOnce)
 {
-    FomObj obj;
+    ObjectReference obj;
     obj.Gets();
     const QString once = obj.objTreeText;
     ASSERT_EQ(once.size(), 18805);
     obj.Gets();
-    EXPECT_EQ(obj.objTreeText.size(), 2 * once.size());
-    EXPECT_EQ(obj.objTreeText, once + once);
+    EXPECT_EQ(obj.objTreeText.size(), 18805);
+    EXPECT_EQ(obj.objTreeText, once);
 
-    // Whatever the property held stays in front: Gets only appends.
-    FomObj other;
+    // Whatever the property held is replaced.
+    ObjectReference other;
     other.objTreeText = QStringLiteral(u"x;");
     other.Gets();
-    EXPECT_EQ(other.objTreeText, QStringLiteral(u"x;") + once);
+    EXPECT_EQ(other.objTreeText, once);
 }
 
-TEST(FomObj, EveryObjectBuildsTheSameTexts)
+TEST(ObjectReference, EveryObjectBuildsTheSameTexts)
 {
-    FomObj first;
-    FomObj second;
+    ObjectReference first;
+    ObjectReference second;
     first.Gets();
     second.Gets();
     first.GetString();
@@ -40,9 +40,9 @@ TEST(FomObj, EveryObjectBuildsTheSameTexts)
     EXPECT_EQ(first.objRefText, second.objRefText);
 }
 
-TEST(FomObj, GetStringReplacesAndKeepsTheLowerCopyInStep)
+TEST(ObjectReference, GetStringReplacesAndKeepsTheLowerCopyInStep)
 {
-    FomObj obj;
+    ObjectReference obj;
     obj.objRefText = QStringLiteral(u"stale");
     obj.objRefTextLower = QStringLiteral(u"stale");
     obj.GetString();
@@ -55,9 +55,9 @@ TEST(FomObj, GetStringReplacesAndKeepsTheLowerCopyInStep)
     EXPECT_EQ(obj.objRefTextLower.size(), obj.objRefText.size());
 }
 
-TEST(FomObj, BuildersLeaveTheOtherTextsAlone)
+TEST(ObjectReference, BuildersLeaveTheOtherTextsAlone)
 {
-    FomObj obj;
+    ObjectReference obj;
     obj.GetString();
     EXPECT_TRUE(obj.objTreeText.isEmpty());
     obj.objRefText.clear();
@@ -66,9 +66,9 @@ TEST(FomObj, BuildersLeaveTheOtherTextsAlone)
     EXPECT_FALSE(obj.objRefTextLower.isEmpty());
 }
 
-TEST(FomObj, ReservedWords)
+TEST(ObjectReference, ReservedWords)
 {
-    FomObj obj;
+    ObjectReference obj;
     const QString text = obj.Yoyakugo();
     EXPECT_FALSE(text.startsWith(u';'));
     EXPECT_FALSE(text.endsWith(u';'));

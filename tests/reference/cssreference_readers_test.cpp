@@ -2,7 +2,7 @@
 // property scan, its description cut on a click, and the editor's value completion. Every group,
 // property and value the text names must be found where it stands.
 #include "controls/strings.h"
-#include "reference/forcss.h"
+#include "reference/cssreference.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ const QString kDescMarker = u"<説明>"_s;
 
 QString cssText()
 {
-    ForCss css;
+    CssReference css;
     css.Gettext1();
     return css.cssRefText();
 }
@@ -231,6 +231,6 @@ TEST(CssRefTextReaders, CompletionListsValuesInTextOrder)
               (QStringList{u"番号"_s, u"auto"_s, QString(6, QChar(0x3000))}));
     EXPECT_EQ(complete(u"font-weight"_s).mid(4, 3), (QStringList{u"100"_s, u"200"_s, u"300"_s}));
     EXPECT_TRUE(complete(u"no-such-property"_s).isEmpty());
-    ForCss unbuilt;
+    CssReference unbuilt;
     EXPECT_EQ(vb::inStr(unbuilt.cssRefText(), u"<color>"_s), 0);
 }

@@ -1,8 +1,8 @@
-#include "reference/fortag.h"
+#include "reference/tagreference.h"
 
 #include "reference/reflines.h"
 
-void Fortag::GetText()
+void TagReference::GetText()
 {
     const auto lines = reference::tagRefLines();
     QString text;

@@ -2,7 +2,7 @@
 // the way its readers do: the CSS tree's group and property cuts, its description cut, and the
 // editor's value completion.
 #include "controls/strings.h"
-#include "reference/forcss.h"
+#include "reference/cssreference.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -46,7 +46,7 @@ struct Group
 
 QString builtText()
 {
-    ForCss css;
+    CssReference css;
     css.Gettext1();
     return css.cssRefText();
 }
@@ -187,7 +187,7 @@ protected:
 
 TEST(CssRefTextBuild, EmptyUntilBuiltAndOneCopyAfterBuildingTwice)
 {
-    ForCss css;
+    CssReference css;
     EXPECT_TRUE(css.cssRefText().isEmpty());
     css.Gettext1();
     const QString once = css.cssRefText();

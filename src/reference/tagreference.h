@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The tag tree window's object. It carries the built-in tag reference text that the tag tree is
-// built from. Creating the object or calling its members never loads or shows the window.
-class Fortag
+// The built-in tag reference text that the tag tree window is built from and reads on its clicks.
+// Creating the object or calling its members loads or shows no window.
+class TagReference
 {
 public:
     // The tag reference text, empty until GetText has run. Physical lines are separated by CR LF;

@@ -2,7 +2,7 @@
 // entry lines and keys, and a click finds the node's text again, takes the marker before it and
 // shows an example only where one closes the entry's stretch of the text.
 #include "controls/strings.h"
-#include "reference/fortag.h"
+#include "reference/tagreference.h"
 
 #include <QSet>
 #include <QStringList>
@@ -22,7 +22,7 @@ struct Node
 
 QString tagText()
 {
-    Fortag tag;
+    TagReference tag;
     tag.GetText();
     return tag.tagRefText();
 }

@@ -1,4 +1,4 @@
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 
 #include "objref/objref_data.h"
 
@@ -57,18 +57,18 @@ const QString &refText()
 
 } // namespace
 
-void FomObj::Gets()
+void ObjectReference::Gets()
 {
-    objTreeText += treeText();
+    objTreeText = treeText();
 }
 
-void FomObj::GetString()
+void ObjectReference::GetString()
 {
     objRefText = refText();
     objRefTextLower = objRefText.toLower();
 }
 
-QString FomObj::Yoyakugo() const
+QString ObjectReference::Yoyakugo() const
 {
     QString words;
     for (std::size_t i = 0; i < objref_data::kReservedWordCount; ++i) {

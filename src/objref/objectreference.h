@@ -2,10 +2,11 @@
 
 #include <QString>
 
-// The object-reference window's object. It carries the built-in knowledge of the browser script
-// object model as three texts and the reserved words. Everything here is plain data work: no window
-// is loaded or shown, and the main window calls these members at every start.
-class FomObj
+// What the object tree window carries besides its controls: the built-in knowledge of the browser
+// script object model as three texts and the reserved words. It outlives the window: the main window
+// holds it from start-up and calls these members without loading or showing the window, and the
+// window reads and rebuilds the texts through it.
+class ObjectReference
 {
 public:
     // Member lists of the script objects: "<name>;" sections of "member + level code;" items, then
@@ -17,8 +18,9 @@ public:
     // objRefText in lower case, with the same length and positions. Set together with objRefText.
     QString objRefTextLower;
 
-    // Appends the member-list text to objTreeText. The text itself is assembled once per process,
-    // so repeated calls are cheap; each call appends one more copy.
+    // Stores the member-list text in objTreeText, replacing what it held: however often it runs
+    // (at start-up, at every opening of the window), the property holds the text once. The text
+    // itself is assembled once per process, so repeated calls are cheap.
     void Gets();
     // Stores the description text in objRefText, replacing what it held, then its lower-case form
     // in objRefTextLower.

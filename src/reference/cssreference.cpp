@@ -1,8 +1,8 @@
-#include "reference/forcss.h"
+#include "reference/cssreference.h"
 
 #include "reference/reflines.h"
 
-void ForCss::Gettext1()
+void CssReference::Gettext1()
 {
     const auto lines = reference::cssRefLines();
     QString text;

@@ -1,7 +1,7 @@
 // Validates the built-in tag reference text against its grammar and its tabled counts: physical
 // lines, entries and levels, the category/subject/tag outline with each tag's number of attribute
 // variants, separators, blanks, quotes and the entries given in full.
-#include "reference/fortag.h"
+#include "reference/tagreference.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ struct Entry
 
 QString tagText()
 {
-    Fortag tag;
+    TagReference tag;
     tag.GetText();
     return tag.tagRefText();
 }
@@ -193,7 +193,7 @@ protected:
 
 TEST(TagRefTextBuild, EmptyUntilBuiltAndTheSameTextAfterBuildingTwice)
 {
-    Fortag tag;
+    TagReference tag;
     EXPECT_TRUE(tag.tagRefText().isEmpty());
     tag.GetText();
     const QString once = tag.tagRefText();

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-// The CSS tree window's object. It carries the built-in CSS reference text that the tree and the
-// editor's CSS-value completion read. Creating the object or calling its members never loads or
-// shows the window.
-class ForCss
+// What the CSS tree window carries besides its controls: the built-in CSS reference text that the
+// tree and the editor's CSS-value completion read. It outlives the window (the main window holds it),
+// so the text stays readable after the window was closed; reading it never loads or shows the window.
+class CssReference
 {
 public:
     // The CSS reference text, empty until Gettext1 has run. Every line ends with CR LF, the last
