@@ -6,6 +6,7 @@
 #include "controls/services.h"
 #include "controls/sidewindow.h"
 #include "designer/textgrid.h"
+#include "writer/celltexts.h"
 
 #include <QStringList>
 #include <array>
@@ -50,7 +51,7 @@ public:
     int fileTextCount = 0;
 
     // Made afresh by every generation.
-    TextGrid cellTexts;
+    CellTexts cellTexts;
     std::vector<int> rowCellCounts;
     IntGrid coveredCells;
     std::vector<int> coveredCellFlags;
@@ -306,30 +307,6 @@ private:
     void revertCount(int Index);
     // The spinner whose change is being undone; its handler does not run meanwhile.
     int m_quietSpinner = -1;
-    void showCellImage();
-    void showRowHeight();
-    void showColumnWidth();
-    void keepMergeOrder(int Index);
-    void scanColourPanel(int Index);
-    void scanNoWrapPanel(int Index);
-    void scanFontPanel(int Index);
-    void showPosition(int Index);
-    // The cells the "All" rule covers for a row and a column selector: 1 every cell, 2 one column,
-    // 3 one row, 4 one cell; 0 when a selector names nothing in the table.
-    struct CellSelection
-    {
-        int step = 0;
-        int row = 0;
-        int column = 0;
-    };
-    CellSelection selectedCells(int rowSelector, int columnSelector) const;
-    void forEachCell(const CellSelection &selection,
-                     const std::function<void(int row, int column)> &write) const;
-    void setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value);
-    void setMerge();
-    void setNoWrap();
-    void setLength(TextList &list, int selector, int valueBox);
-    void resetGrid(TextGrid &grid);
     void wirePanelButtons();
 
     // Writers of one generation.
@@ -359,6 +336,9 @@ private:
     // Prefixes the cells of a row from `fromColumn` to the spare column with their numbers.
     void numberRow(int row, int fromColumn);
     static void cellNumber(QString &out, int row, int column);
+    // Set while the parser has put the cell data aside to move the count spinners: the template
+    // their change would write is overwritten at once, so it is not built.
+    bool m_cellDataParked = false;
     // Read once per generation, before the rows are written (possibly on several threads).
     int m_headingMode = 0;
     bool m_writeComments = false;
