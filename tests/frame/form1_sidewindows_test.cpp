@@ -138,7 +138,13 @@ TEST_F(SideWindowsTest, ShowingAnOpenTreeAgainOnlyMovesItBackExceptTheObjectTree
     EXPECT_TRUE(tag.TV1.node(1)->expanded());
     // The object tree is built anew by every use of its menu item.
     EXPECT_FALSE(obj.TV1.node(1)->expanded());
-    EXPECT_EQ(windows.log, u"show(ForCss);show(Fortag);show(FomObj);"_s);
+    // Loading the object window refills the member text; it is never held twice.
+    EXPECT_EQ(f->fomObj().objTreeText.size(), 18805);
+    closeByUser(obj);
+    f->ShowObjectTree();
+    EXPECT_EQ(f->fomObj().objTreeText.size(), 18805);
+    EXPECT_EQ(windows.log,
+              u"show(ForCss);show(Fortag);show(FomObj);release(FomObj);show(FomObj);"_s);
 }
 
 TEST_F(SideWindowsTest, TagTreeTakesTheTagCaseOfItsLoading)
