@@ -6,6 +6,7 @@
 #include "controls/services.h"
 #include "controls/sidewindow.h"
 #include "designer/textgrid.h"
+#include "editor/typedcolouring.h"
 #include "writer/celltexts.h"
 
 #include <QStringList>
@@ -293,6 +294,9 @@ public:
     void Command18_Click();
     // The view the edit commands act on: RB3 while the settings page shows it, else RB1.
     RichTextBox &editTarget();
+    // True when RB1 holds edits (typed, pasted, inserted by a command) made after the source was
+    // last made.
+    bool sourceEdited() const { return m_sourceEdited; }
 
     const Services &services() const { return m_services; }
 
@@ -306,9 +310,10 @@ private:
     void relayout();
     std::unique_ptr<ObjectReference> m_fomObj;
     std::unique_ptr<CssReference> m_forCss;
-    // The font dialog keeps its bold and italic from one use to the next.
-    bool m_fontDialogBold = false;
-    bool m_fontDialogItalic = false;
+    // Every change of RB1's text: notes an edit and colours the text it put in.
+    void sourceChanged();
+    bool m_sourceEdited = false;
+    editor::TypedTextColouring m_typedColouring;
     // What RB1 was last coloured for, so that an unchanged text is not coloured twice.
     quint64 m_colouredRevision = ~quint64(0);
     const void *m_colouredScheme = nullptr;

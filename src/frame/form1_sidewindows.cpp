@@ -11,8 +11,7 @@
 namespace {
 
 // A window whose size is set is laid out anew, as after the user sized it.
-template <typename Window>
-void place(Window &window, int top, int left, int width, int height)
+template <typename Window> void place(Window &window, int top, int left, int width, int height)
 {
     window.move(left, top, width, height);
     window.Form_Resize();

@@ -36,7 +36,10 @@ void Form1::wireFrameHandlers()
     Mkomoji.onClick = [this] { Mkomoji_Click(); };
     mkoment.onClick = [this] { mkoment_Click(); };
     Text6.onChange = [this] { Text6_Change(); };
-    RB1.onChange = [this] { RB1_Change(); };
+    RB1.onChange = [this] {
+        sourceChanged();
+        RB1_Change();
+    };
     RB3.onMouseDown = [this](int button) { RB3_MouseDown(button); };
     Cmd.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Cmd_Click(i); }; });
     TabStrip1.onClick = [this] { TabStrip1_Click(); };

@@ -1,5 +1,6 @@
 #include "qt/qtservices.h"
 
+#include "qt/fontdialog.h"
 #include "qt/qtconvert.h"
 
 #include <QAbstractButton>
@@ -9,7 +10,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -105,6 +105,9 @@ std::optional<QString> QtFileDialogService::run(const FileDialogRequest &request
     QFileDialog dialog(dialogParent, request.title, request.initialFolder);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Qt filters by the patterns in a filter's last parentheses, and shows them after the label;
+    // the labels carry their own, so only the label is shown, exactly as given.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = toQtFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
@@ -139,15 +142,10 @@ bool QtFontDialogService::exists(const QString &name) const
 
 std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedPitchOnly)
 {
-    bool ok = false;
-    QFontDialog::FontDialogOptions options;
-    if (fixedPitchOnly)
-        options |= QFontDialog::MonospacedFonts;
-    const QFont font =
-        QFontDialog::getFont(&ok, toQFont(initial), dialogParent, QString(), options);
-    if (!ok)
+    EditorFontDialog dialog(initial, fixedPitchOnly, dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return fromQFont(font);
+    return dialog.chosen();
 }
 
 std::optional<quint32> QtColorDialogService::choose(quint32 initial)
