@@ -226,6 +226,7 @@ public:
     void Moomoji_Click();
     void Mkomoji_Click();
     void mkoment_Click();
+    void moo_Click(int Index);
     void Text6_Change();
     void Combo1_Click(int Index);
     void Combo2_Click();
@@ -239,6 +240,7 @@ public:
     void InsertImageFile();
     void InsertTextFile();
     void Text_DblClick(int Index);
+    void Text_MouseDown(int Index, int Button);
     void RemoveBlanksInFields();
     void mm2_Click(int Index);
     void RB3_MouseDown(int Button);
@@ -247,10 +249,17 @@ public:
     void Cmd_Click(int Index);
     void MakeSourceAndShow();
     void TabStrip1_Click();
+    void ShowPage();
     void RefreshKeepScroll();
     void ShowPreview();
+    void MakeSource();
+    void ClearCellData();
+    void SaveSourceAs();
     void SaveSourceFile();
     void CopySourceToClipboard();
+    void Command15_Click();
+    void Command19_Click();
+    void mhtml_Click();
     void Cmdcmd_Click(int Index);
     QString previewPath() const;
 
@@ -258,6 +267,8 @@ public:
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
+    void Command22_Click();
+    void msettei_Click();
     // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
     // and tells the user when the file cannot be written. Returns true only when it was written.
     bool SaveTextFile(const QString &path, const QString &text);
