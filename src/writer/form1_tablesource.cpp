@@ -5,6 +5,7 @@
 #include "writer/attributetext.h"
 #include "writer/cellrewrite.h"
 #include "writer/parallel.h"
+#include "writer/scripttext.h"
 
 #include <algorithm>
 
@@ -207,7 +208,8 @@ bool Form1::MakeTableSource()
     m_writeComments = mkoment.checked();
     QString source = writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
     if (Check5.value() == 1) {
-        // The script takes over only the start tag, as a list of quoted pieces, four to a line.
+        // The script takes over only the start tag, as a list of quoted pieces, four to a line;
+        // a caption "Tom's table" or an image path with a backslash must not end its string.
         const QString pieces[13] = {QStringLiteral(u"<table "), borderText, position, bgcolor,
                                     background, borderColors, frame, rules, cellSpacing, size,
                                     padding, QStringLiteral(u">"), caption};
@@ -218,7 +220,7 @@ bool Form1::MakeTableSource()
             if (text.isEmpty())
                 continue;
             ++k;
-            list += u'\'' + text + QStringLiteral(u"',");
+            list += u'\'' + scripttext::escaped(text) + QStringLiteral(u"',");
             if (k % 4 == 0)
                 list += CrLf;
         }
