@@ -158,8 +158,12 @@ bool Form1::MakeTableSource()
 {
     QString text = withoutRowMarkers(RB3.text());
     if (text.isEmpty()) {
-        text = blankTemplate(int(vb::Val(Text1(0).text())), int(vb::Val(Text1(1).text())),
-                             Text6.text());
+        // Counts the designer refuses are refused before anything is built or written.
+        const std::optional<int> rows = countIn(0);
+        const std::optional<int> columns = countIn(1);
+        if (!rows || !columns)
+            return false;
+        text = blankTemplate(*rows, *columns, Text6.text());
         RB3.setText(text);
     }
     int rows = 0;
