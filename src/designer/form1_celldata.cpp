@@ -1,5 +1,6 @@
 // The cell-data text: one "[[ ... ]]" line per table row, cells separated by the delimiter of Text6.
 
+#include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "frame/form1.h"
 
@@ -13,9 +14,11 @@ std::optional<int> Form1::countIn(int Index) const
 
 bool Form1::BuildRowTemplate()
 {
-    // The boxes follow their spinners here; a count they refuse gives an empty template.
-    const int rows = countIn(0).value_or(0);
-    const int columns = countIn(1).value_or(0);
+    if (m_cellDataParked)
+        return true;
+    // The counts as their spinners hold them: a count box may show text its spinner refused.
+    const int rows = rowCount();
+    const int columns = columnCount();
     const QString cell = QStringLiteral(u"     ") + Text6.text();
     QString line = QStringLiteral(u"[[");
     for (int c = 1; c < columns; ++c)
@@ -23,7 +26,7 @@ bool Form1::BuildRowTemplate()
     line += QStringLiteral(u"     ]]\r\n");
 
     QString text;
-    text.reserve(qsizetype(line.size()) * std::max(rows, 0) + 25);
+    hugepages::reserve(text, qsizetype(line.size()) * std::max(rows, 0) + 25);
     for (int r = 0; r < rows; ++r)
         text += line;
     text += QString(25, u' ');

@@ -1,7 +1,12 @@
 #include "frame/form1.h"
 
 #include "controls/strings.h"
+#include "frame/frmabout.h"
+#include "frame/helpwindow.h"
+#include "objref/fomobj.h"
 #include "objref/objectreference.h"
+#include "reference/forcss.h"
+#include "reference/fortag.h"
 #include "reference/cssreference.h"
 
 Form1::Form1(const Services &services)
@@ -56,12 +61,30 @@ Form1::Form1(const Services &services)
       med(this, QStringLiteral(u"med")),
       ms(this, QStringLiteral(u"ms")),
       hymm(this, QStringLiteral(u"hymm")),
-      m_services(services)
+      m_services(services),
+      FomObjWindow([this] {
+          auto window = std::make_unique<FomObj>(fomObj(), RB1);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      ForCssWindow([this] {
+          auto window = std::make_unique<ForCss>(forCss(), RB1);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      FortagWindow([this] {
+          auto window = std::make_unique<Fortag>(RB1, Check2);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      frmAboutWindow([this] { return loadAbout(); }, services.windows),
+      helpWindow([] { return std::make_unique<HelpWindow>(); }, services.windows)
 {
     setCaption(QStringLiteral(u"Morvane"));
     createControls();
     wireDesignHandlers();
     wireFrameHandlers();
+    wireSideWindowHandlers();
 }
 
 Form1::~Form1() = default;

@@ -70,7 +70,7 @@ protected:
         f.Form_Load();
         f.RB3.setText(QStringLiteral(u"[[x[%") + path + QStringLiteral(u"]y]]"));
         EXPECT_TRUE(f.MakeTableSource());
-        return f.cellTexts.get(0, 0);
+        return f.cellTexts.get(0, 0).toString();
     }
     QString file(const QString &name, const QByteArray &bytes)
     {
