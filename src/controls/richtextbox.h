@@ -60,6 +60,8 @@ public:
     }
     // Grows with every change of the text or of its colours; equal revisions mean equal content.
     quint64 revision() const { return m_revision; }
+    // Grows with every change of the text only.
+    quint64 textRevision() const { return m_textRevision; }
     // Replaces all colours at once (runs are normalised: sorted, merged, clipped to the text).
     void setColorRuns(ColorRuns runs);
     // Replaces all colours with runs worked out only when they are first needed (read, drawn, or
@@ -145,6 +147,7 @@ private:
     bool m_locked = false;
     int m_firstVisibleLine = 0;
     quint64 m_revision = 0;
+    quint64 m_textRevision = 0;
     mutable int m_lineCount = -1;
     std::vector<Edit> m_undo;
 };

@@ -316,6 +316,9 @@ private:
     void relayout();
     std::unique_ptr<ObjectReference> m_fomObj;
     std::unique_ptr<CssReference> m_forCss;
+    // The text of RB1 as IndentHtmlSource last left it, so that an indented text is not indented
+    // again.
+    quint64 m_indentedText = ~quint64(0);
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
     bool m_sourceEdited = false;
