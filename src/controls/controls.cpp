@@ -4,6 +4,12 @@
 
 void TextBox::setText(const QString &text)
 {
+    if (!m_multiLine) {
+        const auto lineEnd = std::find_if(text.cbegin(), text.cend(),
+                                          [](QChar c) { return c == u'\r' || c == u'\n'; });
+        if (lineEnd != text.cend())
+            return setText(text.first(lineEnd - text.cbegin()));
+    }
     if (m_text == text)
         return;
     m_text = text;
@@ -69,6 +75,24 @@ void Label::userClicked()
 {
     if (effectivelyEnabled() && onClick)
         onClick();
+}
+
+void Label::userMouseDown(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseDown)
+        onMouseDown(button, shift, x, y);
+}
+
+void Label::userMouseMove(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseMove)
+        onMouseMove(button, shift, x, y);
+}
+
+void Label::userMouseUp(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseUp)
+        onMouseUp(button, shift, x, y);
 }
 
 Frame::Frame(Container *container, QString name, int index)

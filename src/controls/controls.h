@@ -9,7 +9,9 @@
 // is a no-op. See control.h for the rules every control follows.
 
 // Single- or multi-line text box. `onChange` runs after every change of Text, by code or typing, and
-// never when the new text equals the old.
+// never when the new text equals the old. A single-line box (the default) holds one line: a text
+// that comes in with a line break, set or typed (pasted), keeps what stands before its first CR or
+// LF, so the box never holds either.
 class TextBox : public Control
 {
 public:
@@ -56,6 +58,9 @@ private:
     int m_selLength = 0;
 };
 
+// A label. Besides its click it reports the mouse: the button (1 left, 2 right, 4 middle; 0 for a
+// move with no button down), the shift state and the pointer's position within the label, in twips.
+// The view reports moves while a button is held down.
 class Label : public WithCaption<Control>
 {
 public:
@@ -63,7 +68,14 @@ public:
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on) { m_autoSize = on; }
     void userClicked();
+    void userMouseDown(int button, int shift, int x, int y);
+    void userMouseMove(int button, int shift, int x, int y);
+    void userMouseUp(int button, int shift, int x, int y);
     std::function<void()> onClick;
+    using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
 
 private:
     bool m_autoSize = false;

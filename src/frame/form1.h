@@ -20,6 +20,9 @@ class FomObj;
 class ForCss;
 class Fortag;
 class ObjectReference;
+class frmAbout;
+class HelpWindow;
+struct CellRecords;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
 // attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
@@ -133,6 +136,10 @@ public:
     void Text5_Change(int Index);
     void Option1_Click(int Index);
     bool BuildRowTemplate();
+    // The row (Index 0) or column (Index 1) count that the box Text1(Index) holds: its leading
+    // number, the fraction dropped. Empty when the designer refuses it: above 1000, or too large to
+    // be held at all ("30000", "1e300"); a negative count counts as 0.
+    std::optional<int> countIn(int Index) const;
 
     // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
     // name a row and column of the table (a number the spinner refused, 0, a negative number or
@@ -168,9 +175,11 @@ public:
 
     // ---- Table source writer ----------------------------------------------------------------------
     // Writes the table's source into RB1. Returns false, changing nothing, when the cell data holds
-    // more than 1000 rows or more than 1000 cells in a row.
+    // more than 1000 rows or more than 1000 cells in a row, or when it is empty (or blank) and a
+    // count box holds a count the designer refuses (see countIn).
     bool MakeTableSource();
-    // Returns false, changing nothing, when the text holds more than 1000 rows or cells in a row.
+    // Returns false, changing nothing, when the text holds more than 1000 rows or cells in a row,
+    // or when it is blank and a count box holds a refused count.
     // With `numberCells`, every cell text (the spare column too) starts with "(row,column)".
     bool ParseCellData(QString &text, int &rows, int &columns, bool numberCells = false);
     void BuildMergeMap();
@@ -269,6 +278,20 @@ public:
     void SaveSettingsDocument();
     void Command22_Click();
     void msettei_Click();
+    // Loads the settings document chosen in the open dialog.
+    void LoadSettingsDocument();
+    // Applies a settings document's text, read from `path`: the table-wide values to their controls,
+    // the per-cell records to the grids (emptied first), the cell data to RB3, then the selectors.
+    // What cannot be applied (a damaged value or record, a value its control refuses, a record
+    // outside its grid) is skipped and the rest applied; one message tells how many were skipped.
+    // A text holding no settings key changes nothing. Returns true when nothing was skipped.
+    bool LoadSettingsText(const QString &fileText, const QString &path);
+    // Stores one per-cell key's records; `escaped` undoes the escapes of "<" and ">". Returns the
+    // number of records skipped (damaged or outside their grid or list).
+    int LoadCellRecords(const CellRecords &records, const QString &key, bool escaped);
+    // Marks as "All" the selectors of the font colour, font size, position and no-wrap panels whose
+    // attribute is set for every row (column 0) or every column (row 0).
+    void RestoreSelectors();
     // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
     // and tells the user when the file cannot be written. Returns true only when it was written.
     bool SaveTextFile(const QString &path, const QString &text);
@@ -304,6 +327,9 @@ private:
     void relayout();
     std::unique_ptr<ObjectReference> m_fomObj;
     std::unique_ptr<CssReference> m_forCss;
+    // The text of RB1 as IndentHtmlSource last left it, so that an indented text is not indented
+    // again.
+    quint64 m_indentedText = ~quint64(0);
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
     bool m_sourceEdited = false;
@@ -468,6 +494,67 @@ public:
 
 private:
     void wireSideWindowHandlers();
+
+    // ==== Exit, help, the about box and the completion settings panel =============================
+public:
+    void Command9_Click();
+    // Closes the main window as its close box does: Form_Unload asks first.
+    void ExitProgram();
+    // Asks whether to end the program. On No sets Cancel; on Yes deletes the preview files this run
+    // wrote, stores the window geometry, writes the settings file and unloads the side windows.
+    void Form_Unload(int &Cancel);
+
+    QString helpFilePath;
+    void hmmorvane_Click();
+    void mb_Click();
+    // Opens "morvanehelp.html" of the program folder with the desktop's application for HTML files,
+    // or in the help window where there is none; a missing file is reported with its path.
+    void ShowHelp();
+    void ShowAbout();
+    SideWindow<frmAbout> frmAboutWindow;
+    SideWindow<HelpWindow> helpWindow;
+
+    bool panelDragging = false;
+    bool panelMoveWait = false;
+    int panelDragX = 0;
+    int panelDragY = 0;
+    // Only on the source page: the panel opens at its fixed place, in front.
+    void ShowCompletionPanel();
+    // Stores "kouhoNo"; a font size of 8 or less becomes "9" and is not applied, a larger one is
+    // stored as "HelpFont" and given to the candidate lists. Hides the panel.
+    void ApplyCompletionSettings();
+    void Label2_MouseDown(int Button, int Shift, int X, int Y);
+    void Label2_MouseMove(int Button, int Shift, int X, int Y);
+    void Label2_MouseUp(int Button, int Shift, int X, int Y);
+    void TimerMove_Timer();
+
+private:
+    std::unique_ptr<frmAbout> loadAbout();
+    // The preview files this run wrote, by their full paths; shutdown deletes them.
+    QStringList m_previewFiles;
+    void notePreviewFile(const QString &path);
+
+    // Loading a settings document.
+    struct FixedKey
+    {
+        const char16_t *key;
+        std::function<bool(const QString &value)> apply;
+    };
+    // The table-wide keys in the order they are applied, each with what applying a value does;
+    // `apply` returns false when the control refuses the value.
+    std::vector<FixedKey> fixedKeys();
+    struct Marker
+    {
+        QString value;
+        int option;
+    };
+    int loadedRowCount() const;
+    int loadedColumnCount() const;
+    bool everyRowHolds(const TextGrid &grid, const QString &value) const;
+    bool everyColumnHolds(const TextGrid &grid, const QString &value) const;
+    void showSelector(int index, bool all);
+    void restorePositionSelectors(const TextGrid &grid, int rowSelector, const Marker &first,
+                                  const Marker &second, int otherwise);
 };
 
 // The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other

@@ -2,6 +2,8 @@
 // the unloading of every side window at shutdown.
 
 #include "frame/form1.h"
+#include "frame/frmabout.h"
+#include "frame/helpwindow.h"
 #include "objref/fomobj.h"
 #include "reference/forcss.h"
 #include "reference/fortag.h"
@@ -64,4 +66,6 @@ void Form1::unloadSideWindows()
     FomObjWindow.unload();
     ForCssWindow.unload();
     FortagWindow.unload();
+    frmAboutWindow.unload();
+    helpWindow.unload();
 }

@@ -89,9 +89,8 @@ void Form1::MakeSourceAndShow()
         reportRefusedTable();
         return;
     }
-    const QString generated = RB1.text();
-    RemoveIndentation();
-    RB1.setText(generated);
+    // The view holds the text as generated. Taking the indentation out of it and putting the
+    // generated text back would leave it as it is: that pass is not run.
     Setcolor2();
     if (Check3.value() == 1)
         IndentHtmlSource();
@@ -156,7 +155,9 @@ void Form1::RefreshKeepScroll()
     const int before = RB1.firstVisibleLine();
     RB1.zOrder(0);
     Setcolor2();
-    if (Check3.value() == 1) {
+    // Unindenting and indenting again gives an indented text back unchanged: the two passes run
+    // only when the text changed since it was last indented.
+    if (Check3.value() == 1 && RB1.textRevision() != m_indentedText) {
         RemoveIndentation();
         IndentHtmlSource();
     }
@@ -182,8 +183,10 @@ void Form1::ShowPreview()
         WebBrowser1.setVisible(true);
         return;
     }
-    writeTextFile(htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set"),
-                  BuildSettingsText() + CrLf);
+    notePreviewFile(previewPath());
+    const QString settingsCopy = htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set");
+    if (writeTextFile(settingsCopy, BuildSettingsText() + CrLf))
+        notePreviewFile(settingsCopy);
     WebBrowser1.navigate(previewPath());
     WebBrowser1.setVisible(true);
 }

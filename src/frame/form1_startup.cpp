@@ -62,6 +62,22 @@ void Form1::wireFrameHandlers()
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };
     Option9.forEach([this](int i, OptionButton &c) { c.onClick = [this, i] { Option9_Click(i); }; });
+    Command17.onClick = [this] { LoadSettingsDocument(); };
+    myomi.onClick = [this] { LoadSettingsDocument(); };
+    Command9.onClick = [this] { Command9_Click(); };
+    onQueryUnload = [this](bool &cancel) {
+        int Cancel = 0;
+        Form_Unload(Cancel);
+        cancel = Cancel != 0;
+    };
+    hmmorvane.onClick = [this] { hmmorvane_Click(); };
+    mb.onClick = [this] { mb_Click(); };
+    mss.onClick = [this] { ShowCompletionPanel(); };
+    Command29.onClick = [this] { ApplyCompletionSettings(); };
+    Label2.onMouseDown = [this](int b, int s, int x, int y) { Label2_MouseDown(b, s, x, y); };
+    Label2.onMouseMove = [this](int b, int s, int x, int y) { Label2_MouseMove(b, s, x, y); };
+    Label2.onMouseUp = [this](int b, int s, int x, int y) { Label2_MouseUp(b, s, x, y); };
+    TimerMove.onTimer = [this] { TimerMove_Timer(); };
 }
 
 void Form1::SetNamePath(const QString &s1, const QString &s2)
@@ -95,12 +111,14 @@ void Form1::InitDelimiters()
 }
 
 namespace {
-// A stored geometry value that is not a number falls back to the key's default.
+// A stored geometry value that is not a number, or one no window position or size can hold
+// ("nan", "inf", "1e300"), falls back to the key's default.
 int twips(const QString &stored, int fallback)
 {
     bool ok = false;
     const float value = stored.trimmed().toFloat(&ok);
-    return ok ? int(value) : fallback;
+    const std::optional<int> whole = ok ? vb::truncated(value) : std::nullopt;
+    return whole.value_or(fallback);
 }
 } // namespace
 
@@ -146,7 +164,8 @@ void Form1::Form_Load()
     if (const QString name = get(u"FontName", u"");
         !name.isEmpty() && (!m_services.fonts || m_services.fonts->exists(name)))
         font.name = name;
-    if (const QString size = get(u"FontSize", u""); !size.isEmpty() && vb::Val(size) > 0)
+    if (const QString size = get(u"FontSize", u"");
+        !size.isEmpty() && vb::Val(size) > 0 && vb::truncated(vb::Val(size)))
         font.size = vb::Val(size);
     if (const QString italic = get(u"FontItalic", u""); !italic.isEmpty())
         font.italic = italic == u"True" || italic == u"1" || italic == u"-1";

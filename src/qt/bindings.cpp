@@ -281,6 +281,7 @@ public:
         qlabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         qlabel->setTextFormat(Qt::PlainText);
         new EventHook(qlabel, [this, qlabel](QEvent *event) {
+            reportMouse(event);
             if (isClick(event) &&
                 qlabel->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
                 m_label.userClicked();
@@ -303,6 +304,33 @@ protected:
     }
 
 private:
+    // Press, move (with a button held) and release, at the pointer's place within the label.
+    void reportMouse(QEvent *event)
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove
+            && type != QEvent::MouseButtonRelease)
+            return;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseMove ? mouse->buttons() : Qt::MouseButtons(mouse->button());
+        const int button = (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+                           | (buttons & Qt::MiddleButton ? 4 : 0);
+        const Qt::KeyboardModifiers keys = mouse->modifiers();
+        const int shift = (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0)
+                          | (keys & Qt::AltModifier ? 4 : 0);
+        const QPoint at = mouse->position().toPoint();
+        const TwipsScale &scale = view().scale();
+        const int x = scale.toTwips(at.x());
+        const int y = scale.toTwips(at.y());
+        if (type == QEvent::MouseButtonPress)
+            m_label.userMouseDown(button, shift, x, y);
+        else if (type == QEvent::MouseMove)
+            m_label.userMouseMove(button, shift, x, y);
+        else
+            m_label.userMouseUp(button, shift, x, y);
+    }
+
     Label &m_label;
 };
 

@@ -7,10 +7,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
 
 QStringList toQtFilters(const QString &filter)
 {
@@ -169,7 +174,7 @@ void QtClipboardService::clear()
 
 Services QtServices::services()
 {
-    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows};
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows, &desktop};
 }
 
 void QtServices::setDialogParent(QWidget *parent)
@@ -178,4 +183,17 @@ void QtServices::setDialogParent(QWidget *parent)
     files.dialogParent = parent;
     fonts.dialogParent = parent;
     colors.dialogParent = parent;
+}
+
+bool QtDesktopService::openFile(const QString &path)
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral(u"xdg-mime"));
+    if (!xdgMime.isEmpty()) {
+        const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+        QProcess query;
+        query.start(xdgMime, {QStringLiteral(u"query"), QStringLiteral(u"default"), type});
+        if (!query.waitForFinished(3000) || query.readAllStandardOutput().trimmed().isEmpty())
+            return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
