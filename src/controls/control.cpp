@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include "controls/forms.h"
+
 #include <algorithm>
 
 Control::Control(Container *container, QString name, int index)
@@ -11,6 +13,8 @@ Control::Control(Container *container, QString name, int index)
 
 Control::~Control()
 {
+    if (Form *f = form(); f && f != this)
+        f->forgetControl(this);
     if (m_container)
         m_container->removeChild(this);
 }
@@ -172,4 +176,45 @@ Container::~Container()
 void Container::removeChild(Control *child)
 {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
+}
+
+Form *Control::form() const
+{
+    const Control *top = this;
+    while (top->container())
+        top = top->container();
+    return dynamic_cast<Form *>(const_cast<Control *>(top));
+}
+
+void Control::setFocus()
+{
+    if (Form *f = form())
+        f->moveFocus(this, false);
+}
+
+bool Control::hasFocus() const
+{
+    const Form *f = form();
+    return f && f->activeControl() == this;
+}
+
+void Control::userFocused()
+{
+    if (Form *f = form())
+        f->moveFocus(this, true);
+}
+
+bool Control::userKeyDown(int keyCode, int shift)
+{
+    if (!effectivelyEnabled())
+        return false;
+    const int pressed = keyCode;
+    Form *f = form();
+    if (f && f != this && f->keyPreview() && f->onKeyDown)
+        f->onKeyDown(keyCode, shift);
+    if (keyCode != 0 && onKeyDown)
+        onKeyDown(keyCode, shift);
+    if (keyCode == 0)
+        return pressed != 0;
+    return keyAction(keyCode, shift);
 }

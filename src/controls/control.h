@@ -42,10 +42,20 @@ struct Font
 // What a view must refresh after a property changed.
 enum class Property {
     Text, Caption, Value, Range, Geometry, Visible, Enabled, Colors, Font, List, Selection,
-    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs
+    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs, Focus
 };
 
+// Key codes as the window logic names them (the platform's virtual-key codes), and the bits of the
+// Shift argument of a key event.
+namespace vbkey {
+constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
+              Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38,
+              Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F5 = 116;
+constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
+} // namespace vbkey
+
 class Control;
+class Form;
 
 class ControlObserver
 {
@@ -109,8 +119,27 @@ public:
     void setObserver(ControlObserver *observer) { m_observer = observer; }
     ControlObserver *observer() const { return m_observer; }
 
+    // The form this control stands on (through its containers), or nullptr.
+    Form *form() const;
+
+    // Focus: one control of a form has it. SetFocus from code moves it and tells the view; the
+    // view reports where the user put it with userFocused(), which runs nothing else here.
+    void setFocus();
+    bool hasFocus() const;
+    virtual void userFocused();
+
+    // A key went down while this control had the focus. The form's key handler runs first when
+    // the form's key preview is on, then the control's own; either may swallow the key by setting
+    // its code to 0. A key nobody swallowed gets the control's own reaction (a list moves its
+    // selection on Up and Down). Returns true when the key was swallowed or used, so that the view
+    // must not act on it again; nothing runs while the control is disabled.
+    bool userKeyDown(int keyCode, int shift);
+    std::function<void(int &KeyCode, int Shift)> onKeyDown;
+
 protected:
     void notify(Property property);
+    // The control's own reaction to a key no handler swallowed; true when it used the key.
+    virtual bool keyAction(int keyCode, int shift) { return false; }
 
 private:
     friend class Container;

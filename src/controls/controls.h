@@ -33,7 +33,8 @@ public:
 
     // The user replaced the whole text (the view sends the box's new content).
     void userTyped(const QString &text);
-    void userFocused();
+    // Takes the focus, then runs onGotFocus.
+    void userFocused() override;
     // The user moved the caret or selected; clamped like the setters, runs nothing.
     void userSelected(int start, int length);
     void userDoubleClicked();
@@ -51,16 +52,26 @@ private:
     int m_selLength = 0;
 };
 
+// A label. With AutoSize on it takes the size its caption needs in its font whenever the caption is
+// set (the width of the longest line and the height of all lines).
 class Label : public WithCaption<Control>
 {
 public:
     Label(Container *container, QString name, int index = -1);
     bool autoSize() const { return m_autoSize; }
-    void setAutoSize(bool on) { m_autoSize = on; }
+    void setAutoSize(bool on);
+    void setCaption(const QString &caption);
     void userClicked();
     std::function<void()> onClick;
 
+    // How a text is measured, in twips: the view installs the platform's measure; without one a
+    // full-width character takes the font's size in points × 20 twips and any other half of it.
+    using TextMeasure = std::function<std::pair<int, int>(const QString &text, const Font &font)>;
+    static void setTextMeasure(TextMeasure measure);
+    static std::pair<int, int> measureText(const QString &text, const Font &font);
+
 private:
+    void fitCaption();
     bool m_autoSize = false;
 };
 
@@ -142,6 +153,8 @@ private:
 };
 
 // List box. Choosing an item runs `onClick` when the choice changes; a double click runs `onDblClick`.
+// Up and Down that no key handler swallowed move the choice by one item (staying inside the list;
+// with nothing chosen, Down chooses the first item), as the user's keys would.
 class ListBox : public Control
 {
 public:
@@ -160,6 +173,9 @@ public:
     void userDoubleClicked();
     std::function<void()> onClick;
     std::function<void()> onDblClick;
+
+protected:
+    bool keyAction(int keyCode, int shift) override;
 
 private:
     QStringList m_list;

@@ -139,3 +139,16 @@ bool Form::userClosing()
         onQueryUnload(cancel);
     return !cancel;
 }
+
+void Form::moveFocus(Control *control, bool byUser)
+{
+    m_activeControl = control;
+    if (!byUser)
+        notify(Property::Focus);
+}
+
+void Form::forgetControl(const Control *control)
+{
+    if (m_activeControl == control)
+        m_activeControl = nullptr;
+}

@@ -121,8 +121,22 @@ public:
     std::function<void()> onResize;
     std::function<void(bool &cancel)> onQueryUnload;
 
+    // With key preview on, the form's key handler (Control::onKeyDown) sees every key before the
+    // focused control does.
+    bool keyPreview() const { return m_keyPreview; }
+    void setKeyPreview(bool on) { m_keyPreview = on; }
+    // The control that has the focus, or nullptr before any has it.
+    Control *activeControl() const { return m_activeControl; }
+    // Gives the focus to a control of this form; a move from code is shown by the view (Focus),
+    // a move the user made is only recorded.
+    void moveFocus(Control *control, bool byUser);
+    // A control going away loses the focus it had.
+    void forgetControl(const Control *control);
+
 private:
     std::vector<MenuItem *> m_menus;
+    bool m_keyPreview = false;
+    Control *m_activeControl = nullptr;
     int m_windowState = 0;
     MenuItem *m_lastPopup = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/control.h"
 
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -82,6 +83,18 @@ public:
     virtual void sendKeys(const QString &keys) = 0;
 };
 
+// Where the platform draws a text box's caret, and the screen's twips per pixel, for placing pop-ups
+// beside the caret.
+class CaretService
+{
+public:
+    virtual ~CaretService() = default;
+    // The caret of `box` in pixels of the box's client area (its top left corner: the caret's top).
+    virtual QPoint caretPos(const Control &box) const = 0;
+    virtual int twipsPerPixelX() const = 0;
+    virtual int twipsPerPixelY() const = 0;
+};
+
 // What a window is given at construction. Any pointer may be null in a test that does not use it;
 // the windows then behave as if the service answered Cancel (or No).
 struct Services
@@ -92,4 +105,5 @@ struct Services
     ColorDialogService *colors = nullptr;
     ClipboardService *clipboard = nullptr;
     KeySender *keys = nullptr;
+    CaretService *caret = nullptr;
 };

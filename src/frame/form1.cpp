@@ -2,6 +2,7 @@
 
 #include "controls/strings.h"
 #include "objref/fomobj.h"
+#include "reference/forcss.h"
 
 Form1::Form1(const Services &services)
     : Form(QStringLiteral(u"Form1")),

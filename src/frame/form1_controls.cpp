@@ -86,7 +86,25 @@ void Form1::createFrameControls()
     Command8.setCaption(S(u"実行"));
     Command6.add(&Frame20, QStringLiteral(u"Command6"), 6).setCaption(S(u"×"));
     List1.setVisible(false);
+    createCompletionControls();
     TimerMove.setInterval(20);
+}
+
+void Form1::createCompletionControls()
+{
+    // Small square icons of the member list: property, method, event.
+    ImageList1.add(QStringLiteral(u"Pro"), {QStringLiteral(u"P"), 0xC07000});
+    ImageList1.add(QStringLiteral(u"Meth"), {QStringLiteral(u"M"), 0x9C2080});
+    ImageList1.add(QStringLiteral(u"Even"), {QStringLiteral(u"E"), 0x0080E0});
+    L1.setSmallIcons(&ImageList1);
+    L1.setVisible(false);
+    L1.move(0, 0, 3000, 2000);
+    // The explanation pop-up: a pale frame around a label that takes its caption's size.
+    constexpr quint32 Pale = 0xE1FFFF;
+    Frmexp.setVisible(false);
+    Frmexp.setBackColor(Pale);
+    LblExp.setBackColor(Pale);
+    LblExp.setAutoSize(true);
 }
 
 void Form1::createToolControls()

@@ -48,6 +48,7 @@ void Form1::wireFrameHandlers()
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };
     Option9.forEach([this](int i, OptionButton &c) { c.onClick = [this, i] { Option9_Click(i); }; });
+    wireCompletionHandlers();
 }
 
 void Form1::SetNamePath(const QString &s1, const QString &s2)
@@ -109,6 +110,7 @@ void Form1::Form_Load()
         Combo2.addItem(QString::fromUtf16(item));
 
     varTable.redim(1, 1);
+    BuildKouhoList();
     InitDelimiters();
     fomObj().GetString();
     reservedWords = fomObj().Yoyakugo().split(u';');

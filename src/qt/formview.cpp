@@ -22,6 +22,7 @@ FormView::FormView(Form &form, QWidget *parent)
         if (auto *container = dynamic_cast<Container *>(control))
             restack(container);
     applyTabOrder();
+    watchInput();
 
     m_form.setObserver(this);
     setWindowTitle(m_form.caption());
@@ -37,6 +38,7 @@ FormView::~FormView()
         m_form.setObserver(nullptr);
     // The bindings detach from their controls before the widgets go.
     m_byControl.clear();
+    m_byWidget.clear();
     m_bindings.clear();
 }
 
@@ -82,6 +84,8 @@ void FormView::buildControls()
             continue;
         binding->refreshAll();
         m_byControl[control] = binding.get();
+        if (binding->widget())
+            m_byWidget[binding->widget()] = control;
         m_bindings.push_back(std::move(binding));
     }
 }
@@ -164,6 +168,9 @@ void FormView::propertyChanged(Control &, Property property)
         break;
     case Property::Font:
         m_surface->setFont(toQFont(m_form.font()));
+        break;
+    case Property::Focus:
+        followFocus();
         break;
     default:
         break;

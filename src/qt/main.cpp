@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
                  QGuiApplication::primaryScreen()->availableGeometry());
     FormView view(form);
     services.setDialogParent(&view);
+    services.caret.view = &view;
     view.show();
     return app.exec();
 }

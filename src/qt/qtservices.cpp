@@ -1,5 +1,6 @@
 #include "qt/qtservices.h"
 
+#include "qt/formview.h"
 #include "qt/qtconvert.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 QStringList toQtFilters(const QString &filter)
@@ -171,7 +173,21 @@ void QtClipboardService::clear()
 
 Services QtServices::services()
 {
-    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys};
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &caret};
+}
+
+QPoint QtCaretService::caretPos(const Control &box) const
+{
+    auto *edit = view ? qobject_cast<QPlainTextEdit *>(view->widgetOf(box)) : nullptr;
+    if (!edit)
+        return {};
+    return edit->viewport()->mapTo(edit, edit->cursorRect().topLeft());
+}
+
+int QtCaretService::twipsPerPixelX() const
+{
+    const double dpi = view ? view->scale().dpi() : 96;
+    return std::max(1, qRound(1440.0 / dpi));
 }
 
 void QtServices::setDialogParent(QWidget *parent)

@@ -71,6 +71,18 @@ public:
     void sendKeys(const QString &keys) override;
 };
 
+class FormView;
+
+// The caret of a text box as its widget in `view` draws it, and the screen's twips per pixel.
+class QtCaretService : public CaretService
+{
+public:
+    QPoint caretPos(const Control &box) const override;
+    int twipsPerPixelX() const override;
+    int twipsPerPixelY() const override { return twipsPerPixelX(); }
+    QPointer<FormView> view;
+};
+
 // All of them, and the Services a window is constructed with.
 class QtServices
 {
@@ -85,4 +97,5 @@ public:
     QtColorDialogService colors;
     QtClipboardService clipboard;
     QtKeySender keys;
+    QtCaretService caret;
 };
