@@ -1,13 +1,13 @@
 // The object reference texts are fetched at every program start; this measures what a fresh
 // object costs once the shared texts exist.
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 
 #include <benchmark/benchmark.h>
 
 static void BM_FomObjStartUpCalls(benchmark::State &state)
 {
     for (auto _ : state) {
-        FomObj obj;
+        ObjectReference obj;
         obj.Gets();
         obj.GetString();
         benchmark::DoNotOptimize(obj.Yoyakugo());

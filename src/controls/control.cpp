@@ -13,8 +13,8 @@ Control::Control(Container *container, QString name, int index)
 
 Control::~Control()
 {
-    if (Form *f = form(); f && f != this)
-        f->forgetControl(this);
+    if (m_focusForm)
+        m_focusForm->m_activeControl = nullptr;
     if (m_container)
         m_container->removeChild(this);
 }
@@ -156,8 +156,10 @@ void Control::setToolTipText(const QString &text)
 
 void Control::zOrder(int position)
 {
-    if (!m_container)
+    if (!m_container) {
+        notify(Property::ZOrder);
         return;
+    }
     int level = 0;
     for (Control *sibling : m_container->children())
         if (sibling != this)
@@ -173,35 +175,65 @@ Container::~Container()
         child->m_container = nullptr;
 }
 
+namespace {
+ControlObserver *outermostObserver(Container *container)
+{
+    Control *root = container;
+    while (root->container())
+        root = root->container();
+    return root->observer();
+}
+} // namespace
+
+void Container::addChild(Control *child)
+{
+    m_children.push_back(child);
+    if (ControlObserver *observer = outermostObserver(this))
+        observer->propertyChanged(*child, Property::ControlAdded);
+}
+
 void Container::removeChild(Control *child)
 {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
+    if (ControlObserver *observer = outermostObserver(this))
+        observer->propertyChanged(*child, Property::ControlRemoved);
 }
 
 Form *Control::form() const
 {
-    const Control *top = this;
-    while (top->container())
-        top = top->container();
-    return dynamic_cast<Form *>(const_cast<Control *>(top));
+    const Control *root = this;
+    while (root->container())
+        root = root->container();
+    return dynamic_cast<Form *>(const_cast<Control *>(root));
 }
 
-void Control::setFocus()
+bool Control::canTakeFocus() const
 {
-    if (Form *f = form())
-        f->moveFocus(this, false);
+    for (const Control *c = this; c && !dynamic_cast<const Form *>(c); c = c->container())
+        if (!c->visible() || !c->enabled())
+            return false;
+    return true;
+}
+
+bool Control::setFocus()
+{
+    Form *owner = form();
+    if (!owner || owner == this || !canTakeFocus())
+        return false;
+    owner->setActiveControl(this);
+    notify(Property::Focus);
+    return true;
 }
 
 bool Control::hasFocus() const
 {
-    const Form *f = form();
-    return f && f->activeControl() == this;
+    return m_focusForm && m_focusForm->activeControl() == this;
 }
 
 void Control::userFocused()
 {
-    if (Form *f = form())
-        f->moveFocus(this, true);
+    if (Form *owner = form(); owner && owner != this)
+        owner->setActiveControl(this);
 }
 
 bool Control::userKeyDown(int keyCode, int shift)
@@ -209,9 +241,9 @@ bool Control::userKeyDown(int keyCode, int shift)
     if (!effectivelyEnabled())
         return false;
     const int pressed = keyCode;
-    Form *f = form();
-    if (f && f != this && f->keyPreview() && f->onKeyDown)
-        f->onKeyDown(keyCode, shift);
+    Form *owner = form();
+    if (owner && owner != this && owner->keyPreview() && owner->onKeyDown)
+        owner->onKeyDown(keyCode, shift);
     if (keyCode != 0 && onKeyDown)
         onKeyDown(keyCode, shift);
     if (keyCode == 0)

@@ -21,6 +21,7 @@
 // Geometry is in twips; colours are 0x00BBGGRR (red in the low byte).
 
 class Container;
+class Form;
 
 // System colours, as a colour value with the high bit set: the view resolves them from its palette.
 namespace SysColor {
@@ -42,7 +43,10 @@ struct Font
 // What a view must refresh after a property changed.
 enum class Property {
     Text, Caption, Value, Range, Geometry, Visible, Enabled, Colors, Font, List, Selection,
-    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs, Focus
+    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs, Focus,
+    // Told to the observer of a form about one of its controls: created under it (not yet fully
+    // constructed, so only to be noted) or being destroyed (its bindings must go at once).
+    ControlAdded, ControlRemoved
 };
 
 // Key codes as the window logic names them (the platform's virtual-key codes), and the bits of the
@@ -55,7 +59,6 @@ constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 } // namespace vbkey
 
 class Control;
-class Form;
 
 class ControlObserver
 {
@@ -94,7 +97,7 @@ public:
     void move(int left, int top, int width, int height);
 
     bool visible() const { return m_visible; }
-    void setVisible(bool visible);
+    virtual void setVisible(bool visible);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     // Visible and enabled, this control and every container up to the form.
@@ -113,20 +116,32 @@ public:
     void setTabIndex(int index) { m_tabIndex = index; }
 
     // Brings the control in front of its siblings (position 0) or sends it behind them (position 1).
+    // A control outside any container (a form) is brought in front of the other windows.
     void zOrder(int position = 0);
     int zLevel() const { return m_zLevel; }
 
-    void setObserver(ControlObserver *observer) { m_observer = observer; }
-    ControlObserver *observer() const { return m_observer; }
-
-    // The form this control stands on (through its containers), or nullptr.
+    // Keyboard focus. A form has at most one active control, the one that receives the keys.
+    // - setFocus() makes this control its form's active control and notifies Focus, so that the view
+    //   moves the focus to its widget (at once, or when the window is next shown or activated). It
+    //   notifies also when the control already was the active control: the user may have moved the
+    //   focus to a widget the form does not know (a menu, another window) meanwhile.
+    // - A control that cannot take the focus refuses: it, or a container between it and its form,
+    //   is hidden or disabled, or it lies in no form. setFocus() then returns false and changes
+    //   nothing. The form's own visibility does not count: a form not shown yet keeps its choice.
+    // - hasFocus() is true while the control is its form's active control (see
+    //   Form::activeControl()).
+    // Runs no event.
+    bool setFocus();
+    bool hasFocus() const;
+    // The view reports that the user put the focus on the control: the form records it as its
+    // active control, without notifying the view back. Controls with a got-focus event run it.
+    virtual void userFocused();
+    // The form that holds the control, directly or through frames; the form itself for a form;
+    // nullptr for a control in no form.
     Form *form() const;
 
-    // Focus: one control of a form has it. SetFocus from code moves it and tells the view; the
-    // view reports where the user put it with userFocused(), which runs nothing else here.
-    void setFocus();
-    bool hasFocus() const;
-    virtual void userFocused();
+    void setObserver(ControlObserver *observer) { m_observer = observer; }
+    ControlObserver *observer() const { return m_observer; }
 
     // A key went down while this control had the focus. The form's key handler runs first when
     // the form's key preview is on, then the control's own; either may swallow the key by setting
@@ -143,7 +158,12 @@ protected:
 
 private:
     friend class Container;
+    friend class Form;
+    // True when the control is visible and enabled, and so is every container up to its form.
+    bool canTakeFocus() const;
     Container *m_container = nullptr;
+    // The form whose active control this is, or nullptr.
+    Form *m_focusForm = nullptr;
     QString m_name;
     int m_index = -1;
     int m_left = 0, m_top = 0, m_width = 1200, m_height = 375;
@@ -167,7 +187,9 @@ public:
     ~Container() override;
 
     const std::vector<Control *> &children() const { return m_children; }
-    void addChild(Control *child) { m_children.push_back(child); }
+    // Both tell the observer of the outermost container (the form's view) with ControlAdded or
+    // ControlRemoved, so that a view follows controls created or destroyed after it was built.
+    void addChild(Control *child);
     void removeChild(Control *child);
 
 private:

@@ -1,5 +1,7 @@
 #include "controls/forms.h"
 
+#include "controls/services.h"
+
 MenuItem::MenuItem(Container *container, QString name, int index, MenuItem *parent)
     : WithCaption<Control>(container, std::move(name), index), m_parent(parent)
 {
@@ -91,6 +93,25 @@ Form::Form(QString name) : WithCaption<Container>(nullptr, std::move(name))
     setVisible(false);
 }
 
+Form::~Form()
+{
+    if (m_activeControl)
+        m_activeControl->m_focusForm = nullptr;
+}
+
+Control *Form::activeControl() const
+{
+    return m_activeControl && m_activeControl->canTakeFocus() ? m_activeControl : nullptr;
+}
+
+void Form::setActiveControl(Control *control)
+{
+    if (m_activeControl)
+        m_activeControl->m_focusForm = nullptr;
+    m_activeControl = control;
+    control->m_focusForm = this;
+}
+
 namespace {
 void collect(const Container &container, std::vector<Control *> &out)
 {
@@ -132,6 +153,30 @@ void Form::userResized(int width, int height)
         onResize();
 }
 
+void Form::setVisible(bool visible)
+{
+    Container::setVisible(visible);
+    // A side window shows through its service the first time; afterwards its view follows Visible.
+    if (visible && m_windowService && !observer())
+        m_windowService->show(*this);
+}
+
+void Form::setTopMost(bool topMost)
+{
+    if (m_topMost == topMost)
+        return;
+    m_topMost = topMost;
+    notify(Property::ZOrder);
+}
+
+void Form::userClosed()
+{
+    setVisible(false);
+    // A copy: the handler may destroy this form, and with it the stored function.
+    if (auto unloaded = onUnloaded)
+        unloaded();
+}
+
 bool Form::userClosing()
 {
     bool cancel = false;
@@ -140,15 +185,3 @@ bool Form::userClosing()
     return !cancel;
 }
 
-void Form::moveFocus(Control *control, bool byUser)
-{
-    m_activeControl = control;
-    if (!byUser)
-        notify(Property::Focus);
-}
-
-void Form::forgetControl(const Control *control)
-{
-    if (m_activeControl == control)
-        m_activeControl = nullptr;
-}

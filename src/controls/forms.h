@@ -91,12 +91,27 @@ public:
     void userClicked();
 };
 
+class WindowService;
+
 // A top-level window. Its controls register with it (directly or through frames), so a view can build
 // itself from `allControls()` in creation order, which is also the default tab order.
+//
+// A form starts hidden. A side window is given a window service: the first time it is made visible
+// the service builds its window. Closing it from its title bar runs `onQueryUnload`; when that does
+// not cancel, the window goes and `userClosed()` then runs `onUnloaded`, where the owner unloads the
+// form (see SideWindow).
 class Form : public WithCaption<Container>
 {
 public:
     explicit Form(QString name);
+    ~Form() override;
+
+    void setVisible(bool visible) override;
+    void setWindowService(WindowService *service) { m_windowService = service; }
+    WindowService *windowService() const { return m_windowService; }
+    // Kept in front of the other windows, even when another one is active.
+    bool topMost() const { return m_topMost; }
+    void setTopMost(bool topMost);
 
     const std::vector<MenuItem *> &menus() const { return m_menus; }
     void addMenu(MenuItem *menu) { m_menus.push_back(menu); }
@@ -118,25 +133,30 @@ public:
     void userResized(int width, int height);
     // The user asked to close the window; `onQueryUnload` may set cancel to true.
     bool userClosing();
+    // The window was closed by the user and is gone; runs `onUnloaded`, which may destroy the form.
+    void userClosed();
     std::function<void()> onResize;
     std::function<void(bool &cancel)> onQueryUnload;
+    std::function<void()> onUnloaded;
+
+    // The control that has the keyboard focus in this form: the last one given it by
+    // Control::setFocus() or by the user, while it is still visible and enabled (a control hidden
+    // or disabled since has lost it). nullptr when there is none.
+    Control *activeControl() const;
 
     // With key preview on, the form's key handler (Control::onKeyDown) sees every key before the
     // focused control does.
     bool keyPreview() const { return m_keyPreview; }
     void setKeyPreview(bool on) { m_keyPreview = on; }
-    // The control that has the focus, or nullptr before any has it.
-    Control *activeControl() const { return m_activeControl; }
-    // Gives the focus to a control of this form; a move from code is shown by the view (Focus),
-    // a move the user made is only recorded.
-    void moveFocus(Control *control, bool byUser);
-    // A control going away loses the focus it had.
-    void forgetControl(const Control *control);
 
 private:
+    friend class Control;
+    void setActiveControl(Control *control);
+    Control *m_activeControl = nullptr;
+    WindowService *m_windowService = nullptr;
+    bool m_topMost = false;
     std::vector<MenuItem *> m_menus;
     bool m_keyPreview = false;
-    Control *m_activeControl = nullptr;
     int m_windowState = 0;
     MenuItem *m_lastPopup = nullptr;
 };

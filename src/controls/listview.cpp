@@ -2,31 +2,6 @@
 
 #include <algorithm>
 
-ImageList::ImageList(Container *container, QString name, int index)
-    : Control(container, std::move(name), index)
-{
-    setVisible(false);
-}
-
-void ImageList::add(const QString &key, const ListImage &image)
-{
-    for (auto &entry : m_images) {
-        if (entry.first == key) {
-            entry.second = image;
-            return;
-        }
-    }
-    m_images.emplace_back(key, image);
-}
-
-std::optional<ListImage> ImageList::find(const QString &key) const
-{
-    for (const auto &entry : m_images)
-        if (entry.first == key)
-            return entry.second;
-    return std::nullopt;
-}
-
 ListView::ListView(Container *container, QString name, int index)
     : Control(container, std::move(name), index)
 {}

@@ -1,33 +1,10 @@
 #pragma once
 
 #include "controls/control.h"
+#include "controls/imagelist.h"
 
 #include <optional>
 #include <vector>
-
-// A picture of an image list, drawn by the view as a small square icon of `color` (0x00BBGGRR)
-// with `glyph` on it.
-struct ListImage
-{
-    QString glyph;
-    quint32 color = 0;
-};
-
-// A set of small pictures found by key. It shows nothing by itself; list views take their icons
-// from it.
-class ImageList : public Control
-{
-public:
-    ImageList(Container *container, QString name, int index = -1);
-
-    // Adds a picture under a key; a key given again replaces its picture.
-    void add(const QString &key, const ListImage &image);
-    std::optional<ListImage> find(const QString &key) const;
-    int count() const { return int(m_images.size()); }
-
-private:
-    std::vector<std::pair<QString, ListImage>> m_images;
-};
 
 // List view in its list mode: items with a text and the key of a small icon, numbered from 1.
 // At most one item is selected (0 = none). Selecting from code notifies the view and runs nothing.

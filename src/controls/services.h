@@ -95,6 +95,20 @@ public:
     virtual int twipsPerPixelY() const = 0;
 };
 
+class Form;
+
+// Shows the side windows. Each form gets a top-level window of its own the first time it is made
+// visible; from then on the window follows the form's Visible, geometry, caption and TopMost.
+class WindowService
+{
+public:
+    virtual ~WindowService() = default;
+    // Builds the form's window if it has none, and shows it.
+    virtual void show(Form &form) = 0;
+    // Destroys the form's window at once, if it has one. Called just before the form itself goes.
+    virtual void release(Form &form) = 0;
+};
+
 // What a window is given at construction. Any pointer may be null in a test that does not use it;
 // the windows then behave as if the service answered Cancel (or No).
 struct Services
@@ -105,5 +119,6 @@ struct Services
     ColorDialogService *colors = nullptr;
     ClipboardService *clipboard = nullptr;
     KeySender *keys = nullptr;
+    WindowService *windows = nullptr;
     CaretService *caret = nullptr;
 };

@@ -1,18 +1,47 @@
-// The change handler of the 26 spinner pairs: counts, sizes and the panels' row and column selectors.
+// The change handler of the 26 spinner pairs: counts, sizes and the panels' row and column
+// selectors. A selector change shows the selected cell's stored value in its panel; a count change
+// re-bounds the attribute grids and puts every selector back on 1.
 
 #include "controls/strings.h"
+#include "designer/form1_selectordisplays.h"
 #include "frame/form1.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 const QString &dataLossQuestion()
 {
-    static const QString text = QStringLiteral(
-        u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
+    static const QString text =
+        QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
     return text;
 }
+
+QString numberOf(const ScrollBar &bar)
+{
+    return vb::str(std::llabs(bar.value()));
+}
 } // namespace
+
+int Form1::rowCount() const
+{
+    return std::abs(VScroll1(0).value());
+}
+
+int Form1::columnCount() const
+{
+    return std::abs(VScroll1(1).value());
+}
+
+std::optional<int> Form1::selectedIndex(int Index) const
+{
+    // Compared as a double, so that no text (however large, or not a number) can overflow.
+    const double index = vb::roundHalfEven(vb::Val(Text1(Index).text()) - 1);
+    const int count = isRowSelector(Index) ? rowCount() : columnCount();
+    if (!(index >= 0 && index < count))
+        return std::nullopt;
+    return int(index);
+}
 
 bool Form1::cellDataHasContent() const
 {
@@ -27,21 +56,38 @@ bool Form1::cellDataHasContent() const
 
 void Form1::VScroll1_Change(int Index)
 {
+    if (Index == m_quietSpinner)
+        return;
     if ((Index == 0 || Index == 1) && cellDataHasContent()) {
-        if (msgBox(dataLossQuestion(), vbmsg::YesNo) == vbmsg::No)
+        if (msgBox(dataLossQuestion(), vbmsg::YesNo) == vbmsg::No) {
+            revertCount(Index);
             return;
+        }
         RB3.setText(QString());
     }
     differs = true;
-    Text1(Index).setText(vb::str(std::llabs(VScroll1(Index).value())));
+    Text1(Index).setText(numberOf(VScroll1(Index)));
     if (Index == 0 || Index == 1)
         CountChange();
+    else
+        showSelectedValue(*this, Index);
     differs = false;
+}
+
+void Form1::revertCount(int Index)
+{
+    // The panels are still ranged to the count in force: the selectors' lower end is minus it.
+    const int applied = VScroll1(Index == 0 ? 4 : 5).min();
+    m_quietSpinner = Index;
+    VScroll1(Index).setValue(applied);
+    m_quietSpinner = -1;
+    // A count typed into the box goes back too; the spinner already holds it, so nothing runs.
+    Text1(Index).setText(numberOf(VScroll1(Index)));
 }
 
 void Form1::CountChange()
 {
-    const int cols = int(vb::Val(Text1(1).text()));
+    const int cols = columnCount();
     for (TextGrid *grid : {&cellImages, &cellColors, &cellSpans, &cellColspans, &cellNowraps,
                            &cellFontColors, &cellFontSizes})
         grid->redimPreserve(1000, cols);

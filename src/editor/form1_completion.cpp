@@ -7,17 +7,10 @@
 #include "editor/candidatetable.h"
 #include "editor/memberlist.h"
 #include "frame/form1.h"
-#include "objref/fomobj.h"
-#include "reference/forcss.h"
+#include "objref/objectreference.h"
+#include "reference/cssreference.h"
 
 #include <QFileInfo>
-
-ForCss &Form1::forCss()
-{
-    if (!m_forCss)
-        m_forCss = std::make_unique<ForCss>();
-    return *m_forCss;
-}
 
 QString Form1::EscapeKouho(QString &s)
 {

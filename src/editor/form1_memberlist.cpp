@@ -3,7 +3,7 @@
 
 #include "editor/memberlist.h"
 #include "frame/form1.h"
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 
 void Form1::ShowMemberList()
 {

@@ -2,7 +2,10 @@
 
 #include "controls/strings.h"
 #include "objref/fomobj.h"
+#include "objref/objectreference.h"
 #include "reference/forcss.h"
+#include "reference/fortag.h"
+#include "reference/cssreference.h"
 
 Form1::Form1(const Services &services)
     : Form(QStringLiteral(u"Form1")),
@@ -56,12 +59,28 @@ Form1::Form1(const Services &services)
       med(this, QStringLiteral(u"med")),
       ms(this, QStringLiteral(u"ms")),
       hymm(this, QStringLiteral(u"hymm")),
-      m_services(services)
+      m_services(services),
+      FomObjWindow([this] {
+          auto window = std::make_unique<FomObj>(fomObj(), RB1);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      ForCssWindow([this] {
+          auto window = std::make_unique<ForCss>(forCss(), RB1);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      FortagWindow([this] {
+          auto window = std::make_unique<Fortag>(RB1, Check2);
+          window->Form_Load();
+          return window;
+      }, m_services.windows)
 {
     setCaption(QStringLiteral(u"Morvane"));
     createControls();
     wireDesignHandlers();
     wireFrameHandlers();
+    wireSideWindowHandlers();
 }
 
 Form1::~Form1() = default;
@@ -90,4 +109,5 @@ void Form1::wireDesignHandlers()
     VScroll5.onChange = [this] { VScroll5_Change(); };
     VScroll6.onChange = [this] { VScroll6_Change(); };
     VScrollhaba.onChange = [this] { VScrollhaba_Change(); };
+    wirePanelButtons();
 }

@@ -5,9 +5,11 @@
 #include "controls/listview.h"
 #include "controls/richtextbox.h"
 #include "controls/services.h"
+#include "controls/sidewindow.h"
 #include "designer/textgrid.h"
 #include "editor/completioninsert.h"
 #include "editor/sourceindex.h"
+#include "writer/celltexts.h"
 
 #include <QStringList>
 #include <array>
@@ -15,8 +17,11 @@
 #include <memory>
 #include <vector>
 
+class CssReference;
 class FomObj;
 class ForCss;
+class Fortag;
+class ObjectReference;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
 // attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
@@ -49,7 +54,7 @@ public:
     int fileTextCount = 0;
 
     // Made afresh by every generation.
-    TextGrid cellTexts;
+    CellTexts cellTexts;
     std::vector<int> rowCellCounts;
     IntGrid coveredCells;
     std::vector<int> coveredCellFlags;
@@ -131,6 +136,38 @@ public:
     void Option1_Click(int Index);
     bool BuildRowTemplate();
 
+    // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
+    // name a row and column of the table (a number the spinner refused, 0, a negative number or
+    // text) does nothing.
+    void Command2_Click(int Index);
+    void Command3_Click(int Index);
+    void Command6_Click(int Index);
+    void SetCellFontSize();
+    void SetCellBackColor();
+    void SetCellFontColor();
+    void ResetCellAlign();
+    void ResetCellNoWrap();
+    void ResetCellFontColors();
+    void ResetCellFontSizes();
+    void ResetCellVAlign();
+    void ResetCellBackImages();
+    void ResetCellBackColors();
+    void ResetCellMerges();
+    void ResetRowHeights();
+    void ResetColumnWidths();
+    void ClearCellBackImage();
+    void ClearTableBackImage();
+    // Empties Text5(Index); Index 4 is the cell colour's own "cl" button.
+    void ClearColourBox(int Index);
+    void ClearAllSettings();
+
+    // The table's row and column counts as their spinners hold them.
+    int rowCount() const;
+    int columnCount() const;
+    // The 0-based row (row selector) or column (column selector) that the selector box Text1(Index)
+    // names, read as the Set commands read it; empty when it names no row or column of the table.
+    std::optional<int> selectedIndex(int Index) const;
+
     // ---- Table source writer ----------------------------------------------------------------------
     // Writes the table's source into RB1. Returns false, changing nothing, when the cell data holds
     // more than 1000 rows or more than 1000 cells in a row.
@@ -172,8 +209,12 @@ public:
     void Form_Load();
     void SetNamePath(const QString &s1, const QString &s2);
     void SetAppri(const QString &s);
-    // The script object reference, created on first use for its data only (no window is shown).
-    FomObj &fomObj();
+    // The object tree window's texts and reserved words, created on first use; using them loads and
+    // shows no window.
+    ObjectReference &fomObj();
+    // The CSS tree window's reference text, created on first use. The text is empty until the CSS
+    // tree window has loaded once; reading it loads and shows no window.
+    CssReference &forCss();
     QStringList reservedWords;
     TextGrid varTable;
     QStringList wordDelimiters;
@@ -247,8 +288,6 @@ public:
     int kouhoStart = 0;
     int kouhoTypedLength = 0;
     bool kouhoListBelow = false;
-    // The CSS tree window's object, created on first use for its reference text only.
-    ForCss &forCss();
 
     void BuildKouhoList();
     QString EscapeKouho(QString &s);
@@ -287,7 +326,6 @@ private:
     bool placeAtCaret(Control &list, int width);
     // Puts the explanation under (or over) a list and shows it.
     void showExplanation(const Control &list, const QString &text);
-    std::unique_ptr<ForCss> m_forCss;
     editor::SourceIndex m_sourceIndex;
     bool m_keyDownBusy = false;
     bool m_formKeyBusy = false;
@@ -302,7 +340,8 @@ private:
     void showSettingsView();
     // Lays the window out again after the cell-data box changed size.
     void relayout();
-    std::unique_ptr<FomObj> m_fomObj;
+    std::unique_ptr<ObjectReference> m_fomObj;
+    std::unique_ptr<CssReference> m_forCss;
     // The font dialog keeps its bold and italic from one use to the next.
     bool m_fontDialogBold = false;
     bool m_fontDialogItalic = false;
@@ -318,6 +357,10 @@ private:
     int msgBox(const QString &prompt, int style, const QString &title = QString());
     bool cellDataHasContent() const;
     void CountChange();
+    void revertCount(int Index);
+    // The spinner whose change is being undone; its handler does not run meanwhile.
+    int m_quietSpinner = -1;
+    void wirePanelButtons();
 
     // Writers of one generation.
     void GetFrameRules(QString &frame, QString &rules);
@@ -346,6 +389,9 @@ private:
     // Prefixes the cells of a row from `fromColumn` to the spare column with their numbers.
     void numberRow(int row, int fromColumn);
     static void cellNumber(QString &out, int row, int column);
+    // Set while the parser has put the cell data aside to move the count spinners: the template
+    // their change would write is overwritten at once, so it is not built.
+    bool m_cellDataParked = false;
     // Read once per generation, before the rows are written (possibly on several threads).
     int m_headingMode = 0;
     bool m_writeComments = false;
@@ -441,6 +487,29 @@ private:
     void placeToolArea();
     void placeCompletionPanel();
     Label &addLabel(Container *container, const QString &caption, int left, int top, int width);
+
+    // ==== Side windows =============================================================================
+    // Defined in frame/form1_sidewindows.cpp. Each is loaded on first use and unloaded when the user
+    // closes it; the reference trees keep their texts in fomObj() and forCss() meanwhile.
+public:
+    SideWindow<FomObj> FomObjWindow;
+    SideWindow<ForCss> ForCssWindow;
+    SideWindow<Fortag> FortagWindow;
+
+    // The View menu's items: 0 the object tree, 1 the CSS tree, 2 the tag tree.
+    void hym1_Click(int Index);
+    // Rebuilds the object tree, then places the window at its fixed place and size, shows it and
+    // brings it in front.
+    void ShowObjectTree();
+    // Place, show and bring in front the CSS tree and the tag tree; the first use loads them. A
+    // window already open is only moved back and shown.
+    void ShowCssTree();
+    void ShowTagTree();
+    // Closes and unloads every side window that is loaded.
+    void unloadSideWindows();
+
+private:
+    void wireSideWindowHandlers();
 };
 
 // The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other

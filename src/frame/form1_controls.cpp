@@ -92,10 +92,22 @@ void Form1::createFrameControls()
 
 void Form1::createCompletionControls()
 {
-    // Small square icons of the member list: property, method, event.
-    ImageList1.add(QStringLiteral(u"Pro"), {QStringLiteral(u"P"), 0xC07000});
-    ImageList1.add(QStringLiteral(u"Meth"), {QStringLiteral(u"M"), 0x9C2080});
-    ImageList1.add(QStringLiteral(u"Even"), {QStringLiteral(u"E"), 0x0080E0});
+    // The member list's small icons: a property (a blue tag), a method (a purple block) and an
+    // event (an orange flash).
+    const QStringList property = {S(u"            "), S(u"  bbbbbbb   "), S(u" bwwwwwwbb  "),
+                                  S(u" bwbbbbbwbb "), S(u" bwbbbbbwbbb"), S(u" bwwwwwwbbb "),
+                                  S(u" bwbbbbbbb  "), S(u" bwbbbbbb   "), S(u" bwbbbbb    "),
+                                  S(u"  bbbbb     "), S(u"            ")};
+    ImageList1.add(S(u"Pro"), Picture{property, {{u'b', 0xC06010}, {u'w', 0xFFFFFF}}});
+    const QStringList method = {S(u"     m      "), S(u"   mmmmm    "), S(u" mmmmmmmmm  "),
+                                S(u"mmmmmmmmmmm "), S(u"dmmmmmmmmmd "), S(u"dddmmmmmddd "),
+                                S(u"dddddmddddd "), S(u"dddddddddd  "), S(u"  dddddd    "),
+                                S(u"    dd      ")};
+    ImageList1.add(S(u"Meth"), Picture{method, {{u'm', 0xC040B0}, {u'd', 0x801070}}});
+    const QStringList event = {S(u"      ooo   "), S(u"     ooo    "), S(u"    ooo     "),
+                               S(u"   ooooooo  "), S(u"  ooooooo   "), S(u"     ooo    "),
+                               S(u"    ooo     "), S(u"   oo       "), S(u"  o         ")};
+    ImageList1.add(S(u"Even"), Picture{event, {{u'o', 0x0090F0}}});
     L1.setSmallIcons(&ImageList1);
     L1.setVisible(false);
     L1.move(0, 0, 3000, 2000);

@@ -3,18 +3,26 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
+#include "reference/cssreference.h"
 
 namespace {
 const QString App = QStringLiteral(u"Quendarlis");
 const QString Section = QStringLiteral(u"Setup");
 } // namespace
 
-FomObj &Form1::fomObj()
+ObjectReference &Form1::fomObj()
 {
     if (!m_fomObj)
-        m_fomObj = std::make_unique<FomObj>();
+        m_fomObj = std::make_unique<ObjectReference>();
     return *m_fomObj;
+}
+
+CssReference &Form1::forCss()
+{
+    if (!m_forCss)
+        m_forCss = std::make_unique<CssReference>();
+    return *m_forCss;
 }
 
 void Form1::wireFrameHandlers()

@@ -1,80 +1,115 @@
 #include "objref/fomobj.h"
 
-#include "objref/objref_data.h"
+#include "controls/richtextbox.h"
+#include "objref/objecttree.h"
+#include "objref/objectreference.h"
+#include "resources/treepictures.h"
 
-namespace {
+#include <cmath>
+#include <cstdlib>
 
-// "<" and ">" inside the tag and example lists would be read as section markers, so they are held
-// as
-// "&&" and "%%", the escapes the completion table undoes.
-QString escapeAngles(const char16_t *piece)
+FomObj::FomObj(ObjectReference &object, RichTextBox &source)
+    : Form(QStringLiteral(u"FomObj")),
+      Frame1(this, QStringLiteral(u"Frame1")),
+      Text1(&Frame1, QStringLiteral(u"Text1")),
+      Command1(&Frame1, QStringLiteral(u"Command1")),
+      Command2(&Frame1, QStringLiteral(u"Command2")),
+      Command3(&Frame1, QStringLiteral(u"Command3")),
+      TV1(&Frame1, QStringLiteral(u"TV1")),
+      Rtb1(&Frame1, QStringLiteral(u"Rtb1")),
+      ImageList1(this, QStringLiteral(u"ImageList1")),
+      m_object(object),
+      m_source(source)
 {
-    QString text = QString::fromUtf16(piece);
-    text.replace(u'<', QStringLiteral(u"&&"));
-    text.replace(u'>', QStringLiteral(u"%%"));
-    return text;
+    setCaption(QStringLiteral(u"JavaScriptオブジェクトウィンドウ"));
+    move(6000, 2000, 7000, 7000);
+    Command1.setCaption(QStringLiteral(u"挿入"));
+    Command2.setCaption(QStringLiteral(u"全開"));
+    Command3.setCaption(QStringLiteral(u"全閉"));
+    Font uiGothic;
+    uiGothic.name = QStringLiteral(u"MS UI Gothic");
+    Rtb1.setFont(uiGothic);
+    Rtb1.setMultiLine(true);
+    treepictures::addObjectTreePictures(ImageList1);
+    TV1.setImageList(&ImageList1);
+
+    TV1.onClick = [this] { TV1_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    onResize = [this] { Form_Resize(); };
+    Form_Resize();
 }
 
-QString buildTreeText()
+void FomObj::Form_Load()
 {
-    const QString tags = escapeAngles(objref_data::kTreeTags);
-    QString text;
-    text.reserve(20000);
-    text += QString::fromUtf16(objref_data::kTreeHead);
-    text += tags;
-    text += tags.toLower();
-    text += QString::fromUtf16(objref_data::kTreeMiddle);
-    text += escapeAngles(objref_data::kTreeExamples);
-    text += QString::fromUtf16(objref_data::kTreeTail);
-    return text;
+    m_object.Gets();
+    setTopMost(true);
 }
 
-QString buildRefText()
+void FomObj::tree()
 {
-    QString text;
-    text.reserve(32000);
-    for (std::size_t i = 0; i < objref_data::kRefLineCount; ++i) {
-        if (i > 0)
-            text += QStringLiteral(u"\r\n");
-        text += QString::fromUtf16(objref_data::kRefLines[i]);
+    objecttree::build(m_object.objTreeText, TV1);
+}
+
+void FomObj::TV1_Click()
+{
+    TreeNode *node = TV1.selectedItem();
+    if (!node)
+        return;
+    Text1.setText(objecttree::accessPath(*node));
+    if (node->image() == u"closed")
+        node->setExpandedImage(QStringLiteral(u"open"));
+    Rtb1.setText(
+        objecttree::explanation(node->key(), m_object.objRefText, m_object.objRefTextLower));
+}
+
+void FomObj::Command1_Click()
+{
+    if (Text1.text().isEmpty())
+        return;
+    m_source.setSelText(Text1.text());
+}
+
+void FomObj::expandObjects(bool expanded)
+{
+    TV1.setVisible(false);
+    for (int i = 1; i <= TV1.count(); ++i) {
+        TreeNode *node = TV1.node(i);
+        if (node->image() != u"closed")
+            continue;
+        node->setExpanded(expanded);
+        node->setExpandedImage(QStringLiteral(u"open"));
     }
-    return text;
+    TV1.setVisible(true);
+    TV1.setSelectedItem(TV1.node(1));
 }
 
-// Both texts are fixed; they are assembled on first use and shared afterwards (QString is
-// implicitly shared, so handing out copies costs nothing).
-const QString &treeText()
+void FomObj::Command2_Click()
 {
-    static const QString text = buildTreeText();
-    return text;
+    expandObjects(true);
 }
 
-const QString &refText()
+void FomObj::Command3_Click()
 {
-    static const QString text = buildRefText();
-    return text;
+    expandObjects(false);
 }
 
-} // namespace
-
-void FomObj::Gets()
+void FomObj::Form_Resize()
 {
-    objTreeText += treeText();
-}
-
-void FomObj::GetString()
-{
-    objRefText = refText();
-    objRefTextLower = objRefText.toLower();
-}
-
-QString FomObj::Yoyakugo() const
-{
-    QString words;
-    for (std::size_t i = 0; i < objref_data::kReservedWordCount; ++i) {
-        if (i > 0)
-            words += u';';
-        words += QString::fromUtf16(objref_data::kReservedWords[i]);
+    const int W = width();
+    const int H = height();
+    Frame1.move(50, 50, std::abs(W - 200), std::abs(H - 550));
+    Text1.move(50, 150, std::abs(Frame1.width() - 1900), 375);
+    const Control *before = &Text1;
+    for (CommandButton *button : {&Command1, &Command2, &Command3}) {
+        button->move(before->left() + before->width() + 20, Text1.top(), 580, Text1.height());
+        before = button;
     }
-    return words;
+    const int wide = Text1.width() + 1800;
+    const double treeHeight = Frame1.height() - Text1.height() - Frame1.height() / 4.0;
+    TV1.move(Text1.left(), Text1.top() + Text1.height() + 20, wide,
+             int(std::lround(std::abs(treeHeight))));
+    Rtb1.move(Text1.left(), TV1.top() + TV1.height() + 50, wide,
+              std::abs(Frame1.height() - Text1.height() - TV1.height() - 300));
 }

@@ -1,29 +1,48 @@
 #pragma once
 
-#include <QString>
+#include "controls/controls.h"
+#include "controls/forms.h"
+#include "controls/imagelist.h"
+#include "controls/treeview.h"
 
-// The object-reference window's object. It carries the built-in knowledge of the browser script
-// object model as three texts and the reserved words. Everything here is plain data work: no window
-// is loaded or shown, and the main window calls these members at every start.
-class FomObj
+class ObjectReference;
+class RichTextBox;
+
+// The object tree window "JavaScriptオブジェクトウィンドウ": the script object model as objects,
+// their property, method and event categories and their members. A click on a member puts its
+// dotted access path into Text1 and its description and usage example into Rtb1; "挿入" writes Text1
+// over the selection of the source view. The texts it reads belong to `object`, which outlives it.
+class FomObj : public Form
 {
 public:
-    // Member lists of the script objects: "<name>;" sections of "member + level code;" items, then
-    // the plain candidate parts. No line breaks. Empty until Gets runs.
-    QString objTreeText;
-    // One member per line, "name,description,example", lines separated by CR LF, sections headed by
-    // "<name>", ending with the sentinel "<>" (no line end after it). Empty until GetString runs.
-    QString objRefText;
-    // objRefText in lower case, with the same length and positions. Set together with objRefText.
-    QString objRefTextLower;
+    FomObj(ObjectReference &object, RichTextBox &source);
 
-    // Appends the member-list text to objTreeText. The text itself is assembled once per process,
-    // so repeated calls are cheap; each call appends one more copy.
-    void Gets();
-    // Stores the description text in objRefText, replacing what it held, then its lower-case form
-    // in objRefTextLower.
-    void GetString();
-    // The 53 reserved words of the script language joined by ";", none before the first or after
-    // the last. Stores nothing.
-    QString Yoyakugo() const;
+    Frame Frame1;
+    TextBox Text1;           // the access path
+    CommandButton Command1;  // "挿入"
+    CommandButton Command2;  // "全開"
+    CommandButton Command3;  // "全閉"
+    TreeView TV1;
+    TextBox Rtb1;            // description and usage example
+    ImageList ImageList1;
+
+    // Makes the member-list text hold its text and keeps the window on top.
+    void Form_Load();
+    // Rebuilds the whole tree, collapsed.
+    void tree();
+    // Acts on the selected node; nothing without one.
+    void TV1_Click();
+    // Writes Text1 over the source view's selection (the source's change handling runs as for
+    // typing); an empty Text1 leaves the source as it is.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    // Lays the controls out from the window's outer size; no size comes out negative.
+    void Form_Resize();
+
+private:
+    void expandObjects(bool expanded);
+
+    ObjectReference &m_object;
+    RichTextBox &m_source;
 };

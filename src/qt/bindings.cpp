@@ -20,6 +20,13 @@ ControlBinding::ControlBinding(FormView &view, Control &control, QWidget *widget
     : m_view(view), m_control(control), m_widget(widget)
 {
     control.setObserver(this);
+    // Where the user puts the focus, the form learns it.
+    if (widget)
+        new EventHook(widget, [&control](QEvent *event) {
+            if (event->type() == QEvent::FocusIn)
+                control.userFocused();
+            return false;
+        });
 }
 
 ControlBinding::~ControlBinding()
@@ -88,6 +95,9 @@ void ControlBinding::refresh(Property property)
     case Property::ZOrder:
         m_view.restack(m_control.container());
         break;
+    case Property::Focus:
+        m_widget->setFocus(Qt::OtherFocusReason);
+        break;
     default:
         break;
     }
@@ -111,6 +121,8 @@ std::unique_ptr<ControlBinding> makeBinding(FormView &view, Control &control, QW
     if (auto binding = makeListBinding(view, control, parent))
         return binding;
     if (auto binding = makeListViewBinding(view, control, parent))
+        return binding;
+    if (auto binding = makeTreeBinding(view, control, parent))
         return binding;
     return makeRichTextBinding(view, control, parent);
 }

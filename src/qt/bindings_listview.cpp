@@ -1,5 +1,4 @@
-// The list view with its small icons, and the image list it takes them from (which shows
-// nothing by itself).
+// The list view with the small icons of its image list.
 
 #include "qt/bindings_p.h"
 
@@ -8,29 +7,9 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QPainter>
 #include <QSignalBlocker>
 
 namespace {
-
-// A picture of an image list: a rounded square of its colour with its glyph in white.
-QIcon iconOf(const ListImage &image, int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(toQColor(image.color, QApplication::palette()));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), 3, 3);
-    QFont font = QApplication::font();
-    font.setBold(true);
-    font.setPixelSize(size * 3 / 4);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, image.glyph);
-    return QIcon(pixmap);
-}
 
 class ListViewBinding : public ControlBinding
 {
@@ -84,22 +63,13 @@ private:
     QListWidgetItem *makeItem(const ListView::Item &item)
     {
         auto *out = new QListWidgetItem(item.text);
-        if (const ImageList *images = m_list.smallIcons()) {
-            if (const std::optional<ListImage> image = images->find(item.smallIcon))
-                out->setIcon(iconOf(*image, 16));
-        }
+        if (const ImageList *images = m_list.smallIcons())
+            if (const Picture *picture = images->picture(item.smallIcon))
+                out->setIcon(QIcon(toQPixmap(*picture)));
         return out;
     }
 
     ListView &m_list;
-};
-
-// Pictures are drawn by the list views that use them.
-class ImageListBinding : public ControlBinding
-{
-public:
-    ImageListBinding(FormView &view, ImageList &images) : ControlBinding(view, images, nullptr) {}
-    void refreshAll() override {}
 };
 
 } // namespace
@@ -109,7 +79,5 @@ std::unique_ptr<ControlBinding> makeListViewBinding(FormView &view, Control &con
 {
     if (auto *list = dynamic_cast<ListView *>(&control))
         return std::make_unique<ListViewBinding>(view, *list, parent);
-    if (auto *images = dynamic_cast<ImageList *>(&control))
-        return std::make_unique<ImageListBinding>(view, *images);
     return nullptr;
 }

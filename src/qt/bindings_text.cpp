@@ -21,14 +21,9 @@ Qt::Alignment alignmentOf(int alignment)
     return h | Qt::AlignVCenter;
 }
 
-// Focus and double clicks go to the control's doors.
-void hookFocusAndDoubleClick(QWidget *widget, QWidget *clickTarget, TextBox &box)
+// Double clicks go to the control's door (focus goes there through every binding).
+void hookDoubleClick(QWidget *clickTarget, TextBox &box)
 {
-    new EventHook(widget, [&box](QEvent *event) {
-        if (event->type() == QEvent::FocusIn)
-            box.userFocused();
-        return false;
-    });
     new EventHook(clickTarget, [&box](QEvent *event) {
         if (event->type() == QEvent::MouseButtonDblClick)
             box.userDoubleClicked();
@@ -58,7 +53,7 @@ public:
         };
         QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
         QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
-        hookFocusAndDoubleClick(edit, edit, box);
+        hookDoubleClick(edit, box);
     }
     void refreshAll() override
     {
@@ -130,7 +125,7 @@ public:
             const int start = modelPosition(textEdit(), c.selectionStart());
             m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
         });
-        hookFocusAndDoubleClick(edit, edit->viewport(), box);
+        hookDoubleClick(edit->viewport(), box);
     }
     void refreshAll() override
     {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <algorithm>
 
 FormView::FormView(Form &form, QWidget *parent)
@@ -29,6 +30,7 @@ FormView::FormView(Form &form, QWidget *parent)
     applyFormColors();
     m_surface->setFont(toQFont(m_form.font()));
     setEnabled(m_form.enabled());
+    applyTopMost();
     applyFormGeometry();
 }
 
@@ -76,7 +78,8 @@ QTimer *FormView::timerOf(const Timer &timer) const
 void FormView::buildControls()
 {
     for (Control *control : m_form.allControls()) {
-        if (dynamic_cast<MenuItem *>(control) || !control->container())
+        if (dynamic_cast<MenuItem *>(control) || !control->container() ||
+            m_byControl.count(control))
             continue;
         std::unique_ptr<ControlBinding> binding =
             makeBinding(*this, *control, parentWidgetOf(*control));
@@ -88,6 +91,32 @@ void FormView::buildControls()
             m_byWidget[binding->widget()] = control;
         m_bindings.push_back(std::move(binding));
     }
+}
+
+void FormView::adoptNewControls()
+{
+    m_adoptPending = false;
+    const std::size_t before = m_bindings.size();
+    buildControls();
+    if (m_bindings.size() == before)
+        return;
+    restack(&m_form);
+    for (Control *control : m_form.allControls())
+        if (auto *container = dynamic_cast<Container *>(control))
+            restack(container);
+    applyTabOrder();
+}
+
+void FormView::applyTopMost()
+{
+    const bool wasVisible = isVisible();
+    if (testAttribute(Qt::WA_WState_Created) &&
+        bool(windowFlags() & Qt::WindowStaysOnTopHint) == m_form.topMost())
+        return;
+    setWindowFlag(Qt::WindowStaysOnTopHint, m_form.topMost());
+    // Changing the flags hides a shown window.
+    if (wasVisible)
+        show();
 }
 
 void FormView::restack(Container *container)
@@ -146,8 +175,31 @@ void FormView::applyFormGeometry()
         setWindowState(state);
 }
 
-void FormView::propertyChanged(Control &, Property property)
+void FormView::propertyChanged(Control &control, Property property)
 {
+    if (property == Property::ControlRemoved) {
+        auto it = m_byControl.find(&control);
+        if (it == m_byControl.end())
+            return;
+        ControlBinding *binding = it->second;
+        QWidget *widget = binding->widget();
+        m_byControl.erase(it);
+        m_byWidget.erase(widget);
+        std::erase_if(m_bindings, [binding](const auto &b) { return b.get() == binding; });
+        // The widget's connections lead into the control that is going: none may run any more.
+        if (widget) {
+            widget->blockSignals(true);
+            delete widget;
+        }
+        return;
+    }
+    if (property == Property::ControlAdded) {
+        if (!m_adoptPending) {
+            m_adoptPending = true;
+            QTimer::singleShot(0, this, [this] { adoptNewControls(); });
+        }
+        return;
+    }
     switch (property) {
     case Property::Caption:
         setWindowTitle(m_form.caption());
@@ -169,8 +221,12 @@ void FormView::propertyChanged(Control &, Property property)
     case Property::Font:
         m_surface->setFont(toQFont(m_form.font()));
         break;
-    case Property::Focus:
-        followFocus();
+    case Property::ZOrder:
+        applyTopMost();
+        if (isVisible()) {
+            raise();
+            activateWindow();
+        }
         break;
     default:
         break;
@@ -212,12 +268,19 @@ void FormView::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     const QScopedValueRollback guard(m_applyingGeometry, true);
     m_form.setVisible(true);
+    // A control given the focus before the window showed takes it now.
+    if (Control *active = m_form.activeControl())
+        if (QWidget *widget = widgetOf(*active))
+            widget->setFocus(Qt::OtherFocusReason);
 }
 
 void FormView::closeEvent(QCloseEvent *event)
 {
-    if (m_form.userClosing())
-        event->accept();
-    else
+    if (!m_form.userClosing()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    if (onClosedByUser)
+        onClosedByUser();
 }

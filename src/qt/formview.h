@@ -4,6 +4,7 @@
 #include "qt/qtconvert.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -19,8 +20,8 @@ class QTimer;
 // controls' `user...()` doors. Geometry is the controls' twips at the screen's logical DPI; the
 // form's size is the window's outer size, and its controls sit in the client area below the menus.
 //
-// The form must outlive its view. The view builds itself once: controls created after it are not
-// shown.
+// The form must outlive its view. Controls created after the view was built are shown from the next
+// round of the event loop; a control that is destroyed takes its widget with it at once.
 class FormView : public QMainWindow, private ControlObserver
 {
 public:
@@ -36,6 +37,9 @@ public:
     QWidget *widgetOf(const Control &control) const;
     QAction *actionOf(const MenuItem &item) const;
     QTimer *timerOf(const Timer &timer) const;
+
+    // Runs after the user closed the window and the close was not cancelled.
+    std::function<void()> onClosedByUser;
 
     // Re-stacks the widgets of a container's controls by their z-levels (creation order among
     // equals, later ones in front); tab strips stay behind the controls of their pages.
@@ -58,12 +62,14 @@ protected:
 private:
     void propertyChanged(Control &control, Property property) override;
     void buildControls();
+    // Makes the widgets of the controls that have none yet.
+    void adoptNewControls();
+    void applyTopMost();
     void buildMenus();
     void addMenuItem(MenuItem &item, QMenu *parentMenu);
     void applyTabOrder();
     void applyFormGeometry();
     void applyFormColors();
-    void followFocus();
     void watchInput();
     QWidget *parentWidgetOf(const Control &control) const;
     ControlBinding *bindingOf(const Control &control) const;
@@ -77,4 +83,5 @@ private:
     // Set while the window is moved or sized to the form's geometry, so that those moves are not
     // reported back as the user's.
     bool m_applyingGeometry = false;
+    bool m_adoptPending = false;
 };

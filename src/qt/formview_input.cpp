@@ -21,27 +21,12 @@ Control *FormView::controlOf(const QWidget *widget) const
 void FormView::watchInput()
 {
     qApp->installEventFilter(this);
-    // Where the user (or the platform) puts the focus is where the form's focus is.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (!now || now->window() != this)
-            return;
-        if (Control *control = controlOf(now); control && control != m_form.activeControl())
-            m_form.moveFocus(control, true);
-    });
     // Labels that size themselves to their caption measure it in the font they are drawn in.
     Label::setTextMeasure([scale = m_scale](const QString &text, const Font &font) {
         const QSize size = QFontMetrics(toQFont(font)).size(0, toLf(text));
         // A few pixels more, so that a word-wrapping label never wraps its own caption.
         return std::pair<int, int>(scale.toTwips(size.width() + 4), scale.toTwips(size.height()));
     });
-}
-
-void FormView::followFocus()
-{
-    Control *control = m_form.activeControl();
-    QWidget *widget = control ? widgetOf(*control) : nullptr;
-    if (widget && !widget->hasFocus())
-        widget->setFocus(Qt::OtherFocusReason);
 }
 
 bool FormView::eventFilter(QObject *watched, QEvent *event)

@@ -173,7 +173,7 @@ void QtClipboardService::clear()
 
 Services QtServices::services()
 {
-    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &caret};
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows, &caret};
 }
 
 QPoint QtCaretService::caretPos(const Control &box) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/services.h"
+#include "qt/windowservice.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -97,5 +98,6 @@ public:
     QtColorDialogService colors;
     QtClipboardService clipboard;
     QtKeySender keys;
+    QtWindowService windows;
     QtCaretService caret;
 };

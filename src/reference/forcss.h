@@ -1,23 +1,51 @@
 #pragma once
 
-#include <QString>
+#include "controls/controls.h"
+#include "controls/forms.h"
+#include "controls/imagelist.h"
+#include "controls/treeview.h"
 
-// The CSS tree window's object. It carries the built-in CSS reference text that the tree and the
-// editor's CSS-value completion read. Creating the object or calling its members never loads or
-// shows the window.
-class ForCss
+class CssReference;
+class RichTextBox;
+
+// The CSS tree window "CSSツリービュー": the CSS reference text as groups, properties and values.
+// A click on a property shows its description and examples in Text1; a click on a value composes
+// "property:value" in Text2, which "挿入" writes over the selection of the source view. Its loading
+// builds the reference text, which stays with `object` after the window has gone.
+class ForCss : public Form
 {
 public:
-    // The CSS reference text, empty until Gettext1 has run. Every line ends with CR LF, the last
-    // one ("<$END>") too.
-    QString cssRefText() const { return m_cssRefText; }
-    void setCssRefText(const QString &text) { m_cssRefText = text; }
+    ForCss(CssReference &object, RichTextBox &source);
 
-    // Builds the whole CSS reference text into cssRefText, replacing what was there, so building
-    // again leaves one copy of the same text. The window's loading calls it; it can be called on
-    // its own at any time.
+    // The reference text of the window's object (see CssReference).
+    QString cssRefText() const;
     void Gettext1();
 
+    CommandButton Command3;  // "全閉"
+    CommandButton Command2;  // "全開"
+    CommandButton Command1;  // "挿入"
+    TextBox Text2;           // the snippet: property ":" value
+    ImageList ImageList1;
+    TextBox Text1;           // description and examples of the clicked property
+    TreeView TV1;
+
+    // Builds the reference text and the tree, collapsed, and keeps the window on top.
+    void Form_Load();
+    void BuildCssTree();
+    void AddCssGroup(const QString &text, const QString &groupKey);
+    // Acts on the selected node; nothing without one.
+    void TV1_Click();
+    // Writes Text2 over the source view's selection (the source's change handling runs as for
+    // typing); an empty Text2 leaves the source as it is.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    // Lays the controls out from the window's outer size; no size comes out negative.
+    void Form_Resize();
+
 private:
-    QString m_cssRefText;
+    void expandGroups(bool expanded);
+
+    CssReference &m_object;
+    RichTextBox &m_source;
 };

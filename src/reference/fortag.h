@@ -1,22 +1,55 @@
 #pragma once
 
-#include <QString>
+#include "controls/controls.h"
+#include "controls/forms.h"
+#include "controls/imagelist.h"
+#include "controls/treeview.h"
+#include "reference/tagreference.h"
 
-// The tag tree window's object. It carries the built-in tag reference text that the tag tree is
-// built from. Creating the object or calling its members never loads or shows the window.
-class Fortag
+class RichTextBox;
+
+// The tag tree window "HTMLTagTree": categories, subjects, tags and attribute variants of the tag
+// reference text. A click puts the entry's code into Text2 and shows the entry's example, if any, in
+// Text1; a double click on a code that begins with "<", or "挿入", puts the code into the source view,
+// around the selection when there is one. The tag-case option is read once, at loading: with upper
+// case, the tag entries show (and go in) in upper case.
+class Fortag : public Form
 {
 public:
-    // The tag reference text, empty until GetText has run. Physical lines are separated by CR LF;
-    // the last line has none after it.
-    QString tagRefText() const { return m_tagRefText; }
-    void setTagRefText(const QString &text) { m_tagRefText = text; }
+    Fortag(RichTextBox &source, const CheckBox &tagCase);
 
-    // Builds the whole tag reference text into tagRefText, replacing any earlier value, so a
-    // second call leaves the same single text. The window's loading calls it; it can be called on
-    // its own at any time.
-    void GetText();
+    QString tagRefText() const { return m_reference.tagRefText(); }
+    void setTagRefText(const QString &text) { m_reference.setTagRefText(text); }
+    void GetText() { m_reference.GetText(); }
+
+    TreeView TV1;
+    TextBox Text2;           // the code box
+    TextBox Text1;           // the example box
+    CommandButton Command1;  // "挿入"
+    CommandButton Command2;  // "全開"
+    CommandButton Command3;  // "全閉"
+    ImageList ImageList1;
+
+    // Builds the reference text and the tree (categories collapsed, nothing selected) and keeps the
+    // window on top.
+    void Form_Load();
+    // Lays the controls out from the window's outer size and the example's line count; no size
+    // comes out negative.
+    void Form_Resize();
+    void Text1_Change();
+    // Both act on the selected node; nothing without one.
+    void TV1_Click();
+    void TV1_DblClick();
+    // Inserts Text2 as it stands; an empty Text2 changes nothing.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
 
 private:
-    QString m_tagRefText;
+    void insertCode(const QString &code);
+    void expandAll(bool expanded);
+
+    TagReference m_reference;
+    RichTextBox &m_source;
+    const CheckBox &m_tagCase;
 };

@@ -1,4 +1,4 @@
-// The list view and its image list, focus, the key doors, and labels that size to their caption.
+// The list view, the key doors, and labels that size to their caption.
 
 #include "controls/controls.h"
 #include "controls/forms.h"
@@ -26,14 +26,10 @@ TEST(ListView, ItemsSelectionAndKeys)
 {
     Form form(u"Form1"_qs);
     ImageList images(&form, u"ImageList1"_qs);
-    images.add(u"Pro"_qs, {u"P"_qs, 0xFF});
-    images.add(u"Pro"_qs, {u"Q"_qs, 0xFF}); // a key given again replaces its picture
-    EXPECT_EQ(images.count(), 1);
-    EXPECT_EQ(images.find(u"Pro"_qs)->glyph, u"Q"_qs);
-    EXPECT_FALSE(images.find(u"Meth"_qs));
-    EXPECT_FALSE(images.visible());
-
+    images.add(u"Pro"_qs, Picture{{u"x"_qs}, {{u'x', 0xFF}}});
     ListView list(&form, u"L1"_qs);
+    list.setSmallIcons(&images);
+    EXPECT_EQ(list.smallIcons(), &images);
     Recorder recorder;
     list.setObserver(&recorder);
     EXPECT_EQ(list.add(u"a"_qs, u"Pro"_qs), 1);
@@ -56,30 +52,6 @@ TEST(ListView, ItemsSelectionAndKeys)
     EXPECT_EQ(list.selectedIndex(), 0);
     list.clear(); // nothing to clear: nothing told
     EXPECT_EQ(recorder.log.join(u';'), u"L1:List;L1:List;L1:Selection;L1:Selection;L1:List"_qs);
-}
-
-TEST(ListView, FocusMovesFromCodeAndFromTheUser)
-{
-    Form form(u"Form1"_qs);
-    TextBox text(&form, u"Text1"_qs);
-    ListBox list(&form, u"List1"_qs);
-    Recorder recorder;
-    form.setObserver(&recorder);
-    int gotFocus = 0;
-    text.onGotFocus = [&] { ++gotFocus; };
-    EXPECT_EQ(form.activeControl(), nullptr);
-    list.setFocus(); // from code: the view is told
-    EXPECT_TRUE(list.hasFocus());
-    text.userFocused(); // by the user: recorded, and the box's own event runs
-    EXPECT_TRUE(text.hasFocus());
-    EXPECT_FALSE(list.hasFocus());
-    EXPECT_EQ(gotFocus, 1);
-    EXPECT_EQ(recorder.log.join(u';'), u"Form1:Focus"_qs);
-    {
-        ListBox gone(&form, u"List2"_qs);
-        gone.setFocus();
-    }
-    EXPECT_EQ(form.activeControl(), nullptr); // a control that goes takes its focus along
 }
 
 TEST(ListView, KeyPreviewRunsTheFormFirst)

@@ -3,8 +3,8 @@
 
 #include "editor/candidatelist.h"
 #include "editor/candidatetable.h"
-#include "objref/fomobj.h"
-#include "reference/forcss.h"
+#include "objref/objectreference.h"
+#include "reference/cssreference.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ using editor::tableCandidates;
 
 QString cssText()
 {
-    ForCss css;
+    CssReference css;
     css.Gettext1();
     return css.cssRefText();
 }
@@ -53,7 +53,7 @@ class TableWalk : public ::testing::Test
 {
 protected:
     QStringList table = [] {
-        FomObj obj;
+        ObjectReference obj;
         obj.Gets();
         return editor::buildKouhoList(obj.objTreeText, {u"<img src=\"a.gif\" alt=\"\">"_qs},
                                       obj.Yoyakugo());

@@ -2,7 +2,7 @@
 // words; the candidate file's lines; the nearest word delimiter.
 
 #include "editor/candidatetable.h"
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ using editor::buildKouhoList;
 
 QStringList builtIn(const QStringList &fileLines = {})
 {
-    FomObj obj;
+    ObjectReference obj;
     obj.Gets();
     return buildKouhoList(obj.objTreeText, fileLines, obj.Yoyakugo());
 }
@@ -26,7 +26,7 @@ TEST(CandidateTable, BuiltInEntriesAndTheMarkupSplit)
               (QStringList{u"window"_qs, QString(), u"closed"_qs, u"defaultStatus"_qs}));
     EXPECT_EQ(list.back(), u"with"_qs);
     // The 53 reserved words close the table, in their order.
-    FomObj obj;
+    ObjectReference obj;
     EXPECT_EQ(list.mid(list.size() - 53), obj.Yoyakugo().split(u';'));
     // Section names, their closing forms and members keep their text without the level code.
     EXPECT_TRUE(list.contains(u"/window"_qs));

@@ -2,8 +2,8 @@
 // candidate list or the member list at the caret, with explanations; keys move, insert and close.
 
 #include "frame/form1.h"
-#include "objref/fomobj.h"
-#include "reference/forcss.h"
+#include "objref/objectreference.h"
+#include "reference/cssreference.h"
 #include "support/keyboard.h"
 #include "support/qt_printers.h"
 #include "support/scripted_services.h"

@@ -71,9 +71,10 @@ TEST_F(Shortcuts, TabIndentsOnlyInTheSourceViewAndOnlyAlone)
     EXPECT_EQ(f.RB1.text(), u"\t"_qs);
     // With the cell data focused a Tab is the cell data's, even while the source has a selection.
     select(u"a\r\nb"_qs, 0, 4);
+    f.framesub(17).setVisible(true); // the cell data shows
     f.RB3.setText(u"x"_qs);
     f.RB3.setSelStart(1);
-    f.RB3.setFocus();
+    ASSERT_TRUE(f.RB3.setFocus());
     keyboard.press(vbkey::Tab, 0, u"\t"_qs);
     EXPECT_EQ(f.RB1.text(), u"a\r\nb"_qs);
     EXPECT_EQ(f.RB3.text(), u"x\t"_qs);
@@ -122,7 +123,8 @@ TEST_F(Shortcuts, KeysReachTheFormFirstThenTheFocusedControl)
     };
     f.List1.addItem(u"a"_qs);
     f.List1.addItem(u"b"_qs);
-    f.List1.setFocus();
+    f.List1.setVisible(true);
+    ASSERT_TRUE(f.List1.setFocus());
     keyboard.press(vbkey::Down);
     keyboard.press(vbkey::F5);
     keyboard.press(vbkey::Down);

@@ -1,7 +1,7 @@
 // The members offered after "name." and their explanations.
 
 #include "editor/memberlist.h"
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +20,8 @@ using editor::MemberItem;
 class Members : public ::testing::Test
 {
 protected:
-    FomObj obj = [] {
-        FomObj o;
+    ObjectReference obj = [] {
+        ObjectReference o;
         o.Gets();
         o.GetString();
         return o;

@@ -3,7 +3,7 @@
 
 #include "editor/scriptvars.h"
 #include "editor/sourceindex.h"
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 #include "support/qt_printers.h"
 
 #include <QRandomGenerator>
@@ -23,7 +23,7 @@ using editor::VarColumn;
 
 const QStringList &reserved()
 {
-    static const QStringList words = FomObj().Yoyakugo().split(u';');
+    static const QStringList words = ObjectReference().Yoyakugo().split(u';');
     return words;
 }
 

@@ -1,16 +1,16 @@
 // Validators of the description text: lines, headers, closing markers, field counts and the
 // irregularities its readers must accept.
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
-const FomObj &built()
+const ObjectReference &built()
 {
-    static const FomObj obj = [] {
-        FomObj o;
+    static const ObjectReference obj = [] {
+        ObjectReference o;
         o.GetString();
         return o;
     }();

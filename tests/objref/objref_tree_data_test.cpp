@@ -1,6 +1,6 @@
 // Validators of the member-list text: its sections, their item counts per kind, level codes, the
 // irregularities the readers rely on, and the plain candidate parts after "</common>;".
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 #include "objref_reader.h"
 
 #include <QSet>
@@ -13,7 +13,7 @@ namespace {
 const QString &treeText()
 {
     static const QString text = [] {
-        FomObj obj;
+        ObjectReference obj;
         obj.Gets();
         return obj.objTreeText;
     }();

@@ -1,5 +1,5 @@
 // Validators of the plain candidate parts that follow "</common>;" in the member-list text.
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 const QString &treeText()
 {
     static const QString text = [] {
-        FomObj obj;
+        ObjectReference obj;
         obj.Gets();
         return obj.objTreeText;
     }();

@@ -1,7 +1,7 @@
 // Walks the texts the way their readers do: every member the tree would show finds its section in
 // the member-list text and its line in the description text, and the documented lookups land where
 // they must.
-#include "objref/fomobj.h"
+#include "objref/objectreference.h"
 #include "objref_reader.h"
 
 #include <QSet>
@@ -11,10 +11,10 @@ using namespace objref_reader;
 
 namespace {
 
-const FomObj &built()
+const ObjectReference &built()
 {
-    static const FomObj obj = [] {
-        FomObj o;
+    static const ObjectReference obj = [] {
+        ObjectReference o;
         o.Gets();
         o.GetString();
         return o;
@@ -83,7 +83,7 @@ TEST(ObjRefWalk, EveryTreeMemberHasItsDescription)
 
 TEST(ObjRefWalk, DocumentedLookups)
 {
-    const FomObj &obj = built();
+    const ObjectReference &obj = built();
     // The window's closed member, shown as name, description with its blank, and example.
     const auto closed = lookUp(QStringLiteral(u"window"), QStringLiteral(u"closed"));
     ASSERT_TRUE(closed.has_value());
@@ -114,7 +114,7 @@ TEST(ObjRefWalk, DocumentedLookups)
 
 TEST(ObjRefWalk, SectionsEndAtTheNextMarker)
 {
-    const FomObj &obj = built();
+    const ObjectReference &obj = built();
     // The image section stops at "<location>", in the middle of its last line.
     const auto image = refSection(obj.objRefText, obj.objRefTextLower, QStringLiteral(u"image"));
     ASSERT_TRUE(image.has_value());

@@ -15,10 +15,9 @@ struct Keyboard
     // Presses a key; `typed` is what it types when it reaches a rich-text box.
     void press(int code, int shift = 0, const QString &typed = QString())
     {
+        // With no control focused the keys go to the form itself.
         Control *focused = form.activeControl();
-        if (!focused)
-            return;
-        if (focused->userKeyDown(code, shift))
+        if ((focused ? *focused : static_cast<Control &>(form)).userKeyDown(code, shift))
             return;
         auto *box = dynamic_cast<RichTextBox *>(focused);
         if (!box)

@@ -2,12 +2,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <ostream>
 
 // Lets failing expectations show texts as text.
 inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(QStringView text, std::ostream *os)
+{
+    PrintTo(text.toString(), os);
 }
 
 inline void PrintTo(const QStringList &list, std::ostream *os)

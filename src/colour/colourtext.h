@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// How the colour picker reads and writes colours. Inside the picker a colour is a number with red in
+// the low byte (0x00BBGGRR); as text it is "#" and six hexadecimal digits, red first.
+
+// The value of a hexadecimal text, as decimal text. Digits are read from "123456789abcdef" in either
+// case; any other character ("0" included) counts 0, so the result is never an error. An empty
+// text gives "0".
+QString HexToByte(QStringView s);
+// HexToByte as a number.
+int hexValue(QStringView s);
+
+// The colour text the picker writes for a colour it computes: "#RRGGBB", upper-case digits, each
+// component (0..255) in two digits.
+QString colourText(int red, int green, int blue);
+
+// 0x00BBGGRR of three components 0..255.
+constexpr quint32 rgb(int red, int green, int blue)
+{
+    return quint32(red & 0xFF) | quint32(green & 0xFF) << 8 | quint32(blue & 0xFF) << 16;
+}
+constexpr int redOf(quint32 colour) { return int(colour & 0xFF); }
+constexpr int greenOf(quint32 colour) { return int(colour >> 8 & 0xFF); }
+constexpr int blueOf(quint32 colour) { return int(colour >> 16 & 0xFF); }
+
+// The colour of a six-digit "rrggbb" text (a leading "#" is not part of it), each pair read with
+// HexToByte.
+quint32 colourOfHex(QStringView rrggbb);
+
+// Six upper-case hexadecimal digits, red, green, blue, of a 0x00BBGGRR colour.
+QString rgbHexOf(quint32 colour);
