@@ -52,8 +52,11 @@ private:
     int m_selLength = 0;
 };
 
-// A label. With AutoSize on it takes the size its caption needs in its font whenever the caption is
-// set (the width of the longest line and the height of all lines).
+// A label. Besides its click it reports the mouse: the button (1 left, 2 right, 4 middle; 0 for a
+// move with no button down), the shift state and the pointer's position within the label, in twips.
+// The view reports moves while a button is held down. With AutoSize on it takes the size its caption
+// needs in its font whenever the caption is set (the width of the longest line and the height of
+// all lines).
 class Label : public WithCaption<Control>
 {
 public:
@@ -62,7 +65,14 @@ public:
     void setAutoSize(bool on);
     void setCaption(const QString &caption);
     void userClicked();
+    void userMouseDown(int button, int shift, int x, int y);
+    void userMouseMove(int button, int shift, int x, int y);
+    void userMouseUp(int button, int shift, int x, int y);
     std::function<void()> onClick;
+    using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
 
     // How a text is measured, in twips: the view installs the platform's measure; without one a
     // full-width character takes the font's size in points × 20 twips and any other half of it.

@@ -144,6 +144,11 @@ public:
     // or disabled since has lost it). nullptr when there is none.
     Control *activeControl() const;
 
+    // Unloads the form from one of its own handlers (its OK button, say): the form is hidden at once
+    // and marked, and its owner destroys it at its next use, never while the handler still runs.
+    void unloadSelf();
+    bool unloadPending() const { return m_unloadPending; }
+
     // With key preview on, the form's key handler (Control::onKeyDown) sees every key before the
     // focused control does.
     bool keyPreview() const { return m_keyPreview; }
@@ -154,6 +159,7 @@ private:
     void setActiveControl(Control *control);
     Control *m_activeControl = nullptr;
     WindowService *m_windowService = nullptr;
+    bool m_unloadPending = false;
     bool m_topMost = false;
     std::vector<MenuItem *> m_menus;
     bool m_keyPreview = false;

@@ -84,6 +84,14 @@ public:
     QPointer<FormView> view;
 };
 
+// Opens files with the desktop's application for their type. Where the desktop can say which
+// application that is (xdg-mime), a type with none is reported as such before anything is started.
+class QtDesktopService : public DesktopService
+{
+public:
+    bool openFile(const QString &path) override;
+};
+
 // All of them, and the Services a window is constructed with.
 class QtServices
 {
@@ -100,4 +108,5 @@ public:
     QtKeySender keys;
     QtWindowService windows;
     QtCaretService caret;
+    QtDesktopService desktop;
 };

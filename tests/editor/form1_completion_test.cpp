@@ -373,3 +373,15 @@ TEST_F(Completion, RightButtonPopsTheEditMenuUp)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Completion, TheCompletionPanelSetsBothListsFontSize)
+{
+    f.Text7.setText(u"14"_qs);
+    f.Command29.userClicked();
+    EXPECT_EQ(f.List1.font().size, 14);
+    EXPECT_EQ(f.L1.font().size, 14);
+}
+
+} // namespace
