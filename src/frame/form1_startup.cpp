@@ -62,6 +62,7 @@ void Form1::wireFrameHandlers()
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };
     Option9.forEach([this](int i, OptionButton &c) { c.onClick = [this, i] { Option9_Click(i); }; });
+    wireCompletionHandlers();
     Command17.onClick = [this] { LoadSettingsDocument(); };
     myomi.onClick = [this] { LoadSettingsDocument(); };
     Command9.onClick = [this] { Command9_Click(); };
@@ -141,6 +142,7 @@ void Form1::Form_Load()
         Combo2.addItem(QString::fromUtf16(item));
 
     varTable.redim(1, 1);
+    BuildKouhoList();
     InitDelimiters();
     fomObj().GetString();
     reservedWords = fomObj().Yoyakugo().split(u';');
