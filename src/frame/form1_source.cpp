@@ -74,7 +74,7 @@ void Form1::Cmd_Click(int Index)
 void Form1::MakeSourceAndShow()
 {
     tabSwitchBusy = true;
-    if (!MakeTableSource()) {
+    if (!makeTableSourceInCase()) {
         tabSwitchBusy = false;
         reportRefusedTable();
         return;
@@ -112,7 +112,7 @@ void Form1::TabStrip1_Click()
             || msgBox(QStringLiteral(u"ソースが編集されています。設定から作り直しますか？"),
                       vbmsg::YesNo)
                    == vbmsg::Yes) {
-            if (!MakeTableSource())
+            if (!makeTableSourceInCase())
                 reportRefusedTable();
         }
         ShowPreview();
