@@ -96,7 +96,8 @@ TEST_F(MainWindow, SettingsPageShowsEveryControl)
 {
     int missing = 0;
     for (Control *control : form.allControls()) {
-        if (dynamic_cast<Timer *>(control))
+        // Timers and image lists show nothing by themselves.
+        if (dynamic_cast<Timer *>(control) || dynamic_cast<ImageList *>(control))
             continue;
         auto *item = dynamic_cast<MenuItem *>(control);
         if (item ? view->actionOf(*item) == nullptr : view->widgetOf(*control) == nullptr)
