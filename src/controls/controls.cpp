@@ -59,6 +59,12 @@ void TextBox::userDoubleClicked()
         onDblClick();
 }
 
+void TextBox::userMouseDown(int button)
+{
+    if (effectivelyEnabled() && onMouseDown)
+        onMouseDown(button);
+}
+
 Label::Label(Container *container, QString name, int index)
     : WithCaption<Control>(container, std::move(name), index)
 {

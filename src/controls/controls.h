@@ -40,10 +40,14 @@ public:
     // The user moved the caret or selected; clamped like the setters, runs nothing.
     void userSelected(int start, int length);
     void userDoubleClicked();
+    // A mouse button went down over the box (1 left, 2 right, 4 middle): runs `onMouseDown`
+    // while the box is enabled.
+    void userMouseDown(int button);
 
     std::function<void()> onChange;
     std::function<void()> onGotFocus;
     std::function<void()> onDblClick;
+    std::function<void(int button)> onMouseDown;
 
 private:
     QString m_text;

@@ -238,6 +238,7 @@ public:
     void Moomoji_Click();
     void Mkomoji_Click();
     void mkoment_Click();
+    void moo_Click(int Index);
     void Text6_Change();
     void Combo1_Click(int Index);
     void Combo2_Click();
@@ -251,6 +252,7 @@ public:
     void InsertImageFile();
     void InsertTextFile();
     void Text_DblClick(int Index);
+    void Text_MouseDown(int Index, int Button);
     void RemoveBlanksInFields();
     void mm2_Click(int Index);
     void RB3_MouseDown(int Button);
@@ -259,10 +261,17 @@ public:
     void Cmd_Click(int Index);
     void MakeSourceAndShow();
     void TabStrip1_Click();
+    void ShowPage();
     void RefreshKeepScroll();
     void ShowPreview();
+    void MakeSource();
+    void ClearCellData();
+    void SaveSourceAs();
     void SaveSourceFile();
     void CopySourceToClipboard();
+    void Command15_Click();
+    void Command19_Click();
+    void mhtml_Click();
     void Cmdcmd_Click(int Index);
     QString previewPath() const;
 
@@ -270,6 +279,8 @@ public:
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
+    void Command22_Click();
+    void msettei_Click();
     // Loads the settings document chosen in the open dialog.
     void LoadSettingsDocument();
     // Applies a settings document's text, read from `path`: the table-wide values to their controls,
