@@ -9,7 +9,9 @@
 // is a no-op. See control.h for the rules every control follows.
 
 // Single- or multi-line text box. `onChange` runs after every change of Text, by code or typing, and
-// never when the new text equals the old.
+// never when the new text equals the old. A single-line box (the default) holds one line: a text
+// that comes in with a line break, set or typed (pasted), keeps what stands before its first CR or
+// LF, so the box never holds either.
 class TextBox : public Control
 {
 public:
@@ -38,10 +40,14 @@ public:
     // The user moved the caret or selected; clamped like the setters, runs nothing.
     void userSelected(int start, int length);
     void userDoubleClicked();
+    // A mouse button went down over the box (1 left, 2 right, 4 middle): runs `onMouseDown`
+    // while the box is enabled.
+    void userMouseDown(int button);
 
     std::function<void()> onChange;
     std::function<void()> onGotFocus;
     std::function<void()> onDblClick;
+    std::function<void(int button)> onMouseDown;
 
 private:
     QString m_text;
@@ -54,13 +60,16 @@ private:
 
 // A label. Besides its click it reports the mouse: the button (1 left, 2 right, 4 middle; 0 for a
 // move with no button down), the shift state and the pointer's position within the label, in twips.
-// The view reports moves while a button is held down.
+// The view reports moves while a button is held down. With AutoSize on it takes the size its caption
+// needs in its font whenever the caption is set (the width of the longest line and the height of
+// all lines).
 class Label : public WithCaption<Control>
 {
 public:
     Label(Container *container, QString name, int index = -1);
     bool autoSize() const { return m_autoSize; }
-    void setAutoSize(bool on) { m_autoSize = on; }
+    void setAutoSize(bool on);
+    void setCaption(const QString &caption);
     void userClicked();
     void userMouseDown(int button, int shift, int x, int y);
     void userMouseMove(int button, int shift, int x, int y);
@@ -71,7 +80,14 @@ public:
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
 
+    // How a text is measured, in twips: the view installs the platform's measure; without one a
+    // full-width character takes the font's size in points × 20 twips and any other half of it.
+    using TextMeasure = std::function<std::pair<int, int>(const QString &text, const Font &font)>;
+    static void setTextMeasure(TextMeasure measure);
+    static std::pair<int, int> measureText(const QString &text, const Font &font);
+
 private:
+    void fitCaption();
     bool m_autoSize = false;
 };
 
@@ -153,6 +169,8 @@ private:
 };
 
 // List box. Choosing an item runs `onClick` when the choice changes; a double click runs `onDblClick`.
+// Up and Down that no key handler swallowed move the choice by one item (staying inside the list;
+// with nothing chosen, Down chooses the first item), as the user's keys would.
 class ListBox : public Control
 {
 public:
@@ -171,6 +189,9 @@ public:
     void userDoubleClicked();
     std::function<void()> onClick;
     std::function<void()> onDblClick;
+
+protected:
+    bool keyAction(int keyCode, int shift) override;
 
 private:
     QStringList m_list;

@@ -190,3 +190,4 @@ bool Form::userClosing()
         onQueryUnload(cancel);
     return !cancel;
 }
+

@@ -47,7 +47,9 @@ public:
     // Clamped so that the selection stays inside the text.
     void setSelLength(int length);
     QString selText() const;
-    // Replaces the selection; the caret ends after the inserted text with nothing selected.
+    // Replaces the selection; the caret ends after the inserted text with nothing selected. A caret
+    // between the CR and the LF of a line end inserts before the CR (at the end of that line); a
+    // selection that splits a line end takes all of it.
     void setSelText(const QString &text);
 
     // Colour of the first selected character (or of the caret's insertion colour).
@@ -95,11 +97,14 @@ public:
     bool undo();
 
     // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
-    // as CP932 text. Returns false (and changes nothing) when the file cannot be read.
+    // as CP932 text. Returns false (and changes nothing) when the file cannot be read. Only a
+    // regular file of at most MaxLoadBytes is read: a folder, a device, a pipe or a larger file
+    // counts as unreadable (a device such as /dev/zero would otherwise be read forever).
     bool loadFile(const QString &path);
     // The text loadFile would show for a file (CR LF line ends), or empty when it cannot be read.
     // Touches no control, so it may run on any thread.
     static std::optional<QString> readFileText(const QString &path);
+    static constexpr qint64 MaxLoadBytes = 16 * 1024 * 1024;
     // Saves the plain text in CP932; returns false on failure. `unmappable` receives the characters the
     // code page cannot hold (they are written as "?").
     bool saveFile(const QString &path, QString *unmappable = nullptr) const;

@@ -7,6 +7,7 @@
 #include "qt/qtconvert.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -21,13 +22,20 @@ Qt::Alignment alignmentOf(int alignment)
     return h | Qt::AlignVCenter;
 }
 
-// Double clicks go to the control's door (focus goes there through every binding).
-void hookDoubleClick(QWidget *clickTarget, TextBox &box)
+// Double clicks and mouse presses go to the control's doors (focus goes there through every
+// binding). A box whose handler takes the mouse shows that handler's menu instead of Qt's.
+void hookMouse(QWidget *target, TextBox &box)
 {
-    new EventHook(clickTarget, [&box](QEvent *event) {
-        if (event->type() == QEvent::MouseButtonDblClick)
+    new EventHook(target, [&box](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
             box.userDoubleClicked();
-        return false;
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+            box.userMouseDown(button == Qt::RightButton    ? 2
+                              : button == Qt::MiddleButton ? 4
+                                                           : 1);
+        }
+        return event->type() == QEvent::ContextMenu && bool(box.onMouseDown);
     });
 }
 
@@ -53,7 +61,7 @@ public:
         };
         QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
         QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
-        hookDoubleClick(edit, box);
+        hookMouse(edit, box);
     }
     void refreshAll() override
     {
@@ -125,7 +133,7 @@ public:
             const int start = modelPosition(textEdit(), c.selectionStart());
             m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
         });
-        hookDoubleClick(edit->viewport(), box);
+        hookMouse(edit->viewport(), box);
     }
     void refreshAll() override
     {

@@ -43,6 +43,7 @@ Program::Program(QApplication &app, std::optional<ProgramFolders> folders)
                  QGuiApplication::primaryScreen()->availableGeometry());
     m_view = std::make_unique<FormView>(form);
     m_services->setDialogParent(m_view.get());
+    m_services->caret.view = m_view.get();
     // The program ends when the main window has closed: by its close box or by the exit button,
     // each after Form_Unload has said Yes and closed the side windows.
     m_view->onClosedByUser = [&form] { form.userClosed(); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/forms.h"
 #include "controls/services.h"
 
 #include <QStringList>
@@ -15,6 +16,7 @@ public:
     {
         prompts.append(prompt);
         styles.push_back(style);
+        titles.append(title);
         if (onAsk)
             onAsk();
         if (answers.empty()) {
@@ -30,6 +32,7 @@ public:
     std::function<void()> onAsk;
     QStringList prompts;
     std::vector<int> styles;
+    QStringList titles;
     int unexpected = 0;
 };
 
@@ -76,4 +79,67 @@ public:
     void setText(const QString &text) override { content = text; }
     void clear() override { content.clear(); }
     QString content;
+};
+
+// The desktop's application for a file type: `opens` says whether there is one; every path asked
+// for is recorded.
+class ScriptedDesktop : public DesktopService
+{
+public:
+    bool openFile(const QString &path) override
+    {
+        asked.append(path);
+        return opens;
+    }
+    bool opens = false;
+    QStringList asked;
+};
+
+// A window service that records what it is told, as a log "show(frmAbout);release(frmAbout);".
+// Like the real one, a form it has shown is followed by its window (an observer) until released.
+class WindowLog : public WindowService, private ControlObserver
+{
+public:
+    void show(Form &form) override
+    {
+        log += QStringLiteral(u"show(") + form.name() + QStringLiteral(u");");
+        form.setObserver(this);
+    }
+    void release(Form &form) override
+    {
+        log += QStringLiteral(u"release(") + form.name() + QStringLiteral(u");");
+        form.setObserver(nullptr);
+    }
+    QString log;
+
+private:
+    void propertyChanged(Control &, Property) override {}
+};
+
+// The caret of every box at a fixed pixel position, 15 twips per pixel.
+class ScriptedCaret : public CaretService
+{
+public:
+    QPoint caretPos(const Control &) const override { return pos; }
+    int twipsPerPixelX() const override { return 15; }
+    int twipsPerPixelY() const override { return 15; }
+    QPoint pos{100, 40};
+};
+
+// Keys sent to the focused control of a form, through its key door, as the platform would
+// deliver them; every string sent is recorded.
+class FocusKeys : public KeySender
+{
+public:
+    void sendKeys(const QString &keys) override
+    {
+        sent.append(keys);
+        if (!form || !form->activeControl())
+            return;
+        const int code = keys == u"{UP}" ? vbkey::Up : keys == u"{DOWN}" ? vbkey::Down : 0;
+        if (code)
+            form->activeControl()->userKeyDown(code, 0);
+    }
+    Form *form = nullptr;
+    QStringList sent;
 };
