@@ -131,7 +131,8 @@ TEST_F(SourceCommands, UnwritablePreviewIsReported)
 }
 
 // The source page comes back on the line it showed, in a source of more lines than a 16-bit
-// line number holds, with the line in view beyond that range and near the end.
+// line number holds, with the line in view beyond that range and near the end. A typed character
+// makes the page indent the source again, a rewrite of the whole text.
 TEST_F(SourceCommands, FirstVisibleLineIsKept)
 {
     // The largest table a design holds is 1000 rows; twelve cells a row make the lines.
@@ -139,6 +140,8 @@ TEST_F(SourceCommands, FirstVisibleLineIsKept)
     f.Cmd(1).userClicked();
     ASSERT_GT(f.RB1.lineCount(), 36000);
     for (const int line : {40, 35000, f.RB1.lineCount() - 2}) {
+        f.RB1.userSelected(int(f.RB1.text().size()), 0);
+        f.RB1.userTyped(QStringLiteral(u"y"));
         f.RB1.lineScroll(line - f.RB1.firstVisibleLine());
         ASSERT_EQ(f.RB1.firstVisibleLine(), line);
         f.TabStrip1.userSelected(1);
