@@ -144,7 +144,8 @@ TEST_F(FrameView, HelpPageBesideTheProgramShowsInTheHelpWindow)
     QObject::connect(&again, &QTimer::timeout, &loop, [&] {
         ++asked;
         web->page()->runJavaScript(
-            QStringLiteral(u"document.readyState == 'complete' ? document.title + '|' + "
+            QStringLiteral(u"document.readyState == 'complete' && "
+                           u"document.URL.endsWith('morvanehelp.html') ? document.title + '|' + "
                            u"document.querySelectorAll('h2').length : ''"),
             [&](const QVariant &value) {
                 ++answered;
