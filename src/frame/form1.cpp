@@ -62,6 +62,7 @@ Form1::Form1(const Services &services)
     createControls();
     wireDesignHandlers();
     wireFrameHandlers();
+    wireSideWindowHandlers();
 }
 
 Form1::~Form1() = default;

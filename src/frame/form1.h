@@ -1,9 +1,11 @@
 #pragma once
 
+#include "colour/fomcolor.h"
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "controls/richtextbox.h"
 #include "controls/services.h"
+#include "controls/sidewindow.h"
 #include "designer/textgrid.h"
 
 #include <QStringList>
@@ -385,6 +387,33 @@ private:
     void placeToolArea();
     void placeCompletionPanel();
     Label &addLabel(Container *container, const QString &caption, int left, int top, int width);
+
+    // ==== Side windows: loaded on first use, unloaded by their title bar or at shutdown =========
+public:
+    // PickColour, the "色" button beside Text5(Index) for Index 0..5: shows the colour picker, names
+    // that box as its target, and clears what the new colour replaces.
+    void Command30_Click(int Index);
+    // Shows the colour picker; its target stays the box named last (Text5(0) at first).
+    void ShowColourPicker();
+    // The View menu's items.
+    void hym1_Click(int Index);
+    // Closes every side window that is loaded, as shutdown does.
+    void unloadSideWindows();
+
+private:
+    void wireSideWindowHandlers();
+    // The colour box the picker fills; kept here so that it outlives an unload of the picker.
+    qint16 m_colourTarget = 0;
+
+public:
+    // Declared last, so that they go before the controls they write into.
+    SideWindow<FomColor> FomColorWindow{[this] {
+                                            auto picker = std::make_unique<FomColor>(
+                                                Text5, m_colourTarget, m_services);
+                                            picker->Form_Load();
+                                            return picker;
+                                        },
+                                        m_services.windows};
 };
 
 // The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other

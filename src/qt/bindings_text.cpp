@@ -4,6 +4,7 @@
 #include "qt/bindings_p.h"
 
 #include "controls/controls.h"
+#include "qt/bindings_drag.h"
 #include "qt/qtconvert.h"
 
 #include <QLineEdit>
@@ -21,19 +22,16 @@ Qt::Alignment alignmentOf(int alignment)
     return h | Qt::AlignVCenter;
 }
 
-// Focus and double clicks go to the control's doors.
-void hookFocusAndDoubleClick(QWidget *widget, QWidget *clickTarget, TextBox &box)
+// Focus and the mouse go to the control's doors; the tracker turns presses into clicks and drags.
+PressTracker *hookFocusAndMouse(FormView &view, QWidget *widget, QWidget *mouseTarget,
+                                TextBox &box)
 {
     new EventHook(widget, [&box](QEvent *event) {
         if (event->type() == QEvent::FocusIn)
             box.userFocused();
         return false;
     });
-    new EventHook(clickTarget, [&box](QEvent *event) {
-        if (event->type() == QEvent::MouseButtonDblClick)
-            box.userDoubleClicked();
-        return false;
-    });
+    return new PressTracker(view, box, mouseTarget);
 }
 
 class LineBinding : public ControlBinding
@@ -58,11 +56,12 @@ public:
         };
         QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
         QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
-        hookFocusAndDoubleClick(edit, edit, box);
+        m_tracker = hookFocusAndMouse(view, edit, edit, box);
     }
     void refreshAll() override
     {
         ControlBinding::refreshAll();
+        refresh(Property::Style);
         refresh(Property::Text);
         refresh(Property::Selection);
     }
@@ -75,9 +74,14 @@ protected:
         if (!edit)
             return;
         const QSignalBlocker blocker(edit);
-        if (property == Property::Text) {
+        if (property == Property::Style) {
             edit->setReadOnly(m_box.locked());
             edit->setAlignment(alignmentOf(m_box.alignment()));
+            edit->setFrame(m_box.borderStyle() != 0);
+        } else if (property == Property::Drag) {
+            if (m_tracker)
+                m_tracker->dragRequested();
+        } else if (property == Property::Text) {
             if (edit->text() != m_box.text()) {
                 const int cursor = edit->cursorPosition();
                 edit->setText(m_box.text());
@@ -95,6 +99,7 @@ protected:
 
 private:
     TextBox &m_box;
+    QPointer<PressTracker> m_tracker;
 };
 
 // Positions of a multi-line box: the control counts CR LF as two.
@@ -130,11 +135,12 @@ public:
             const int start = modelPosition(textEdit(), c.selectionStart());
             m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
         });
-        hookFocusAndDoubleClick(edit, edit->viewport(), box);
+        m_tracker = hookFocusAndMouse(view, edit, edit->viewport(), box);
     }
     void refreshAll() override
     {
         ControlBinding::refreshAll();
+        refresh(Property::Style);
         refresh(Property::Text);
         refresh(Property::Selection);
     }
@@ -147,8 +153,13 @@ protected:
         if (!edit)
             return;
         const QSignalBlocker blocker(edit);
-        if (property == Property::Text) {
+        if (property == Property::Style) {
             edit->setReadOnly(m_box.locked());
+            edit->setFrameShape(m_box.borderStyle() != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
+        } else if (property == Property::Drag) {
+            if (m_tracker)
+                m_tracker->dragRequested();
+        } else if (property == Property::Text) {
             const QString lf = toLf(m_box.text());
             if (edit->toPlainText() != lf) {
                 const int cursor = edit->textCursor().position();
@@ -170,6 +181,7 @@ protected:
 
 private:
     TextBox &m_box;
+    QPointer<PressTracker> m_tracker;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/forms.h"
 #include "controls/services.h"
 
 #include <QStringList>
@@ -71,4 +72,41 @@ public:
     void setText(const QString &text) override { content = text; }
     void clear() override { content.clear(); }
     QString content;
+};
+
+// Colour dialog that answers with `answer` (empty = Cancel) and records the colour it opened with.
+class ScriptedColors : public ColorDialogService
+{
+public:
+    std::optional<quint32> choose(quint32 initial) override
+    {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::optional<quint32> answer;
+    std::vector<quint32> shown;
+};
+
+// Window service without a display: records which forms it was asked to show and release. A shown
+// form gets a stand-in for its window (an observer that does nothing), as a real service's view.
+class RecordingWindowService : public WindowService
+{
+public:
+    void show(Form &form) override
+    {
+        log.append(QStringLiteral(u"show(") + form.name() + u')');
+        form.setObserver(&m_window);
+    }
+    void release(Form &form) override
+    {
+        log.append(QStringLiteral(u"release(") + form.name() + u')');
+        form.setObserver(nullptr);
+    }
+    QStringList log;
+
+private:
+    struct Window : ControlObserver
+    {
+        void propertyChanged(Control &, Property) override {}
+    } m_window;
 };
