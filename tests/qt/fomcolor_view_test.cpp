@@ -181,6 +181,11 @@ TEST_F(PickerView, DoubleClickOnABasicSwatchHandsTheNameBack)
 {
     QWidget *yellow = widget(picker->Text6(5));
     ASSERT_NE(yellow, nullptr);
+    int clicks = 0;
+    picker->Text6(5).onClick = [this, &clicks] {
+        ++clicks;
+        picker->Text6_Click(5);
+    };
     const QPoint at = yellow->rect().center();
     mouse(yellow, QEvent::MouseButtonPress, at, Qt::LeftButton);
     mouse(yellow, QEvent::MouseButtonRelease, at, Qt::NoButton);
@@ -191,6 +196,8 @@ TEST_F(PickerView, DoubleClickOnABasicSwatchHandsTheNameBack)
     mouse(yellow, QEvent::MouseButtonRelease, at, Qt::NoButton);
     EXPECT_EQ(form.Text5(3).text(), QStringLiteral(u"yellow"));
     EXPECT_FALSE(view->isVisible());
+    // The release that ends a double click is no second click.
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(PickerView, TitleBarCloseThenTheButtonAgainBuildsAFreshWindow)
