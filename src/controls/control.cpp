@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include "controls/forms.h"
+
 #include <algorithm>
 
 Control::Control(Container *container, QString name, int index)
@@ -11,6 +13,8 @@ Control::Control(Container *container, QString name, int index)
 
 Control::~Control()
 {
+    if (m_focusForm)
+        m_focusForm->m_activeControl = nullptr;
     if (m_container)
         m_container->removeChild(this);
 }
@@ -208,4 +212,41 @@ void Container::removeChild(Control *child)
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
     if (ControlObserver *observer = outermostObserver(this))
         observer->propertyChanged(*child, Property::ControlRemoved);
+}
+
+Form *Control::form() const
+{
+    const Control *root = this;
+    while (root->container())
+        root = root->container();
+    return dynamic_cast<Form *>(const_cast<Control *>(root));
+}
+
+bool Control::canTakeFocus() const
+{
+    for (const Control *c = this; c && !dynamic_cast<const Form *>(c); c = c->container())
+        if (!c->visible() || !c->enabled())
+            return false;
+    return true;
+}
+
+bool Control::setFocus()
+{
+    Form *owner = form();
+    if (!owner || owner == this || !canTakeFocus())
+        return false;
+    owner->setActiveControl(this);
+    notify(Property::Focus);
+    return true;
+}
+
+bool Control::hasFocus() const
+{
+    return m_focusForm && m_focusForm->activeControl() == this;
+}
+
+void Control::userFocused()
+{
+    if (Form *owner = form(); owner && owner != this)
+        owner->setActiveControl(this);
 }

@@ -21,6 +21,7 @@
 // Geometry is in twips; colours are 0x00BBGGRR (red in the low byte).
 
 class Container;
+class Form;
 
 // System colours, as a colour value with the high bit set: the view resolves them from its palette.
 namespace SysColor {
@@ -42,7 +43,7 @@ struct Font
 // What a view must refresh after a property changed.
 enum class Property {
     Text, Caption, Value, Range, Geometry, Visible, Enabled, Colors, Font, List, Selection,
-    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs,
+    ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs, Focus,
     // A design property of the control's look (a text box's border, locking, alignment).
     Style,
     // The control asked for a manual drag (see Control::drag).
@@ -114,6 +115,26 @@ public:
     void zOrder(int position = 0);
     int zLevel() const { return m_zLevel; }
 
+    // Keyboard focus. A form has at most one active control, the one that receives the keys.
+    // - setFocus() makes this control its form's active control and notifies Focus, so that the view
+    //   moves the focus to its widget (at once, or when the window is next shown or activated). It
+    //   notifies also when the control already was the active control: the user may have moved the
+    //   focus to a widget the form does not know (a menu, another window) meanwhile.
+    // - A control that cannot take the focus refuses: it, or a container between it and its form,
+    //   is hidden or disabled, or it lies in no form. setFocus() then returns false and changes
+    //   nothing. The form's own visibility does not count: a form not shown yet keeps its choice.
+    // - hasFocus() is true while the control is its form's active control (see
+    //   Form::activeControl()).
+    // Runs no event.
+    bool setFocus();
+    bool hasFocus() const;
+    // The view reports that the user put the focus on the control: the form records it as its
+    // active control, without notifying the view back. Controls with a got-focus event run it.
+    virtual void userFocused();
+    // The form that holds the control, directly or through frames; the form itself for a form;
+    // nullptr for a control in no form.
+    Form *form() const;
+
     void setObserver(ControlObserver *observer) { m_observer = observer; }
     ControlObserver *observer() const { return m_observer; }
 
@@ -133,7 +154,12 @@ protected:
 
 private:
     friend class Container;
+    friend class Form;
+    // True when the control is visible and enabled, and so is every container up to its form.
+    bool canTakeFocus() const;
     Container *m_container = nullptr;
+    // The form whose active control this is, or nullptr.
+    Form *m_focusForm = nullptr;
     QString m_name;
     int m_index = -1;
     int m_left = 0, m_top = 0, m_width = 1200, m_height = 375;

@@ -72,6 +72,7 @@ void TextBox::userTyped(const QString &text)
 
 void TextBox::userFocused()
 {
+    Control::userFocused();
     if (onGotFocus)
         onGotFocus();
 }

@@ -39,7 +39,8 @@ public:
 
     // The user replaced the whole text (the view sends the box's new content).
     void userTyped(const QString &text);
-    void userFocused();
+    // Records the focus with the form (see Control::userFocused()), then runs `onGotFocus`.
+    void userFocused() override;
     // The user moved the caret or selected; clamped like the setters, runs nothing.
     void userSelected(int start, int length);
     void userDoubleClicked();

@@ -129,6 +129,25 @@ Form::Form(QString name) : WithCaption<Container>(nullptr, std::move(name))
     setVisible(false);
 }
 
+Form::~Form()
+{
+    if (m_activeControl)
+        m_activeControl->m_focusForm = nullptr;
+}
+
+Control *Form::activeControl() const
+{
+    return m_activeControl && m_activeControl->canTakeFocus() ? m_activeControl : nullptr;
+}
+
+void Form::setActiveControl(Control *control)
+{
+    if (m_activeControl)
+        m_activeControl->m_focusForm = nullptr;
+    m_activeControl = control;
+    control->m_focusForm = this;
+}
+
 namespace {
 void collect(const Container &container, std::vector<Control *> &out)
 {

@@ -126,6 +126,7 @@ class Form : public WithCaption<Container>
 {
 public:
     explicit Form(QString name);
+    ~Form() override;
 
     void setVisible(bool visible) override;
     void setWindowService(WindowService *service) { m_windowService = service; }
@@ -160,7 +161,15 @@ public:
     std::function<void(bool &cancel)> onQueryUnload;
     std::function<void()> onUnloaded;
 
+    // The control that has the keyboard focus in this form: the last one given it by
+    // Control::setFocus() or by the user, while it is still visible and enabled (a control hidden
+    // or disabled since has lost it). nullptr when there is none.
+    Control *activeControl() const;
+
 private:
+    friend class Control;
+    void setActiveControl(Control *control);
+    Control *m_activeControl = nullptr;
     WindowService *m_windowService = nullptr;
     bool m_topMost = false;
     std::vector<MenuItem *> m_menus;

@@ -1,18 +1,46 @@
-// The change handler of the 26 spinner pairs: counts, sizes and the panels' row and column selectors.
+// The change handler of the 26 spinner pairs: counts, sizes and the panels' row and column
+// selectors. A selector change shows the selected cell's stored value in its panel; a count change
+// re-bounds the attribute grids and puts every selector back on 1.
 
 #include "controls/strings.h"
 #include "frame/form1.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 const QString &dataLossQuestion()
 {
-    static const QString text = QStringLiteral(
-        u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
+    static const QString text =
+        QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
     return text;
 }
+
+QString numberOf(const ScrollBar &bar)
+{
+    return vb::str(std::llabs(bar.value()));
+}
 } // namespace
+
+int Form1::rowCount() const
+{
+    return std::abs(VScroll1(0).value());
+}
+
+int Form1::columnCount() const
+{
+    return std::abs(VScroll1(1).value());
+}
+
+std::optional<int> Form1::selectedIndex(int Index) const
+{
+    // Compared as a double, so that no text (however large, or not a number) can overflow.
+    const double index = vb::roundHalfEven(vb::Val(Text1(Index).text()) - 1);
+    const int count = isRowSelector(Index) ? rowCount() : columnCount();
+    if (!(index >= 0 && index < count))
+        return std::nullopt;
+    return int(index);
+}
 
 bool Form1::cellDataHasContent() const
 {
@@ -27,21 +55,78 @@ bool Form1::cellDataHasContent() const
 
 void Form1::VScroll1_Change(int Index)
 {
+    if (Index == m_quietSpinner)
+        return;
     if ((Index == 0 || Index == 1) && cellDataHasContent()) {
-        if (msgBox(dataLossQuestion(), vbmsg::YesNo) == vbmsg::No)
+        if (msgBox(dataLossQuestion(), vbmsg::YesNo) == vbmsg::No) {
+            revertCount(Index);
             return;
+        }
         RB3.setText(QString());
     }
     differs = true;
-    Text1(Index).setText(vb::str(std::llabs(VScroll1(Index).value())));
-    if (Index == 0 || Index == 1)
+    Text1(Index).setText(numberOf(VScroll1(Index)));
+    switch (Index) {
+    case 0:
+    case 1:
         CountChange();
+        break;
+    case 6:
+    case 7:
+        scanColourPanel(Index);
+        break;
+    case 4:
+    case 5:
+        showCellImage();
+        break;
+    case 12:
+    case 13:
+        scanNoWrapPanel(Index);
+        break;
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+        scanFontPanel(Index);
+        break;
+    case 18:
+        showRowHeight();
+        break;
+    case 19:
+        showColumnWidth();
+        break;
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+        keepMergeOrder(Index);
+        break;
+    case 22:
+    case 23:
+    case 24:
+    case 25:
+        showPosition(Index);
+        break;
+    default:
+        break; // sizes and the height/width values only show their number
+    }
     differs = false;
+}
+
+void Form1::revertCount(int Index)
+{
+    // The panels are still ranged to the count in force: the selectors' lower end is minus it.
+    const int applied = VScroll1(Index == 0 ? 4 : 5).min();
+    m_quietSpinner = Index;
+    VScroll1(Index).setValue(applied);
+    m_quietSpinner = -1;
+    // A count typed into the box goes back too; the spinner already holds it, so nothing runs.
+    Text1(Index).setText(numberOf(VScroll1(Index)));
 }
 
 void Form1::CountChange()
 {
-    const int cols = int(vb::Val(Text1(1).text()));
+    const int cols = columnCount();
     for (TextGrid *grid : {&cellImages, &cellColors, &cellSpans, &cellColspans, &cellNowraps,
                            &cellFontColors, &cellFontSizes})
         grid->redimPreserve(1000, cols);
@@ -57,4 +142,41 @@ void Form1::CountChange()
         Text1(i).setText(QStringLiteral(u"1"));
     }
     BuildRowTemplate();
+}
+
+void Form1::showCellImage()
+{
+    // A box that names no cell of the table (an "All", a refused number) leaves the path shown.
+    const std::optional<int> row = selectedIndex(4);
+    const std::optional<int> column = selectedIndex(5);
+    if (row && column)
+        Text2(1).setText(cellImages.get(*row, *column));
+}
+
+void Form1::showRowHeight()
+{
+    Text1(18).setText(numberOf(VScroll1(18)));
+    const std::optional<int> row = selectedIndex(18);
+    Text1(20).setText(row ? rowHeights.get(*row) : QString());
+}
+
+void Form1::showColumnWidth()
+{
+    Text1(19).setText(numberOf(VScroll1(19)));
+    const std::optional<int> column = selectedIndex(19);
+    Text1(21).setText(column ? columnWidths.get(*column) : QString());
+}
+
+void Form1::keepMergeOrder(int Index)
+{
+    // The last row (column) of a merged block never stands before the first: moving the first past
+    // it pulls it along, moving it before the first puts it back. A larger number is a more
+    // negative value.
+    const int from = Index <= 9 ? 8 : 10;
+    const int to = from + 1;
+    if (std::abs(VScroll1(to).value()) >= std::abs(VScroll1(from).value()))
+        return;
+    VScroll1(to).setValue(VScroll1(from).value());
+    if (Index == 11)
+        Text1(11).setBackColor(0x000000);
 }

@@ -21,6 +21,9 @@ void Form1::Setcolor2()
     RB3.setForeColor(cell.text);
     if (!colorizer.hasTag()) {
         RB1.setColorRuns({{0, scheme.plainText}});
+        // The caret stays where it was, with nothing selected.
+        RB1.setSelStart(RB1.selStart());
+        RB1.setFocus();
         return;
     }
     // Colouring the same text in the same scheme again gives the same runs: skip the pass.
@@ -37,6 +40,8 @@ void Form1::Setcolor2()
     med.setEnabled(true);
     mk.setEnabled(true);
     ms.setEnabled(true);
+    // Typing goes on in the source; a hidden view (the settings page) refuses the focus.
+    RB1.setFocus();
 }
 
 void Form1::RecolorSecondText()

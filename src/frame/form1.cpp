@@ -91,4 +91,5 @@ void Form1::wireDesignHandlers()
     VScroll5.onChange = [this] { VScroll5_Change(); };
     VScroll6.onChange = [this] { VScroll6_Change(); };
     VScrollhaba.onChange = [this] { VScrollhaba_Change(); };
+    wirePanelButtons();
 }

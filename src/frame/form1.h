@@ -130,6 +130,38 @@ public:
     void Option1_Click(int Index);
     bool BuildRowTemplate();
 
+    // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
+    // name a row and column of the table (a number the spinner refused, 0, a negative number or
+    // text) does nothing.
+    void Command2_Click(int Index);
+    void Command3_Click(int Index);
+    void Command6_Click(int Index);
+    void SetCellFontSize();
+    void SetCellBackColor();
+    void SetCellFontColor();
+    void ResetCellAlign();
+    void ResetCellNoWrap();
+    void ResetCellFontColors();
+    void ResetCellFontSizes();
+    void ResetCellVAlign();
+    void ResetCellBackImages();
+    void ResetCellBackColors();
+    void ResetCellMerges();
+    void ResetRowHeights();
+    void ResetColumnWidths();
+    void ClearCellBackImage();
+    void ClearTableBackImage();
+    // Empties Text5(Index); Index 4 is the cell colour's own "cl" button.
+    void ClearColourBox(int Index);
+    void ClearAllSettings();
+
+    // The table's row and column counts as their spinners hold them.
+    int rowCount() const;
+    int columnCount() const;
+    // The 0-based row (row selector) or column (column selector) that the selector box Text1(Index)
+    // names, read as the Set commands read it; empty when it names no row or column of the table.
+    std::optional<int> selectedIndex(int Index) const;
+
     // ---- Table source writer ----------------------------------------------------------------------
     // Writes the table's source into RB1. Returns false, changing nothing, when the cell data holds
     // more than 1000 rows or more than 1000 cells in a row.
@@ -269,6 +301,34 @@ private:
     int msgBox(const QString &prompt, int style, const QString &title = QString());
     bool cellDataHasContent() const;
     void CountChange();
+    void revertCount(int Index);
+    // The spinner whose change is being undone; its handler does not run meanwhile.
+    int m_quietSpinner = -1;
+    void showCellImage();
+    void showRowHeight();
+    void showColumnWidth();
+    void keepMergeOrder(int Index);
+    void scanColourPanel(int Index);
+    void scanNoWrapPanel(int Index);
+    void scanFontPanel(int Index);
+    void showPosition(int Index);
+    // The cells the "All" rule covers for a row and a column selector: 1 every cell, 2 one column,
+    // 3 one row, 4 one cell; 0 when a selector names nothing in the table.
+    struct CellSelection
+    {
+        int step = 0;
+        int row = 0;
+        int column = 0;
+    };
+    CellSelection selectedCells(int rowSelector, int columnSelector) const;
+    void forEachCell(const CellSelection &selection,
+                     const std::function<void(int row, int column)> &write) const;
+    void setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value);
+    void setMerge();
+    void setNoWrap();
+    void setLength(TextList &list, int selector, int valueBox);
+    void resetGrid(TextGrid &grid);
+    void wirePanelButtons();
 
     // Writers of one generation.
     void GetFrameRules(QString &frame, QString &rules);

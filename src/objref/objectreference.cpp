@@ -59,7 +59,7 @@ const QString &refText()
 
 void ObjectReference::Gets()
 {
-    objTreeText += treeText();
+    objTreeText = treeText();
 }
 
 void ObjectReference::GetString()

@@ -18,8 +18,9 @@ public:
     // objRefText in lower case, with the same length and positions. Set together with objRefText.
     QString objRefTextLower;
 
-    // Appends the member-list text to objTreeText. The text itself is assembled once per process,
-    // so repeated calls are cheap; each call appends one more copy.
+    // Stores the member-list text in objTreeText, replacing what it held: however often it runs
+    // (at start-up, at every opening of the window), the property holds the text once. The text
+    // itself is assembled once per process, so repeated calls are cheap.
     void Gets();
     // Stores the description text in objRefText, replacing what it held, then its lower-case form
     // in objRefTextLower.

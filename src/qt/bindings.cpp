@@ -23,6 +23,13 @@ ControlBinding::ControlBinding(FormView &view, Control &control, QWidget *widget
     : m_view(view), m_control(control), m_widget(widget)
 {
     control.setObserver(this);
+    // Where the user puts the focus, the form learns it.
+    if (widget)
+        new EventHook(widget, [&control](QEvent *event) {
+            if (event->type() == QEvent::FocusIn)
+                control.userFocused();
+            return false;
+        });
 }
 
 ControlBinding::~ControlBinding()
@@ -90,6 +97,9 @@ void ControlBinding::refresh(Property property)
         break;
     case Property::ZOrder:
         m_view.restack(m_control.container());
+        break;
+    case Property::Focus:
+        m_widget->setFocus(Qt::OtherFocusReason);
         break;
     default:
         break;

@@ -22,15 +22,10 @@ Qt::Alignment alignmentOf(int alignment)
     return h | Qt::AlignVCenter;
 }
 
-// Focus and the mouse go to the control's doors; the tracker turns presses into clicks and drags.
-PressTracker *hookFocusAndMouse(FormView &view, QWidget *widget, QWidget *mouseTarget,
-                                TextBox &box)
+// The mouse goes to the control's doors (focus goes there through every binding); the tracker
+// turns presses into clicks and drags.
+PressTracker *hookMouse(FormView &view, QWidget *mouseTarget, TextBox &box)
 {
-    new EventHook(widget, [&box](QEvent *event) {
-        if (event->type() == QEvent::FocusIn)
-            box.userFocused();
-        return false;
-    });
     return new PressTracker(view, box, mouseTarget);
 }
 
@@ -56,7 +51,7 @@ public:
         };
         QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
         QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
-        m_tracker = hookFocusAndMouse(view, edit, edit, box);
+        m_tracker = hookMouse(view, edit, box);
     }
     void refreshAll() override
     {
@@ -135,7 +130,7 @@ public:
             const int start = modelPosition(textEdit(), c.selectionStart());
             m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
         });
-        m_tracker = hookFocusAndMouse(view, edit, edit->viewport(), box);
+        m_tracker = hookMouse(view, edit->viewport(), box);
     }
     void refreshAll() override
     {

@@ -263,6 +263,10 @@ void FormView::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     const QScopedValueRollback guard(m_applyingGeometry, true);
     m_form.setVisible(true);
+    // A control given the focus before the window showed takes it now.
+    if (Control *active = m_form.activeControl())
+        if (QWidget *widget = widgetOf(*active))
+            widget->setFocus(Qt::OtherFocusReason);
 }
 
 void FormView::closeEvent(QCloseEvent *event)

@@ -353,6 +353,21 @@ TEST_F(FormViewTest, LabelClickFocusAndTimer)
     EXPECT_FALSE(timer->isActive());
 }
 
+TEST_F(FormViewTest, FocusFollowsTheControlsBothWays)
+{
+    // Given before the window shows, the focus lands when it shows.
+    ASSERT_TRUE(form.Text2.setFocus());
+    view.show();
+    EXPECT_EQ(view.focusWidget(), view.widgetOf(form.Text2));
+    ASSERT_TRUE(form.List1.setFocus());
+    EXPECT_EQ(view.focusWidget(), view.widgetOf(form.List1));
+    // The user's focus reaches the form.
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(view.widgetOf(form.Combo1), &focus);
+    EXPECT_EQ(form.activeControl(), &form.Combo1);
+    EXPECT_EQ(form.take(), QString());
+}
+
 TEST(MultiLineTextBoxView, TypedLinesReachTheControlWithCrLf)
 {
     Form form(QStringLiteral(u"Form3"));

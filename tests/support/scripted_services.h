@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // Message boxes answered from a script; every prompt is recorded. An unscripted question fails the
 // test that asked it (it answers No/Cancel and is recorded as unexpected).
@@ -15,6 +16,8 @@ public:
     {
         prompts.append(prompt);
         styles.push_back(style);
+        if (onAsk)
+            onAsk();
         if (answers.empty()) {
             ++unexpected;
             return (style & 7) == vbmsg::OKOnly ? vbmsg::OK : vbmsg::No;
@@ -24,6 +27,8 @@ public:
         return answer;
     }
     std::deque<int> answers;
+    // Runs for every question, before it is answered (an event log notes it there).
+    std::function<void()> onAsk;
     QStringList prompts;
     std::vector<int> styles;
     int unexpected = 0;

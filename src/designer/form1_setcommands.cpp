@@ -1,0 +1,187 @@
+// The panels' Set buttons: a panel's value reaches the attribute grids only here. Either selector
+// may read "All": the value then goes into a whole row, a whole column or every cell of the table.
+
+#include "controls/strings.h"
+#include "frame/form1.h"
+
+namespace {
+constexpr quint32 Black = 0x000000;
+constexpr quint32 Green = 0x00FF00;
+
+bool isAll(const TextBox &box)
+{
+    return box.text() == u"All";
+}
+} // namespace
+
+Form1::CellSelection Form1::selectedCells(int rowSelector, int columnSelector) const
+{
+    const bool allRows = isAll(Text1(rowSelector));
+    const bool allColumns = isAll(Text1(columnSelector));
+    const std::optional<int> row = allRows ? std::optional<int>(0) : selectedIndex(rowSelector);
+    const std::optional<int> column =
+        allColumns ? std::optional<int>(0) : selectedIndex(columnSelector);
+    if (!row || !column)
+        return {};
+    const int step = allRows && allColumns ? 1 : allRows ? 2 : allColumns ? 3 : 4;
+    return {step, *row, *column};
+}
+
+void Form1::forEachCell(const CellSelection &selection,
+                        const std::function<void(int row, int column)> &write) const
+{
+    switch (selection.step) {
+    case 1:
+        for (int r = 0; r < rowCount(); ++r)
+            for (int c = 0; c < columnCount(); ++c)
+                write(r, c);
+        break;
+    case 2:
+        for (int r = 0; r < rowCount(); ++r)
+            write(r, selection.column);
+        break;
+    case 3:
+        for (int c = 0; c < columnCount(); ++c)
+            write(selection.row, c);
+        break;
+    case 4:
+        write(selection.row, selection.column);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Command6_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+        setMerge();
+        break;
+    case 1:
+        setNoWrap();
+        break;
+    case 2:
+        setLength(rowHeights, 18, 20);
+        break;
+    case 3:
+        setLength(columnWidths, 19, 21);
+        break;
+    case 4: {
+        const QString value = Option9(1).value()   ? QStringLiteral(u"center")
+                              : Option9(2).value() ? QStringLiteral(u"right")
+                                                   : QString();
+        setPosition(cellIchiYoko, 22, 23, value);
+        break;
+    }
+    case 5: {
+        const QString value = Option9(3).value()   ? QStringLiteral(u"top")
+                              : Option9(5).value() ? QStringLiteral(u"bottom")
+                                                   : QString();
+        setPosition(cellIchiTate, 24, 25, value);
+        break;
+    }
+    case 6:
+        Frame20.setVisible(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value)
+{
+    // Under "All" a position is stored in its marked form in every cell covered. Left and middle
+    // store nothing: they clear the cells covered, the whole table included.
+    const CellSelection selection = selectedCells(rowSelector, columnSelector);
+    const QString stored =
+        selection.step == 4 || value.isEmpty() ? value : QStringLiteral(u"All") + value;
+    forEachCell(selection, [&](int r, int c) { grid.set(r, c, stored); });
+}
+
+void Form1::setMerge()
+{
+    const std::optional<int> firstRow = selectedIndex(8);
+    const std::optional<int> lastRow = selectedIndex(9);
+    const std::optional<int> firstColumn = selectedIndex(10);
+    const std::optional<int> lastColumn = selectedIndex(11);
+    // A block outside the table, or one whose end stands before its start, is not stored.
+    if (!firstRow || !lastRow || !firstColumn || !lastColumn || *lastRow < *firstRow ||
+        *lastColumn < *firstColumn)
+        return;
+    cellSpans.set(*firstRow, *firstColumn,
+                  vb::str(*lastRow - *firstRow + 1) + u',' +
+                      vb::str(*lastColumn - *firstColumn + 1));
+    Text1(9).setBackColor(Black);
+    Text1(11).setBackColor(Black);
+    RemoveBlanksInFields();
+}
+
+void Form1::setNoWrap()
+{
+    CellSelection selection = selectedCells(12, 13);
+    // For one cell a selector reading 0 (or nothing) stands for the first row or column.
+    if (selection.step == 0 && !isAll(Text1(12)) && !isAll(Text1(13))) {
+        auto index = [this](int selector) -> std::optional<int> {
+            if (vb::roundHalfEven(vb::Val(Text1(selector).text()) - 1) == -1)
+                return 0;
+            return selectedIndex(selector);
+        };
+        const std::optional<int> row = index(12);
+        const std::optional<int> column = index(13);
+        if (row && column)
+            selection = {4, *row, *column};
+    }
+    if (selection.step == 0)
+        return;
+    VScroll1(12).setEnabled(true);
+    VScroll1(13).setEnabled(true);
+    forEachCell(selection, [this](int r, int c) { cellNowraps.set(r, c, QStringLiteral(u"no")); });
+    if (selection.step == 1 || selection.step == 2)
+        VScroll1(12).setEnabled(false);
+    else if (selection.step == 3)
+        VScroll1(13).setEnabled(false);
+}
+
+void Form1::setLength(TextList &list, int selector, int valueBox)
+{
+    const QString &text = Text1(valueBox).text();
+    if (text.isEmpty() || text == u"0")
+        return;
+    const std::optional<int> line = selectedIndex(selector);
+    // Millimetres are stored as pixels.
+    const std::optional<int> pixels = vb::toWhole(vb::Val(text) / unitFactor);
+    if (!line || !pixels)
+        return;
+    list.set(*line, vb::str(*pixels));
+}
+
+void Form1::SetCellFontSize()
+{
+    const CellSelection selection = selectedCells(16, 17);
+    if (selection.step == 0)
+        return;
+    const QString value = Text5(6).text();
+    forEachCell(selection, [&](int r, int c) { cellFontSizes.set(r, c, value); });
+    Text5(6).setBackColor(Black);
+}
+
+void Form1::SetCellBackColor()
+{
+    const CellSelection selection = selectedCells(6, 7);
+    if (selection.step == 0)
+        return;
+    Text5(4).setForeColor(Green);
+    const QString value = Text5(4).text();
+    forEachCell(selection, [&](int r, int c) { cellColors.set(r, c, value); });
+}
+
+void Form1::SetCellFontColor()
+{
+    const CellSelection selection = selectedCells(14, 15);
+    if (selection.step == 0)
+        return;
+    const QString value = Text5(5).text();
+    forEachCell(selection, [&](int r, int c) { cellFontColors.set(r, c, value); });
+    Text5(5).setForeColor(Green);
+}
