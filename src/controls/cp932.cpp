@@ -1,6 +1,7 @@
 #include "controls/cp932.h"
 
 #include "controls/cp932_table.h"
+#include "controls/hugepages.h"
 
 #include <QSet>
 #include <array>
@@ -84,7 +85,7 @@ QString decode(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
-    QString out(n, Qt::Uninitialized);
+    QString out = hugepages::uninitialized(n);
     char16_t *o = reinterpret_cast<char16_t *>(out.data());
     char16_t *const start = o;
     qsizetype i = 0;

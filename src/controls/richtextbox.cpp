@@ -31,6 +31,7 @@ void RichTextBox::setText(const QString &text)
         return;
     m_lastChange = {0, m_text.size(), fixed.size(), true};
     m_text = std::move(fixed);
+    m_pendingRuns = nullptr;
     m_runs.assign(1, ColorRun{0, foreColor()});
     m_insertColor = foreColor();
     m_selStart = 0;
@@ -66,6 +67,7 @@ QString RichTextBox::selText() const
 void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString &with,
                                bool recordUndo)
 {
+    settleRuns();
     const QString removed = m_text.mid(start, length);
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
@@ -135,6 +137,7 @@ void RichTextBox::setSelColor(quint32 color)
 
 quint32 RichTextBox::colorAt(qsizetype position) const
 {
+    settleRuns();
     auto it = std::upper_bound(m_runs.begin(), m_runs.end(), position,
                                [](qsizetype p, const ColorRun &run) { return p < run.start; });
     if (it == m_runs.begin())
@@ -146,6 +149,7 @@ void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)
 {
     if (start >= end)
         return;
+    settleRuns();
     const quint32 after = colorAt(end);
     // Runs that start inside start..end give way to the new run and to the colour resumed at end.
     auto byStart = [](const ColorRun &run, qsizetype p) { return run.start < p; };
@@ -173,29 +177,34 @@ void appendRun(ColorRuns &out, const ColorRun &run, qsizetype n)
 }
 } // namespace
 
-void RichTextBox::normaliseRuns()
+void RichTextBox::normalise(ColorRuns &runs, qsizetype n, quint32 foreColor)
 {
     // In place: clip to the text, let a later run win over an earlier one at the same start, and
     // merge neighbours of one colour.
-    const qsizetype n = m_text.size();
     std::size_t out = 0;
-    for (std::size_t i = 0; i < m_runs.size(); ++i) {
-        ColorRun run = m_runs[i];
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        ColorRun run = runs[i];
         run.start = std::clamp<qsizetype>(run.start, 0, n);
-        if (out > 0 && m_runs[out - 1].start == run.start)
-            m_runs[out - 1].color = run.color;
+        if (out > 0 && runs[out - 1].start == run.start)
+            runs[out - 1].color = run.color;
         else if (run.start < n || out == 0)
-            m_runs[out++] = run;
-        if (out > 1 && m_runs[out - 2].color == m_runs[out - 1].color)
+            runs[out++] = run;
+        if (out > 1 && runs[out - 2].color == runs[out - 1].color)
             --out;
     }
-    m_runs.resize(out);
-    if (m_runs.empty() || m_runs.front().start != 0)
-        m_runs.insert(m_runs.begin(), ColorRun{0, foreColor()});
+    runs.resize(out);
+    if (runs.empty() || runs.front().start != 0)
+        runs.insert(runs.begin(), ColorRun{0, foreColor});
+}
+
+void RichTextBox::normaliseRuns()
+{
+    normalise(m_runs, m_text.size(), foreColor());
 }
 
 void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
 {
+    settleRuns();
     // Runs outside [from, to] are normalised already; the window takes one run more on each side
     // so that the runs at its edges merge with their neighbours.
     auto first = std::lower_bound(m_runs.begin(), m_runs.end(), from,
@@ -227,10 +236,32 @@ void RichTextBox::setColorRuns(ColorRuns runs)
     // Colouring engines hand over runs already in order: sort only what is not.
     if (!std::is_sorted(runs.begin(), runs.end(), byStart))
         std::stable_sort(runs.begin(), runs.end(), byStart);
+    m_pendingRuns = nullptr;
     m_runs = std::move(runs);
     normaliseRuns();
     ++m_revision;
     notify(Property::ColorRuns);
+}
+
+void RichTextBox::setColorRunsLater(ColorMaker make)
+{
+    m_pendingRuns = std::move(make);
+    ++m_revision;
+    notify(Property::ColorRuns);
+}
+
+void RichTextBox::settleRuns() const
+{
+    if (!m_pendingRuns)
+        return;
+    // The text has not changed since the colours were set: every change of it settles them first.
+    ColorRuns runs = m_pendingRuns(m_text);
+    m_pendingRuns = nullptr;
+    auto byStart = [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; };
+    if (!std::is_sorted(runs.begin(), runs.end(), byStart))
+        std::stable_sort(runs.begin(), runs.end(), byStart);
+    normalise(runs, m_text.size(), foreColor());
+    m_runs = std::move(runs);
 }
 
 int RichTextBox::lineCount() const

@@ -51,11 +51,23 @@ public:
     // Colour of the first selected character (or of the caret's insertion colour).
     quint32 selColor() const;
     void setSelColor(quint32 color);
-    const ColorRuns &colorRuns() const { return m_runs; }
+    const ColorRuns &colorRuns() const
+    {
+        settleRuns();
+        return m_runs;
+    }
     // Grows with every change of the text or of its colours; equal revisions mean equal content.
     quint64 revision() const { return m_revision; }
     // Replaces all colours at once (runs are normalised: sorted, merged, clipped to the text).
     void setColorRuns(ColorRuns runs);
+    // Replaces all colours with runs worked out only when they are first needed (read, drawn, or
+    // changed by an edit or SelColor): `make` then receives the text, which is still the text of
+    // this call, and returns its runs. Otherwise the same as setColorRuns(make(text())): the
+    // revision grows and the view is told now. A text never shown costs no colouring.
+    using ColorMaker = std::function<ColorRuns(const QString &text)>;
+    void setColorRunsLater(ColorMaker make);
+    // Whether colours set by setColorRunsLater are still to be worked out.
+    bool colorsPending() const { return bool(m_pendingRuns); }
     quint32 colorAt(qsizetype position) const;
 
     bool hideSelection() const { return m_hideSelection; }
@@ -107,13 +119,17 @@ private:
     void replaceRange(qsizetype start, qsizetype length, const QString &with, bool recordUndo);
     void changed();
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
+    // Works out colours set for later, before anything reads or changes the runs.
+    void settleRuns() const;
+    static void normalise(ColorRuns &runs, qsizetype size, quint32 foreColor);
     void normaliseRuns();
     // Normalises the runs that start in [from, to] with their neighbours (after a local change).
     void normaliseAround(qsizetype from, qsizetype to);
 
     QString m_text;
     TextChange m_lastChange;
-    ColorRuns m_runs;
+    mutable ColorRuns m_runs;
+    mutable ColorMaker m_pendingRuns;
     int m_selStart = 0;
     int m_selLength = 0;
     quint32 m_insertColor = 0;

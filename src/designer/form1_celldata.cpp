@@ -1,10 +1,13 @@
 // The cell-data text: one "[[ ... ]]" line per table row, cells separated by the delimiter of Text6.
 
+#include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "frame/form1.h"
 
 bool Form1::BuildRowTemplate()
 {
+    if (m_cellDataParked)
+        return true;
     const int rows = int(vb::Val(Text1(0).text()));
     const int columns = int(vb::Val(Text1(1).text()));
     const QString cell = QStringLiteral(u"     ") + Text6.text();
@@ -14,7 +17,7 @@ bool Form1::BuildRowTemplate()
     line += QStringLiteral(u"     ]]\r\n");
 
     QString text;
-    text.reserve(qsizetype(line.size()) * std::max(rows, 0) + 25);
+    hugepages::reserve(text, qsizetype(line.size()) * std::max(rows, 0) + 25);
     for (int r = 0; r < rows; ++r)
         text += line;
     text += QString(25, u' ');

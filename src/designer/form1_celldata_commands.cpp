@@ -1,6 +1,7 @@
 // Commands that write the cell data: the sample timetable, the CSV import, image and text-file
 // insertion, blank removal under merges, and the cell-data area's menu.
 
+#include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "controls/textfile.h"
 #include "frame/form1.h"
@@ -19,6 +20,51 @@ const QString &imageFilter()
 {
     static const QString filter = QStringLiteral(u"設定ファイル (*.*)|*.*|&ファイル (*.*)|*.*|");
     return filter;
+}
+
+struct CsvRows
+{
+    QString text;
+    // More than 1000 rows, or more than 1000 cells in a row: the designer cannot hold the table.
+    bool tooLarge = false;
+};
+
+// The rows of the cell data made from the CR LF text of a CSV file: each line in "[[" and "]]" and
+// followed by CR LF, an empty line as "[[    ]]"; a last empty line (the file's final line end) is
+// no row. The text is empty when the file holds no row.
+CsvRows csvRows(const QString &text)
+{
+    const QStringView all(text);
+    std::vector<QStringView> lines;
+    for (qsizetype from = 0;;) {
+        const qsizetype end = all.indexOf(u'\r', from);
+        if (end < 0) {
+            lines.push_back(all.sliced(from));
+            break;
+        }
+        lines.push_back(all.sliced(from, end - from));
+        from = end + 2;
+        if (lines.size() > std::size_t(MaxCount))
+            return {QString(), true};
+    }
+    if (lines.back().isEmpty())
+        lines.pop_back();
+    if (lines.size() > std::size_t(MaxCount))
+        return {QString(), true};
+    qsizetype size = 0;
+    for (QStringView line : lines) {
+        if (line.count(u',') + 1 > MaxCount)
+            return {QString(), true};
+        size += std::max<qsizetype>(line.size(), 4) + 6;
+    }
+    QString rows;
+    hugepages::reserve(rows, size);
+    for (QStringView line : lines) {
+        rows += u"[[";
+        rows += line.isEmpty() ? QStringView(u"    ") : line;
+        rows += u"]]\r\n";
+    }
+    return {rows, false};
 }
 
 } // namespace
@@ -99,24 +145,15 @@ void Form1::ImportCsv()
         msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path, vbmsg::OKOnly | vbmsg::Critical);
         return;
     }
-    QStringList lines = toCrLf(*content).split(CrLf);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    if (lines.isEmpty())
-        return;
-    // A table the designer cannot hold is refused before anything changes.
-    bool tooLarge = lines.size() > MaxCount;
-    for (const QString &line : lines)
-        tooLarge = tooLarge || line.count(u',') + 1 > MaxCount;
-    if (tooLarge) {
+    const CsvRows csv = csvRows(toCrLf(*content));
+    if (csv.tooLarge) {
         msgBox(QStringLiteral(u"行数または列数が1000を超えるため、このファイルは読み込めません。"),
                vbmsg::OKOnly | vbmsg::Exclamation);
         return;
     }
-    QString rows;
-    for (const QString &line : lines)
-        rows += line.isEmpty() ? QStringLiteral(u"[[    ]]\r\n")
-                               : QStringLiteral(u"[[") + line + QStringLiteral(u"]]\r\n");
+    const QString &rows = csv.text;
+    if (rows.isEmpty())
+        return;
     RB3.setVisible(true);
     Text(5).setVisible(false);
     RB3.setText(rows);

@@ -10,16 +10,17 @@ constexpr quint32 Green = 0x00FF00;
 constexpr quint32 DarkBlue = 0x800000;
 
 const QString One = QStringLiteral(u"1");
-} // namespace
 
-void Form1::resetGrid(TextGrid &grid)
+// An attribute grid thrown away and made again empty, for the table's columns and the spare one.
+void resetGrid(const Form1 &f, TextGrid &grid)
 {
-    grid.redim(1000, columnCount());
+    grid.redim(1000, f.columnCount());
 }
+} // namespace
 
 void Form1::ResetCellAlign()
 {
-    resetGrid(cellIchiYoko);
+    resetGrid(*this, cellIchiYoko);
     VScroll1(22).setValue(-1);
     VScroll1(23).setValue(-1);
     VScroll1(22).setEnabled(true);
@@ -31,7 +32,7 @@ void Form1::ResetCellAlign()
 
 void Form1::ResetCellNoWrap()
 {
-    resetGrid(cellNowraps);
+    resetGrid(*this, cellNowraps);
     VScroll1(12).setValue(-1);
     VScroll1(13).setValue(-1);
     VScroll1(12).setEnabled(true);
@@ -43,7 +44,7 @@ void Form1::ResetCellNoWrap()
 void Form1::ResetCellFontColors()
 {
     Text5(5).setText(QString());
-    resetGrid(cellFontColors);
+    resetGrid(*this, cellFontColors);
     // The spinners follow their boxes.
     VScroll1(14).setEnabled(true);
     VScroll1(15).setEnabled(true);
@@ -55,7 +56,7 @@ void Form1::ResetCellFontColors()
 void Form1::ResetCellFontSizes()
 {
     Text5(6).setText(QString());
-    resetGrid(cellFontSizes);
+    resetGrid(*this, cellFontSizes);
     VScroll1(17).setEnabled(true);
     VScroll1(16).setEnabled(true);
     Text1(16).setText(One);
@@ -65,7 +66,7 @@ void Form1::ResetCellFontSizes()
 
 void Form1::ResetCellVAlign()
 {
-    resetGrid(cellIchiTate);
+    resetGrid(*this, cellIchiTate);
     VScroll1(24).setValue(-1);
     VScroll1(25).setValue(-1);
     VScroll1(24).setEnabled(true);
@@ -80,7 +81,7 @@ void Form1::ResetCellVAlign()
 void Form1::ResetCellBackImages()
 {
     Text2(1).setText(QString());
-    resetGrid(cellImages);
+    resetGrid(*this, cellImages);
     VScroll1(4).setValue(-1);
     VScroll1(5).setValue(-1);
     Text1(4).setText(One);
@@ -90,7 +91,7 @@ void Form1::ResetCellBackImages()
 void Form1::ResetCellBackColors()
 {
     Text5(4).setText(QString());
-    resetGrid(cellColors);
+    resetGrid(*this, cellColors);
     VScroll1(6).setValue(-1);
     VScroll1(7).setValue(-1);
     VScroll1(6).setEnabled(true);
@@ -101,7 +102,7 @@ void Form1::ResetCellBackColors()
 
 void Form1::ResetCellMerges()
 {
-    resetGrid(cellSpans);
+    resetGrid(*this, cellSpans);
     for (int i = 8; i <= 11; ++i)
         VScroll1(i).setValue(-1);
     for (int i = 8; i <= 11; ++i)

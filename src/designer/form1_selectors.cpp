@@ -3,6 +3,7 @@
 // re-bounds the attribute grids and puts every selector back on 1.
 
 #include "controls/strings.h"
+#include "designer/form1_selectordisplays.h"
 #include "frame/form1.h"
 
 #include <cmath>
@@ -66,50 +67,10 @@ void Form1::VScroll1_Change(int Index)
     }
     differs = true;
     Text1(Index).setText(numberOf(VScroll1(Index)));
-    switch (Index) {
-    case 0:
-    case 1:
+    if (Index == 0 || Index == 1)
         CountChange();
-        break;
-    case 6:
-    case 7:
-        scanColourPanel(Index);
-        break;
-    case 4:
-    case 5:
-        showCellImage();
-        break;
-    case 12:
-    case 13:
-        scanNoWrapPanel(Index);
-        break;
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-        scanFontPanel(Index);
-        break;
-    case 18:
-        showRowHeight();
-        break;
-    case 19:
-        showColumnWidth();
-        break;
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-        keepMergeOrder(Index);
-        break;
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-        showPosition(Index);
-        break;
-    default:
-        break; // sizes and the height/width values only show their number
-    }
+    else
+        showSelectedValue(*this, Index);
     differs = false;
 }
 
@@ -142,41 +103,4 @@ void Form1::CountChange()
         Text1(i).setText(QStringLiteral(u"1"));
     }
     BuildRowTemplate();
-}
-
-void Form1::showCellImage()
-{
-    // A box that names no cell of the table (an "All", a refused number) leaves the path shown.
-    const std::optional<int> row = selectedIndex(4);
-    const std::optional<int> column = selectedIndex(5);
-    if (row && column)
-        Text2(1).setText(cellImages.get(*row, *column));
-}
-
-void Form1::showRowHeight()
-{
-    Text1(18).setText(numberOf(VScroll1(18)));
-    const std::optional<int> row = selectedIndex(18);
-    Text1(20).setText(row ? rowHeights.get(*row) : QString());
-}
-
-void Form1::showColumnWidth()
-{
-    Text1(19).setText(numberOf(VScroll1(19)));
-    const std::optional<int> column = selectedIndex(19);
-    Text1(21).setText(column ? columnWidths.get(*column) : QString());
-}
-
-void Form1::keepMergeOrder(int Index)
-{
-    // The last row (column) of a merged block never stands before the first: moving the first past
-    // it pulls it along, moving it before the first puts it back. A larger number is a more
-    // negative value.
-    const int from = Index <= 9 ? 8 : 10;
-    const int to = from + 1;
-    if (std::abs(VScroll1(to).value()) >= std::abs(VScroll1(from).value()))
-        return;
-    VScroll1(to).setValue(VScroll1(from).value());
-    if (Index == 11)
-        Text1(11).setBackColor(0x000000);
 }

@@ -12,36 +12,44 @@ bool isAll(const TextBox &box)
 {
     return box.text() == u"All";
 }
-} // namespace
 
-Form1::CellSelection Form1::selectedCells(int rowSelector, int columnSelector) const
+// The cells the "All" rule covers for a row and a column selector: 1 every cell, 2 one column,
+// 3 one row, 4 one cell; 0 when a selector names nothing in the table.
+struct CellSelection
 {
-    const bool allRows = isAll(Text1(rowSelector));
-    const bool allColumns = isAll(Text1(columnSelector));
-    const std::optional<int> row = allRows ? std::optional<int>(0) : selectedIndex(rowSelector);
+    int step = 0;
+    int row = 0;
+    int column = 0;
+};
+
+CellSelection selectedCells(const Form1 &f, int rowSelector, int columnSelector)
+{
+    const bool allRows = isAll(f.Text1(rowSelector));
+    const bool allColumns = isAll(f.Text1(columnSelector));
+    const std::optional<int> row = allRows ? std::optional<int>(0) : f.selectedIndex(rowSelector);
     const std::optional<int> column =
-        allColumns ? std::optional<int>(0) : selectedIndex(columnSelector);
+        allColumns ? std::optional<int>(0) : f.selectedIndex(columnSelector);
     if (!row || !column)
         return {};
     const int step = allRows && allColumns ? 1 : allRows ? 2 : allColumns ? 3 : 4;
     return {step, *row, *column};
 }
 
-void Form1::forEachCell(const CellSelection &selection,
-                        const std::function<void(int row, int column)> &write) const
+template <typename Write>
+void forEachCell(const Form1 &f, const CellSelection &selection, Write write)
 {
     switch (selection.step) {
     case 1:
-        for (int r = 0; r < rowCount(); ++r)
-            for (int c = 0; c < columnCount(); ++c)
+        for (int r = 0; r < f.rowCount(); ++r)
+            for (int c = 0; c < f.columnCount(); ++c)
                 write(r, c);
         break;
     case 2:
-        for (int r = 0; r < rowCount(); ++r)
+        for (int r = 0; r < f.rowCount(); ++r)
             write(r, selection.column);
         break;
     case 3:
-        for (int c = 0; c < columnCount(); ++c)
+        for (int c = 0; c < f.columnCount(); ++c)
             write(selection.row, c);
         break;
     case 4:
@@ -52,33 +60,103 @@ void Form1::forEachCell(const CellSelection &selection,
     }
 }
 
+void setPosition(Form1 &f, TextGrid &grid, int rowSelector, int columnSelector,
+                 const QString &value)
+{
+    // Under "All" a position is stored in its marked form in every cell covered. Left and middle
+    // store nothing: they clear the cells covered, the whole table included.
+    const CellSelection selection = selectedCells(f, rowSelector, columnSelector);
+    const QString stored =
+        selection.step == 4 || value.isEmpty() ? value : QStringLiteral(u"All") + value;
+    forEachCell(f, selection, [&](int r, int c) { grid.set(r, c, stored); });
+}
+
+void setMerge(Form1 &f)
+{
+    const std::optional<int> firstRow = f.selectedIndex(8);
+    const std::optional<int> lastRow = f.selectedIndex(9);
+    const std::optional<int> firstColumn = f.selectedIndex(10);
+    const std::optional<int> lastColumn = f.selectedIndex(11);
+    // A block outside the table, or one whose end stands before its start, is not stored.
+    if (!firstRow || !lastRow || !firstColumn || !lastColumn || *lastRow < *firstRow ||
+        *lastColumn < *firstColumn)
+        return;
+    f.cellSpans.set(*firstRow, *firstColumn,
+                    vb::str(*lastRow - *firstRow + 1) + u',' +
+                        vb::str(*lastColumn - *firstColumn + 1));
+    f.Text1(9).setBackColor(Black);
+    f.Text1(11).setBackColor(Black);
+    f.RemoveBlanksInFields();
+}
+
+void setNoWrap(Form1 &f)
+{
+    CellSelection selection = selectedCells(f, 12, 13);
+    // For one cell a selector reading 0 (or nothing) stands for the first row or column.
+    if (selection.step == 0 && !isAll(f.Text1(12)) && !isAll(f.Text1(13))) {
+        auto index = [&f](int selector) -> std::optional<int> {
+            if (vb::roundHalfEven(vb::Val(f.Text1(selector).text()) - 1) == -1)
+                return 0;
+            return f.selectedIndex(selector);
+        };
+        const std::optional<int> row = index(12);
+        const std::optional<int> column = index(13);
+        if (row && column)
+            selection = {4, *row, *column};
+    }
+    if (selection.step == 0)
+        return;
+    f.VScroll1(12).setEnabled(true);
+    f.VScroll1(13).setEnabled(true);
+    forEachCell(f, selection,
+                [&f](int r, int c) { f.cellNowraps.set(r, c, QStringLiteral(u"no")); });
+    if (selection.step == 1 || selection.step == 2)
+        f.VScroll1(12).setEnabled(false);
+    else if (selection.step == 3)
+        f.VScroll1(13).setEnabled(false);
+}
+
+void setLength(Form1 &f, TextList &list, int selector, int valueBox)
+{
+    const QString &text = f.Text1(valueBox).text();
+    if (text.isEmpty() || text == u"0")
+        return;
+    const std::optional<int> line = f.selectedIndex(selector);
+    // Millimetres are stored as pixels.
+    const std::optional<int> pixels = vb::toWhole(vb::Val(text) / f.unitFactor);
+    if (!line || !pixels)
+        return;
+    list.set(*line, vb::str(*pixels));
+}
+} // namespace
+
 void Form1::Command6_Click(int Index)
 {
     switch (Index) {
     case 0:
-        setMerge();
+        setMerge(*this);
         break;
     case 1:
-        setNoWrap();
+        setNoWrap(*this);
         break;
     case 2:
-        setLength(rowHeights, 18, 20);
+        setLength(*this, rowHeights, 18, 20);
         break;
     case 3:
-        setLength(columnWidths, 19, 21);
+        setLength(*this, columnWidths, 19, 21);
         break;
     case 4: {
         const QString value = Option9(1).value()   ? QStringLiteral(u"center")
                               : Option9(2).value() ? QStringLiteral(u"right")
                                                    : QString();
-        setPosition(cellIchiYoko, 22, 23, value);
+        setPosition(*this, cellIchiYoko, 22, 23, value);
         break;
     }
     case 5: {
         const QString value = Option9(3).value()   ? QStringLiteral(u"top")
                               : Option9(5).value() ? QStringLiteral(u"bottom")
                                                    : QString();
-        setPosition(cellIchiTate, 24, 25, value);
+        setPosition(*this, cellIchiTate, 24, 25, value);
         break;
     }
     case 6:
@@ -89,99 +167,32 @@ void Form1::Command6_Click(int Index)
     }
 }
 
-void Form1::setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value)
-{
-    // Under "All" a position is stored in its marked form in every cell covered. Left and middle
-    // store nothing: they clear the cells covered, the whole table included.
-    const CellSelection selection = selectedCells(rowSelector, columnSelector);
-    const QString stored =
-        selection.step == 4 || value.isEmpty() ? value : QStringLiteral(u"All") + value;
-    forEachCell(selection, [&](int r, int c) { grid.set(r, c, stored); });
-}
-
-void Form1::setMerge()
-{
-    const std::optional<int> firstRow = selectedIndex(8);
-    const std::optional<int> lastRow = selectedIndex(9);
-    const std::optional<int> firstColumn = selectedIndex(10);
-    const std::optional<int> lastColumn = selectedIndex(11);
-    // A block outside the table, or one whose end stands before its start, is not stored.
-    if (!firstRow || !lastRow || !firstColumn || !lastColumn || *lastRow < *firstRow ||
-        *lastColumn < *firstColumn)
-        return;
-    cellSpans.set(*firstRow, *firstColumn,
-                  vb::str(*lastRow - *firstRow + 1) + u',' +
-                      vb::str(*lastColumn - *firstColumn + 1));
-    Text1(9).setBackColor(Black);
-    Text1(11).setBackColor(Black);
-    RemoveBlanksInFields();
-}
-
-void Form1::setNoWrap()
-{
-    CellSelection selection = selectedCells(12, 13);
-    // For one cell a selector reading 0 (or nothing) stands for the first row or column.
-    if (selection.step == 0 && !isAll(Text1(12)) && !isAll(Text1(13))) {
-        auto index = [this](int selector) -> std::optional<int> {
-            if (vb::roundHalfEven(vb::Val(Text1(selector).text()) - 1) == -1)
-                return 0;
-            return selectedIndex(selector);
-        };
-        const std::optional<int> row = index(12);
-        const std::optional<int> column = index(13);
-        if (row && column)
-            selection = {4, *row, *column};
-    }
-    if (selection.step == 0)
-        return;
-    VScroll1(12).setEnabled(true);
-    VScroll1(13).setEnabled(true);
-    forEachCell(selection, [this](int r, int c) { cellNowraps.set(r, c, QStringLiteral(u"no")); });
-    if (selection.step == 1 || selection.step == 2)
-        VScroll1(12).setEnabled(false);
-    else if (selection.step == 3)
-        VScroll1(13).setEnabled(false);
-}
-
-void Form1::setLength(TextList &list, int selector, int valueBox)
-{
-    const QString &text = Text1(valueBox).text();
-    if (text.isEmpty() || text == u"0")
-        return;
-    const std::optional<int> line = selectedIndex(selector);
-    // Millimetres are stored as pixels.
-    const std::optional<int> pixels = vb::toWhole(vb::Val(text) / unitFactor);
-    if (!line || !pixels)
-        return;
-    list.set(*line, vb::str(*pixels));
-}
-
 void Form1::SetCellFontSize()
 {
-    const CellSelection selection = selectedCells(16, 17);
+    const CellSelection selection = selectedCells(*this, 16, 17);
     if (selection.step == 0)
         return;
     const QString value = Text5(6).text();
-    forEachCell(selection, [&](int r, int c) { cellFontSizes.set(r, c, value); });
+    forEachCell(*this, selection, [&](int r, int c) { cellFontSizes.set(r, c, value); });
     Text5(6).setBackColor(Black);
 }
 
 void Form1::SetCellBackColor()
 {
-    const CellSelection selection = selectedCells(6, 7);
+    const CellSelection selection = selectedCells(*this, 6, 7);
     if (selection.step == 0)
         return;
     Text5(4).setForeColor(Green);
     const QString value = Text5(4).text();
-    forEachCell(selection, [&](int r, int c) { cellColors.set(r, c, value); });
+    forEachCell(*this, selection, [&](int r, int c) { cellColors.set(r, c, value); });
 }
 
 void Form1::SetCellFontColor()
 {
-    const CellSelection selection = selectedCells(14, 15);
+    const CellSelection selection = selectedCells(*this, 14, 15);
     if (selection.step == 0)
         return;
     const QString value = Text5(5).text();
-    forEachCell(selection, [&](int r, int c) { cellFontColors.set(r, c, value); });
+    forEachCell(*this, selection, [&](int r, int c) { cellFontColors.set(r, c, value); });
     Text5(5).setForeColor(Green);
 }

@@ -8,28 +8,82 @@ const QString &TextGrid::empty()
     return none;
 }
 
+TextGrid::Row::iterator TextGrid::find(Row &row, int column)
+{
+    // Rows are mostly written left to right: try the end first.
+    if (row.empty() || row.back().column < column)
+        return row.end();
+    return std::lower_bound(row.begin(), row.end(), column,
+                            [](const Entry &e, int c) { return e.column < c; });
+}
+
 void TextGrid::redim(int rowUpper, int columnUpper)
 {
     m_rows = std::max(0, rowUpper + 1);
     m_columns = std::max(0, columnUpper + 1);
-    m_cells.assign(std::size_t(m_rows) * m_columns, QString());
+    m_cells.clear();
+    m_cells.shrink_to_fit();
 }
 
 void TextGrid::redimPreserve(int rowUpper, int columnUpper)
 {
-    const int rows = std::max(0, rowUpper + 1);
-    const int columns = std::max(0, columnUpper + 1);
-    if (rows == m_rows && columns == m_columns)
-        return;
-    std::vector<QString> cells(std::size_t(rows) * columns);
-    const int keepRows = std::min(rows, m_rows);
-    const int keepColumns = std::min(columns, m_columns);
-    for (int r = 0; r < keepRows; ++r)
-        for (int c = 0; c < keepColumns; ++c)
-            cells[std::size_t(r) * columns + c] = std::move(m_cells[index(r, c)]);
-    m_rows = rows;
-    m_columns = columns;
-    m_cells = std::move(cells);
+    m_rows = std::max(0, rowUpper + 1);
+    m_columns = std::max(0, columnUpper + 1);
+    if (m_cells.size() > std::size_t(m_rows))
+        m_cells.resize(std::size_t(m_rows));
+    for (Row &row : m_cells) {
+        if (!row.empty() && row.back().column >= m_columns)
+            row.erase(find(row, m_columns), row.end());
+    }
+}
+
+const QString &TextGrid::get(int row, int column) const
+{
+    if (!contains(row, column) || std::size_t(row) >= m_cells.size())
+        return empty();
+    const Row &cells = m_cells[std::size_t(row)];
+    if (cells.empty())
+        return empty();
+    auto it = std::lower_bound(cells.begin(), cells.end(), column,
+                               [](const Entry &e, int c) { return e.column < c; });
+    return it != cells.end() && it->column == column ? it->value : empty();
+}
+
+bool TextGrid::set(int row, int column, const QString &value)
+{
+    if (!contains(row, column))
+        return false;
+    if (value.isEmpty()) {
+        // An empty text is no setting: the cell is forgotten.
+        if (std::size_t(row) < m_cells.size()) {
+            Row &cells = m_cells[std::size_t(row)];
+            auto it = find(cells, column);
+            if (it != cells.end() && it->column == column)
+                cells.erase(it);
+        }
+        return true;
+    }
+    at(row, column) = value;
+    return true;
+}
+
+QString &TextGrid::at(int row, int column)
+{
+    if (std::size_t(row) >= m_cells.size())
+        m_cells.resize(std::size_t(row) + 1);
+    Row &cells = m_cells[std::size_t(row)];
+    auto it = find(cells, column);
+    if (it == cells.end() || it->column != column)
+        it = cells.insert(it, Entry{column, QString()});
+    return it->value;
+}
+
+qsizetype TextGrid::storedCount() const
+{
+    qsizetype n = 0;
+    for (const Row &row : m_cells)
+        n += qsizetype(row.size());
+    return n;
 }
 
 const QString &TextList::get(int i) const

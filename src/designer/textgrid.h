@@ -6,6 +6,10 @@
 // A two-dimensional grid of texts with inclusive bounds 0..rowUpper × 0..columnUpper, as the design's
 // per-cell attributes are kept. Every access is bounds-checked: reading outside gives the empty text,
 // writing outside is ignored (and reported by the return value).
+//
+// Only the cells that hold a text are stored (per row, in column order), so an unset cell costs no
+// memory and changing the bounds costs time only for the cells that hold a text. Setting a cell to
+// the empty text forgets it. Reading from several threads at once is safe; writing is not.
 class TextGrid
 {
 public:
@@ -24,26 +28,29 @@ public:
         return row >= 0 && column >= 0 && row < m_rows && column < m_columns;
     }
 
-    const QString &get(int row, int column) const
-    {
-        return contains(row, column) ? m_cells[index(row, column)] : empty();
-    }
-    bool set(int row, int column, const QString &value)
-    {
-        if (!contains(row, column))
-            return false;
-        m_cells[index(row, column)] = value;
-        return true;
-    }
-    // Direct access for in-place rewriting; the cell must exist.
-    QString &at(int row, int column) { return m_cells[index(row, column)]; }
+    const QString &get(int row, int column) const;
+    bool set(int row, int column, const QString &value);
+    // Direct access for in-place rewriting; the cell must exist. Makes the cell stored.
+    QString &at(int row, int column);
+
+    // How many cells are stored (hold a text, or were reached through at()).
+    qsizetype storedCount() const;
 
 private:
+    struct Entry
+    {
+        int column;
+        QString value;
+    };
+    using Row = std::vector<Entry>;
     static const QString &empty();
-    std::size_t index(int row, int column) const { return std::size_t(row) * m_columns + column; }
+    // The entry of the column in the row, or the place where it would go.
+    static Row::iterator find(Row &row, int column);
+
     int m_rows = 0;
     int m_columns = 0;
-    std::vector<QString> m_cells;
+    // Only as many rows as up to the last one that holds a text.
+    std::vector<Row> m_cells;
 };
 
 // A one-dimensional list of texts with inclusive bounds 0..upper, bounds-checked like TextGrid.

@@ -28,9 +28,11 @@ void Form1::Setcolor2()
     }
     // Colouring the same text in the same scheme again gives the same runs: skip the pass.
     if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme) {
-        editor::ColorRunCollector runs;
-        colorizer.colorAll(scheme, runs);
-        RB1.setColorRuns(runs.take());
+        // Worked out when the view first draws the text (or anything reads its colours): a source
+        // rewritten again before it is seen is never coloured in vain.
+        RB1.setColorRunsLater([scheme = &scheme](const QString &text) {
+            return editor::colorRuns(text, *scheme);
+        });
         m_colouredRevision = RB1.revision();
         m_colouredScheme = &scheme;
     }
@@ -70,9 +72,8 @@ void rewriteKeepingView(RichTextBox &box, const QString &text)
 
 void Form1::ConvertTagCase(int mode)
 {
-    const QString converted = editor::convertTagCase(RB1.text(), mode);
-    if (converted != RB1.text())
-        rewriteKeepingView(RB1, converted);
+    if (const std::optional<QString> converted = editor::convertedTagCase(RB1.text(), mode))
+        rewriteKeepingView(RB1, *converted);
     Setcolor2();
 }
 

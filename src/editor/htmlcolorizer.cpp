@@ -1,5 +1,7 @@
 #include "editor/htmlcolorizer.h"
 
+#include "controls/hugepages.h"
+
 namespace editor {
 
 namespace {
@@ -102,17 +104,12 @@ SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) con
 
 // One pass, one character at a time. A switch either sets the colour of the character it stands on
 // ("<", a closing quote) or the colour from the next character on (">", an opening quote); a run is
-// only opened where a character's colour really differs from the one before it.
-ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st,
-                                     const ColorScheme &scheme, ColorSink &sink) const
+// only opened where a character's colour really differs from the one before it. `report(start,
+// length, role)` receives the runs, each non-empty, in order.
+template <typename Emit>
+ColorState HtmlColorizer::colorRangeWith(qsizetype from, qsizetype to, ColorState st,
+                                         Emit &&report) const
 {
-    from = qBound(qsizetype(0), from, m_text.size());
-    to = qBound(from, to, m_text.size());
-    if (!m_hasTag) {
-        if (to > from)
-            sink.run(from, to - from, scheme.plainText);
-        return st;
-    }
     const char16_t *p = m_text.utf16();
     SyntaxRole cur = st.role;
     SyntaxRole runRole = cur;
@@ -121,7 +118,7 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
     auto colourAt = [&](qsizetype i) {
         if (cur != runRole) {
             if (i > runStart)
-                sink.run(runStart, i - runStart, scheme.color(runRole));
+                report(runStart, i - runStart, runRole);
             runStart = i;
             runRole = cur;
         }
@@ -139,16 +136,54 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
         }
     }
     if (to > runStart)
-        sink.run(runStart, to - runStart, scheme.color(runRole));
+        report(runStart, to - runStart, runRole);
     st.role = cur;
     return st;
 }
 
+ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st,
+                                     const ColorScheme &scheme, ColorSink &sink) const
+{
+    from = qBound(qsizetype(0), from, m_text.size());
+    to = qBound(from, to, m_text.size());
+    if (!m_hasTag) {
+        if (to > from)
+            sink.run(from, to - from, scheme.plainText);
+        return st;
+    }
+    return colorRangeWith(from, to, st, [&](qsizetype start, qsizetype length, SyntaxRole role) {
+        sink.run(start, length, scheme.color(role));
+    });
+}
+
+ColorRuns HtmlColorizer::runs(const ColorScheme &scheme) const
+{
+    ColorRuns list;
+    if (m_text.isEmpty())
+        return list;
+    if (!m_hasTag) {
+        list.push_back({0, scheme.plainText});
+        return list;
+    }
+    // Colours by role, looked up once; runs of two roles of one colour merge.
+    quint32 colors[int(SyntaxRole::Plain) + 1];
+    for (int r = 0; r <= int(SyntaxRole::Plain); ++r)
+        colors[r] = scheme.color(SyntaxRole(r));
+    // A generated table has about one run per six characters; room for more is only address space
+    // until it is written.
+    hugepages::reserve(list, std::size_t(m_text.size() / 4 + 16));
+    colorRangeWith(0, m_text.size(), ColorState{},
+                   [&](qsizetype start, qsizetype, SyntaxRole role) {
+                       const quint32 color = colors[int(role)];
+                       if (list.empty() || list.back().color != color)
+                           list.push_back({start, color});
+                   });
+    return list;
+}
+
 ColorRuns colorRuns(QStringView text, const ColorScheme &scheme)
 {
-    ColorRunCollector collector;
-    HtmlColorizer(text).colorAll(scheme, collector);
-    return collector.take();
+    return HtmlColorizer(text).runs(scheme);
 }
 
 void ColorRunCollector::run(qsizetype start, qsizetype length, quint32 color)

@@ -60,7 +60,13 @@ public:
     ColorState colorRange(qsizetype from, qsizetype to, ColorState state, const ColorScheme &scheme,
                           ColorSink &sink) const;
 
+    // The runs of the whole text as a list (see ColorRun for its invariants; empty for an empty
+    // text): the same colours as colorAll(), built without a sink.
+    ColorRuns runs(const ColorScheme &scheme) const;
+
 private:
+    template <typename Emit>
+    ColorState colorRangeWith(qsizetype from, qsizetype to, ColorState state, Emit &&report) const;
     SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;
     qsizetype lastClose() const;
 

@@ -2,41 +2,67 @@
 
 #include "editor/scriptelements.h"
 
+#include "controls/hugepages.h"
+
 namespace editor {
 
 namespace {
 
-// Converts the character (or surrogate pair) at i in place; returns how many units it covers.
-qsizetype convertAt(QString &text, qsizetype i, bool lower)
+QString hugepagesCopy(QStringView text)
 {
-    const QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-        const char32_t code = QChar::surrogateToUcs4(c, text.at(i + 1));
+    QString copy = hugepages::uninitialized(text.size());
+    std::copy(text.begin(), text.end(), copy.data());
+    return copy;
+}
+
+// The character (or surrogate pair) at i of `text` in the target case, written into `out` (a copy
+// of the text made at the first character that changes); returns how many units it covers.
+// Characters whose case mapping has another length in UTF-16 are left as they are.
+qsizetype convertAt(QStringView text, qsizetype i, bool lower, QString &out)
+{
+    const char16_t c = text[i].unicode();
+    auto write = [&](qsizetype at, char16_t mapped) {
+        if (out.isNull())
+            out = hugepagesCopy(text);
+        out[at] = QChar(mapped);
+    };
+    if (c < 0x80) {
+        if (lower ? (c >= u'A' && c <= u'Z') : (c >= u'a' && c <= u'z'))
+            write(i, lower ? char16_t(c + 32) : char16_t(c - 32));
+        return 1;
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        const char32_t code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
         const char32_t mapped = lower ? QChar::toLower(code) : QChar::toUpper(code);
-        if (QChar::requiresSurrogates(mapped)) {
-            text[i] = QChar(QChar::highSurrogate(mapped));
-            text[i + 1] = QChar(QChar::lowSurrogate(mapped));
+        if (mapped != code && QChar::requiresSurrogates(mapped)) {
+            write(i, QChar::highSurrogate(mapped));
+            write(i + 1, QChar::lowSurrogate(mapped));
         }
         return 2;
     }
-    const char32_t mapped =
-        lower ? QChar::toLower(char32_t(c.unicode())) : QChar::toUpper(char32_t(c.unicode()));
-    if (!QChar::requiresSurrogates(mapped))
-        text[i] = QChar(char16_t(mapped));
+    const char32_t mapped = lower ? QChar::toLower(char32_t(c)) : QChar::toUpper(char32_t(c));
+    if (mapped != c && !QChar::requiresSurrogates(mapped))
+        write(i, char16_t(mapped));
     return 1;
 }
 
 } // namespace
 
-QString convertTagCase(QStringView source, int mode)
+std::optional<QString> convertedTagCase(QStringView view, int mode)
 {
     const bool lower = mode == 1;
-    QString text = source.toString();
+    QString out;
     bool inScript = false;
     bool inTag = false;
     bool inQuote = false;
-    const QStringView view(source);
-    for (qsizetype i = 0; i < view.size();) {
+    const qsizetype n = view.size();
+    for (qsizetype i = 0; i < n;) {
+        if (!inTag) {
+            // Outside a tag (and so outside quotes) only a "<" changes anything.
+            i = view.indexOf(u'<', i);
+            if (i < 0)
+                break;
+        }
         const char16_t c = view[i].unicode();
         if (c == u'<' && matchesAsciiNoCase(view, i, u"<!--javascript")) {
             inScript = true;
@@ -57,11 +83,19 @@ QString convertTagCase(QStringView source, int mode)
             inQuote = !inQuote;
         }
         if (inTag && !inQuote && !inScript)
-            i += convertAt(text, i, lower);
+            i += convertAt(view, i, lower, out);
         else
             ++i;
     }
-    return text;
+    if (out.isNull())
+        return std::nullopt;
+    return out;
+}
+
+QString convertTagCase(QStringView text, int mode)
+{
+    std::optional<QString> converted = convertedTagCase(text, mode);
+    return converted ? *converted : text.toString();
 }
 
 } // namespace editor

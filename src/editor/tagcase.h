@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace editor {
 
 // Converts the case of the tags of an HTML source: mode 1 gives lower case, any other mode upper
@@ -21,5 +23,8 @@ namespace editor {
 // single quotes are not treated as quotes; text before the first "<" never changes.
 // Characters whose case mapping has another length in UTF-16 are left as they are.
 QString convertTagCase(QStringView text, int mode);
+
+// The same conversion, or nothing when it would change no character (no copy is made then).
+std::optional<QString> convertedTagCase(QStringView text, int mode);
 
 } // namespace editor

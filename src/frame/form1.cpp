@@ -1,7 +1,10 @@
 #include "frame/form1.h"
 
 #include "controls/strings.h"
+#include "objref/fomobj.h"
 #include "objref/objectreference.h"
+#include "reference/forcss.h"
+#include "reference/fortag.h"
 #include "reference/cssreference.h"
 
 Form1::Form1(const Services &services)
@@ -56,7 +59,22 @@ Form1::Form1(const Services &services)
       med(this, QStringLiteral(u"med")),
       ms(this, QStringLiteral(u"ms")),
       hymm(this, QStringLiteral(u"hymm")),
-      m_services(services)
+      m_services(services),
+      FomObjWindow([this] {
+          auto window = std::make_unique<FomObj>(fomObj(), RB1);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      ForCssWindow([this] {
+          auto window = std::make_unique<ForCss>(forCss(), RB1);
+          window->Form_Load();
+          return window;
+      }, m_services.windows),
+      FortagWindow([this] {
+          auto window = std::make_unique<Fortag>(RB1, Check2);
+          window->Form_Load();
+          return window;
+      }, m_services.windows)
 {
     setCaption(QStringLiteral(u"Morvane"));
     createControls();

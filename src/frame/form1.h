@@ -7,6 +7,7 @@
 #include "controls/services.h"
 #include "controls/sidewindow.h"
 #include "designer/textgrid.h"
+#include "writer/celltexts.h"
 
 #include <QStringList>
 #include <array>
@@ -15,6 +16,9 @@
 #include <vector>
 
 class CssReference;
+class FomObj;
+class ForCss;
+class Fortag;
 class ObjectReference;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
@@ -48,7 +52,7 @@ public:
     int fileTextCount = 0;
 
     // Made afresh by every generation.
-    TextGrid cellTexts;
+    CellTexts cellTexts;
     std::vector<int> rowCellCounts;
     IntGrid coveredCells;
     std::vector<int> coveredCellFlags;
@@ -304,30 +308,6 @@ private:
     void revertCount(int Index);
     // The spinner whose change is being undone; its handler does not run meanwhile.
     int m_quietSpinner = -1;
-    void showCellImage();
-    void showRowHeight();
-    void showColumnWidth();
-    void keepMergeOrder(int Index);
-    void scanColourPanel(int Index);
-    void scanNoWrapPanel(int Index);
-    void scanFontPanel(int Index);
-    void showPosition(int Index);
-    // The cells the "All" rule covers for a row and a column selector: 1 every cell, 2 one column,
-    // 3 one row, 4 one cell; 0 when a selector names nothing in the table.
-    struct CellSelection
-    {
-        int step = 0;
-        int row = 0;
-        int column = 0;
-    };
-    CellSelection selectedCells(int rowSelector, int columnSelector) const;
-    void forEachCell(const CellSelection &selection,
-                     const std::function<void(int row, int column)> &write) const;
-    void setPosition(TextGrid &grid, int rowSelector, int columnSelector, const QString &value);
-    void setMerge();
-    void setNoWrap();
-    void setLength(TextList &list, int selector, int valueBox);
-    void resetGrid(TextGrid &grid);
     void wirePanelButtons();
 
     // Writers of one generation.
@@ -357,6 +337,9 @@ private:
     // Prefixes the cells of a row from `fromColumn` to the spare column with their numbers.
     void numberRow(int row, int fromColumn);
     static void cellNumber(QString &out, int row, int column);
+    // Set while the parser has put the cell data aside to move the count spinners: the template
+    // their change would write is overwritten at once, so it is not built.
+    bool m_cellDataParked = false;
     // Read once per generation, before the rows are written (possibly on several threads).
     int m_headingMode = 0;
     bool m_writeComments = false;
@@ -448,16 +431,30 @@ private:
     void placeCompletionPanel();
     Label &addLabel(Container *container, const QString &caption, int left, int top, int width);
 
-    // ==== Side windows: loaded on first use, unloaded by their title bar or at shutdown =========
+    // ==== Side windows =============================================================================
+    // Defined in frame/form1_sidewindows.cpp. Each is loaded on first use and unloaded when the user
+    // closes it; the reference trees keep their texts in fomObj() and forCss() meanwhile.
 public:
+    SideWindow<FomObj> FomObjWindow;
+    SideWindow<ForCss> ForCssWindow;
+    SideWindow<Fortag> FortagWindow;
+
+    // The View menu's items: 0 the object tree, 1 the CSS tree, 2 the tag tree, 3 the colour
+    // picker.
+    void hym1_Click(int Index);
+    // Rebuilds the object tree, then places the window at its fixed place and size, shows it and
+    // brings it in front.
+    void ShowObjectTree();
+    // Place, show and bring in front the CSS tree and the tag tree; the first use loads them. A
+    // window already open is only moved back and shown.
+    void ShowCssTree();
+    void ShowTagTree();
     // PickColour, the "色" button beside Text5(Index) for Index 0..5: shows the colour picker, names
     // that box as its target, and clears what the new colour replaces.
     void Command30_Click(int Index);
     // Shows the colour picker; its target stays the box named last (Text5(0) at first).
     void ShowColourPicker();
-    // The View menu's items.
-    void hym1_Click(int Index);
-    // Closes every side window that is loaded, as shutdown does.
+    // Closes and unloads every side window that is loaded.
     void unloadSideWindows();
 
 private:

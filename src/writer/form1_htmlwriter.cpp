@@ -168,7 +168,6 @@ void Form1::MakeCellContent(int row, int column, QString &nowrap)
     nowrap.resize(0);
     if (!cellNowraps.get(row, column).isEmpty())
         nowrap += u" nowrap ";
-    QString &text = cellTexts.at(row, column);
     const QString &color = cellFontColors.get(row, column);
     const QString &size = cellFontSizes.get(row, column);
     if (!color.isEmpty() || !size.isEmpty()) {
@@ -178,11 +177,12 @@ void Form1::MakeCellContent(int row, int column, QString &nowrap)
         if (!size.isEmpty())
             open += QStringLiteral(u" size=\"") + size + u'"';
         open += u'>';
-        cellrewrite::wrap(text, open, u"</font>");
+        cellrewrite::wrap(cellTexts.at(row, column), open, u"</font>");
     }
 
     // An inserted text file replaces the whole cell by the file's text. The marker closes at the
     // first "]" after "[%"; a marker without it, or naming a file that cannot be read, stays as text.
+    const QStringView text = cellTexts.get(row, column);
     qsizetype p1 = text.indexOf(u'[');
     while (p1 >= 0 && (p1 + 1 >= text.size() || text.at(p1 + 1) != u'%'))
         p1 = text.indexOf(u'[', p1 + 1);
@@ -193,8 +193,9 @@ void Form1::MakeCellContent(int row, int column, QString &nowrap)
         return;
     // Read as the hidden box RB2 would load it, but without touching the control: the rows are
     // written on several threads.
-    if (std::optional<QString> loaded = RichTextBox::readFileText(text.mid(p1 + 2, p2 - p1 - 2)))
-        cellrewrite::replace(text, std::move(*loaded));
+    if (std::optional<QString> loaded =
+            RichTextBox::readFileText(text.sliced(p1 + 2, p2 - p1 - 2).toString()))
+        cellrewrite::replace(cellTexts.at(row, column), std::move(*loaded));
 }
 
 void Form1::MakeCellTag(int row, int column, QString &rowsText, const QString &align,
@@ -202,9 +203,8 @@ void Form1::MakeCellTag(int row, int column, QString &rowsText, const QString &a
                         const QString &span, const QString &nowrap, const QString &height,
                         const QString &width)
 {
-    QString &text = cellTexts.at(row, column);
     if (m_writeComments)
-        cellrewrite::wrap(text, QString(QStringLiteral(u"<!--") + QString::number(column + 1)
+        cellrewrite::wrap(cellTexts.at(row, column), QString(QStringLiteral(u"<!--") + QString::number(column + 1)
                                         + QStringLiteral(u"列:") + QString::number(row + 1)
                                         + QStringLiteral(u"行-->")));
     const bool heading = (m_headingMode == 1 && row == 0) || (m_headingMode == 2 && column == 0)
@@ -221,7 +221,7 @@ void Form1::MakeCellTag(int row, int column, QString &rowsText, const QString &a
     rowsText += background;
     rowsText += bgcolor;
     rowsText += u'>';
-    rowsText += text;
+    rowsText += cellTexts.get(row, column);
     rowsText += u"</";
     rowsText += tag;
     rowsText += u'>';

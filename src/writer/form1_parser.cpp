@@ -65,14 +65,16 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCel
     text = terminated;
     rows = r;
     columns = c;
-    cellTexts.redim(rows, columns);
+    cellTexts.reset(text, rows, columns);
 
     // The counts go through the spinners so that the grids and selectors follow them; the cell data
     // is put aside meanwhile, so that the count change asks nothing.
     const QString kept = RB3.text();
     RB3.setText(QString());
+    m_cellDataParked = true;
     VScroll1(0).setValue(-rows);
     VScroll1(1).setValue(-columns);
+    m_cellDataParked = false;
     RB3.setText(kept);
     Text1(0).setText(vb::str(rows));
     Text1(1).setText(vb::str(columns));
@@ -85,8 +87,9 @@ void Form1::cutCells(const QString &text, const QString &delimiter,
                      const std::vector<qsizetype> &lineEnds, bool numberCells)
 {
     const int rows = int(lineEnds.size());
-    // Cells are cut out of the text row by row (rows on several threads for a large table); CR is
-    // dropped wherever it stands.
+    // Cells are cut out of the text row by row (rows on several threads for a large table) as
+    // pieces of it; only a cell holding a CR (dropped wherever it stands) or numbered gets a text
+    // of its own.
     const QChar *p = text.constData();
     const qsizetype d = delimiter.size();
     auto cutRow = [&](int row) {
@@ -95,23 +98,29 @@ void Form1::cutCells(const QString &text, const QString &delimiter,
         int column = 0;
         QString prefix;
         auto store = [&](qsizetype at) {
+            QStringView piece(p + cellStart, at - cellStart);
+            // The CR of a row's CR LF ends its last cell: the piece simply stops before it.
+            if (piece.endsWith(u'\r'))
+                piece.chop(1);
+            const bool hasCr = piece.contains(u'\r');
+            if (!numberCells && !hasCr) {
+                cellTexts.setPiece(row, column, cellStart, piece.size());
+                return;
+            }
             QString &cell = cellTexts.at(row, column);
-            const QStringView piece(p + cellStart, at - cellStart);
             if (numberCells) {
                 // The number goes in front as the cell is made: one text per cell, not two.
                 cellNumber(prefix, row, column);
                 cell.reserve(prefix.size() + piece.size());
                 cell += prefix;
-                cell += piece;
-            } else {
-                cell = piece.toString();
             }
-            if (piece.contains(u'\r'))
+            cell += piece;
+            if (hasCr)
                 cell.remove(u'\r');
         };
+        const QChar first = d > 0 ? delimiter.at(0) : QChar();
         for (qsizetype i = cellStart; i < end; ++i) {
-            if (d > 0 && p[i] == delimiter.at(0)
-                && QStringView(p + i, end - i).startsWith(delimiter)) {
+            if (d > 0 && p[i] == first && QStringView(p + i, end - i).startsWith(delimiter)) {
                 store(i);
                 ++column;
                 i += d - 1;

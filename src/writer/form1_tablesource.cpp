@@ -1,5 +1,6 @@
 // MakeTableSource: parse the cell data, work out the merges, and write the whole <table> into RB1.
 
+#include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "frame/form1.h"
 #include "writer/attributetext.h"
@@ -20,8 +21,11 @@ using attributetext::whole;
 // left to right, in one pass.
 QString withoutRowMarkers(const QString &text)
 {
+    // Most texts hold markers; a text without any is handed back shared.
+    if (!text.contains(u'[') && !text.contains(u']'))
+        return text;
     QString out;
-    out.reserve(text.size());
+    hugepages::reserve(out, text.size());
     const QStringView view(text);
     const qsizetype n = view.size();
     bool openPending = false; // a "[" written last, which a following "[" makes a "[["
@@ -117,38 +121,46 @@ void Form1::numberRow(int row, int fromColumn)
 QString Form1::writeAllRows(int rows, int columns, const QString &head, const QString &tail)
 {
     // Rows are independent: each reads the design and rewrites only its own cell texts. A large
-    // table is written on several threads, each row into a text of its own (so that no thread grows
-    // one huge buffer); then the rows are copied into place, in parallel too, since that copy
-    // mostly waits on fresh pages.
+    // table is written on several threads, each into a text of its own (reserved from what the
+    // cells hold, so that it seldom grows); then the texts are copied into place, in parallel too.
     const int workers = parallel::workersFor(qint64(rows) * columns);
-    std::vector<QString> rowTexts(static_cast<std::size_t>(std::max(rows, 0)));
+    const qsizetype cellData = cellTexts.sourceSize();
+    auto estimate = [&](long long first, long long last) {
+        const qsizetype share = rows > 0 ? qsizetype(cellData * (last - first) / rows) : 0;
+        return share + qsizetype(last - first) * (qsizetype(columns) * 14 + 8);
+    };
+    if (workers == 1) {
+        QString source;
+        hugepages::reserve(source, head.size() + estimate(0, rows) + tail.size());
+        source += head;
+        writeRows(0, rows, columns, source);
+        source += tail;
+        return source;
+    }
+    std::vector<QString> parts(static_cast<std::size_t>(workers));
     std::vector<std::vector<QString>> parked(static_cast<std::size_t>(workers));
     parallel::slices(rows, workers, [&](int w, long long first, long long last) {
         if (w > 0)
             cellrewrite::parked = &parked[std::size_t(w)];
-        for (long long i = first; i < last; ++i) {
-            QString &text = rowTexts[std::size_t(i)];
-            text.reserve(qsizetype(columns) * 32 + 16);
-            writeRows(int(i), int(i) + 1, columns, text);
-        }
+        QString &text = parts[std::size_t(w)];
+        hugepages::reserve(text, estimate(first, last));
+        writeRows(int(first), int(last), columns, text);
         cellrewrite::parked = nullptr;
     });
     parked.clear();
 
-    std::vector<qsizetype> offsets(rowTexts.size() + 1);
+    std::vector<qsizetype> offsets(parts.size() + 1);
     offsets[0] = head.size();
-    for (std::size_t i = 0; i < rowTexts.size(); ++i)
-        offsets[i + 1] = offsets[i] + rowTexts[i].size();
-    QString source;
-    source.resize(offsets.back() + tail.size());
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        offsets[i + 1] = offsets[i] + parts[i].size();
+    QString source = hugepages::uninitialized(offsets.back() + tail.size());
     QChar *out = source.data();
     std::copy(head.cbegin(), head.cend(), out);
     std::copy(tail.cbegin(), tail.cend(), out + offsets.back());
-    parallel::slices(rows, workers, [&](int, long long first, long long last) {
-        for (long long i = first; i < last; ++i) {
-            const QString &row = rowTexts[std::size_t(i)];
-            std::copy(row.cbegin(), row.cend(), out + offsets[std::size_t(i)]);
-        }
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        const QString &part = parts[std::size_t(w)];
+        std::copy(part.cbegin(), part.cend(), out + offsets[std::size_t(w)]);
+        QString().swap(parts[std::size_t(w)]);
     });
     return source;
 }

@@ -100,6 +100,41 @@ TEST_F(RichTextBoxTest, EditsShiftRunsAndTakeTheColourBeforeTheCaret)
     EXPECT_EQ(runs(rb), "0:1 4:3 ");
 }
 
+TEST_F(RichTextBoxTest, ColoursSetForLaterAreWorkedOutOnFirstUse)
+{
+    rb.setText(QStringLiteral(u"aaabbbccc"));
+    QStringList made; // the texts the colours were worked out for
+    auto maker = [&made](const QString &text) {
+        made << text;
+        return ColorRuns{{0, 0x1}, {3, 0x2}, {3, 0x2}, {6, 0x3}};
+    };
+    const quint64 before = rb.revision();
+    rb.setColorRunsLater(maker);
+    EXPECT_GT(rb.revision(), before);
+    EXPECT_TRUE(rb.colorsPending());
+    EXPECT_TRUE(made.isEmpty());
+    EXPECT_EQ(runs(rb), "0:1 3:2 6:3 "); // normalised as setColorRuns would
+    EXPECT_EQ(runs(rb), "0:1 3:2 6:3 ");
+    EXPECT_EQ(made, QStringList{QStringLiteral(u"aaabbbccc")}); // once
+
+    // An edit works on the colours of the text as it was, then shifts them.
+    rb.setColorRunsLater(maker);
+    rb.setSelStart(3);
+    rb.userTyped(QStringLiteral(u"XY"));
+    EXPECT_EQ(made.last(), QStringLiteral(u"aaabbbccc"));
+    EXPECT_EQ(runs(rb), "0:1 5:2 8:3 ");
+
+    // A text replaced before anyone looked is never coloured; so are colours set over them.
+    made.clear();
+    rb.setColorRunsLater(maker);
+    rb.setText(QStringLiteral(u"other"));
+    rb.setColorRunsLater(maker);
+    rb.setColorRuns({{0, 0x7}});
+    EXPECT_TRUE(made.isEmpty());
+    EXPECT_EQ(runs(rb), "0:7 ");
+    EXPECT_EQ(changes, 3);
+}
+
 TEST_F(RichTextBoxTest, BackspaceRemovesALineEndWhole)
 {
     rb.setText(QStringLiteral(u"a\r\nb"));

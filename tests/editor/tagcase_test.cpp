@@ -50,8 +50,14 @@ TEST(TagCase, Rules)
         {u"", 1, u""},
     };
     for (const Row &row : rows) {
-        EXPECT_EQ(convertTagCase(row.input, row.mode), QString::fromUtf16(row.expected))
-            << QString::fromUtf16(row.input).toStdString();
+        const QString input = QString::fromUtf16(row.input);
+        const QString expected = QString::fromUtf16(row.expected);
+        EXPECT_EQ(convertTagCase(input, row.mode), expected) << input.toStdString();
+        // The variant that makes no copy tells "unchanged" apart.
+        const std::optional<QString> converted = convertedTagCase(input, row.mode);
+        EXPECT_EQ(converted.has_value(), expected != input) << input.toStdString();
+        if (converted)
+            EXPECT_EQ(*converted, expected);
     }
 }
 

@@ -12,9 +12,13 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEngineView>
@@ -126,6 +130,55 @@ TEST_F(MainWindow, SampleMadeShownAndPreviewed)
     QTimer::singleShot(1500, &settle, &QEventLoop::quit);
     settle.exec();
     shoot(QStringLiteral(u"preview-page.png"));
+}
+
+// The attribute panels as a user works them: a spinner arrow, "全体", a typed colour, Set, reset
+// and clear-all, each through its widget; the made source shows what they stored.
+TEST_F(MainWindow, PanelButtonsReachTheTable)
+{
+    auto press = [&](const Control &c) {
+        auto *button = qobject_cast<QPushButton *>(view->widgetOf(c));
+        ASSERT_NE(button, nullptr) << c.displayName().toStdString();
+        button->click();
+    };
+    auto type = [&](const Control &c, const QString &text) {
+        QWidget *edit = view->widgetOf(c);
+        for (QChar ch : text) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(edit, &key);
+        }
+    };
+    auto *rowSpinner = qobject_cast<QScrollBar *>(view->widgetOf(form.VScroll1(6)));
+    ASSERT_NE(rowSpinner, nullptr);
+    rowSpinner->triggerAction(QAbstractSlider::SliderSingleStepSub); // up: row 2
+    press(form.Command3(1));                                         // every column
+    auto *columnBox = qobject_cast<QLineEdit *>(view->widgetOf(form.Text1(7)));
+    EXPECT_EQ(columnBox->text(), QStringLiteral(u"All"));
+    EXPECT_FALSE(view->widgetOf(form.VScroll1(7))->isEnabled());
+    type(form.Text5(4), QStringLiteral(u"#FFC0C0"));
+    press(form.Command25);
+    press(form.Command3(8)); // horizontal position: every row of column 1
+    qobject_cast<QAbstractButton *>(view->widgetOf(form.Option9(2)))->click();
+    press(form.Command6(4));
+    shoot(QStringLiteral(u"settings-page-panels-set.png"));
+
+    press(form.Cmd(1));
+    const QString source = form.RB1.text();
+    EXPECT_EQ(source.count(QStringLiteral(u"bgcolor=\"#FFC0C0\"")), 4);
+    EXPECT_EQ(source.count(QStringLiteral(u"align = \"right\"")), 3);
+
+    form.TabStrip1.userSelected(1);
+    press(form.Command4); // reset of the cell colours
+    EXPECT_EQ(columnBox->text(), QStringLiteral(u"1"));
+    EXPECT_TRUE(view->widgetOf(form.VScroll1(7))->isEnabled());
+    press(form.Cmd(1));
+    EXPECT_EQ(form.RB1.text().count(QStringLiteral(u"#FFC0C0")), 0);
+
+    form.TabStrip1.userSelected(1);
+    press(form.Command27); // clear-all
+    EXPECT_TRUE(view->widgetOf(form.framesub(17))->isVisible());
+    press(form.Cmd(1));
+    EXPECT_EQ(form.RB1.text().count(QStringLiteral(u"align = \"right\"")), 0);
 }
 
 } // namespace

@@ -92,12 +92,40 @@ TEST(ParseCellData, CellDataKeptAcrossTheCountChange)
     ScriptedMessages messages;
     Form1 f({&messages});
     f.RB3.setText(QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
+    QStringList cellData; // what RB3 held after each of its changes
+    f.RB3.onChange = [&] { cellData << f.RB3.text(); };
     Parsed p = parse(f, QStringLiteral(u"1$2$3$4$5\r\n"));
+    // Put aside and back: the template the count change would write in between is not built.
+    EXPECT_EQ(cellData.join(u'|'), QStringLiteral(u"|[[1$2$3$4$5]]\r\n"));
     EXPECT_EQ(p.columns, 5);
     EXPECT_EQ(messages.prompts.size(), 0); // the data was put aside: nothing to ask
     EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
     EXPECT_EQ(f.cellColors.columnUpper(), 5);
     EXPECT_EQ(f.VScroll1(5).min(), -5);
+}
+
+TEST(ParseCellData, CellsArePiecesUntilRewritten)
+{
+    Form1 f;
+    Parsed p = parse(f, QStringLiteral(u"ab$c\rd$\r\nef\r\n"));
+    ASSERT_TRUE(p.ok);
+    EXPECT_EQ(f.cellTexts.get(0, 0), QStringLiteral(u"ab"));
+    EXPECT_EQ(f.cellTexts.get(0, 1), QStringLiteral(u"cd")); // a CR inside a cell is dropped
+    EXPECT_EQ(f.cellTexts.get(0, 2), QString());              // the row's own CR is no content
+    EXPECT_EQ(f.cellTexts.get(1, 0), QStringLiteral(u"ef"));
+    EXPECT_EQ(f.cellTexts.get(5, 5), QString());              // outside: empty
+
+    QString &own = f.cellTexts.at(0, 0);
+    own.prepend(u'<');
+    own += u'>';
+    EXPECT_EQ(f.cellTexts.get(0, 0), QStringLiteral(u"<ab>"));
+    EXPECT_EQ(p.text, QStringLiteral(u"ab$c\rd$\r\nef\r\n")); // the parsed text is untouched
+    EXPECT_EQ(f.cellTexts.get(1, 0), QStringLiteral(u"ef"));
+
+    // The next parse starts afresh: no rewritten cell survives it.
+    p = parse(f, QStringLiteral(u"xy\r\n"));
+    EXPECT_EQ(f.cellTexts.get(0, 0), QStringLiteral(u"xy"));
+    EXPECT_EQ(f.cellTexts.get(1, 0), QString());
 }
 
 TEST(ParseCellData, MoreThanAThousandRowsOrCellsChangesNothing)
