@@ -113,6 +113,24 @@ void Label::userClicked()
         onClick();
 }
 
+void Label::userMouseDown(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseDown)
+        onMouseDown(button, shift, x, y);
+}
+
+void Label::userMouseMove(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseMove)
+        onMouseMove(button, shift, x, y);
+}
+
+void Label::userMouseUp(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseUp)
+        onMouseUp(button, shift, x, y);
+}
+
 Frame::Frame(Container *container, QString name, int index)
     : WithCaption<Container>(container, std::move(name), index)
 {

@@ -65,6 +65,9 @@ private:
     int m_selLength = 0;
 };
 
+// A label. Besides its click it reports the mouse: the button (1 left, 2 right, 4 middle; 0 for a
+// move with no button down), the shift state and the pointer's position within the label, in twips.
+// The view reports moves while a button is held down.
 class Label : public WithCaption<Control>
 {
 public:
@@ -72,7 +75,14 @@ public:
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on) { m_autoSize = on; }
     void userClicked();
+    void userMouseDown(int button, int shift, int x, int y);
+    void userMouseMove(int button, int shift, int x, int y);
+    void userMouseUp(int button, int shift, int x, int y);
     std::function<void()> onClick;
+    using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
 
 private:
     bool m_autoSize = false;

@@ -213,6 +213,12 @@ void Form::userClosed()
         unloaded();
 }
 
+void Form::unloadSelf()
+{
+    m_unloadPending = true;
+    setVisible(false);
+}
+
 bool Form::userClosing()
 {
     bool cancel = false;

@@ -166,11 +166,17 @@ public:
     // or disabled since has lost it). nullptr when there is none.
     Control *activeControl() const;
 
+    // Unloads the form from one of its own handlers (its OK button, say): the form is hidden at once
+    // and marked, and its owner destroys it at its next use, never while the handler still runs.
+    void unloadSelf();
+    bool unloadPending() const { return m_unloadPending; }
+
 private:
     friend class Control;
     void setActiveControl(Control *control);
     Control *m_activeControl = nullptr;
     WindowService *m_windowService = nullptr;
+    bool m_unloadPending = false;
     bool m_topMost = false;
     std::vector<MenuItem *> m_menus;
     int m_windowState = 0;

@@ -71,7 +71,7 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
     const QString removed = m_text.mid(start, length);
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
-    m_lastChange = {start, length, with.size(), false};
+    m_lastChange = {start, length, with.size(), false, removed};
 
     // Shift the runs behind the edit, then colour the inserted text. Of the runs that began inside
     // the removed range only the last one survives, moved behind the inserted text. The runs are
@@ -143,6 +143,22 @@ quint32 RichTextBox::colorAt(qsizetype position) const
     if (it == m_runs.begin())
         return foreColor();
     return std::prev(it)->color;
+}
+
+void RichTextBox::setRangeColors(qsizetype start, qsizetype end, const ColorRuns &runs)
+{
+    start = std::clamp<qsizetype>(start, 0, m_text.size());
+    end = std::clamp<qsizetype>(end, start, m_text.size());
+    if (start == end || runs.empty())
+        return;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const qsizetype from = std::max(start, runs[i].start);
+        const qsizetype to = i + 1 < runs.size() ? std::min(end, runs[i + 1].start) : end;
+        setRunRange(from, to, runs[i].color);
+    }
+    normaliseAround(start, end);
+    ++m_revision;
+    notify(Property::ColorRuns);
 }
 
 void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)

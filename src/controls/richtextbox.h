@@ -29,12 +29,14 @@ public:
     // What the last write of the text replaced, for a view that mirrors the text piecewise:
     // `removed` units at `start` of the old text became `inserted` units of the new one. A write of
     // the whole text (Text, loading a file) sets `whole`. Valid from the change notification on.
+    // A piecewise write also keeps the text it removed.
     struct TextChange
     {
         qsizetype start = 0;
         qsizetype removed = 0;
         qsizetype inserted = 0;
         bool whole = true;
+        QString removedText;
     };
     const TextChange &lastChange() const { return m_lastChange; }
 
@@ -69,6 +71,9 @@ public:
     // Whether colours set by setColorRunsLater are still to be worked out.
     bool colorsPending() const { return bool(m_pendingRuns); }
     quint32 colorAt(qsizetype position) const;
+    // Colours [start, end) with `runs` (sorted; the first one in force from `start`), leaving the
+    // text and the colours outside the range as they are.
+    void setRangeColors(qsizetype start, qsizetype end, const ColorRuns &runs);
 
     bool hideSelection() const { return m_hideSelection; }
     void setHideSelection(bool on) { m_hideSelection = on; }

@@ -96,6 +96,15 @@ public:
     virtual void release(Form &form) = 0;
 };
 
+class DesktopService
+{
+public:
+    virtual ~DesktopService() = default;
+    // Opens a file with the application the desktop uses for files of its kind. Returns false,
+    // opening nothing, when the desktop has no such application.
+    virtual bool openFile(const QString &path) = 0;
+};
+
 // What a window is given at construction. Any pointer may be null in a test that does not use it;
 // the windows then behave as if the service answered Cancel (or No).
 struct Services
@@ -107,4 +116,5 @@ struct Services
     ClipboardService *clipboard = nullptr;
     KeySender *keys = nullptr;
     WindowService *windows = nullptr;
+    DesktopService *desktop = nullptr;
 };

@@ -22,10 +22,13 @@ public:
     SideWindow(const SideWindow &) = delete;
     SideWindow &operator=(const SideWindow &) = delete;
 
-    bool isLoaded() const { return m_form != nullptr; }
+    // A form that unloaded itself (Form::unloadSelf) counts as unloaded already.
+    bool isLoaded() const { return m_form != nullptr && !m_form->unloadPending(); }
     // The window, loading it first when it is not loaded.
     F &get()
     {
+        if (m_form && m_form->unloadPending())
+            unload();
         if (!m_form) {
             m_form = m_load();
             m_form->setWindowService(m_windows);
@@ -35,7 +38,7 @@ public:
     }
     F *operator->() { return &get(); }
     // The window if it is loaded, else null; never loads it.
-    F *loaded() const { return m_form.get(); }
+    F *loaded() const { return isLoaded() ? m_form.get() : nullptr; }
     // Closes the window and destroys it; nothing when it is not loaded.
     void unload()
     {

@@ -6,8 +6,7 @@
 
 TreeNode::TreeNode(TreeView &tree, TreeNode *parent, int index, QString key, QString text)
     : m_tree(tree), m_parent(parent), m_index(index), m_key(std::move(key)), m_text(std::move(text))
-{
-}
+{}
 
 void TreeNode::changed()
 {
@@ -80,8 +79,7 @@ QString TreeNode::fullPath() const
 
 TreeView::TreeView(Container *container, QString name, int index)
     : Control(container, std::move(name), index)
-{
-}
+{}
 
 TreeView::~TreeView() = default;
 

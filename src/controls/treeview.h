@@ -80,10 +80,10 @@ public:
     void setImageList(ImageList *list) { m_imageList = list; }
     const QString &pathSeparator() const { return m_pathSeparator; }
 
-    // Adds a node: a root after the last root when `relative` is null, otherwise with the relationship
-    // tvw::Child the last child of `relative`. Refused (returns nullptr, the tree unchanged) when the
-    // key is already taken, the picture key is not in the image list, `relative` belongs to another
-    // tree or the relationship is not Child.
+    // Adds a node: a root after the last root when `relative` is null, otherwise with the
+    // relationship tvw::Child the last child of `relative`. Refused (returns nullptr, the tree
+    // unchanged) when the key is already taken, the picture key is not in the image list,
+    // `relative` belongs to another tree or the relationship is not Child.
     TreeNode *add(TreeNode *relative, int relationship, const QString &key, const QString &text,
                   const QString &image = QString());
     // Removes every node; no node is selected afterwards.

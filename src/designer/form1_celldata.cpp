@@ -1,15 +1,15 @@
 // The cell-data text: one "[[ ... ]]" line per table row, cells separated by the delimiter of Text6.
 
 #include "controls/hugepages.h"
-#include "controls/strings.h"
 #include "frame/form1.h"
 
 bool Form1::BuildRowTemplate()
 {
     if (m_cellDataParked)
         return true;
-    const int rows = int(vb::Val(Text1(0).text()));
-    const int columns = int(vb::Val(Text1(1).text()));
+    // The counts as their spinners hold them: a count box may show text its spinner refused.
+    const int rows = rowCount();
+    const int columns = columnCount();
     const QString cell = QStringLiteral(u"     ") + Text6.text();
     QString line = QStringLiteral(u"[[");
     for (int c = 1; c < columns; ++c)

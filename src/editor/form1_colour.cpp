@@ -58,6 +58,21 @@ void Form1::RecolorSecondText()
     RB3.setForeColor(cell.text);
 }
 
+void Form1::sourceChanged()
+{
+    const RichTextBox::TextChange &change = RB1.lastChange();
+    if (change.whole) {
+        m_typedColouring.reset();
+        return;
+    }
+    m_sourceEdited = true;
+    // Typed text takes the colour the whole pass gives it, not that of the character before it.
+    const editor::TypedTextColouring::Edit edit{change.start, change.inserted, change.removedText};
+    const ColorRuns runs = m_typedColouring.colourEdit(
+        RB1.text(), edit, ColorScheme::forOption(Check1.value()));
+    RB1.setRangeColors(change.start, change.start + change.inserted, runs);
+}
+
 namespace {
 // Rewrites the whole text of a box keeping the lines in view.
 void rewriteKeepingView(RichTextBox &box, const QString &text)

@@ -111,14 +111,12 @@ void Form1::ChooseEditorFont()
 {
     if (!m_services.fonts)
         return;
-    Font initial = RB1.font();
-    initial.bold = m_fontDialogBold;
-    initial.italic = m_fontDialogItalic;
+    // The dialog opens on the source view's font as it is, style included, so that accepting it
+    // untouched can change nothing: the font, the colouring and the settings stay as they were.
+    const Font initial = RB1.font();
     const std::optional<Font> chosen = m_services.fonts->choose(initial, true);
-    if (!chosen)
+    if (!chosen || *chosen == initial)
         return;
-    m_fontDialogBold = chosen->bold;
-    m_fontDialogItalic = chosen->italic;
     RB1.setFont(*chosen);
     Font cell = RB3.font();
     cell.size = chosen->size;

@@ -1,6 +1,8 @@
 #include "frame/form1.h"
 
 #include "controls/strings.h"
+#include "frame/frmabout.h"
+#include "frame/helpwindow.h"
 #include "objref/fomobj.h"
 #include "objref/objectreference.h"
 #include "reference/forcss.h"
@@ -74,7 +76,9 @@ Form1::Form1(const Services &services)
           auto window = std::make_unique<Fortag>(RB1, Check2);
           window->Form_Load();
           return window;
-      }, m_services.windows)
+      }, m_services.windows),
+      frmAboutWindow([this] { return loadAbout(); }, services.windows),
+      helpWindow([] { return std::make_unique<HelpWindow>(); }, services.windows)
 {
     setCaption(QStringLiteral(u"Morvane"));
     createControls();

@@ -7,6 +7,7 @@
 #include "controls/services.h"
 #include "controls/sidewindow.h"
 #include "designer/textgrid.h"
+#include "editor/typedcolouring.h"
 #include "writer/celltexts.h"
 
 #include <QStringList>
@@ -20,6 +21,9 @@ class FomObj;
 class ForCss;
 class Fortag;
 class ObjectReference;
+class frmAbout;
+class HelpWindow;
+struct CellRecords;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
 // attributes in the grids below), the cell-data view RB3, the source view RB1 and the table writer.
@@ -258,6 +262,20 @@ public:
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
+    // Loads the settings document chosen in the open dialog.
+    void LoadSettingsDocument();
+    // Applies a settings document's text, read from `path`: the table-wide values to their controls,
+    // the per-cell records to the grids (emptied first), the cell data to RB3, then the selectors.
+    // What cannot be applied (a damaged value or record, a value its control refuses, a record
+    // outside its grid) is skipped and the rest applied; one message tells how many were skipped.
+    // A text holding no settings key changes nothing. Returns true when nothing was skipped.
+    bool LoadSettingsText(const QString &fileText, const QString &path);
+    // Stores one per-cell key's records; `escaped` undoes the escapes of "<" and ">". Returns the
+    // number of records skipped (damaged or outside their grid or list).
+    int LoadCellRecords(const CellRecords &records, const QString &key, bool escaped);
+    // Marks as "All" the selectors of the font colour, font size, position and no-wrap panels whose
+    // attribute is set for every row (column 0) or every column (row 0).
+    void RestoreSelectors();
     // Writes a text file in CP932. Asks before writing characters the code page cannot hold as "?",
     // and tells the user when the file cannot be written. Returns true only when it was written.
     bool SaveTextFile(const QString &path, const QString &text);
@@ -277,6 +295,9 @@ public:
     void Command18_Click();
     // The view the edit commands act on: RB3 while the settings page shows it, else RB1.
     RichTextBox &editTarget();
+    // True when RB1 holds edits (typed, pasted, inserted by a command) made after the source was
+    // last made.
+    bool sourceEdited() const { return m_sourceEdited; }
 
     const Services &services() const { return m_services; }
 
@@ -290,9 +311,10 @@ private:
     void relayout();
     std::unique_ptr<ObjectReference> m_fomObj;
     std::unique_ptr<CssReference> m_forCss;
-    // The font dialog keeps its bold and italic from one use to the next.
-    bool m_fontDialogBold = false;
-    bool m_fontDialogItalic = false;
+    // Every change of RB1's text: notes an edit and colours the text it put in.
+    void sourceChanged();
+    bool m_sourceEdited = false;
+    editor::TypedTextColouring m_typedColouring;
     // What RB1 was last coloured for, so that an unchanged text is not coloured twice.
     quint64 m_colouredRevision = ~quint64(0);
     const void *m_colouredScheme = nullptr;
@@ -459,6 +481,68 @@ public:
 
 private:
     void wireSideWindowHandlers();
+
+    // ==== Exit, help, the about box and the completion settings panel =============================
+public:
+    void Command9_Click();
+    // Closes the main window as its close box does: Form_Unload asks first.
+    void ExitProgram();
+    // Asks whether to end the program. On No sets Cancel; on Yes deletes the preview files this run
+    // wrote, stores the window geometry, writes the settings file and unloads the side windows.
+    void Form_Unload(int &Cancel);
+
+    QString helpFilePath;
+    void hmmorvane_Click();
+    void mb_Click();
+    // Opens "morvanehelp.html" of the program folder with the desktop's application for HTML files,
+    // or in the help window where there is none; a missing file is reported with its path.
+    void ShowHelp();
+    void ShowAbout();
+    SideWindow<frmAbout> frmAboutWindow;
+    SideWindow<HelpWindow> helpWindow;
+
+    bool panelDragging = false;
+    bool panelMoveWait = false;
+    int panelDragX = 0;
+    int panelDragY = 0;
+    // Only on the source page: the panel opens at its fixed place, in front.
+    void ShowCompletionPanel();
+    // Stores "kouhoNo"; a font size of 8 or less becomes "9" and is not applied, a larger one is
+    // stored as "HelpFont" and given to the candidate lists. Hides the panel.
+    void ApplyCompletionSettings();
+    void Label2_MouseDown(int Button, int Shift, int X, int Y);
+    void Label2_MouseMove(int Button, int Shift, int X, int Y);
+    void Label2_MouseUp(int Button, int Shift, int X, int Y);
+    void TimerMove_Timer();
+
+private:
+    std::unique_ptr<frmAbout> loadAbout();
+    // The preview files this run wrote, by their full paths; shutdown deletes them.
+    QStringList m_previewFiles;
+    void notePreviewFile(const QString &path);
+
+    // Loading a settings document.
+    struct FixedKey
+    {
+        const char16_t *key;
+        std::function<bool(const QString &value)> apply;
+    };
+    // The table-wide keys in the order they are applied, each with what applying a value does;
+    // `apply` returns false when the control refuses the value.
+    std::vector<FixedKey> fixedKeys();
+    struct Marker
+    {
+        QString value;
+        int option;
+    };
+    int loadedRowCount() const;
+    int loadedColumnCount() const;
+    bool everyRowHolds(const TextGrid &grid, const QString &value) const;
+    bool everyColumnHolds(const TextGrid &grid, const QString &value) const;
+    void showSelector(int index, bool all);
+    void restorePositionSelectors(const TextGrid &grid, int rowSelector, const Marker &first,
+                                  const Marker &second, int otherwise);
+
     // The colour box the picker fills; kept here so that it outlives an unload of the picker.
     qint16 m_colourTarget = 0;
 

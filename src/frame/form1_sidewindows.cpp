@@ -3,6 +3,8 @@
 // View menu; and the unloading of every side window at shutdown.
 
 #include "frame/form1.h"
+#include "frame/frmabout.h"
+#include "frame/helpwindow.h"
 #include "objref/fomobj.h"
 #include "reference/forcss.h"
 #include "reference/fortag.h"
@@ -10,8 +12,7 @@
 namespace {
 
 // A window whose size is set is laid out anew, as after the user sized it.
-template <typename Window>
-void place(Window &window, int top, int left, int width, int height)
+template <typename Window> void place(Window &window, int top, int left, int width, int height)
 {
     window.move(left, top, width, height);
     window.Form_Resize();
@@ -75,5 +76,7 @@ void Form1::unloadSideWindows()
     FomObjWindow.unload();
     ForCssWindow.unload();
     FortagWindow.unload();
+    frmAboutWindow.unload();
+    helpWindow.unload();
     FomColorWindow.unload();
 }

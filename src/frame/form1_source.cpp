@@ -107,8 +107,15 @@ void Form1::TabStrip1_Click()
         break;
     case 2:
         framesub(17).setVisible(false);
-        if (!MakeTableSource())
-            reportRefusedTable();
+        // Making the source anew would throw away what the user edited in it: it is made only
+        // after asking, and otherwise the edited text is previewed as the preview command does.
+        if (!sourceEdited()
+            || msgBox(QStringLiteral(u"ソースが編集されています。設定から作り直しますか？"),
+                      vbmsg::YesNo)
+                   == vbmsg::Yes) {
+            if (!MakeTableSource())
+                reportRefusedTable();
+        }
         ShowPreview();
         med.setEnabled(false);
         mk.setEnabled(false);
@@ -160,8 +167,10 @@ void Form1::ShowPreview()
         WebBrowser1.setVisible(true);
         return;
     }
-    writeTextFile(htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set"),
-                  BuildSettingsText() + CrLf);
+    notePreviewFile(previewPath());
+    const QString settingsCopy = htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set");
+    if (writeTextFile(settingsCopy, BuildSettingsText() + CrLf))
+        notePreviewFile(settingsCopy);
     WebBrowser1.navigate(previewPath());
     WebBrowser1.setVisible(true);
 }

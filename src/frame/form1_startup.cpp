@@ -36,7 +36,10 @@ void Form1::wireFrameHandlers()
     Mkomoji.onClick = [this] { Mkomoji_Click(); };
     mkoment.onClick = [this] { mkoment_Click(); };
     Text6.onChange = [this] { Text6_Change(); };
-    RB1.onChange = [this] { RB1_Change(); };
+    RB1.onChange = [this] {
+        sourceChanged();
+        RB1_Change();
+    };
     RB3.onMouseDown = [this](int button) { RB3_MouseDown(button); };
     Cmd.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Cmd_Click(i); }; });
     TabStrip1.onClick = [this] { TabStrip1_Click(); };
@@ -56,6 +59,22 @@ void Form1::wireFrameHandlers()
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };
     Option9.forEach([this](int i, OptionButton &c) { c.onClick = [this, i] { Option9_Click(i); }; });
+    Command17.onClick = [this] { LoadSettingsDocument(); };
+    myomi.onClick = [this] { LoadSettingsDocument(); };
+    Command9.onClick = [this] { Command9_Click(); };
+    onQueryUnload = [this](bool &cancel) {
+        int Cancel = 0;
+        Form_Unload(Cancel);
+        cancel = Cancel != 0;
+    };
+    hmmorvane.onClick = [this] { hmmorvane_Click(); };
+    mb.onClick = [this] { mb_Click(); };
+    mss.onClick = [this] { ShowCompletionPanel(); };
+    Command29.onClick = [this] { ApplyCompletionSettings(); };
+    Label2.onMouseDown = [this](int b, int s, int x, int y) { Label2_MouseDown(b, s, x, y); };
+    Label2.onMouseMove = [this](int b, int s, int x, int y) { Label2_MouseMove(b, s, x, y); };
+    Label2.onMouseUp = [this](int b, int s, int x, int y) { Label2_MouseUp(b, s, x, y); };
+    TimerMove.onTimer = [this] { TimerMove_Timer(); };
 }
 
 void Form1::SetNamePath(const QString &s1, const QString &s2)

@@ -1,25 +1,20 @@
 #include "objref/fomobj.h"
 
 #include "controls/richtextbox.h"
-#include "objref/objecttree.h"
 #include "objref/objectreference.h"
+#include "objref/objecttree.h"
 #include "resources/treepictures.h"
 
 #include <cmath>
 #include <cstdlib>
 
 FomObj::FomObj(ObjectReference &object, RichTextBox &source)
-    : Form(QStringLiteral(u"FomObj")),
-      Frame1(this, QStringLiteral(u"Frame1")),
-      Text1(&Frame1, QStringLiteral(u"Text1")),
-      Command1(&Frame1, QStringLiteral(u"Command1")),
+    : Form(QStringLiteral(u"FomObj")), Frame1(this, QStringLiteral(u"Frame1")),
+      Text1(&Frame1, QStringLiteral(u"Text1")), Command1(&Frame1, QStringLiteral(u"Command1")),
       Command2(&Frame1, QStringLiteral(u"Command2")),
-      Command3(&Frame1, QStringLiteral(u"Command3")),
-      TV1(&Frame1, QStringLiteral(u"TV1")),
-      Rtb1(&Frame1, QStringLiteral(u"Rtb1")),
-      ImageList1(this, QStringLiteral(u"ImageList1")),
-      m_object(object),
-      m_source(source)
+      Command3(&Frame1, QStringLiteral(u"Command3")), TV1(&Frame1, QStringLiteral(u"TV1")),
+      Rtb1(&Frame1, QStringLiteral(u"Rtb1")), ImageList1(this, QStringLiteral(u"ImageList1")),
+      m_object(object), m_source(source)
 {
     setCaption(QStringLiteral(u"JavaScriptオブジェクトウィンドウ"));
     move(6000, 2000, 7000, 7000);

@@ -10,20 +10,21 @@ class RichTextBox;
 
 // The object tree window "JavaScriptオブジェクトウィンドウ": the script object model as objects,
 // their property, method and event categories and their members. A click on a member puts its
-// dotted access path into Text1 and its description and usage example into Rtb1; "挿入" writes Text1
-// over the selection of the source view. The texts it reads belong to `object`, which outlives it.
+// dotted access path into Text1 and its description and usage example into Rtb1; "挿入" writes
+// Text1 over the selection of the source view. The texts it reads belong to `object`, which
+// outlives it.
 class FomObj : public Form
 {
 public:
     FomObj(ObjectReference &object, RichTextBox &source);
 
     Frame Frame1;
-    TextBox Text1;           // the access path
-    CommandButton Command1;  // "挿入"
-    CommandButton Command2;  // "全開"
-    CommandButton Command3;  // "全閉"
+    TextBox Text1;          // the access path
+    CommandButton Command1; // "挿入"
+    CommandButton Command2; // "全開"
+    CommandButton Command3; // "全閉"
     TreeView TV1;
-    TextBox Rtb1;            // description and usage example
+    TextBox Rtb1; // description and usage example
     ImageList ImageList1;
 
     // Makes the member-list text hold its text and keeps the window on top.

@@ -65,19 +65,20 @@ constexpr Step kSkeleton[] = {
 
 // The order in which the categories are filled.
 constexpr std::pair<const char16_t *, const char16_t *> kMembers[] = {
-    {u"window", u"PEM"},    {u"frame", u"PM"},     {u"navigator", u"PM"}, {u"plugins", u"PM"},
-    {u"mineTypes", u"P"},   {u"screen", u"P"},     {u"event", u"P"},      {u"document", u"PME"},
-    {u"history", u"PM"},    {u"location", u"PM"},  {u"links", u"PEM"},    {u"anchor", u"P"},
-    {u"Form", u"PEM"},      {u"button", u"PEM"},   {u"checkbox", u"PEM"}, {u"FileUpload", u"PEM"},
-    {u"password", u"PEM"},  {u"Reset", u"PEM"},    {u"Hidden", u"P"},     {u"Radio", u"PEM"},
-    {u"select", u"PEM"},    {u"Submit", u"PEM"},   {u"Text", u"PEM"},     {u"Textarea", u"PEM"},
-    {u"area", u"PEM"},      {u"image", u"PEM"},    {u"layers", u"PEM"},   {u"embeds", u"P"},
-    {u"Date", u"PM"},       {u"Math", u"PM"},      {u"string", u"PM"},    {u"Array", u"PM"},
-    {u"function", u"PM"},   {u"Object", u"PM"},    {u"Boolean", u"PM"},   {u"Number", u"PM"},
-    {u"RegExp", u"PM"},     {u"option", u"P"},
+    {u"window", u"PEM"},   {u"frame", u"PM"},    {u"navigator", u"PM"}, {u"plugins", u"PM"},
+    {u"mineTypes", u"P"},  {u"screen", u"P"},    {u"event", u"P"},      {u"document", u"PME"},
+    {u"history", u"PM"},   {u"location", u"PM"}, {u"links", u"PEM"},    {u"anchor", u"P"},
+    {u"Form", u"PEM"},     {u"button", u"PEM"},  {u"checkbox", u"PEM"}, {u"FileUpload", u"PEM"},
+    {u"password", u"PEM"}, {u"Reset", u"PEM"},   {u"Hidden", u"P"},     {u"Radio", u"PEM"},
+    {u"select", u"PEM"},   {u"Submit", u"PEM"},  {u"Text", u"PEM"},     {u"Textarea", u"PEM"},
+    {u"area", u"PEM"},     {u"image", u"PEM"},   {u"layers", u"PEM"},   {u"embeds", u"P"},
+    {u"Date", u"PM"},      {u"Math", u"PM"},     {u"string", u"PM"},    {u"Array", u"PM"},
+    {u"function", u"PM"},  {u"Object", u"PM"},   {u"Boolean", u"PM"},   {u"Number", u"PM"},
+    {u"RegExp", u"PM"},    {u"option", u"P"},
 };
 
-const QString kOpenMethodKey = QStringLiteral(u"windowmethodopen(\"URL\",\"ウィンドウ名\",\"属性\")A0");
+const QString kOpenMethodKey =
+    QStringLiteral(u"windowmethodopen(\"URL\",\"ウィンドウ名\",\"属性\")A0");
 const QString kCrLf = QStringLiteral(u"\r\n");
 
 QString categoryEnding(QChar category)
@@ -96,7 +97,7 @@ QString categoryText(QChar category)
 
 QString categoryImage(QChar category)
 {
-    return category == u'P' ? QStringLiteral(u"pro")
+    return category == u'P'   ? QStringLiteral(u"pro")
            : category == u'M' ? QStringLiteral(u"meth")
                               : QStringLiteral(u"event");
 }
@@ -160,7 +161,8 @@ void addMembers(const QString &objTreeText, const QString &categoryKey, TreeView
     if (start == 0 || end == 0)
         return;
     const int from = start + int(open.size());
-    for (const QString &piece : vb::split(vb::mid(objTreeText, from, end - from), QStringLiteral(u";"))) {
+    for (const QString &piece :
+         vb::split(vb::mid(objTreeText, from, end - from), QStringLiteral(u";"))) {
         const QString item = vb::trim(piece);
         if (item.isEmpty())
             continue;
@@ -231,8 +233,8 @@ QString explanation(const QString &key, const QString &objRefText, const QString
     if (start == 0 || member.isEmpty())
         return QString();
     const int end = vb::inStr(start + 1, objRefTextLower, QStringLiteral(u"<"));
-    const QString section = end == 0 ? vb::mid(objRefText, start)
-                                     : vb::mid(objRefText, start, end - start);
+    const QString section =
+        end == 0 ? vb::mid(objRefText, start) : vb::mid(objRefText, start, end - start);
     const QString line = memberLine(section, member);
     if (line.isEmpty())
         return QString();

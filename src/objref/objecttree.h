@@ -9,8 +9,8 @@ class TreeView;
 // nodes and the member leaves read from the member-list text, and what a click on a node shows.
 //
 // Keys: an object node is keyed by the object's name; a category node by the object key followed by
-// "propaty", "method" or "events"; a member leaf by the category key followed by the trimmed item of
-// the member-list text, level code included (for example "windowpropatyclosedA1").
+// "propaty", "method" or "events"; a member leaf by the category key followed by the trimmed item
+// of the member-list text, level code included (for example "windowpropatyclosedA1").
 namespace objecttree {
 
 // Clears the tree and builds it whole: the fixed skeleton of 38 objects and their 86 category
@@ -33,7 +33,6 @@ QString accessPath(const TreeNode &node);
 // description text: "name:description", then "使用例:" and the usage example (all the remaining
 // fields, commas included) on lines of their own. A line that begins with the member's name is
 // preferred to a match inside a longer name. Empty for any other key or when nothing is found.
-QString explanation(const QString &key, const QString &objRefText,
-                    const QString &objRefTextLower);
+QString explanation(const QString &key, const QString &objRefText, const QString &objRefTextLower);
 
 } // namespace objecttree

@@ -18,18 +18,23 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 ControlBinding::ControlBinding(FormView &view, Control &control, QWidget *widget)
     : m_view(view), m_control(control), m_widget(widget)
 {
     control.setObserver(this);
-    // Where the user puts the focus, the form learns it.
-    if (widget)
+    if (widget) {
+        // Named after the control ("Text1(3)"), as tools and tests find widgets by name.
+        widget->setObjectName(control.displayName());
+        // Where the user puts the focus, the form learns it.
         new EventHook(widget, [&control](QEvent *event) {
             if (event->type() == QEvent::FocusIn)
                 control.userFocused();
             return false;
         });
+    }
 }
 
 ControlBinding::~ControlBinding()
@@ -50,10 +55,43 @@ void ControlBinding::refreshAll()
         refresh(p);
 }
 
+namespace {
+// The bottom of a frame's caption as the style draws it, in the frame's coordinates; 0 without one.
+int captionBottom(const QGroupBox *box)
+{
+    if (box->title().isEmpty())
+        return 0;
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect label =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    return label.isValid() ? label.bottom() + 1 : 0;
+}
+} // namespace
+
 void ControlBinding::applyGeometry()
 {
-    if (m_widget)
-        m_widget->setGeometry(m_view.scale().toPixels(m_control));
+    if (!m_widget)
+        return;
+    QRect rect = m_view.scale().toPixels(m_control);
+    // The twips design leaves a frame's caption less height than the platform draws it with:
+    // a control that would stand in the caption goes below it, keeping its bottom edge where the
+    // design puts it when it has the height to spare, else keeping its height.
+    if (auto *box = qobject_cast<QGroupBox *>(m_widget->parentWidget())) {
+        const int band = captionBottom(box);
+        if (rect.top() < band) {
+            const int spare = rect.height() - (band - rect.top());
+            if (spare >= m_widget->minimumSizeHint().height() && spare > 0)
+                rect.setTop(band);
+            else
+                rect.moveTop(band);
+        }
+    }
+    m_widget->setGeometry(rect);
 }
 
 void ControlBinding::applyColors()
@@ -246,6 +284,7 @@ public:
         qlabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         qlabel->setTextFormat(Qt::PlainText);
         new EventHook(qlabel, [this, qlabel](QEvent *event) {
+            reportMouse(event);
             if (isClick(event) &&
                 qlabel->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
                 m_label.userClicked();
@@ -268,6 +307,33 @@ protected:
     }
 
 private:
+    // Press, move (with a button held) and release, at the pointer's place within the label.
+    void reportMouse(QEvent *event)
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove
+            && type != QEvent::MouseButtonRelease)
+            return;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseMove ? mouse->buttons() : Qt::MouseButtons(mouse->button());
+        const int button = (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+                           | (buttons & Qt::MiddleButton ? 4 : 0);
+        const Qt::KeyboardModifiers keys = mouse->modifiers();
+        const int shift = (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0)
+                          | (keys & Qt::AltModifier ? 4 : 0);
+        const QPoint at = mouse->position().toPoint();
+        const TwipsScale &scale = view().scale();
+        const int x = scale.toTwips(at.x());
+        const int y = scale.toTwips(at.y());
+        if (type == QEvent::MouseButtonPress)
+            m_label.userMouseDown(button, shift, x, y);
+        else if (type == QEvent::MouseMove)
+            m_label.userMouseMove(button, shift, x, y);
+        else
+            m_label.userMouseUp(button, shift, x, y);
+    }
+
     Label &m_label;
 };
 
@@ -278,6 +344,12 @@ public:
         : ControlBinding(view, frame, new QGroupBox(parent)), m_frame(frame)
     {
         widget()->setAutoFillBackground(true);
+        // The caption's height follows the frame's font and style: its controls are placed again.
+        new EventHook(widget(), [this](QEvent *event) {
+            if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+                placeContents();
+            return false;
+        });
     }
     void refreshAll() override
     {
@@ -288,13 +360,23 @@ public:
 protected:
     void refresh(Property property) override
     {
-        if (property == Property::Caption)
-            static_cast<QGroupBox *>(widget())->setTitle(m_frame.caption());
-        else
+        if (property == Property::Caption) {
+            auto *box = static_cast<QGroupBox *>(widget());
+            if (box->title() == m_frame.caption())
+                return;
+            box->setTitle(m_frame.caption());
+            placeContents();
+        } else {
             ControlBinding::refresh(property);
+        }
     }
 
 private:
+    void placeContents()
+    {
+        for (Control *child : m_frame.children())
+            view().placeAgain(*child);
+    }
     Frame &m_frame;
 };
 

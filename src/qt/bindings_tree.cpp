@@ -113,9 +113,13 @@ private:
         m_afterDoubleClick = dbl;
         const QPoint pos = mouse->position().toPoint();
         QTreeWidgetItem *item = treeWidget()->itemAt(pos);
-        // Left of the item lies its expander, which opens and closes the node without a click.
-        if (item && pos.x() < treeWidget()->visualItemRect(item).left())
-            return false;
+        // Just left of a node with children lies its expander, which opens and closes the node
+        // without a click; anywhere else on its row the press has selected the node.
+        if (item && item->childCount() > 0) {
+            const int left = treeWidget()->visualItemRect(item).left();
+            if (pos.x() < left && pos.x() >= left - treeWidget()->indentation())
+                return false;
+        }
         TreeNode *node = nodeOf(item);
         if (dbl)
             m_tree.userDoubleClicked(node);

@@ -89,6 +89,12 @@ void FormView::buildControls()
     }
 }
 
+void FormView::placeAgain(Control &control)
+{
+    if (ControlBinding *binding = bindingOf(control))
+        binding->propertyChanged(control, Property::Geometry);
+}
+
 void FormView::adoptNewControls()
 {
     m_adoptPending = false;

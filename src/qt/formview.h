@@ -38,6 +38,10 @@ public:
     QAction *actionOf(const MenuItem &item) const;
     QTimer *timerOf(const Timer &timer) const;
 
+    // Places a control's widget again from the control's geometry (its container's caption
+    // changed).
+    void placeAgain(Control &control);
+
     // Runs after the user closed the window and the close was not cancelled.
     std::function<void()> onClosedByUser;
 

@@ -29,8 +29,10 @@ public:
         switch (property) {
         case Property::Caption:
             m_action->setSeparator(m_item.isSeparator());
+            // A separator's "-" is only its mark: styles draw a separator's text beside the line.
             // Text after a tab is shown as the shortcut; the key itself is the logic's business.
-            m_action->setText(m_item.shortcut().isEmpty()
+            m_action->setText(m_item.isSeparator()        ? QString()
+                              : m_item.shortcut().isEmpty()
                                   ? m_item.caption()
                                   : m_item.caption() + u'\t' + m_item.shortcut());
             break;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +20,31 @@ bool installJapaneseTranslations(QCoreApplication &app)
     return QCoreApplication::installTranslator(translator);
 }
 
+bool isFixedPitchFamily(const QString &family)
+{
+    if (QFontDatabase::isFixedPitch(family))
+        return true;
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(u'i');
+    if (width <= 0)
+        return false;
+    for (QChar c : {u'W', u'm', u'.', u'0'})
+        if (!qFuzzyCompare(metrics.horizontalAdvance(c), width))
+            return false;
+    return true;
+}
+
+QStringList fixedPitchFamilies()
+{
+    QStringList out;
+    for (const QString &family : QFontDatabase::families())
+        if (!QFontDatabase::isPrivateFamily(family) && isFixedPitchFamily(family))
+            out.append(family);
+    return out;
+}
+
 namespace {
 QString firstInstalled(const QStringList &families)
 {
@@ -28,6 +54,21 @@ QString firstInstalled(const QStringList &families)
             return family;
     return QString();
 }
+
+// A fixed-pitch family with Japanese glyphs: the known ones first, then any the system has; else
+// the system's fixed-pitch font, so that the editors' columns still line up.
+QString fixedJapaneseFamily()
+{
+    const QString known =
+        firstInstalled({QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans Mono CJK JP"),
+                        QStringLiteral(u"VL Gothic"), QStringLiteral(u"TakaoGothic")});
+    if (!known.isEmpty())
+        return known;
+    for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese))
+        if (!QFontDatabase::isPrivateFamily(family) && isFixedPitchFamily(family))
+            return family;
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
 } // namespace
 
 QString useJapaneseFonts()
@@ -36,9 +77,7 @@ QString useJapaneseFonts()
         firstInstalled({QStringLiteral(u"IPAPGothic"), QStringLiteral(u"IPAGothic"),
                         QStringLiteral(u"Noto Sans CJK JP"), QStringLiteral(u"VL PGothic"),
                         QStringLiteral(u"TakaoPGothic")});
-    const QString fixed =
-        firstInstalled({QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans Mono CJK JP"),
-                        QStringLiteral(u"VL Gothic"), QStringLiteral(u"TakaoGothic")});
+    const QString fixed = fixedJapaneseFamily();
     const QString mincho =
         firstInstalled({QStringLiteral(u"IPAMincho"), QStringLiteral(u"Noto Serif CJK JP")});
     struct Alias

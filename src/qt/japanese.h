@@ -11,7 +11,15 @@ class QCoreApplication;
 // English texts).
 bool installJapaneseTranslations(QCoreApplication &app);
 
+// Whether a family's text lines up in columns: Qt's own flag, or Latin letters of one width (a
+// Japanese "monospace" font draws full-width characters twice as wide, which Qt does not count as
+// fixed pitch).
+bool isFixedPitchFamily(const QString &family);
+// The installed families whose text lines up in columns, in the font database's order.
+QStringList fixedPitchFamilies();
+
 // Lets the Windows font names of the design ("ＭＳ Ｐゴシック", "ＭＳ ゴシック", ...) fall back on
-// an installed Japanese font of the same pitch, and makes a Japanese font the application's
+// an installed Japanese font of the same pitch (the fixed-pitch names, the editors' default, on
+// any fixed-pitch font when there is no Japanese one), and makes a Japanese font the application's
 // default. Returns the default family chosen, or empty when no Japanese font is installed.
 QString useJapaneseFonts();

@@ -42,6 +42,10 @@ int main(int argc, char *argv[])
                  QGuiApplication::primaryScreen()->availableGeometry());
     FormView view(form);
     services.setDialogParent(&view);
+    // The program ends when the main window has closed: by its close box or by the exit button,
+    // each after Form_Unload has said Yes and closed the side windows.
+    view.onClosedByUser = [&form] { form.userClosed(); };
+    form.onUnloaded = [] { QCoreApplication::quit(); };
     view.show();
     return app.exec();
 }

@@ -1,16 +1,21 @@
 #include "qt/qtservices.h"
 
+#include "qt/fontdialog.h"
 #include "qt/qtconvert.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
 
 QStringList toQtFilters(const QString &filter)
 {
@@ -100,6 +105,9 @@ std::optional<QString> QtFileDialogService::run(const FileDialogRequest &request
     QFileDialog dialog(dialogParent, request.title, request.initialFolder);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Qt filters by the patterns in a filter's last parentheses, and shows them after the label;
+    // the labels carry their own, so only the label is shown, exactly as given.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = toQtFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
@@ -134,15 +142,10 @@ bool QtFontDialogService::exists(const QString &name) const
 
 std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedPitchOnly)
 {
-    bool ok = false;
-    QFontDialog::FontDialogOptions options;
-    if (fixedPitchOnly)
-        options |= QFontDialog::MonospacedFonts;
-    const QFont font =
-        QFontDialog::getFont(&ok, toQFont(initial), dialogParent, QString(), options);
-    if (!ok)
+    EditorFontDialog dialog(initial, fixedPitchOnly, dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return fromQFont(font);
+    return dialog.chosen();
 }
 
 std::optional<quint32> QtColorDialogService::choose(quint32 initial)
@@ -174,7 +177,7 @@ void QtClipboardService::clear()
 
 Services QtServices::services()
 {
-    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows};
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows, &desktop};
 }
 
 void QtServices::setDialogParent(QWidget *parent)
@@ -183,4 +186,17 @@ void QtServices::setDialogParent(QWidget *parent)
     files.dialogParent = parent;
     fonts.dialogParent = parent;
     colors.dialogParent = parent;
+}
+
+bool QtDesktopService::openFile(const QString &path)
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral(u"xdg-mime"));
+    if (!xdgMime.isEmpty()) {
+        const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+        QProcess query;
+        query.start(xdgMime, {QStringLiteral(u"query"), QStringLiteral(u"default"), type});
+        if (!query.waitForFinished(3000) || query.readAllStandardOutput().trimmed().isEmpty())
+            return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

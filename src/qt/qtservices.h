@@ -72,6 +72,14 @@ public:
     void sendKeys(const QString &keys) override;
 };
 
+// Opens files with the desktop's application for their type. Where the desktop can say which
+// application that is (xdg-mime), a type with none is reported as such before anything is started.
+class QtDesktopService : public DesktopService
+{
+public:
+    bool openFile(const QString &path) override;
+};
+
 // All of them, and the Services a window is constructed with.
 class QtServices
 {
@@ -87,4 +95,5 @@ public:
     QtClipboardService clipboard;
     QtKeySender keys;
     QtWindowService windows;
+    QtDesktopService desktop;
 };

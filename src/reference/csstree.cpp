@@ -85,8 +85,8 @@ void addGroup(const QString &cssRefText, const QString &groupKey, TreeView &tree
         if (close == 0)
             return;
         const QString tag = vb::mid(group, scan, close - scan + 1);
-        if (vb::mid(group, scan - 1, 1) != u"\n" || tag == kExampleMarker ||
-            tag == kValueMarker || tag == kDescriptionMarker)
+        if (vb::mid(group, scan - 1, 1) != u"\n" || tag == kExampleMarker || tag == kValueMarker ||
+            tag == kDescriptionMarker)
             continue;
         const QString name = tag.mid(1, tag.size() - 2);
         TreeNode *property = tree.add(groupNode, tvw::Child, groupKey + u'+' + name, name,

@@ -19,8 +19,8 @@ void build(const QString &cssRefText, TreeView &tree);
 // group's node. A property line is a "<name>" that begins a line and is not a section marker; its
 // node is keyed groupKey + "+" + name (text: the name, picture "propaty1"). Its value nodes are the
 // non-blank lines of the first value section after it within the group (no key, the line as
-// written, picture "value"), so all properties of one block get the block's values. Nothing is added
-// when the group's node or header is missing.
+// written, picture "value"), so all properties of one block get the block's values. Nothing is
+// added when the group's node or header is missing.
 void addGroup(const QString &cssRefText, const QString &groupKey, TreeView &tree);
 
 // What a click on a property shows: the text from its block's "<説明>" marker up to the next line

@@ -10,15 +10,10 @@
 #include <cstdlib>
 
 ForCss::ForCss(CssReference &object, RichTextBox &source)
-    : Form(QStringLiteral(u"ForCss")),
-      Command3(this, QStringLiteral(u"Command3")),
-      Command2(this, QStringLiteral(u"Command2")),
-      Command1(this, QStringLiteral(u"Command1")),
-      Text2(this, QStringLiteral(u"Text2")),
-      ImageList1(this, QStringLiteral(u"ImageList1")),
-      Text1(this, QStringLiteral(u"Text1")),
-      TV1(this, QStringLiteral(u"TV1")),
-      m_object(object),
+    : Form(QStringLiteral(u"ForCss")), Command3(this, QStringLiteral(u"Command3")),
+      Command2(this, QStringLiteral(u"Command2")), Command1(this, QStringLiteral(u"Command1")),
+      Text2(this, QStringLiteral(u"Text2")), ImageList1(this, QStringLiteral(u"ImageList1")),
+      Text1(this, QStringLiteral(u"Text1")), TV1(this, QStringLiteral(u"TV1")), m_object(object),
       m_source(source)
 {
     setCaption(QStringLiteral(u"CSSツリービュー"));
@@ -130,8 +125,7 @@ void ForCss::Form_Resize()
     Command1.move(Text2.left() + Text2.width() + 20, Text2.top(), 580, Text2.height());
     Command2.move(Command1.left() + Command1.width() + 20, Text2.top(), 580, Text2.height());
     Command3.move(Command2.left() + Command2.width() + 20, Text2.top(), 580, Text2.height());
-    const int treeHeight =
-        int(std::lround(std::abs((H - 400) / 3.0 * 2 - Text2.height() - 20)));
+    const int treeHeight = int(std::lround(std::abs((H - 400) / 3.0 * 2 - Text2.height() - 20)));
     TV1.move(50, Text2.top() + Text2.height() + 20, std::abs(W - 200), treeHeight);
     Text1.move(50, TV1.top() + TV1.height() + 50, std::abs(W - 200),
                std::abs(H - 550 - TV1.height() - Text2.height() - 20));

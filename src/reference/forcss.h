@@ -21,12 +21,12 @@ public:
     QString cssRefText() const;
     void Gettext1();
 
-    CommandButton Command3;  // "全閉"
-    CommandButton Command2;  // "全開"
-    CommandButton Command1;  // "挿入"
-    TextBox Text2;           // the snippet: property ":" value
+    CommandButton Command3; // "全閉"
+    CommandButton Command2; // "全開"
+    CommandButton Command1; // "挿入"
+    TextBox Text2;          // the snippet: property ":" value
     ImageList ImageList1;
-    TextBox Text1;           // description and examples of the clicked property
+    TextBox Text1; // description and examples of the clicked property
     TreeView TV1;
 
     // Builds the reference text and the tree, collapsed, and keeps the window on top.

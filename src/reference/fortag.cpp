@@ -9,16 +9,11 @@
 #include <cstdlib>
 
 Fortag::Fortag(RichTextBox &source, const CheckBox &tagCase)
-    : Form(QStringLiteral(u"Fortag")),
-      TV1(this, QStringLiteral(u"TV1")),
-      Text2(this, QStringLiteral(u"Text2")),
-      Text1(this, QStringLiteral(u"Text1")),
-      Command1(this, QStringLiteral(u"Command1")),
-      Command2(this, QStringLiteral(u"Command2")),
-      Command3(this, QStringLiteral(u"Command3")),
-      ImageList1(this, QStringLiteral(u"ImageList1")),
-      m_source(source),
-      m_tagCase(tagCase)
+    : Form(QStringLiteral(u"Fortag")), TV1(this, QStringLiteral(u"TV1")),
+      Text2(this, QStringLiteral(u"Text2")), Text1(this, QStringLiteral(u"Text1")),
+      Command1(this, QStringLiteral(u"Command1")), Command2(this, QStringLiteral(u"Command2")),
+      Command3(this, QStringLiteral(u"Command3")), ImageList1(this, QStringLiteral(u"ImageList1")),
+      m_source(source), m_tagCase(tagCase)
 {
     setCaption(QStringLiteral(u"HTMLTagTree"));
     move(8000, 4000, 7000, 7000);
@@ -58,7 +53,8 @@ void Fortag::Form_Resize()
 {
     const int W = width();
     const int H = height();
-    const int breaks = Text1.text().isEmpty() ? -1 : vb::countOf(Text1.text(), QStringLiteral(u"\r\n"));
+    const int breaks =
+        Text1.text().isEmpty() ? -1 : vb::countOf(Text1.text(), QStringLiteral(u"\r\n"));
     const int n = std::min(breaks, 10);
     Text2.move(20, 0, std::abs(W - 2000), 350);
     CommandButton *previous = nullptr;

@@ -9,10 +9,10 @@
 class RichTextBox;
 
 // The tag tree window "HTMLTagTree": categories, subjects, tags and attribute variants of the tag
-// reference text. A click puts the entry's code into Text2 and shows the entry's example, if any, in
-// Text1; a double click on a code that begins with "<", or "挿入", puts the code into the source view,
-// around the selection when there is one. The tag-case option is read once, at loading: with upper
-// case, the tag entries show (and go in) in upper case.
+// reference text. A click puts the entry's code into Text2 and shows the entry's example, if any,
+// in Text1; a double click on a code that begins with "<", or "挿入", puts the code into the source
+// view, around the selection when there is one. The tag-case option is read once, at loading: with
+// upper case, the tag entries show (and go in) in upper case.
 class Fortag : public Form
 {
 public:
@@ -23,11 +23,11 @@ public:
     void GetText() { m_reference.GetText(); }
 
     TreeView TV1;
-    TextBox Text2;           // the code box
-    TextBox Text1;           // the example box
-    CommandButton Command1;  // "挿入"
-    CommandButton Command2;  // "全開"
-    CommandButton Command3;  // "全閉"
+    TextBox Text2;          // the code box
+    TextBox Text1;          // the example box
+    CommandButton Command1; // "挿入"
+    CommandButton Command2; // "全開"
+    CommandButton Command3; // "全閉"
     ImageList ImageList1;
 
     // Builds the reference text and the tree (categories collapsed, nothing selected) and keeps the

@@ -15,10 +15,10 @@ constexpr quint32 rgb(int r, int g, int b)
 
 // Every picture draws with these letters; a blank is transparent.
 const std::map<QChar, quint32> kColours = {
-    {u'k', rgb(64, 64, 64)},    {u'w', rgb(255, 255, 255)}, {u'r', rgb(216, 32, 32)},
-    {u'b', rgb(0, 0, 128)},     {u'y', rgb(232, 192, 64)},  {u'o', rgb(252, 232, 150)},
-    {u'g', rgb(32, 150, 64)},   {u'l', rgb(48, 96, 216)},   {u'p', rgb(150, 64, 180)},
-    {u'a', rgb(240, 140, 20)},  {u's', rgb(150, 150, 150)}, {u't', rgb(20, 150, 150)},
+    {u'k', rgb(64, 64, 64)},   {u'w', rgb(255, 255, 255)}, {u'r', rgb(216, 32, 32)},
+    {u'b', rgb(0, 0, 128)},    {u'y', rgb(232, 192, 64)},  {u'o', rgb(252, 232, 150)},
+    {u'g', rgb(32, 150, 64)},  {u'l', rgb(48, 96, 216)},   {u'p', rgb(150, 64, 180)},
+    {u'a', rgb(240, 140, 20)}, {u's', rgb(150, 150, 150)}, {u't', rgb(20, 150, 150)},
 };
 
 Picture draw(std::initializer_list<const char16_t *> rows)
@@ -76,12 +76,12 @@ Picture openFolder()
 // A square of one colour with a dark rim: properties.
 Picture square(QChar fill)
 {
-    const QString rim = QStringLiteral(u"  kkkkkkkkk  ");
-    QString inner = QStringLiteral(u"  kfffffffk  ");
-    inner.replace(u'f', fill);
-    Picture picture = draw({});
-    picture.rows = {QString(13, u' '), QString(13, u' '), rim, inner, inner, inner, inner,
-                    inner, inner, inner, rim, QString(13, u' '), QString(13, u' ')};
+    Picture picture = draw({u"             ", u"             ", u"  kkkkkkkkk  ", u"  kfffffffk  ",
+                            u"  kfffffffk  ", u"  kfffffffk  ", u"  kfffffffk  ", u"  kfffffffk  ",
+                            u"  kfffffffk  ", u"  kfffffffk  ", u"  kkkkkkkkk  ", u"             ",
+                            u"             "});
+    for (QString &row : picture.rows)
+        row.replace(u'f', fill);
     return picture;
 }
 

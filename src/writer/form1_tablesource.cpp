@@ -241,5 +241,6 @@ bool Form1::MakeTableSource()
         source = MakeJavaScriptSource(list);
     }
     RB1.setText(source);
+    m_sourceEdited = false;
     return true;
 }

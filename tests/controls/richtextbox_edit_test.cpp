@@ -98,13 +98,17 @@ TEST(RichTextBoxEdits, LastChangeOfWholeTextsAndUndo)
     EXPECT_EQ(rb.lastChange().removed, 0);
     EXPECT_EQ(rb.lastChange().inserted, 3);
     rb.setSelStart(1);
+    rb.setSelLength(1);
     rb.setSelText(QStringLiteral(u"\n"));
     EXPECT_EQ(rb.lastChange().start, 1);
+    EXPECT_EQ(rb.lastChange().removed, 1);
+    EXPECT_EQ(rb.lastChange().removedText, QStringLiteral(u"b"));
     EXPECT_EQ(rb.lastChange().inserted, 2);
     rb.undo();
     EXPECT_EQ(rb.lastChange().start, 1);
     EXPECT_EQ(rb.lastChange().removed, 2);
-    EXPECT_EQ(rb.lastChange().inserted, 0);
+    EXPECT_EQ(rb.lastChange().removedText, QStringLiteral(u"\r\n"));
+    EXPECT_EQ(rb.lastChange().inserted, 1);
     EXPECT_FALSE(rb.lastChange().whole);
 }
 

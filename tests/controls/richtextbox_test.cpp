@@ -86,6 +86,19 @@ TEST_F(RichTextBoxTest, SelColorSplitsAndMergesRuns)
     EXPECT_EQ(rb.colorAt(9), 0u);
 }
 
+TEST_F(RichTextBoxTest, RangeColoursReplaceOnlyTheirRange)
+{
+    rb.setText(QStringLiteral(u"0123456789"));
+    rb.setColorRuns({{0, 0x1}, {4, 0x2}});
+    rb.setRangeColors(2, 6, {{2, 0x3}, {3, 0x2}, {5, 0x1}});
+    EXPECT_EQ(runs(rb), "0:1 2:3 3:2 5:1 6:2 ");
+    rb.setRangeColors(5, 6, {{5, 0x2}}); // merges with its neighbours
+    EXPECT_EQ(runs(rb), "0:1 2:3 3:2 ");
+    rb.setRangeColors(8, 20, {{8, 0x4}}); // clipped to the text
+    EXPECT_EQ(runs(rb), "0:1 2:3 3:2 8:4 ");
+    EXPECT_EQ(changes, 1);
+}
+
 TEST_F(RichTextBoxTest, EditsShiftRunsAndTakeTheColourBeforeTheCaret)
 {
     rb.setText(QStringLiteral(u"aaabbbccc"));

@@ -2,6 +2,7 @@
 // re-bounded keeping what they can, the selectors re-ranged, the template rebuilt. Cascades are
 // compared as whole handler logs.
 
+#include "controls/strings.h"
 #include "frame/form1.h"
 #include "support/handler_log.h"
 #include "support/qt_printers.h"
@@ -118,14 +119,17 @@ TEST_F(CountChange, FourToTwoToFourColumnsLosesTheDroppedColumnsRowsAreKept)
     EXPECT_EQ(f.cellIchiYoko.columnUpper(), 4);
 }
 
-TEST_F(CountChange, ARefusedBoxTextNeverSizesTheGrids)
+TEST_F(CountChange, ARefusedBoxTextNeverSizesTheGridsOrTheTemplate)
 {
-    // The column box holds text its spinner refused; a row change re-bounds by the spinner.
-    f.Text1(1).userTyped(S(u"abc"));
-    f.VScroll1(0).setValue(-2);
-    EXPECT_EQ(f.cellColors.columnUpper(), 4);
-    EXPECT_EQ(f.columnWidths.upper(), 4);
-    EXPECT_EQ(f.VScroll1(5).min(), -4);
+    // The column box holds text its spinner refused; a row change goes by the spinner.
+    for (const char16_t *typed : {u"abc", u"99999999999", u"1e300"}) {
+        f.Text1(1).userTyped(S(typed));
+        f.VScroll1(0).setValue(f.VScroll1(0).value() == -2 ? -1 : -2);
+        EXPECT_EQ(f.cellColors.columnUpper(), 4);
+        EXPECT_EQ(f.columnWidths.upper(), 4);
+        EXPECT_EQ(f.VScroll1(5).min(), -4);
+        EXPECT_EQ(vb::split(f.RB3.text(), S(u"\r\n")).first(), S(u"[[     $     $     $     ]]"));
+    }
 }
 
 TEST(Spinners, BoxesPushTypedNumbersIntoTheirSpinner)

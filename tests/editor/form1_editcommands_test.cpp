@@ -145,7 +145,17 @@ TEST_F(EditCommands, FontChoiceAndCancel)
     fonts.answer.reset();
     f.Command18.userClicked();
     EXPECT_TRUE(f.RB1.font().bold);
-    EXPECT_TRUE(fonts.shown.back().bold); // the dialog remembers its style
+    EXPECT_EQ(fonts.shown.back(), f.RB1.font()); // it opens on the view's font, style included
+
+    // Accepted as it opened, the dialog changes nothing: no font is applied, nothing is stored.
+    Font cell = f.RB3.font();
+    cell.size = 12;
+    f.RB3.setFont(cell);
+    f.SaveSettingIni({}, {}, QStringLiteral(u"FontBold"), QStringLiteral(u"stored"));
+    fonts.answer = f.RB1.font();
+    f.Command18.userClicked();
+    EXPECT_EQ(f.RB3.font(), cell);
+    EXPECT_EQ(f.GetSettingIni({}, {}, QStringLiteral(u"FontBold"), {}), QStringLiteral(u"stored"));
 }
 
 } // namespace

@@ -53,10 +53,7 @@ struct SideWindowsTest : ::testing::Test
         // Alt+X shows the View menu.
         f->hymm.setVisible(true);
     }
-    static QList<int> place(const Control &c)
-    {
-        return {c.top(), c.left(), c.width(), c.height()};
-    }
+    static QList<int> place(const Control &c) { return {c.top(), c.left(), c.width(), c.height()}; }
     void closeByUser(Form &form)
     {
         ASSERT_TRUE(form.userClosing());
@@ -88,8 +85,7 @@ TEST_F(SideWindowsTest, MenuItemsPlaceShowAndKeepEachTreeOnTop)
     EXPECT_EQ(place(*f->FomObjWindow.loaded()), (QList<int>{2000, 6000, 7000, 7000}));
     EXPECT_EQ(place(*f->ForCssWindow.loaded()), (QList<int>{3000, 7000, 7000, 7000}));
     EXPECT_EQ(place(*f->FortagWindow.loaded()), (QList<int>{4000, 8000, 7000, 7000}));
-    for (Form *w : std::initializer_list<Form *>{f->FomObjWindow.loaded(),
-                                                 f->ForCssWindow.loaded(),
+    for (Form *w : std::initializer_list<Form *>{f->FomObjWindow.loaded(), f->ForCssWindow.loaded(),
                                                  f->FortagWindow.loaded()}) {
         EXPECT_TRUE(w->visible()) << qPrintable(w->name());
         EXPECT_TRUE(w->topMost()) << qPrintable(w->name());
@@ -142,7 +138,13 @@ TEST_F(SideWindowsTest, ShowingAnOpenTreeAgainOnlyMovesItBackExceptTheObjectTree
     EXPECT_TRUE(tag.TV1.node(1)->expanded());
     // The object tree is built anew by every use of its menu item.
     EXPECT_FALSE(obj.TV1.node(1)->expanded());
-    EXPECT_EQ(windows.log, u"show(ForCss);show(Fortag);show(FomObj);"_s);
+    // Loading the object window refills the member text; it is never held twice.
+    EXPECT_EQ(f->fomObj().objTreeText.size(), 18805);
+    closeByUser(obj);
+    f->ShowObjectTree();
+    EXPECT_EQ(f->fomObj().objTreeText.size(), 18805);
+    EXPECT_EQ(windows.log,
+              u"show(ForCss);show(Fortag);show(FomObj);release(FomObj);show(FomObj);"_s);
 }
 
 TEST_F(SideWindowsTest, TagTreeTakesTheTagCaseOfItsLoading)

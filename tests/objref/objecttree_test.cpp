@@ -1,6 +1,6 @@
-// The object tree built from the member-list text: the 125 skeleton nodes in their order, the member
-// leaves of every category (items without a level code and repeated items left out, the form's
-// members from its "forms" section), and the access path and explanation a click shows.
+// The object tree built from the member-list text: the 125 skeleton nodes in their order, the
+// member leaves of every category (items without a level code and repeated items left out, the
+// form's members from its "forms" section), and the access path and explanation a click shows.
 
 #include "controls/imagelist.h"
 #include "controls/treeview.h"
@@ -102,7 +102,7 @@ TEST_F(ObjectTreeTest, EveryCategoryListsTheCodedItemsOfItsKindOnce)
         const QString object = category->parent()->key();
         const auto section =
             treeSection(texts().objTreeText, object == u"Form" ? u"forms"_s : object);
-        const Kind kind = image == u"pro" ? Kind::Property
+        const Kind kind = image == u"pro"    ? Kind::Property
                           : image == u"meth" ? Kind::Method
                                              : Kind::Event;
         QStringList expected;
@@ -192,8 +192,8 @@ TEST_F(ObjectTreeTest, ExplanationsShowNameDescriptionAndTheWholeExample)
 TEST_F(ObjectTreeTest, AMembersOwnLineIsPreferredToAMatchInsideALongerName)
 {
     // "name," stands inside "hostname," before the links section's own name line.
-    const auto links = objref_reader::refSection(texts().objRefText, texts().objRefTextLower,
-                                                 u"links"_s);
+    const auto links =
+        objref_reader::refSection(texts().objRefText, texts().objRefTextLower, u"links"_s);
     ASSERT_TRUE(links.has_value());
     const qsizetype own = links->text.indexOf(u"\r\nname,"_s);
     ASSERT_GT(own, links->text.indexOf(u"hostname,"_s));

@@ -17,8 +17,7 @@ using namespace Qt::StringLiterals;
 class TreeForm : public Form
 {
 public:
-    TreeForm()
-        : Form(u"Form2"_s), ImageList1(this, u"ImageList1"_s), TV1(this, u"TV1"_s)
+    TreeForm() : Form(u"Form2"_s), ImageList1(this, u"ImageList1"_s), TV1(this, u"TV1"_s)
     {
         move(0, 0, 6000, 6000);
         TV1.move(100, 100, 5000, 5000);
@@ -120,6 +119,10 @@ TEST_F(TreeBindingTest, UsersClicksDoubleClicksAndExpandersReachTheControlOnce)
     click(itemOf(u"根"_s), -widget->indentation() / 2 - 4);
     EXPECT_FALSE(root->expanded());
     EXPECT_EQ(form.log, u"Click(child);Click(root);DblClick(root);"_s);
+    // Left of a node's own expander, its row is still the node's.
+    widget->expandItem(itemOf(u"根"_s));
+    click(itemOf(u"枝"_s), -widget->indentation() - 4);
+    EXPECT_EQ(form.log, u"Click(child);Click(root);DblClick(root);Click(child);"_s);
 }
 
 TEST_F(TreeBindingTest, ClickBesideEveryNodeRunsClickWithTheSelectionKept)

@@ -11,20 +11,27 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
 namespace {
+using namespace Qt::StringLiterals;
 
 class MainWindow : public ::testing::Test
 {
@@ -56,8 +63,9 @@ protected:
         QDir().mkpath(folder);
         EXPECT_TRUE(shot.save(folder + u'/' + name));
     }
-    // Waits for the embedded browser to finish loading, then evaluates a script in its page.
-    QString browserEvaluate(const QString &script)
+    // Evaluates a script in the embedded browser's page once the page has loaded: the script is
+    // asked again while it answers `notYet` (a loaded machine may take seconds to show the page).
+    QString browserEvaluate(const QString &script, const QString &notYet)
     {
         auto *web = qobject_cast<QWebEngineView *>(view->widgetOf(form.WebBrowser1));
         if (!web)
@@ -65,15 +73,20 @@ protected:
         QEventLoop loop;
         QString result = QStringLiteral(u"timeout");
         QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        QTimer again;
+        again.setSingleShot(true);
+        again.setInterval(250);
         auto ask = [&] {
             web->page()->runJavaScript(script, [&](const QVariant &value) {
                 result = value.toString();
-                loop.quit();
+                if (result == notYet)
+                    again.start();
+                else
+                    loop.quit();
             });
         };
-        QObject::connect(web, &QWebEngineView::loadFinished, &loop, ask);
-        // The page may have finished loading already.
-        QTimer::singleShot(2000, &loop, ask);
+        QObject::connect(&again, &QTimer::timeout, &loop, ask);
+        ask();
         loop.exec();
         return result;
     }
@@ -108,6 +121,115 @@ TEST_F(MainWindow, SettingsPageShowsEveryControl)
     shoot(QStringLiteral(u"settings-page.png"));
 }
 
+// Every captioned frame keeps its controls below the caption the platform draws, and no two
+// controls of one frame cover each other; with the cell data enlarged over the panels too.
+TEST_F(MainWindow, PanelsClearTheirCaptionsAndEachOther)
+{
+    auto faults = [&] {
+        QStringList out;
+        for (QGroupBox *box : view->findChildren<QGroupBox *>()) {
+            if (!box->isVisible())
+                continue;
+            QList<QWidget *> shown;
+            for (QWidget *child : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (child->isVisible())
+                    shown.append(child);
+            const int caption = box->title().isEmpty() ? 0 : QFontMetrics(box->font()).height();
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                const QRect r = shown[i]->geometry();
+                if (r.top() < caption)
+                    out.append(shown[i]->objectName() + u" in the caption of "_s
+                               + box->objectName());
+                if (!box->rect().contains(r))
+                    out.append(shown[i]->objectName() + u" outside "_s + box->objectName());
+                for (qsizetype j = i + 1; j < shown.size(); ++j)
+                    if (r.intersects(shown[j]->geometry()))
+                        out.append(shown[i]->objectName() + u" overlaps "_s
+                                   + shown[j]->objectName());
+            }
+        }
+        return out;
+    };
+    EXPECT_EQ(faults(), QStringList());
+    EXPECT_GE(view->widgetOf(form.RB3)->y(),
+              QFontMetrics(view->widgetOf(form.Frame5)->font()).height());
+    // The cell data enlarged: it covers the panels on purpose, and runs to the window's width.
+    form.mm2_Click(4);
+    for (const QString &fault : faults())
+        EXPECT_TRUE(fault.endsWith(u" overlaps Frame5"_s)
+                    || fault == u"Frame5 outside framesub(17)"_s)
+            << qPrintable(fault);
+    EXPECT_GE(view->widgetOf(form.RB3)->y(),
+              QFontMetrics(view->widgetOf(form.Frame5)->font()).height());
+    form.mm2_Click(4);
+    EXPECT_EQ(faults(), QStringList());
+}
+
+TEST_F(MainWindow, MenusShowSeparatorsAsLinesOnly)
+{
+    QStringList dashes;
+    int separators = 0;
+    for (QMenu *menu : view->findChildren<QMenu *>())
+        for (QAction *action : menu->actions()) {
+            separators += action->isSeparator();
+            if (action->text().trimmed() == u"-")
+                dashes.append(menu->title());
+        }
+    EXPECT_GE(separators, 6);
+    EXPECT_EQ(dashes, QStringList());
+}
+
+// Until the user chooses a font, the editors draw with a fixed-pitch face that has Japanese glyphs.
+TEST_F(MainWindow, EditorsUseAFixedPitchJapaneseFont)
+{
+    for (const Control *box : {static_cast<const Control *>(&form.RB1),
+                               static_cast<const Control *>(&form.RB3)}) {
+        const QFont font = view->widgetOf(*box)->font();
+        const QString family = QFontInfo(font).family();
+        EXPECT_TRUE(isFixedPitchFamily(family)) << family.toStdString();
+        EXPECT_TRUE(QFontMetrics(font).inFont(u'表')) << family.toStdString();
+        const QFontMetricsF metrics(font);
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(u"表"_s), metrics.horizontalAdvance(u"ii"_s));
+    }
+}
+
+// Typed after a tag's ">" at a line end, text is drawn in the colour a whole pass gives it.
+TEST_F(MainWindow, TypedTextIsDrawnInItsColour)
+{
+    form.Cmd(4).userClicked();
+    form.Cmd(1).userClicked();
+    auto *source = static_cast<RichTextView *>(view->widgetOf(form.RB1));
+    const QTextBlock line = source->document()->find(u"</td>"_s).block();
+    ASSERT_TRUE(line.isValid());
+    ASSERT_TRUE(line.text().endsWith(u"</td>"_s));
+    QTextCursor cursor(line);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    source->setTextCursor(cursor);
+    for (QChar c : u"hello"_s) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(source, &press);
+    }
+    source->repaint(); // the blocks in view take their colours when painted
+    const qsizetype typed = form.RB1.text().indexOf(u"</td>hello"_s) + 5;
+    ASSERT_GE(typed, 5);
+    auto drawn = [&] {
+        const QTextBlock block = source->document()->findBlock(source->toQt(typed));
+        const int at = source->toQt(typed) - block.position();
+        for (const QTextLayout::FormatRange &range : block.layout()->formats())
+            if (range.start <= at && at + 5 <= range.start + range.length)
+                return range.format.foreground().color();
+        return QColor();
+    };
+    const QColor typedColour = drawn();
+    const quint32 inModel = form.RB1.colorAt(typed);
+    form.Setcolor2(); // a whole pass over the edited source
+    EXPECT_EQ(form.RB1.colorAt(typed), inModel);
+    EXPECT_EQ(inModel, editor::ColorScheme::forOption(form.Check1.value()).text);
+    source->repaint();
+    EXPECT_TRUE(typedColour.isValid());
+    EXPECT_EQ(typedColour, drawn());
+}
+
 TEST_F(MainWindow, SampleMadeShownAndPreviewed)
 {
     form.Cmd(4).userClicked(); // the sample timetable
@@ -124,7 +246,8 @@ TEST_F(MainWindow, SampleMadeShownAndPreviewed)
     const QString cells = browserEvaluate(QStringLiteral(
         u"(function(){var t=document.querySelector('table');if(!t)return 'no table';"
         u"return t.rows.length+':'+t.rows[0].cells.length+':'+t.rows[1].cells[1].textContent.trim()"
-        u"+':'+t.rows[0].cells[0].tagName+':'+document.querySelector('caption').textContent;})()"));
+        u"+':'+t.rows[0].cells[0].tagName+':'+document.querySelector('caption').textContent;})()"),
+        QStringLiteral(u"no table"));
     EXPECT_EQ(cells, QStringLiteral(u"5:6:現国:TH:みどり台高校3年F組　時間割"));
     QEventLoop settle; // give the page time to be drawn before it is photographed
     QTimer::singleShot(1500, &settle, &QEventLoop::quit);

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -274,6 +275,37 @@ TEST_F(FormViewTest, GeometryIsTwipsAtTheScreenResolution)
     EXPECT_EQ(view.frameGeometry().size(), QSize(scale.toPixels(9000), scale.toPixels(6000)));
 }
 
+// A frame's caption is drawn taller than the twips design allows for: what the design puts into
+// the caption's band goes below it, the tall keeping their bottom edge, the short their height.
+TEST_F(FormViewTest, FrameContentsStandBelowTheCaption)
+{
+    useJapaneseFonts();
+    const TwipsScale &scale = view.scale();
+    auto *box = widget<QGroupBox>(form.Frame1);
+    form.Option1(0).move(120, 0, 1800, 240);
+    form.Option1(1).move(120, 60, 1800, 1080);
+    const int caption = QFontMetrics(box->font()).height();
+    QWidget *shortOne = view.widgetOf(form.Option1(0));
+    QWidget *tallOne = view.widgetOf(form.Option1(1));
+    EXPECT_GE(shortOne->y(), caption);
+    EXPECT_EQ(shortOne->height(), scale.toPixels(240));
+    EXPECT_GE(tallOne->y(), caption);
+    EXPECT_EQ(tallOne->geometry().bottom(), QRect(0, scale.toPixels(60), 1, scale.toPixels(1080))
+                                                 .bottom());
+    // Without a caption the design's places hold; a caption given back moves them down again.
+    form.Frame1.setCaption(QString());
+    EXPECT_EQ(shortOne->y(), 0);
+    EXPECT_EQ(tallOne->y(), scale.toPixels(60));
+    form.Frame1.setCaption(QStringLiteral(u"位置"));
+    EXPECT_GE(shortOne->y(), caption);
+    // A larger font makes a taller caption.
+    const int before = tallOne->y();
+    QFont large = box->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    box->setFont(large);
+    EXPECT_GT(tallOne->y(), before);
+}
+
 TEST_F(FormViewTest, WindowResizeAndCloseGoThroughTheForm)
 {
     view.show();
@@ -306,6 +338,7 @@ TEST_F(FormViewTest, MenusShowTheItemsAndClickThem)
     ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[0]->text(), QStringLiteral(u"開く(&O)\tCtrl+O"));
     EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[1]->text(), QString()); // a separator shows no "-" beside its line
     EXPECT_FALSE(items[3]->isVisible());
     EXPECT_EQ(view.actionOf(form.mcheck), items[2]);
 

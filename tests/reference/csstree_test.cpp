@@ -68,9 +68,8 @@ TEST_F(CssTreeTest, TenGroupsSixtyEightPropertiesAndTheirValuesInTextOrder)
     EXPECT_EQ(properties.size(), 68u);
     EXPECT_EQ(values.size(), 486u);
     EXPECT_EQ(tree.count(), 10 + 68 + 486);
-    static const QSet<QString> valueless{u"font"_s,         u"border"_s,      u"border-top"_s,
-                                         u"border-left"_s,  u"border-right"_s,
-                                         u"border-bottom"_s};
+    static const QSet<QString> valueless{u"font"_s,        u"border"_s,       u"border-top"_s,
+                                         u"border-left"_s, u"border-right"_s, u"border-bottom"_s};
     for (TreeNode *p : properties) {
         SCOPED_TRACE(qPrintable(p->key()));
         ASSERT_NE(p->parent(), nullptr);

@@ -24,10 +24,7 @@ struct ForCssTest : ::testing::Test
         RB1.onChange = [this] { log += u"RB1_Change;"_s; };
         window.Form_Load();
     }
-    void click(const QString &key)
-    {
-        window.TV1.userClicked(window.TV1.node(key));
-    }
+    void click(const QString &key) { window.TV1.userClicked(window.TV1.node(key)); }
     TreeNode *valueNode(const QString &propertyKey, const QString &startsWith)
     {
         for (TreeNode *v : window.TV1.node(propertyKey)->children())
@@ -65,10 +62,10 @@ TEST_F(ForCssTest, PropertyClickShowsItsDescriptionAndEmptiesTheSnippet)
     EXPECT_TRUE(window.Text1.text().startsWith(u"<説明>\r\nフォント関係のプロパティ"));
     EXPECT_FALSE(window.Text1.text().contains(u"<$テキストの設定>"));
     EXPECT_EQ(window.TV1.node(u"<$フォントの設定>+font"_s)->expandedImage(), u"propaty");
-    for (const char16_t *key : {u"<$テキストの設定>+text-align", u"<$背景の設定>+background",
-                                u"<$ボックスの枠線の設定>+border",
-                                u"<$ボックスの枠線の設定>+border-left-color",
-                                u"<$リストの設定>+list-style"}) {
+    for (const char16_t *key :
+         {u"<$テキストの設定>+text-align", u"<$背景の設定>+background",
+          u"<$ボックスの枠線の設定>+border", u"<$ボックスの枠線の設定>+border-left-color",
+          u"<$リストの設定>+list-style"}) {
         const QString k = QString::fromUtf16(key);
         click(k);
         const int at = vb::inStr(object.cssRefText(), window.Text1.text());

@@ -89,8 +89,8 @@ TEST_F(FortagTest, DoubleClickInsertsOnlyTagCodes)
     EXPECT_EQ(RB1.text(), u"x<body></body>y");
     EXPECT_EQ(byText(u"<body></body> - --この中に記述する"_s)->expandedImage(), u"obj2");
     // Codes that do not begin with "<" go into the code box only, trimmed.
-    for (const char16_t *entry : {u"ampersand & -> &amp; ", u"h1を参照  ", u"rows=XX",
-                                  u"基本構造関係"}) {
+    for (const char16_t *entry :
+         {u"ampersand & -> &amp; ", u"h1を参照  ", u"rows=XX", u"基本構造関係"}) {
         doubleClick(QString::fromUtf16(entry));
         EXPECT_EQ(window->Text2.text(), QString::fromUtf16(entry).trimmed());
     }

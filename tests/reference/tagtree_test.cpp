@@ -1,6 +1,6 @@
 // The tag tree read from the built-in tag reference text: its 390 nodes with their keys and
-// pictures in either letter case, the twelve nodes that show an example, the code of an entry cut at
-// its separator, and how a code goes around the source view's selection.
+// pictures in either letter case, the twelve nodes that show an example, the code of an entry cut
+// at its separator, and how a code goes around the source view's selection.
 
 #include "controls/imagelist.h"
 #include "controls/strings.h"
@@ -57,8 +57,8 @@ TEST_F(TagTreeTest, OneNodePerEntryOfLevelsOneToFourWithUniqueKeysInEitherCase)
             ++perLevel[depth(n)];
             longest = std::max(longest, n->key().size());
             // A node's key is its parent's key followed by its own line.
-            const QString ownLine = n->parent() ? n->key().mid(n->parent()->key().size())
-                                                : n->key();
+            const QString ownLine =
+                n->parent() ? n->key().mid(n->parent()->key().size()) : n->key();
             EXPECT_EQ(ownLine.mid(2), n->text());
             EXPECT_EQ(ownLine.left(2), u'$' + QString::number(depth(n)));
             EXPECT_EQ(n->image(), depth(n) == 1 || !n->children().empty() ? u"obj1" : u"leaf")

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "controls/colorrun.h"
+#include "editor/colorscheme.h"
+#include "editor/htmlcolorizer.h"
+
+#include <QStringView>
+#include <vector>
+
+namespace editor {
+
+// Colours the text that an edit puts into the source: each inserted character takes the colour a
+// whole colouring pass over the edited text gives it (a rich-text box would otherwise give it the
+// colour of the character before it: text typed after a tag's ">" would show in the tag colour).
+// Only the inserted text is coloured; what follows it keeps its colours until the next whole pass.
+//
+// The lexical states met at fixed steps of the text are kept from one edit to the next, so that an
+// edit is coloured from the nearest state before it rather than from the start of the text. They
+// stay valid across an edit as long as the text before the edit is unchanged and no comment marker
+// ("<!--", "-->") was made or broken by it; otherwise the next edit starts again from the start.
+class TypedTextColouring
+{
+public:
+    // The edit, as the box reports it: at `start`, `removedText` became `inserted` characters.
+    struct Edit
+    {
+        qsizetype start = 0;
+        qsizetype inserted = 0;
+        QStringView removedText;
+    };
+
+    // The runs of [edit.start, edit.start + edit.inserted) of `text`, the whole text after the
+    // edit; the first run starts at edit.start. Empty when nothing was inserted.
+    ColorRuns colourEdit(QStringView text, const Edit &edit, const ColorScheme &scheme);
+
+    // Forgets the kept states (the text was replaced as a whole).
+    void reset();
+
+private:
+    struct Checkpoint
+    {
+        qsizetype position;
+        ColorState state;
+    };
+    static bool touchesCommentMarker(QStringView text, const Edit &edit);
+    ColorState stateAt(const HtmlColorizer &colorizer, qsizetype position,
+                       const ColorScheme &scheme);
+
+    // States at every multiple of the step below the last edit, in order.
+    std::vector<Checkpoint> m_checkpoints;
+    // The size of the text the states were kept for, and whether it held a "<".
+    qsizetype m_size = -1;
+    bool m_hasTag = false;
+};
+
+} // namespace editor

@@ -1,0 +1,202 @@
+// Loading a settings document: the whole document is read and checked first, then applied to the
+// controls (each runs its own change behaviour), the per-cell grids and the cell data; what cannot
+// be applied is skipped, counted and reported once.
+
+#include "controls/strings.h"
+#include "controls/textfile.h"
+#include "frame/form1.h"
+#include "frame/settingsreader.h"
+
+#include <cmath>
+
+namespace {
+
+// The per-cell keys in the order their records are stored.
+constexpr const char16_t *RecordKeys[10] = {
+    u"<selcolor>",     u"<selImage>",      u"<rowspan>",      u"<nowrap>",       u"<selltatesize>",
+    u"<sellyokosize>", u"<cellfontcolor>", u"<cellfontsize>", u"<cellichiyoko>", u"<cellichitate>"};
+
+template <typename T> bool chooseOption(ControlArray<T> &group, const QString &value)
+{
+    const std::optional<int> index = vb::toWhole(vb::Val(value));
+    if (!index || !group.exists(*index))
+        return false;
+    group(*index).setValue(true);
+    return true;
+}
+
+bool setText(TextBox &box, const QString &value)
+{
+    box.setText(value);
+    return true;
+}
+
+} // namespace
+
+void Form1::LoadSettingsDocument()
+{
+    if (!m_services.files)
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral(u"ファイルの読み込み");
+    request.filter = QStringLiteral(u"設定ファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
+                                    u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|");
+    request.fileName = m_lastSettingsName;
+    const std::optional<QString> path = m_services.files->open(request);
+    if (!path || path->isEmpty())
+        return;
+    m_lastSettingsName = *path;
+    const std::optional<QString> text = readTextFile(*path);
+    if (!text) {
+        msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path,
+               vbmsg::OKOnly | vbmsg::Critical);
+        return;
+    }
+    LoadSettingsText(*text, *path);
+}
+
+bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
+{
+    const QString text = joinSettingsLines(fileText);
+
+    // Read and check everything before anything changes.
+    const std::vector<FixedKey> keys = fixedKeys();
+    std::vector<TagValue> fixed;
+    bool anything = false;
+    for (const FixedKey &key : keys) {
+        fixed.push_back(GetTagValue(text, QString::fromUtf16(key.key)));
+        anything = anything || fixed.back().status != TagValue::Missing;
+    }
+    std::vector<CellRecords> records;
+    for (const char16_t *key : RecordKeys) {
+        records.push_back(readCellRecords(text, QString::fromUtf16(key)));
+        anything = anything || !records.back().records.empty() || records.back().damaged > 0;
+    }
+    const TagValue content = GetTagValue(text, QStringLiteral(u"<content>"));
+    anything = anything || content.status != TagValue::Missing;
+    if (!anything) {
+        msgBox(QStringLiteral(u"このファイルには設定が含まれていません。\r\n") + path,
+               vbmsg::OKOnly | vbmsg::Exclamation);
+        return false;
+    }
+    const bool escaped = GetTagValue(text, QStringLiteral(u"<escape>")).value == u"1";
+    auto value = [escaped](const QString &v) {
+        return escaped ? unescapeSettingsValue(v, false) : v;
+    };
+
+    int skipped = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const TagValue &found = fixed[i];
+        if (found.status == TagValue::Damaged)
+            ++skipped;
+        else if (found.status == TagValue::Found && !keys[i].apply(value(found.value)))
+            ++skipped;
+    }
+
+    // The loaded design is the document's alone: no attribute of the previous one is kept.
+    for (TextGrid *grid : {&cellImages, &cellColors, &cellSpans, &cellColspans, &cellNowraps,
+                           &cellFontColors, &cellFontSizes, &cellIchiTate, &cellIchiYoko})
+        grid->redim(grid->rowUpper(), grid->columnUpper());
+    rowHeights.redim(rowHeights.upper());
+    columnWidths.redim(columnWidths.upper());
+    for (std::size_t k = 0; k < records.size(); ++k)
+        skipped += LoadCellRecords(records[k], QString::fromUtf16(RecordKeys[k]), escaped);
+
+    if (content.status == TagValue::Found)
+        RB3.setText(unescapeSettingsValue(content.value, true));
+    else if (content.status == TagValue::Damaged)
+        ++skipped;
+
+    RestoreSelectors();
+    Text1(20).setText(rowHeights.get(0));
+    Text1(21).setText(columnWidths.get(0));
+    Text2(1).setText(cellImages.get(0, 0));
+
+    if (skipped > 0)
+        msgBox(QStringLiteral(
+                   u"設定ファイルの %1 件の項目は壊れているか範囲外のため読み込みませんでした。"
+                   u"それ以外の設定は読み込みました。\r\n")
+                       .arg(skipped) +
+                   path,
+               vbmsg::OKOnly | vbmsg::Exclamation);
+    return skipped == 0;
+}
+
+int Form1::LoadCellRecords(const CellRecords &records, const QString &key, bool escaped)
+{
+    TextGrid *grid = key == u"<selcolor>"        ? &cellColors
+                     : key == u"<selImage>"      ? &cellImages
+                     : key == u"<rowspan>"       ? &cellSpans
+                     : key == u"<nowrap>"        ? &cellNowraps
+                     : key == u"<cellfontcolor>" ? &cellFontColors
+                     : key == u"<cellfontsize>"  ? &cellFontSizes
+                     : key == u"<cellichiyoko>"  ? &cellIchiYoko
+                     : key == u"<cellichitate>"  ? &cellIchiTate
+                                                 : nullptr;
+    int skipped = records.damaged;
+    for (const CellRecord &record : records.records) {
+        const QString value = escaped ? unescapeSettingsValue(record.value, false) : record.value;
+        bool stored = false;
+        if (grid)
+            stored = grid->set(record.row, record.column, value);
+        else if (key == u"<selltatesize>")
+            stored = rowHeights.set(record.row, value);
+        else if (key == u"<sellyokosize>")
+            stored = columnWidths.set(record.column, value);
+        skipped += stored ? 0 : 1;
+    }
+    return skipped;
+}
+
+std::vector<Form1::FixedKey> Form1::fixedKeys()
+{
+    // Spinners take the value as a whole number within their range; anything else is refused.
+    auto spinner = [this](int index) {
+        return [this, index](const QString &v) {
+            ScrollBar &bar = VScroll1(index);
+            const std::optional<int> number = vb::toInteger16(vb::Val(v));
+            if (!number || *number < bar.lowest() || *number > bar.highest())
+                return false;
+            // A new count rebuilds the cell data, which the document's own replaces: the question
+            // whether typed data may go is not asked.
+            if ((index == 0 || index == 1) && *number != bar.value())
+                RB3.setText(QString());
+            bar.setValue(*number);
+            return true;
+        };
+    };
+    auto text = [](TextBox &box) { return [&box](const QString &v) { return setText(box, v); }; };
+    return {
+        {u"<path>", text(Text2(0))},
+        {u"<行>", spinner(0)},
+        {u"<列>", spinner(1)},
+        {u"<幅>", spinner(2)},
+        {u"<高>", spinner(3)},
+        {u"<幅単位>",
+         [this](const QString &v) {
+             Combo1(0).setText(v);
+             return true;
+         }},
+        {u"<見出>", [this](const QString &v) { return chooseOption(Option10, v); }},
+        {u"<間隔縦>", text(Txttatek)},
+        {u"<間隔横>", text(Txtyokok)},
+        {u"<外枠>", [this](const QString &v) { return chooseOption(Option11, v); }},
+        {u"<線幅>", text(txtwaku2(1))},
+        {u"<枠色>", text(Text5(0))},
+        {u"<枠色名>", text(Text5(1))},
+        {u"<枠色暗>", text(Text5(2))},
+        {u"<セル色>", text(Text5(3))},
+        {u"<区切り記号>", text(Text6)},
+        {u"<セル内マージン>", text(Text4)},
+        {u"<内線の太さ>", text(Text3)},
+        {u"<位置>", [this](const QString &v) { return chooseOption(Optionichi2, v); }},
+        {u"<タイトル>", text(Txttit)},
+        {u"<タイトル位置>",
+         [this](const QString &v) {
+             Option16(v == u"0" ? 0 : 1).setValue(true);
+             return true;
+         }},
+        {u"<画像>", text(Text2(2))},
+        {u"<罫線の表示>", [this](const QString &v) { return chooseOption(Option12, v); }},
+    };
+}

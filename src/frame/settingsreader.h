@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// Reading a settings document. The reader ignores line ends: the file's lines are joined with
+// nothing between them, and a value runs from behind its key up to the next "<", where the next key
+// begins. Nothing here touches a window: the main window applies what is read.
+
+// The document's text without its line ends (every CR and LF removed), as the reader sees it.
+QString joinSettingsLines(const QString &text);
+
+// What a key holds in a joined document.
+struct TagValue
+{
+    enum Status { Missing, Found, Damaged };
+    Status status = Missing;
+    QString value;
+};
+
+// The value behind the first occurrence of `key` (keys compare exactly, case-sensitive): the text
+// from behind the key up to, not including, the next "<". Missing when the key does not occur;
+// Damaged, with an empty value, when no "<" follows it or a ">" comes before that "<" (a value the
+// writer cannot have written).
+TagValue GetTagValue(const QString &text, const QString &key);
+
+// One per-cell record, "<key>row:column:value"; the value is everything behind the second ":".
+struct CellRecord
+{
+    int row = 0;
+    int column = 0;
+    QString value;
+};
+
+struct CellRecords
+{
+    std::vector<CellRecord> records;
+    // Records skipped as damaged: not delimited like a value, fewer than two ":", or a row or
+    // column that is not a whole number.
+    int damaged = 0;
+};
+
+// Every record of one per-cell key, in the order of the document. A damaged record is counted and
+// skipped; the records after it are still read. Row and column may be negative or beyond any grid:
+// the caller checks them against the grid it stores into.
+CellRecords readCellRecords(const QString &text, const QString &key);
+
+// Undoes the writer's escapes: "\0\" becomes "<", then "\1\" becomes ">", and with `lineEnds`
+// (the cell data) "\3\" becomes CR LF.
+QString unescapeSettingsValue(const QString &value, bool lineEnds);

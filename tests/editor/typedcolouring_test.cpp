@@ -1,0 +1,195 @@
+// Text put into the source view takes the colour a whole Setcolor2 pass gives it: typed after a
+// tag's ">", inside quotes, comments and tags, over a selection, in small and long sources.
+
+#include "frame/form1.h"
+#include "support/qt_printers.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The colours a whole pass gives [from, to) of the text: a second window coloured by Setcolor2.
+class Reference
+{
+public:
+    std::vector<quint32> colours(const QString &text, int scheme, qsizetype from, qsizetype to)
+    {
+        m_form.Check1.setValue(scheme);
+        m_form.RB1.setText(text);
+        m_form.Setcolor2();
+        std::vector<quint32> out;
+        for (qsizetype i = from; i < to; ++i)
+            out.push_back(m_form.RB1.colorAt(i));
+        return out;
+    }
+
+private:
+    Form1 m_form;
+};
+
+std::vector<quint32> coloursOf(const RichTextBox &box, qsizetype from, qsizetype to)
+{
+    std::vector<quint32> out;
+    for (qsizetype i = from; i < to; ++i)
+        out.push_back(box.colorAt(i));
+    return out;
+}
+
+// Markup-heavy random text: tags, quotes, comment markers, line ends, Japanese.
+QString randomText(QRandomGenerator &random, int pieces)
+{
+    static const char16_t *const kPieces[] = {u"<",
+                                              u">",
+                                              u"\"",
+                                              u"<!--",
+                                              u"-->",
+                                              u"-",
+                                              u"!",
+                                              u"a",
+                                              u" ",
+                                              u"\r\n",
+                                              u"あ",
+                                              u"=",
+                                              u"<td>",
+                                              u"</td>",
+                                              u"<p class=\"x\">",
+                                              u"hello",
+                                              u"<!-- \"q\" -->",
+                                              u"'"};
+    QString text;
+    for (int i = 0; i < pieces; ++i)
+        text += QString::fromUtf16(kPieces[random.bounded(int(std::size(kPieces)))]);
+    return text;
+}
+
+// A caret never stands between the CR and the LF of a line end.
+int caretAt(const QString &text, int position)
+{
+    if (position > 0 && position < text.size() && text.at(position - 1) == u'\r' &&
+        text.at(position) == u'\n')
+        return position - 1;
+    return position;
+}
+
+QString randomTyping(QRandomGenerator &random)
+{
+    static const char16_t *const kTyped[] = {u"x", u"<",     u">",    u"\"", u"-",   u"!",
+                                             u" ", u"hello", u"\r\n", u"漢", u"<b>", u"\">"};
+    return QString::fromUtf16(kTyped[random.bounded(int(std::size(kTyped)))]);
+}
+
+TEST(TypedColouring, TextTypedAfterAClosingTagTakesTheTextColour)
+{
+    Form1 f;
+    f.Check1.setValue(1);
+    f.RB1.setText(QStringLiteral(u"<tr>\r\n<td>a</td>\r\n</tr>"));
+    f.Setcolor2();
+    const qsizetype lineEnd = f.RB1.text().indexOf(u"</td>") + 5;
+    f.RB1.userSelected(int(lineEnd), 0);
+    for (QChar c : QStringLiteral(u"hello"))
+        f.RB1.userTyped(QString(c));
+    ASSERT_EQ(f.RB1.text().mid(lineEnd, 7), QStringLiteral(u"hello\r\n"));
+    const std::vector<quint32> typed = coloursOf(f.RB1, lineEnd, lineEnd + 5);
+    const quint32 text = editor::ColorScheme::light().text;
+    EXPECT_EQ(typed, std::vector<quint32>(5, text));
+    f.Setcolor2();
+    EXPECT_EQ(coloursOf(f.RB1, lineEnd, lineEnd + 5), typed);
+}
+
+// One keystroke (or paste) at a random place of a freshly coloured random text, in both schemes.
+TEST(TypedColouring, FuzzedEditsAgreeWithAWholePass)
+{
+    QRandomGenerator random(20240611);
+    Reference reference;
+    Form1 f;
+    int compared = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const int scheme = round % 2;
+        f.Check1.setValue(scheme);
+        f.RB1.setText(randomText(random, random.bounded(0, 16)));
+        f.Setcolor2();
+        const QString &text = f.RB1.text();
+        const int start = caretAt(text, random.bounded(int(text.size()) + 1));
+        const int length = random.bounded(3) == 0
+                               ? caretAt(text, random.bounded(start, int(text.size()) + 1)) - start
+                               : 0;
+        f.RB1.userSelected(start, length);
+        const QString before = f.RB1.text();
+        const QString typing = randomTyping(random);
+        f.RB1.userTyped(typing);
+        const qsizetype typedStart = f.RB1.lastChange().start;
+        const qsizetype typedEnd = typedStart + f.RB1.lastChange().inserted;
+        if (typedEnd == typedStart)
+            continue;
+        const std::vector<quint32> got = coloursOf(f.RB1, typedStart, typedEnd);
+        const std::vector<quint32> want =
+            reference.colours(f.RB1.text(), scheme, typedStart, typedEnd);
+        ASSERT_EQ(got, want) << "typed " << typing.toStdString() << " over " << start << "+"
+                             << length << " of " << before.toStdString();
+        ++compared;
+    }
+    EXPECT_GT(compared, 2500);
+}
+
+// Many edits in a row on a source longer than the step between kept lexing states: typing,
+// deleting and replacing selections keep each insertion in agreement with a whole pass.
+TEST(TypedColouring, KeptStatesFollowEditsInALongSource)
+{
+    QRandomGenerator random(7);
+    Reference reference;
+    Form1 f;
+    f.Check1.setValue(1);
+    f.RB1.setText(randomText(random, 40000));
+    ASSERT_GT(f.RB1.text().size(), 100000);
+    f.Setcolor2();
+    for (int round = 0; round < 400; ++round) {
+        const QString &text = f.RB1.text();
+        const int size = int(text.size());
+        // Mostly near one place, as a user types, with jumps now and then.
+        const int start = caretAt(text, round % 25 == 0 ? random.bounded(size + 1)
+                                                        : std::min(size, f.RB1.selStart()));
+        switch (random.bounded(4)) {
+        case 0:
+            f.RB1.userSelected(caretAt(text, std::max(0, start - 2)), 0);
+            f.RB1.userDeleted(true);
+            continue;
+        case 1:
+            f.RB1.userSelected(start, caretAt(text, std::min(size, start + 5)) - start);
+            break;
+        default:
+            f.RB1.userSelected(start, 0);
+            break;
+        }
+        f.RB1.userTyped(randomTyping(random));
+        const qsizetype from = f.RB1.lastChange().start;
+        const qsizetype to = from + f.RB1.lastChange().inserted;
+        ASSERT_EQ(coloursOf(f.RB1, from, to), reference.colours(f.RB1.text(), 1, from, to))
+            << "round " << round << " at " << from;
+    }
+}
+
+// Closing a comment far below its "<!--" turns everything before the edit into a comment: the
+// states kept from before are not used for the characters typed after that.
+TEST(TypedColouring, ACommentClosedFarBelowItsStart)
+{
+    Reference reference;
+    Form1 f;
+    f.Check1.setValue(1);
+    f.RB1.setText(QStringLiteral(u"<!--") + QStringLiteral(u"<p>x</p>\r\n").repeated(8000));
+    f.Setcolor2();
+    const int end = int(f.RB1.text().size());
+    f.RB1.userSelected(end, 0);
+    QString log;
+    for (const QString &typed : {QStringLiteral(u"a"), QStringLiteral(u"-"), QStringLiteral(u"-"),
+                                 QStringLiteral(u">"), QStringLiteral(u"b")}) {
+        f.RB1.userTyped(typed);
+        const qsizetype at = f.RB1.lastChange().start;
+        const bool same =
+            coloursOf(f.RB1, at, at + 1) == reference.colours(f.RB1.text(), 1, at, at + 1);
+        log += typed + (same ? u'=' : u'!');
+    }
+    EXPECT_EQ(log, QStringLiteral(u"a=-=-=>=b="));
+}
+
+} // namespace

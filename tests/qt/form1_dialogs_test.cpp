@@ -1,0 +1,261 @@
+// The main window's questions and dialogs as a user meets them, with the real services: the preview
+// tab's question about edited source, the editors' font dialog, the file dialogs' filters.
+
+#include "frame/form1.h"
+#include "qt/formview.h"
+#include "qt/japanese.h"
+#include "qt/qtservices.h"
+#include "qt/richtextview.h"
+#include "support/qt_printers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+using namespace Qt::StringLiterals;
+
+// Acts on each modal dialog of type T as it shows (the services run them with exec()).
+template <typename T> class WhenShown
+{
+public:
+    explicit WhenShown(std::function<void(T *)> act) : m_act(std::move(act))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (!dialog || dialog == m_last)
+                return;
+            m_last = dialog;
+            ++shown;
+            m_act(dialog);
+        });
+        m_timer.start();
+    }
+    int shown = 0;
+
+private:
+    std::function<void(T *)> m_act;
+    QTimer m_timer;
+    QPointer<T> m_last;
+};
+
+class MainWindowDialogs : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QtServices services;
+    Form1 form{services.services()};
+    std::unique_ptr<FormView> view;
+
+    static void SetUpTestSuite()
+    {
+        installJapaneseTranslations(*qApp);
+        useJapaneseFonts();
+    }
+    // Starts the program with an INI file holding `ini`, as it starts for a user.
+    void start(const QByteArray &ini = {})
+    {
+        if (!ini.isEmpty()) {
+            QFile file(dir.filePath(u"morvane.ini"_s));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(ini);
+        }
+        form.settingsFolder = dir.path();
+        form.workFolder = dir.path();
+        form.Form_Load();
+        view = std::make_unique<FormView>(form);
+        services.setDialogParent(view.get());
+        view->show();
+        QApplication::processEvents();
+    }
+    void selectPage(int tab)
+    {
+        view->widgetOf(form.TabStrip1)->findChild<QTabBar *>()->setCurrentIndex(tab - 1);
+        QApplication::processEvents();
+    }
+    // Types at the end of the source view, key by key.
+    void typeAtEnd(const QString &text)
+    {
+        auto *source = static_cast<RichTextView *>(view->widgetOf(form.RB1));
+        source->moveCursor(QTextCursor::End);
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(source, &press);
+        }
+    }
+    QByteArray previewFile() const
+    {
+        QFile file(dir.filePath(u"$html$.html"_s));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QByteArray iniFile() const
+    {
+        QFile file(form.iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(MainWindowDialogs, PreviewTabAsksBeforeRemakingEditedSource)
+{
+    start();
+    form.Cmd(4).userClicked(); // the sample
+    form.Cmd(1).userClicked(); // made and shown on the source page
+    typeAtEnd(u"<p>kept</p>"_s);
+    ASSERT_TRUE(form.RB1.text().endsWith(u"<p>kept</p>"_s));
+
+    QStringList asked;
+    int answer = QMessageBox::No;
+    WhenShown<QMessageBox> box([&](QMessageBox *message) {
+        QStringList buttons;
+        for (QAbstractButton *button : message->buttons())
+            buttons.append(button->text());
+        asked.append(message->text() + u" ["_s + buttons.join(u'|') + u']');
+        message->button(QMessageBox::StandardButton(answer))->click();
+    });
+    // No: the edited text stays and is what the browser is sent.
+    selectPage(2);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].startsWith(u"ソースが編集されています。設定から作り直しますか？ [はい"_s))
+        << qPrintable(asked[0]);
+    EXPECT_TRUE(asked[0].contains(u"|いいえ"_s)) << qPrintable(asked[0]);
+    EXPECT_TRUE(form.RB1.text().endsWith(u"<p>kept</p>"_s));
+    EXPECT_TRUE(previewFile().endsWith("<p>kept</p>\r\n"));
+    EXPECT_EQ(form.TabStrip1.selectedTab(), 2);
+    EXPECT_TRUE(view->widgetOf(form.WebBrowser1)->isVisible());
+    EXPECT_FALSE(view->widgetOf(form.framesub(17))->isVisible());
+
+    // The edits are still there, so the question comes again; Yes makes the source anew.
+    selectPage(3);
+    answer = QMessageBox::Yes;
+    selectPage(2);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_FALSE(form.RB1.text().contains(u"kept"_s));
+    EXPECT_TRUE(form.RB1.text().startsWith(u"<table"_s));
+    EXPECT_TRUE(previewFile().startsWith("<table"));
+
+    // Without edits since the source was made, the preview tab asks nothing.
+    selectPage(1);
+    selectPage(2);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(box.shown, 2);
+    EXPECT_TRUE(previewFile().startsWith("<table"));
+}
+
+TEST_F(MainWindowDialogs, FontDialogAcceptedUnchangedKeepsFontAndSettings)
+{
+    start("FontName,IPAGothic\r\nFontSize,10.5\r\nFontItalic,True\r\nFontBold,False\r\n");
+    const Font before = form.RB1.font();
+    ASSERT_TRUE(before.italic);
+    const QByteArray ini = iniFile();
+    ASSERT_FALSE(ini.isEmpty());
+    QString opened;
+    WhenShown<QDialog> dialog([&](QDialog *d) {
+        auto *families = d->findChild<QListWidget *>(u"familyList"_s);
+        auto *styles = d->findChild<QListWidget *>(u"styleList"_s);
+        auto *size = d->findChild<QLineEdit *>(u"sizeEdit"_s);
+        if (families && families->currentItem() && styles && styles->currentItem() && size)
+            opened = families->currentItem()->text() + u'/' + styles->currentItem()->text() + u'/' +
+                     size->text();
+        d->accept();
+    });
+    form.Command18.userClicked();
+    EXPECT_EQ(opened, u"IPAGothic/斜体/10.5"_s);
+    EXPECT_EQ(form.RB1.font(), before);
+    EXPECT_EQ(iniFile(), ini);
+}
+
+// A fresh start: the design's face is shown as the family that draws it, in its standard style;
+// a Japanese fixed-pitch family is offered and a proportional one is not; a choice is applied.
+TEST_F(MainWindowDialogs, FontDialogOffersJapaneseFixedPitchFaces)
+{
+    ASSERT_TRUE(QFontDatabase::hasFamily(u"IPAGothic"_s)) << "installed by scripts/setup.sh";
+    start();
+    const Font before = form.RB1.font();
+    QStringList families;
+    QString opened;
+    {
+        WhenShown<QDialog> dialog([&](QDialog *d) {
+            auto *list = d->findChild<QListWidget *>(u"familyList"_s);
+            for (int i = 0; list && i < list->count(); ++i)
+                families.append(list->item(i)->text());
+            auto *styles = d->findChild<QListWidget *>(u"styleList"_s);
+            if (list && list->currentItem() && styles && styles->currentItem())
+                opened = list->currentItem()->text() + u'/' + styles->currentItem()->text();
+            d->accept();
+        });
+        form.Command18.userClicked();
+    }
+    EXPECT_EQ(opened, QFontInfo(view->widgetOf(form.RB1)->font()).family() + u"/標準"_s);
+    EXPECT_TRUE(families.contains(u"IPAGothic"_s)) << qPrintable(families.join(u", "));
+    if (QFontDatabase::hasFamily(u"IPAPGothic"_s))
+        EXPECT_FALSE(families.contains(u"IPAPGothic"_s));
+    EXPECT_EQ(form.RB1.font(), before);
+
+    WhenShown<QDialog> choose([&](QDialog *d) {
+        d->findChild<QListWidget *>(u"styleList"_s)->setCurrentRow(2); // bold
+        d->findChild<QLineEdit *>(u"sizeEdit"_s)->setText(u"12"_s);
+        d->accept();
+    });
+    form.Command18.userClicked();
+    EXPECT_TRUE(form.RB1.font().bold);
+    EXPECT_EQ(form.RB1.font().size, 12);
+    EXPECT_EQ(form.RB1.font().name, before.name);
+    EXPECT_TRUE(iniFile().contains("FontBold,True\r\n"));
+}
+
+TEST_F(MainWindowDialogs, FileDialogsShowTheirFilterLabelsAsGiven)
+{
+    start();
+    QDir folder(dir.path());
+    for (const char *name : {"a.html", "b.txt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QStringList labels;
+    QStringList listed;
+    WhenShown<QFileDialog> dialog([&](QFileDialog *d) {
+        labels = QStringList();
+        if (auto *types = d->findChild<QComboBox *>(u"fileTypeCombo"_s))
+            for (int i = 0; i < types->count(); ++i)
+                labels.append(types->itemText(i));
+        d->setDirectory(folder);
+        // The file list fills in the background; the first filter is in force.
+        auto *list = d->findChild<QListView *>(u"listView"_s);
+        for (int wait = 0; list && wait < 100 && list->model()->rowCount(list->rootIndex()) == 0;
+             ++wait)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        listed = QStringList();
+        for (int row = 0; list && row < list->model()->rowCount(list->rootIndex()); ++row)
+            listed.append(list->model()->index(row, 0, list->rootIndex()).data().toString());
+        d->reject();
+    });
+    form.Command19.userClicked(); // save the source
+    EXPECT_EQ(labels, QStringList({u"HTMLファイル (*.html)"_s, u"&CSSファイル (*.css)"_s,
+                                   u"テキストファイル(*.txt)"_s, u"全てのファイル (*.*)"_s}));
+    EXPECT_EQ(listed, QStringList({u"a.html"_s}));
+    form.rcsv.userClicked();
+    EXPECT_EQ(labels, QStringList({u"ＣＳＶデーター (*.csv)"_s, u"ファイル (*.*)"_s}));
+    form.Cmd(6).userClicked(); // an image into the cell data
+    EXPECT_EQ(labels, QStringList({u"設定ファイル (*.*)"_s, u"&ファイル (*.*)"_s}));
+    form.Cmd(7).userClicked(); // a text file into the cell data
+    EXPECT_EQ(labels, QStringList({u"テキストファイル (*.txt)"_s, u"HTMLファイル(*.html)"_s,
+                                   u"その他ファイル (*.*)"_s}));
+    EXPECT_EQ(dialog.shown, 4);
+}
+
+} // namespace
