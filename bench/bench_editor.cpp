@@ -53,6 +53,38 @@ void BM_ColourRunsToSink(benchmark::State &state)
     reportMemory(state);
 }
 
+// The same table with the row and column comment in every cell: a million comments to pair.
+const QString &commentedSource()
+{
+    static const QString source = [] {
+        QString s;
+        s.reserve(tableSource().size() + 16'000'000);
+        s += u"<table>\r\n";
+        for (int row = 0; row < 1000; ++row) {
+            s += u"<tr>\r\n";
+            for (int col = 0; col < 1000; ++col)
+                s += QStringLiteral(u"<td><!--") + QString::number(col + 1) + QStringLiteral(u"列:")
+                     + QString::number(row + 1) + QStringLiteral(u"行-->\"text\"</td>\r\n");
+            s += u"</tr>\r\n";
+        }
+        s += u"</table>";
+        return s;
+    }();
+    return source;
+}
+
+void BM_ColourCommentedTable(benchmark::State &state)
+{
+    const QString &text = commentedSource();
+    for (auto _ : state) {
+        CountingSink sink;
+        HtmlColorizer(text).colorAll(ColorScheme::light(), sink);
+        benchmark::DoNotOptimize(sink.count);
+    }
+    state.counters["comment_chars"] = double(text.size());
+    reportMemory(state);
+}
+
 void BM_IndentThenUnindent(benchmark::State &state)
 {
     const QString &text = tableSource();
@@ -82,6 +114,7 @@ const QString &generatedSource = tableSource();
 
 BENCHMARK(BM_ColourRunsToList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ColourRunsToSink)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ColourCommentedTable)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_IndentThenUnindent)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ConvertTagCase)->Unit(benchmark::kMillisecond)->Iterations(3);
 

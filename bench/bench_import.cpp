@@ -6,17 +6,14 @@
 // Run with repetitions and read the medians: the machine is shared.
 //     bench_import --benchmark_repetitions=7 --benchmark_report_aggregates_only=true
 
-#include "controls/cp932.h"
 #include "frame/form1.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include "benchsupport.h"
 
 #include <chrono>
-#include <map>
 
 namespace {
 
@@ -30,39 +27,8 @@ public:
     std::optional<QString> save(const FileDialogRequest &) override { return std::nullopt; }
 };
 
-QTemporaryDir &folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-// The n × n CSV file, written once per size.
-QString csvFile(int n)
-{
-    static std::map<int, QString> files;
-    if (auto it = files.find(n); it != files.end())
-        return it->second;
-    static const char16_t *const words[] = {u"東京", u"品目", u"価格", u"数量", u"備考", u"日付"};
-    QString text;
-    text.reserve(qsizetype(n) * n * 13 + n * 2);
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            if (c)
-                text += u',';
-            // e.g. "東京r12c345x": two Japanese characters, then ASCII, about 12 in all.
-            text += QStringView(words[(r + c) % 6]);
-            text += u'r' + QString::number(r) + u'c' + QString::number(c);
-            text += QStringView(u"xyz").first(std::max(0, 3 - int(QString::number(r).size())));
-        }
-        text += u"\r\n";
-    }
-    const QString path = folder().filePath(QStringLiteral(u"table%1.csv").arg(n));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(cp932::encode(text).bytes);
-    files[n] = path;
-    return path;
-}
+using benchsupport::csvFile;
+using benchsupport::folder;
 
 void perCell(benchmark::State &state, double seconds, int n)
 {

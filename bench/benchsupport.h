@@ -2,7 +2,12 @@
 
 // What the benchmarks share: the process's peak memory and the large table source they run on.
 
+#include "controls/cp932.h"
+
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <map>
 #include <sys/resource.h>
 
 namespace benchsupport {
@@ -33,6 +38,41 @@ inline const QString &tableSource()
         return s;
     }();
     return source;
+}
+
+inline QTemporaryDir &folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// An n × n CSV file as a web author's table would be: CP932, one row a line, no quoting, cells of
+// about 12 characters mixing Japanese and ASCII. Written once per size into folder().
+inline QString csvFile(int n)
+{
+    static std::map<int, QString> files;
+    if (auto it = files.find(n); it != files.end())
+        return it->second;
+    static const char16_t *const words[] = {u"東京", u"品目", u"価格", u"数量", u"備考", u"日付"};
+    QString text;
+    text.reserve(qsizetype(n) * n * 13 + n * 2);
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            if (c)
+                text += u',';
+            // e.g. "東京r12c345x": two Japanese characters, then ASCII, about 12 in all.
+            text += QStringView(words[(r + c) % 6]);
+            text += u'r' + QString::number(r) + u'c' + QString::number(c);
+            text += QStringView(u"xyz").first(std::max(0, 3 - int(QString::number(r).size())));
+        }
+        text += u"\r\n";
+    }
+    const QString path = folder().filePath(QStringLiteral(u"table%1.csv").arg(n));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(cp932::encode(text).bytes);
+    files[n] = path;
+    return path;
 }
 
 } // namespace benchsupport

@@ -4,6 +4,12 @@
 
 void TextBox::setText(const QString &text)
 {
+    if (!m_multiLine) {
+        const auto lineEnd = std::find_if(text.cbegin(), text.cend(),
+                                          [](QChar c) { return c == u'\r' || c == u'\n'; });
+        if (lineEnd != text.cend())
+            return setText(text.first(lineEnd - text.cbegin()));
+    }
     if (m_text == text)
         return;
     m_text = text;

@@ -9,7 +9,9 @@
 // is a no-op. See control.h for the rules every control follows.
 
 // Single- or multi-line text box. `onChange` runs after every change of Text, by code or typing, and
-// never when the new text equals the old. A press of a mouse button runs `onMouseDown`; a left press
+// never when the new text equals the old. A single-line box (the default) holds one line: a text
+// that comes in with a line break, set or typed (pasted), keeps what stands before its first CR or
+// LF, so the box never holds either. A press of a mouse button runs `onMouseDown`; a left press
 // released over the box runs `onClick` (not when the press began a drag); a double click runs
 // `onDblClick` after the click of its first press.
 class TextBox : public Control

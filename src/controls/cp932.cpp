@@ -117,6 +117,7 @@ Encoded encode(QStringView text, char replacement)
     const qsizetype n = text.size();
     Encoded result;
     result.bytes.resize(n * 2);
+    hugepages::advise(result.bytes.constData(), std::size_t(result.bytes.size()));
     char *o = result.bytes.data();
     char *const start = o;
     QSet<char32_t> reported;

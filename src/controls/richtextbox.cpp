@@ -19,6 +19,7 @@ void RichTextBox::changed()
 {
     m_lineCount = -1;
     ++m_revision;
+    ++m_textRevision;
     notify(Property::Text);
     if (onChange)
         onChange();

@@ -60,6 +60,8 @@ public:
     }
     // Grows with every change of the text or of its colours; equal revisions mean equal content.
     quint64 revision() const { return m_revision; }
+    // Grows with every change of the text only.
+    quint64 textRevision() const { return m_textRevision; }
     // Replaces all colours at once (runs are normalised: sorted, merged, clipped to the text).
     void setColorRuns(ColorRuns runs);
     // Replaces all colours with runs worked out only when they are first needed (read, drawn, or
@@ -93,11 +95,14 @@ public:
     bool undo();
 
     // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
-    // as CP932 text. Returns false (and changes nothing) when the file cannot be read.
+    // as CP932 text. Returns false (and changes nothing) when the file cannot be read. Only a
+    // regular file of at most MaxLoadBytes is read: a folder, a device, a pipe or a larger file
+    // counts as unreadable (a device such as /dev/zero would otherwise be read forever).
     bool loadFile(const QString &path);
     // The text loadFile would show for a file (CR LF line ends), or empty when it cannot be read.
     // Touches no control, so it may run on any thread.
     static std::optional<QString> readFileText(const QString &path);
+    static constexpr qint64 MaxLoadBytes = 16 * 1024 * 1024;
     // Saves the plain text in CP932; returns false on failure. `unmappable` receives the characters the
     // code page cannot hold (they are written as "?").
     bool saveFile(const QString &path, QString *unmappable = nullptr) const;
@@ -142,6 +147,7 @@ private:
     bool m_locked = false;
     int m_firstVisibleLine = 0;
     quint64 m_revision = 0;
+    quint64 m_textRevision = 0;
     mutable int m_lineCount = -1;
     std::vector<Edit> m_undo;
 };

@@ -6,14 +6,20 @@
 #include "controls/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 std::optional<QString> RichTextBox::readFileText(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    // Asked before opening: opening a pipe would wait for a writer.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.size() > MaxLoadBytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // A file that grew since it was asked about is cut off here, and refused.
+    const QByteArray bytes = file.read(MaxLoadBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxLoadBytes)
         return std::nullopt;
     return toCrLf(rtf::looksLikeRtf(bytes) ? rtf::toPlainText(bytes) : cp932::decode(bytes));
 }

@@ -108,6 +108,15 @@ double roundHalfEven(double value)
     return result;
 }
 
+std::optional<int> truncated(double value)
+{
+    const double whole = std::trunc(value);
+    if (!std::isfinite(whole) || whole < std::numeric_limits<int>::min()
+        || whole > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(whole);
+}
+
 std::optional<int> toWhole(double value)
 {
     const double r = roundHalfEven(value);

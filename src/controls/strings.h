@@ -19,6 +19,13 @@ double Val(const QString &text);
 // Rounds to the nearest whole number, a half to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double roundHalfEven(double value);
 
+// The whole part of a number (its fraction dropped, towards zero) as a 32-bit whole number; empty
+// when the number is not finite or its whole part does not fit. Every count, size and position read
+// from a box or a stored value becomes a whole number through it (or through toWhole and
+// toInteger16, which round, with the same guard), so that no text ("1e300", "1e999") can make an
+// undefined conversion: the caller treats an empty result as a value it refuses.
+std::optional<int> truncated(double value);
+
 // Rounds half to even and converts to a 32-bit whole number; empty when the result does not fit.
 std::optional<int> toWhole(double value);
 

@@ -1,7 +1,16 @@
 // The cell-data text: one "[[ ... ]]" line per table row, cells separated by the delimiter of Text6.
 
 #include "controls/hugepages.h"
+#include "controls/strings.h"
 #include "frame/form1.h"
+
+std::optional<int> Form1::countIn(int Index) const
+{
+    const std::optional<int> count = vb::truncated(vb::Val(Text1(Index).text()));
+    if (!count || *count > 1000)
+        return std::nullopt;
+    return std::max(*count, 0);
+}
 
 bool Form1::BuildRowTemplate()
 {

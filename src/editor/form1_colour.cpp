@@ -101,6 +101,7 @@ void Form1::IndentHtmlSource()
     skipRb1Change = false;
     if (*indented != RB1.text())
         rewriteKeepingView(RB1, *indented);
+    m_indentedText = RB1.textRevision();
     Setcolor2();
 }
 

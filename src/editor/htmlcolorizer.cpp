@@ -2,6 +2,8 @@
 
 #include "controls/hugepages.h"
 
+#include <algorithm>
+
 namespace editor {
 
 namespace {
@@ -14,30 +16,36 @@ inline bool isMarkup(char16_t c)
     return c < 64 && ((kMarkupMask >> c) & 1);
 }
 
-// Start of the last "-->", or -1. A plain backward scan: the text's end is where it usually stands.
-qsizetype lastCommentClose(QStringView text)
-{
-    const char16_t *p = text.utf16();
-    for (qsizetype i = text.size() - 1; i >= 2; --i) {
-        if (p[i] == u'>' && p[i - 1] == u'-' && p[i - 2] == u'-')
-            return i - 2;
-    }
-    return -1;
-}
-
 } // namespace
 
 HtmlColorizer::HtmlColorizer(QStringView text)
     : m_text(text), m_hasTag(text.contains(u'<'))
 {}
 
-qsizetype HtmlColorizer::lastClose() const
+qsizetype HtmlColorizer::commentEndingAfter(qsizetype i) const
 {
-    // Looked for only when the first "<!--" turns up: most sources, generated tables among them,
-    // hold no comment and need not be scanned from the end.
-    if (m_lastClose == kUnknown)
-        m_lastClose = lastCommentClose(m_text);
-    return m_lastClose;
+    if (!m_commentsSorted) {
+        m_commentsSorted = true;
+        m_pairsInTurn = commentsPairInTurn(m_text);
+        if (!m_pairsInTurn)
+            m_comments = findCommentSpans(m_text);
+    }
+    if (m_pairsInTurn) {
+        // Short comments, one after the other: the "-->" is found where the comment runs.
+        const qsizetype close = m_text.indexOf(u"-->", i + 2);
+        return close < 0 ? -1 : close + 3;
+    }
+    // A pass meets the comments in order: the one after the last found is the likely one.
+    std::size_t k = m_nextComment;
+    if (k >= m_comments.size() || m_comments[k].start != i) {
+        auto it = std::lower_bound(m_comments.begin(), m_comments.end(), i,
+                                   [](const TextSpan &s, qsizetype at) { return s.start < at; });
+        k = std::size_t(it - m_comments.begin());
+    }
+    if (k >= m_comments.size() || m_comments[k].start != i)
+        return -1;
+    m_nextComment = k + 1;
+    return m_comments[k].start + m_comments[k].length;
 }
 
 void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const
@@ -58,13 +66,14 @@ SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) con
     case u'<':
         if (st.inComment)
             break;
-        // A comment only opens when a "-->" follows; otherwise "<!--" is an ordinary tag start.
-        if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-' &&
-            lastClose() >= i + 2) {
-            st.inComment = true;
-            st.oddCommentQuotes = false;
-            st.commentStart = i;
-            break;
+        // Only a "<!--" that begins a comment span opens a comment; any other is a tag start.
+        if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-') {
+            if (const qsizetype end = commentEndingAfter(i); end >= 0) {
+                st.inComment = true;
+                st.oddCommentQuotes = false;
+                st.commentEnd = end;
+                break;
+            }
         }
         cur = SyntaxRole::Tag;
         st.inTag = true;
@@ -72,9 +81,9 @@ SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) con
         break;
     case u'>':
         if (st.inComment) {
-            if (i - 2 >= st.commentStart + 2 && p[i - 1] == u'-' && p[i - 2] == u'-') {
+            if (i + 1 == st.commentEnd) {
                 st.inComment = false;
-                st.commentStart = -1;
+                st.commentEnd = -1;
             }
             break;
         }

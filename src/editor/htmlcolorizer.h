@@ -2,8 +2,11 @@
 
 #include "controls/colorrun.h"
 #include "editor/colorscheme.h"
+#include "editor/commentspans.h"
 
 #include <QStringView>
+
+#include <vector>
 
 namespace editor {
 
@@ -17,7 +20,7 @@ struct ColorState
     bool oddQuotes = false;                // odd number of quotes since that "<"
     bool inComment = false;
     bool oddCommentQuotes = false; // odd number of quotes since the comment's "<!--"
-    qsizetype commentStart = -1;   // position of the open comment's "<!--"
+    qsizetype commentEnd = -1;     // end (exclusive) of the open comment, after its "-->"
     friend bool operator==(const ColorState &, const ColorState &) = default;
 };
 
@@ -28,13 +31,13 @@ struct ColorState
 //   tag's "<"; the quote characters keep the tag colour and only what lies between an opening and a
 //   closing quote is in Value. A ">" inside a quoted value still ends the tag, so the quote after
 //   it counts as text. Quotes outside tags and single quotes are not treated.
-// - a comment runs from "<!--" through the first "-->" that starts at or after its "--" (so "<!-->"
-//   is a comment). It carries no switch at its markers: it shows in the colour in force before it,
-//   its quotes alternate opening and closing from the comment's start, the text after an opening
+// - the comments are the spans of findCommentSpans(): the k-th "<!--" pairs with the k-th "-->".
+//   A comment carries no switch at its markers: it shows in the colour in force before it, its
+//   quotes alternate opening and closing from the comment's start, the text after an opening
 //   quote is in CommentQuote and from a closing quote on in Text. Comments are invisible to the tag
 //   and quote rules: their "<", ">" and quotes open, close and count nothing.
-// - a "<!--" with no "-->" after it and a "-->" outside a comment are ordinary text: their "<"
-//   and ">" switch colours like any other.
+// - a "<!--" or "-->" outside every comment span is ordinary text: its "<" and ">" switch colours
+//   like any other.
 // - before the first switch the text is in Default.
 // - a source that holds no "<" at all is plain text: all of it in Plain.
 // `<a href="x">link</a>` gives Tag `<a href="`, Value `x`, Tag `">`, Text `link`, Tag `</a>`.
@@ -54,9 +57,9 @@ public:
     // Colours [from, to) given the state in force at `from` (the default state at 0) and returns
     // the state at `to`. Colouring a text piece by piece, each piece from the state the previous
     // one returned, gives the same colours as one whole pass; the runs may be split at the piece
-    // ends. Whether a "<!--" opens a comment depends on a "-->" anywhere after it, so states kept
-    // from an earlier text stay valid after an edit only when the edit adds or removes no "-->"
-    // (else recolour from the first "<!--" that had none after it, or from the start).
+    // ends. Which "<!--" opens a comment depends on every "<!--" and "-->" of the text, so states
+    // kept from an earlier text stay valid after an edit only when the edit adds or removes
+    // neither (else recolour from the start).
     ColorState colorRange(qsizetype from, qsizetype to, ColorState state, const ColorScheme &scheme,
                           ColorSink &sink) const;
 
@@ -68,12 +71,17 @@ private:
     template <typename Emit>
     ColorState colorRangeWith(qsizetype from, qsizetype to, ColorState state, Emit &&report) const;
     SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;
-    qsizetype lastClose() const;
-
-    static constexpr qsizetype kUnknown = -2;
+    // End of the comment span that starts at i, or -1 when none does.
+    qsizetype commentEndingAfter(qsizetype i) const;
 
     QStringView m_text;
-    mutable qsizetype m_lastClose = kUnknown; // start of the last "-->" of the text, or -1
+    // Sorted out when the first "<!--" turns up: most sources, generated tables among them, hold
+    // no comment and need not be searched for them. Where the markers pair in turn, each comment
+    // is found as it is met; otherwise all spans are found at once.
+    mutable bool m_commentsSorted = false;
+    mutable bool m_pairsInTurn = false;
+    mutable std::vector<TextSpan> m_comments;
+    mutable std::size_t m_nextComment = 0;
     bool m_hasTag = false;
 };
 

@@ -137,6 +137,10 @@ public:
     void Text5_Change(int Index);
     void Option1_Click(int Index);
     bool BuildRowTemplate();
+    // The row (Index 0) or column (Index 1) count that the box Text1(Index) holds: its leading
+    // number, the fraction dropped. Empty when the designer refuses it: above 1000, or too large to
+    // be held at all ("30000", "1e300"); a negative count counts as 0.
+    std::optional<int> countIn(int Index) const;
 
     // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
     // name a row and column of the table (a number the spinner refused, 0, a negative number or
@@ -172,9 +176,11 @@ public:
 
     // ---- Table source writer ----------------------------------------------------------------------
     // Writes the table's source into RB1. Returns false, changing nothing, when the cell data holds
-    // more than 1000 rows or more than 1000 cells in a row.
+    // more than 1000 rows or more than 1000 cells in a row, or when it is empty (or blank) and a
+    // count box holds a count the designer refuses (see countIn).
     bool MakeTableSource();
-    // Returns false, changing nothing, when the text holds more than 1000 rows or cells in a row.
+    // Returns false, changing nothing, when the text holds more than 1000 rows or cells in a row,
+    // or when it is blank and a count box holds a refused count.
     // With `numberCells`, every cell text (the spare column too) starts with "(row,column)".
     bool ParseCellData(QString &text, int &rows, int &columns, bool numberCells = false);
     void BuildMergeMap();
@@ -311,6 +317,9 @@ private:
     void relayout();
     std::unique_ptr<ObjectReference> m_fomObj;
     std::unique_ptr<CssReference> m_forCss;
+    // The text of RB1 as IndentHtmlSource last left it, so that an indented text is not indented
+    // again.
+    quint64 m_indentedText = ~quint64(0);
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
     bool m_sourceEdited = false;

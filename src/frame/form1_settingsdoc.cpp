@@ -70,8 +70,9 @@ QString Form1::BuildSettingsText() const
         u"<セル色>", u"<位置>", nullptr, nullptr, u"<タイトル>", u"<タイトル位置>", u"<画像>",
         u"<罫線の表示>", u"<区切り記号>", u"<セル内マージン>", u"<内線の太さ>"};
 
-    const int rows = int(vb::Val(Text1(0).text()));
-    const int columns = int(vb::Val(Text1(1).text()));
+    // A count the designer refuses still saves every cell the grids can hold.
+    const int rows = countIn(0).value_or(1000);
+    const int columns = countIn(1).value_or(1000);
     struct Record { const char16_t *key; const TextGrid *grid; int list; };
     const Record records[10] = {
         {u"<selcolor>", &cellColors, 0},      {u"<cellfontcolor>", &cellFontColors, 0},

@@ -79,9 +79,8 @@ void Form1::MakeSourceAndShow()
         reportRefusedTable();
         return;
     }
-    const QString generated = RB1.text();
-    RemoveIndentation();
-    RB1.setText(generated);
+    // The view holds the text as generated. Taking the indentation out of it and putting the
+    // generated text back would leave it as it is: that pass is not run.
     Setcolor2();
     if (Check3.value() == 1)
         IndentHtmlSource();
@@ -141,7 +140,9 @@ void Form1::RefreshKeepScroll()
     const int before = RB1.firstVisibleLine();
     RB1.zOrder(0);
     Setcolor2();
-    if (Check3.value() == 1) {
+    // Unindenting and indenting again gives an indented text back unchanged: the two passes run
+    // only when the text changed since it was last indented.
+    if (Check3.value() == 1 && RB1.textRevision() != m_indentedText) {
         RemoveIndentation();
         IndentHtmlSource();
     }

@@ -108,12 +108,14 @@ void Form1::InitDelimiters()
 }
 
 namespace {
-// A stored geometry value that is not a number falls back to the key's default.
+// A stored geometry value that is not a number, or one no window position or size can hold
+// ("nan", "inf", "1e300"), falls back to the key's default.
 int twips(const QString &stored, int fallback)
 {
     bool ok = false;
     const float value = stored.trimmed().toFloat(&ok);
-    return ok ? int(value) : fallback;
+    const std::optional<int> whole = ok ? vb::truncated(value) : std::nullopt;
+    return whole.value_or(fallback);
 }
 } // namespace
 
@@ -159,7 +161,8 @@ void Form1::Form_Load()
     if (const QString name = get(u"FontName", u"");
         !name.isEmpty() && (!m_services.fonts || m_services.fonts->exists(name)))
         font.name = name;
-    if (const QString size = get(u"FontSize", u""); !size.isEmpty() && vb::Val(size) > 0)
+    if (const QString size = get(u"FontSize", u"");
+        !size.isEmpty() && vb::Val(size) > 0 && vb::truncated(vb::Val(size)))
         font.size = vb::Val(size);
     if (const QString italic = get(u"FontItalic", u""); !italic.isEmpty())
         font.italic = italic == u"True" || italic == u"1" || italic == u"-1";

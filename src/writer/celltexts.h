@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/hugepages.h"
+
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -74,7 +76,10 @@ inline void CellTexts::reset(const QString &source, int rowUpper, int columnUppe
     m_rows = rowUpper + 1 > 0 ? rowUpper + 1 : 0;
     m_columns = columnUpper + 1 > 0 ? columnUpper + 1 : 0;
     const std::size_t n = std::size_t(m_rows) * std::size_t(m_columns);
-    m_pieces.assign(n, Piece());
+    m_pieces.clear();
+    hugepages::reserve(m_pieces, n);
+    m_pieces.resize(n);
     m_owned.clear();
+    hugepages::reserve(m_owned, n);
     m_owned.resize(n);
 }

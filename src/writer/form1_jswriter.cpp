@@ -88,8 +88,8 @@ QString Form1::jsWritingLoop(const QString &P, const QString &R, const QString &
 
 QString Form1::MakeJavaScriptSource(QString &startTagList)
 {
-    const int rows = std::max(0, int(vb::Val(Text1(0).text())));
-    const int columns = std::max(0, int(vb::Val(Text1(1).text())));
+    const int rows = countIn(0).value_or(0);
+    const int columns = countIn(1).value_or(0);
     const QString R = QString::number(rows);
     const QString C = QString::number(columns);
     const bool wrap = moo(0).checked();

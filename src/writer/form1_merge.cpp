@@ -7,8 +7,9 @@
 
 void Form1::BuildMergeMap()
 {
-    const int rows = std::max(0, int(vb::Val(Text1(0).text())));
-    const int columns = std::max(0, int(vb::Val(Text1(1).text())));
+    // A refused count covers nothing (the writer refuses such a table before it gets here).
+    const int rows = countIn(0).value_or(0);
+    const int columns = countIn(1).value_or(0);
 
     rowCellCounts.assign(std::size_t(rows), 0);
     coveredCells.redim(rows - 1, columns - 1);

@@ -41,8 +41,12 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCel
 {
     text = vb::trim(text);
     if (text.isEmpty()) {
-        rows = int(vb::Val(Text1(0).text()));
-        columns = int(vb::Val(Text1(1).text()));
+        const std::optional<int> r = countIn(0);
+        const std::optional<int> c = countIn(1);
+        if (!r || !c)
+            return false;
+        rows = *r;
+        columns = *c;
         cellTexts.redim(rows, columns);
         if (numberCells)
             parallel::slices(rows + 1, parallel::workersFor(qint64(rows) * columns),

@@ -6,6 +6,7 @@
 #include "writer/attributetext.h"
 #include "writer/cellrewrite.h"
 #include "writer/parallel.h"
+#include "writer/scripttext.h"
 
 #include <algorithm>
 
@@ -169,8 +170,12 @@ bool Form1::MakeTableSource()
 {
     QString text = withoutRowMarkers(RB3.text());
     if (text.isEmpty()) {
-        text = blankTemplate(int(vb::Val(Text1(0).text())), int(vb::Val(Text1(1).text())),
-                             Text6.text());
+        // Counts the designer refuses are refused before anything is built or written.
+        const std::optional<int> rows = countIn(0);
+        const std::optional<int> columns = countIn(1);
+        if (!rows || !columns)
+            return false;
+        text = blankTemplate(*rows, *columns, Text6.text());
         RB3.setText(text);
     }
     int rows = 0;
@@ -219,7 +224,8 @@ bool Form1::MakeTableSource()
     m_writeComments = mkoment.checked();
     QString source = writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
     if (Check5.value() == 1) {
-        // The script takes over only the start tag, as a list of quoted pieces, four to a line.
+        // The script takes over only the start tag, as a list of quoted pieces, four to a line;
+        // a caption "Tom's table" or an image path with a backslash must not end its string.
         const QString pieces[13] = {QStringLiteral(u"<table "), borderText, position, bgcolor,
                                     background, borderColors, frame, rules, cellSpacing, size,
                                     padding, QStringLiteral(u">"), caption};
@@ -230,7 +236,7 @@ bool Form1::MakeTableSource()
             if (text.isEmpty())
                 continue;
             ++k;
-            list += u'\'' + text + QStringLiteral(u"',");
+            list += u'\'' + scripttext::escaped(text) + QStringLiteral(u"',");
             if (k % 4 == 0)
                 list += CrLf;
         }

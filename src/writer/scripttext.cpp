@@ -10,6 +10,9 @@ QString escaped(const QString &text)
     QString out = text;
     out.replace(u'\\', QStringLiteral(u"\\\\"));
     out.replace(u'\'', QStringLiteral(u"\\'"));
+    for (qsizetype at = out.indexOf(u"</script", 0, Qt::CaseInsensitive); at >= 0;
+         at = out.indexOf(u"</script", at + 3, Qt::CaseInsensitive))
+        out.insert(at + 1, u'\\');
     return out;
 }
 
@@ -25,23 +28,17 @@ QString brokenCellText(const QString &raw)
         const qsizetype from = k - 1; // 1-based position k
         const QChar pairs[3][2] = {{u' ', u'>'}, {u'、', u','}, {u'　', u'。'}};
         qsizetype at = -1;
-        bool isBlank = false;
         for (const auto &pair : pairs) {
             const qsizetype a = text.indexOf(pair[0], from);
             const qsizetype b = text.indexOf(pair[1], from);
             if (a < 0 && b < 0)
                 continue;
-            if (b >= 0 && (a < 0 || b < a)) {
-                at = b;
-            } else {
-                at = a;
-                isBlank = pair[0] == u' ';
-            }
+            at = b >= 0 && (a < 0 || b < a) ? b : a;
             break;
         }
         if (at < 0)
             continue;
-        out += escaped(text.mid(copied, at - copied + (isBlank ? 0 : 1)));
+        out += escaped(text.mid(copied, at + 1 - copied));
         out += continuation;
         copied = at + 1;
         k = ((at + 1) / 40) * 40; // the walk goes on after the break

@@ -4,6 +4,7 @@
 #include "controls/strings.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -31,6 +32,23 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(*vb::toInteger16(-32768.4), -32768);
     EXPECT_FALSE(vb::toInteger16(40000).has_value());
     EXPECT_FALSE(vb::toWhole(1e12).has_value());
+}
+
+TEST(Rounding, WholePartsThatCannotBeHeldAreRefused)
+{
+    EXPECT_EQ(*vb::truncated(12.9), 12);
+    EXPECT_EQ(*vb::truncated(-12.9), -12);
+    EXPECT_EQ(*vb::truncated(2147483647.9), 2147483647);
+    EXPECT_EQ(*vb::truncated(-2147483648.5), -2147483648);
+    for (double refused : {2147483648.0, -2147483649.0, 1e300, -1e300,
+                           std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_FALSE(vb::truncated(refused).has_value()) << refused;
+    // Texts read as numbers: an exponent too large to hold becomes infinite, and is refused.
+    EXPECT_FALSE(vb::truncated(vb::Val(QStringLiteral(u"1e999"))).has_value());
+    EXPECT_FALSE(vb::toWhole(vb::Val(QStringLiteral(u"1e300"))).has_value());
+    EXPECT_FALSE(vb::toInteger16(vb::Val(QStringLiteral(u"-1e999"))).has_value());
 }
 
 TEST(StringFunctions, EmptyArgumentsBehaveSafely)

@@ -130,4 +130,19 @@ TEST(TextFile, ToCrLf)
             << QString::fromUtf16(in).toStdString();
 }
 
+TEST(TextFile, ToCrLfAtEveryPlaceOfALongText)
+{
+    // Long texts are scanned in blocks: a line end on either side of a block's edge counts alike.
+    const QString plain(70, u'a');
+    for (qsizetype k = 0; k < plain.size(); ++k) {
+        const QString pair = QString(plain).insert(k, u"\r\n");
+        EXPECT_EQ(toCrLf(pair), pair) << k;
+        EXPECT_TRUE(toCrLf(pair).isSharedWith(pair)) << k; // handed back without a copy
+        for (const QChar lone : {QChar(u'\r'), QChar(u'\n')}) {
+            const QString text = QString(plain).insert(k, lone);
+            EXPECT_EQ(toCrLf(text), QString(plain).insert(k, u"\r\n")) << k;
+        }
+    }
+}
+
 } // namespace

@@ -1,5 +1,8 @@
 // The source commands and pages: make, show, preview, save, copy.
 
+#include "editor/blockindent.h"
+#include "editor/colorscheme.h"
+#include "editor/htmlcolorizer.h"
 #include "frame/form1.h"
 #include "support/design_script.h"
 #include "support/qt_printers.h"
@@ -52,6 +55,39 @@ TEST_F(SourceCommands, MakeSourceShowsTheSourcePageOnce)
     EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"\t\t<td>\r\n"))); // indented
     EXPECT_GT(f.RB1.colorRuns().size(), 3u);                             // coloured
     EXPECT_FALSE(f.tabSwitchBusy);
+}
+
+TEST_F(SourceCommands, EachPassOfTheMakeCommandRunsOnce)
+{
+    // What RB1 held after each change of its text: the command writes the generated source, then
+    // its indentation, and nothing else (no unindent and indent again, no interim texts).
+    QStringList texts;
+    f.RB1.onChange = [this, &texts] {
+        texts << f.RB1.text();
+        f.RB1_Change();
+    };
+    f.Cmd(1).userClicked();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral(u"<table")));
+    EXPECT_EQ(editor::indentHtmlSource(texts[0]), texts[1]);
+    EXPECT_EQ(f.RB1.text(), texts[1]);
+    // Coloured when first needed, and as a whole pass over the shown text would colour it.
+    EXPECT_TRUE(f.RB1.colorsPending());
+    EXPECT_EQ(f.RB1.colorRuns(), editor::colorRuns(texts[1], editor::ColorScheme::dark()));
+
+    // The source page shown again with the text as it was indented: nothing is rewritten.
+    f.TabStrip1.userSelected(1);
+    f.TabStrip1.userSelected(3);
+    EXPECT_EQ(texts.size(), 2);
+
+    // An edit since: the page unindents and indents again.
+    f.RB1.setSelStart(0);
+    f.RB1.userTyped(QStringLiteral(u"\t<p>x</p>"));
+    f.TabStrip1.userSelected(1);
+    f.TabStrip1.userSelected(3);
+    ASSERT_EQ(texts.size(), 5);
+    EXPECT_FALSE(texts[3].contains(u'\t'));
+    EXPECT_EQ(texts[4], editor::indentHtmlSource(texts[3]));
 }
 
 TEST_F(SourceCommands, PreviewOfEditedTextVersusThePreviewPage)

@@ -91,6 +91,41 @@ TEST(BrowserReadsTheTable, ScriptWritesTheSameTable)
     EXPECT_TRUE(wrapped.RB1.text().endsWith(QStringLiteral(u"<body onLoad=\"tableshow()\">\r\n</body>")));
 }
 
+// The table as the browser holds it: every attribute (sorted) of the table, the caption, the rows
+// and the cells, with their texts.
+const QString tableDom = QStringLiteral(
+    u"(function(){function attrs(e){return Array.from(e.attributes).map(function(a){"
+    u"return a.name+'='+a.value;}).sort().join(' ');}"
+    u"var t=document.querySelector('table');if(!t)return 'no table';"
+    u"var out=['TABLE '+attrs(t)];var c=t.querySelector('caption');"
+    u"if(c)out.push('CAPTION '+attrs(c)+' ['+c.textContent+']');"
+    u"Array.from(t.rows).forEach(function(r){out.push('TR '+attrs(r));"
+    u"Array.from(r.cells).forEach(function(d){"
+    u"out.push(d.tagName+' '+attrs(d)+' ['+d.textContent+']');});});"
+    u"return out.join('\\n');})()");
+
+// Apostrophes, backslashes and a script end in every kind of literal the script writes: its table
+// is the HTML writer's, to the letter.
+TEST(BrowserReadsTheTable, ScriptWithQuotesBackslashesAndScriptEnds)
+{
+    const char16_t *cells =
+        u"[[名前$a</SCRIPT>b$it's]]\r\n"
+        u"[[x$The quick brown fox jumps over the lazier doggies, twice over.$\\n]]\r\n";
+    const char16_t *design = u"Txttit=Tom's table\nOption10=1\nText2(2)=C:\\img\\bg.png\n"
+                             u"Text5(0)=o'range\ncellImages(0,1)=a'b\\c.png\n"
+                             u"cellColors(1,2)=#0'0\ncellSpans(0,0)=2,1\n";
+    const QString html = evaluate(sourceOf(cells, design), tableDom);
+    const QString withScript = QString::fromUtf16(design) + QStringLiteral(u"Check5=1\n");
+    const QString script =
+        evaluate(sourceOf(cells, reinterpret_cast<const char16_t *>(withScript.utf16())), tableDom);
+    EXPECT_EQ(script, html);
+    EXPECT_TRUE(html.contains(QStringLiteral(u"TABLE align=center background=C:\\img\\bg.png")))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral(u"[Tom's table]")));
+    EXPECT_TRUE(html.contains(QStringLiteral(u"[ab]")));
+    EXPECT_TRUE(html.contains(QStringLiteral(u"the lazier doggies, twice over.]")));
+}
+
 TEST(BrowserReadsTheTable, AttributesReachTheCells)
 {
     const QString source = sourceOf(

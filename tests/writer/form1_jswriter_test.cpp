@@ -63,16 +63,53 @@ TEST(JavaScriptWriter, WrappedInAFunction)
     EXPECT_TRUE(s.endsWith(QStringLiteral(u"\t\t</script>\r\n<body onLoad=\"tableshow()\">\r\n</body>")));
 }
 
-TEST(ScriptText, LongCellsBreakAndQuotesAreEscaped)
+TEST(ScriptText, LongCellsBreakAfterTheCharacterTheyBreakAt)
 {
+    const QString continued = QStringLiteral(u"'\r\n          + '");
+    // The blank stays in front of the break: the words stay apart in the browser.
     const QString longText = QString(45, u'x') + QStringLiteral(u" tail") + QString(40, u'y');
-    const QString broken = scripttext::brokenCellText(longText);
-    EXPECT_EQ(broken, QString(45, u'x') + QStringLiteral(u"'\r\n          + 'tail") + QString(40, u'y'));
+    EXPECT_EQ(scripttext::brokenCellText(longText),
+              QString(45, u'x') + u' ' + continued + QStringLiteral(u"tail") + QString(40, u'y'));
+    EXPECT_EQ(scripttext::brokenCellText(QString(35, u'a') + QStringLiteral(u" the lazier doggies")),
+              QString(35, u'a') + QStringLiteral(u" the ") + continued
+                  + QStringLiteral(u"lazier doggies"));
     EXPECT_EQ(scripttext::brokenCellText(QString(39, u'a') + QStringLiteral(u"<b>c")),
-              QString(39, u'a') + QStringLiteral(u"<b>'\r\n          + 'c"));
+              QString(39, u'a') + QStringLiteral(u"<b>") + continued + u'c');
     EXPECT_EQ(scripttext::brokenCellText(QString(41, u'a') + QStringLiteral(u"、b")),
-              QString(41, u'a') + QStringLiteral(u"、'\r\n          + 'b"));
-    EXPECT_EQ(scripttext::brokenCellText(QStringLiteral(u"it's a\\b\r\nc")), QStringLiteral(u"it\\'s a\\\\bc"));
+              QString(41, u'a') + QStringLiteral(u"、") + continued + u'b');
+    EXPECT_EQ(scripttext::brokenCellText(QString(41, u'a') + QStringLiteral(u"　b。c")),
+              QString(41, u'a') + QStringLiteral(u"　") + continued + QStringLiteral(u"b。c"));
+}
+
+TEST(ScriptText, LiteralsAreEscapedSoTheScriptRuns)
+{
+    EXPECT_EQ(scripttext::escaped(QStringLiteral(u"Tom's C:\\dir\\")),
+              QStringLiteral(u"Tom\\'s C:\\\\dir\\\\"));
+    // The backslash goes first, so the apostrophe's own escape is not doubled.
+    EXPECT_EQ(scripttext::escaped(QStringLiteral(u"\\'")), QStringLiteral(u"\\\\\\'"));
+    EXPECT_EQ(scripttext::escaped(QStringLiteral(u"a</SCRIPT>b</Script x></scrip")),
+              QStringLiteral(u"a<\\/SCRIPT>b<\\/Script x></scrip"));
+    // Line ends go, then the breaks are found in the text as it stands: the apostrophe at the
+    // break is escaped inside its piece.
+    EXPECT_EQ(scripttext::brokenCellText(QStringLiteral(u"it's a\\b\r\nc")),
+              QStringLiteral(u"it\\'s a\\\\bc"));
+    EXPECT_EQ(scripttext::brokenCellText(QString(39, u'a') + QStringLiteral(u"'></script>")),
+              QString(39, u'a') + QStringLiteral(u"\\'>'\r\n          + '<\\/script>"));
+}
+
+// Every string of the script reads back as what the design holds.
+TEST(JavaScriptWriter, QuotesBackslashesAndScriptEndsInEveryLiteral)
+{
+    const QString s = script(QStringLiteral(u"[[</SCRIPT>$it's]]"),
+                             QStringLiteral(u"Txttit=Tom's table\nText2(2)=C:\\img\\bg.png\n"
+                                            u"Text5(0)=o'range\ncellImages(0,1)=a'b\\c.png\n"));
+    EXPECT_TRUE(s.contains(QStringLiteral(u" background=\"C:\\\\img\\\\bg.png\"'")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"' bordercolor=\"o\\'range\" bordercolorlight=")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"'<caption align=\"bottom\">Tom\\'s table</caption>'")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tData[0] = '<\\/SCRIPT>';\r\n\tData[1] = 'it\\'s';")));
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tCt[1] = ' background=\"a\\'b\\\\c.png\"';")));
+    // The page's own script element still ends only once, at its end.
+    EXPECT_EQ(s.count(QStringLiteral(u"</script"), Qt::CaseInsensitive), 1);
 }
 
 } // namespace
