@@ -250,3 +250,18 @@ void Control::userFocused()
     if (Form *owner = form(); owner && owner != this)
         owner->setActiveControl(this);
 }
+
+bool Control::userKeyDown(int keyCode, int shift)
+{
+    if (!effectivelyEnabled())
+        return false;
+    const int pressed = keyCode;
+    Form *owner = form();
+    if (owner && owner != this && owner->keyPreview() && owner->onKeyDown)
+        owner->onKeyDown(keyCode, shift);
+    if (keyCode != 0 && onKeyDown)
+        onKeyDown(keyCode, shift);
+    if (keyCode == 0)
+        return pressed != 0;
+    return keyAction(keyCode, shift);
+}

@@ -53,6 +53,15 @@ enum class Property {
     ControlAdded, ControlRemoved
 };
 
+// Key codes as the window logic names them (the platform's virtual-key codes), and the bits of the
+// Shift argument of a key event.
+namespace vbkey {
+constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
+              Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38,
+              Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F5 = 116;
+constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
+} // namespace vbkey
+
 class Control;
 
 class ControlObserver
@@ -149,8 +158,18 @@ public:
     // the kind's own design properties. Visible, name, index and container stay this control's.
     virtual void copyPropertiesFrom(const Control &other);
 
+    // A key went down while this control had the focus. The form's key handler runs first when
+    // the form's key preview is on, then the control's own; either may swallow the key by setting
+    // its code to 0. A key nobody swallowed gets the control's own reaction (a list moves its
+    // selection on Up and Down). Returns true when the key was swallowed or used, so that the view
+    // must not act on it again; nothing runs while the control is disabled.
+    bool userKeyDown(int keyCode, int shift);
+    std::function<void(int &KeyCode, int Shift)> onKeyDown;
+
 protected:
     void notify(Property property);
+    // The control's own reaction to a key no handler swallowed; true when it used the key.
+    virtual bool keyAction(int keyCode, int shift) { return false; }
 
 private:
     friend class Container;

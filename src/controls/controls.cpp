@@ -113,6 +113,62 @@ Label::Label(Container *container, QString name, int index)
     setBackColor(SysColor::ButtonFace);
 }
 
+namespace {
+Label::TextMeasure &textMeasure()
+{
+    static Label::TextMeasure measure;
+    return measure;
+}
+
+bool isFullWidth(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= 0x1100 && !(u >= 0xFF61 && u <= 0xFF9F);
+}
+} // namespace
+
+void Label::setTextMeasure(TextMeasure measure)
+{
+    textMeasure() = std::move(measure);
+}
+
+std::pair<int, int> Label::measureText(const QString &text, const Font &font)
+{
+    if (textMeasure())
+        return textMeasure()(text, font);
+    const double em = font.size * 20;
+    const QStringList lines = text.split(QStringLiteral(u"\r\n"));
+    double widest = 0;
+    for (const QString &line : lines) {
+        double width = 0;
+        for (QChar c : line)
+            width += isFullWidth(c) ? em : em / 2;
+        widest = std::max(widest, width);
+    }
+    return {int(widest + 0.5), int(lines.size() * em * 1.35 + 0.5)};
+}
+
+void Label::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    fitCaption();
+}
+
+void Label::setCaption(const QString &caption)
+{
+    WithCaption<Control>::setCaption(caption);
+    fitCaption();
+}
+
+void Label::fitCaption()
+{
+    if (!m_autoSize)
+        return;
+    const auto [width, height] = measureText(caption(), font());
+    setWidth(width);
+    setHeight(height);
+}
+
 void Label::userClicked()
 {
     if (effectivelyEnabled() && onClick)
@@ -310,6 +366,17 @@ void ListBox::userDoubleClicked()
 {
     if (effectivelyEnabled() && onDblClick)
         onDblClick();
+}
+
+bool ListBox::keyAction(int keyCode, int)
+{
+    if (keyCode != vbkey::Up && keyCode != vbkey::Down)
+        return false;
+    if (m_list.isEmpty())
+        return true;
+    const int step = keyCode == vbkey::Down ? 1 : -1;
+    setListIndex(std::clamp(m_listIndex < 0 ? 0 : m_listIndex + step, 0, int(m_list.size()) - 1));
+    return true;
 }
 
 bool ScrollBar::setValue(int value)

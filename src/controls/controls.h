@@ -47,8 +47,8 @@ public:
     void userSelected(int start, int length);
     void userDoubleClicked();
     // Mouse buttons 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; x and y in twips
-    // from the box's top left. Nothing runs while the box is disabled.
-    void userMouseDown(int button, int shift, int x, int y);
+    // from the box's top left. Runs `onMouseDown` while the box is enabled.
+    void userMouseDown(int button, int shift = 0, int x = 0, int y = 0);
     void userClicked();
 
     std::function<void()> onChange;
@@ -69,13 +69,16 @@ private:
 
 // A label. Besides its click it reports the mouse: the button (1 left, 2 right, 4 middle; 0 for a
 // move with no button down), the shift state and the pointer's position within the label, in twips.
-// The view reports moves while a button is held down.
+// The view reports moves while a button is held down. With AutoSize on it takes the size its caption
+// needs in its font whenever the caption is set (the width of the longest line and the height of
+// all lines).
 class Label : public WithCaption<Control>
 {
 public:
     Label(Container *container, QString name, int index = -1);
     bool autoSize() const { return m_autoSize; }
-    void setAutoSize(bool on) { m_autoSize = on; }
+    void setAutoSize(bool on);
+    void setCaption(const QString &caption);
     void userClicked();
     void userMouseDown(int button, int shift, int x, int y);
     void userMouseMove(int button, int shift, int x, int y);
@@ -86,7 +89,14 @@ public:
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
 
+    // How a text is measured, in twips: the view installs the platform's measure; without one a
+    // full-width character takes the font's size in points × 20 twips and any other half of it.
+    using TextMeasure = std::function<std::pair<int, int>(const QString &text, const Font &font)>;
+    static void setTextMeasure(TextMeasure measure);
+    static std::pair<int, int> measureText(const QString &text, const Font &font);
+
 private:
+    void fitCaption();
     bool m_autoSize = false;
 };
 
@@ -168,6 +178,8 @@ private:
 };
 
 // List box. Choosing an item runs `onClick` when the choice changes; a double click runs `onDblClick`.
+// Up and Down that no key handler swallowed move the choice by one item (staying inside the list;
+// with nothing chosen, Down chooses the first item), as the user's keys would.
 class ListBox : public Control
 {
 public:
@@ -186,6 +198,9 @@ public:
     void userDoubleClicked();
     std::function<void()> onClick;
     std::function<void()> onDblClick;
+
+protected:
+    bool keyAction(int keyCode, int shift) override;
 
 private:
     QStringList m_list;

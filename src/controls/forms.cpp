@@ -226,3 +226,4 @@ bool Form::userClosing()
         onQueryUnload(cancel);
     return !cancel;
 }
+

@@ -171,6 +171,11 @@ public:
     void unloadSelf();
     bool unloadPending() const { return m_unloadPending; }
 
+    // With key preview on, the form's key handler (Control::onKeyDown) sees every key before the
+    // focused control does.
+    bool keyPreview() const { return m_keyPreview; }
+    void setKeyPreview(bool on) { m_keyPreview = on; }
+
 private:
     friend class Control;
     void setActiveControl(Control *control);
@@ -179,6 +184,7 @@ private:
     bool m_unloadPending = false;
     bool m_topMost = false;
     std::vector<MenuItem *> m_menus;
+    bool m_keyPreview = false;
     int m_windowState = 0;
     MenuItem *m_lastPopup = nullptr;
 };

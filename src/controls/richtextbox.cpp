@@ -102,6 +102,22 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
 
 void RichTextBox::setSelText(const QString &text)
 {
+    // A selection edge between the CR and the LF of a line end moves out of it (the start before
+    // the CR, the end after the LF), so that the text keeps its CR LF pairs.
+    auto splitsLineEnd = [this](int at) {
+        return at > 0 && at < m_text.size() && m_text.at(at - 1) == u'\r' && m_text.at(at) == u'\n';
+    };
+    if (m_selLength == 0) {
+        if (splitsLineEnd(m_selStart))
+            --m_selStart;
+    } else {
+        if (splitsLineEnd(m_selStart + m_selLength))
+            ++m_selLength;
+        if (splitsLineEnd(m_selStart)) {
+            --m_selStart;
+            ++m_selLength;
+        }
+    }
     const QString fixed = toCrLf(text);
     if (fixed.isEmpty() && m_selLength == 0)
         return;

@@ -47,7 +47,9 @@ public:
     // Clamped so that the selection stays inside the text.
     void setSelLength(int length);
     QString selText() const;
-    // Replaces the selection; the caret ends after the inserted text with nothing selected.
+    // Replaces the selection; the caret ends after the inserted text with nothing selected. A caret
+    // between the CR and the LF of a line end inserts before the CR (at the end of that line); a
+    // selection that splits a line end takes all of it.
     void setSelText(const QString &text);
 
     // Colour of the first selected character (or of the caret's insertion colour).

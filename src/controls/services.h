@@ -2,6 +2,7 @@
 
 #include "controls/control.h"
 
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -82,6 +83,18 @@ public:
     virtual void sendKeys(const QString &keys) = 0;
 };
 
+// Where the platform draws a text box's caret, and the screen's twips per pixel, for placing pop-ups
+// beside the caret.
+class CaretService
+{
+public:
+    virtual ~CaretService() = default;
+    // The caret of `box` in pixels of the box's client area (its top left corner: the caret's top).
+    virtual QPoint caretPos(const Control &box) const = 0;
+    virtual int twipsPerPixelX() const = 0;
+    virtual int twipsPerPixelY() const = 0;
+};
+
 class Form;
 
 // Shows the side windows. Each form gets a top-level window of its own the first time it is made
@@ -117,4 +130,5 @@ struct Services
     KeySender *keys = nullptr;
     WindowService *windows = nullptr;
     DesktopService *desktop = nullptr;
+    CaretService *caret = nullptr;
 };

@@ -239,6 +239,17 @@ void Form1::RB3_MouseDown(int Button)
         PopupMenu(med);
 }
 
+void Form1::Text_MouseDown(int Index, int Button)
+{
+    // The box over the cell data offers the same menu; the cell data is switched off while the
+    // menu is open, so that nothing reaches it until a command of the menu has run.
+    if (Index != 6 || Button != 2)
+        return;
+    RB3.setEnabled(false);
+    PopupMenu(med);
+    RB3.setEnabled(true);
+}
+
 void Form1::mm2_Click(int Index)
 {
     if (!framesub(17).visible())

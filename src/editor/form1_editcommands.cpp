@@ -8,14 +8,6 @@ RichTextBox &Form1::editTarget()
     return framesub(17).visible() ? RB3 : RB1;
 }
 
-void Form1::RB1_Change()
-{
-    if (skipRb1Change) {
-        skipRb1Change = false;
-        return;
-    }
-}
-
 void Form1::InsertTagPair(const QString &startTag, const QString &endTag)
 {
     RichTextBox &target = editTarget();

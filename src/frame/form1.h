@@ -3,10 +3,13 @@
 #include "colour/fomcolor.h"
 #include "controls/controls.h"
 #include "controls/forms.h"
+#include "controls/listview.h"
 #include "controls/richtextbox.h"
 #include "controls/services.h"
 #include "controls/sidewindow.h"
 #include "designer/textgrid.h"
+#include "editor/completioninsert.h"
+#include "editor/sourceindex.h"
 #include "editor/typedcolouring.h"
 #include "writer/celltexts.h"
 
@@ -236,6 +239,7 @@ public:
     void Moomoji_Click();
     void Mkomoji_Click();
     void mkoment_Click();
+    void moo_Click(int Index);
     void Text6_Change();
     void Combo1_Click(int Index);
     void Combo2_Click();
@@ -249,6 +253,7 @@ public:
     void InsertImageFile();
     void InsertTextFile();
     void Text_DblClick(int Index);
+    void Text_MouseDown(int Index, int Button);
     void RemoveBlanksInFields();
     void mm2_Click(int Index);
     void RB3_MouseDown(int Button);
@@ -257,10 +262,17 @@ public:
     void Cmd_Click(int Index);
     void MakeSourceAndShow();
     void TabStrip1_Click();
+    void ShowPage();
     void RefreshKeepScroll();
     void ShowPreview();
+    void MakeSource();
+    void ClearCellData();
+    void SaveSourceAs();
     void SaveSourceFile();
     void CopySourceToClipboard();
+    void Command15_Click();
+    void Command19_Click();
+    void mhtml_Click();
     void Cmdcmd_Click(int Index);
     QString previewPath() const;
 
@@ -268,6 +280,8 @@ public:
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
+    void Command22_Click();
+    void msettei_Click();
     // Loads the settings document chosen in the open dialog.
     void LoadSettingsDocument();
     // Applies a settings document's text, read from `path`: the table-wide values to their controls,
@@ -305,9 +319,59 @@ public:
     // last made.
     bool sourceEdited() const { return m_sourceEdited; }
 
+    // ---- Completion ---------------------------------------------------------------------------------
+    // The candidate table, built once at start-up; the word being completed starts at kouhoStart
+    // (0-based) and kouhoTypedLength characters of it are typed; kouhoListBelow tells on which side
+    // of the caret line the open list lies.
+    QStringList kouhoList;
+    int kouhoStart = 0;
+    int kouhoTypedLength = 0;
+    bool kouhoListBelow = false;
+
+    void BuildKouhoList();
+    QString EscapeKouho(QString &s);
+    QString GetNearestDelimiter();
+    bool IsInScriptBlock();
+    qsizetype FindWordStart(qsizetype p);
+    void ShowCandidates();
+    void ShowCandidateHelp();
+    void ScanVarDeclarations();
+    void CheckReservedWord();
+    QString ConstructorType(QString &word, QString &member);
+    QString FindWithObject();
+    QString InferVarType(qsizetype position, const QString &name);
+    void ShowMemberList();
+    void ShowMemberHelp();
+    void insertKouho();
+    void L1_KeyDown(int &KeyCode, int Shift);
+    void RB1_KeyDown(int &KeyCode, int Shift);
+    void List1_KeyDown(int &KeyCode, int Shift);
+    void List1_DblClick();
+    void RB1_MouseDown(int Button);
+    void Form_KeyDown(int &KeyCode, int Shift);
+    void ms1_Click();
+    void ms2_Click();
+    void ms3_Click();
+
     const Services &services() const { return m_services; }
 
 private:
+    void wireCompletionHandlers();
+    void InsertTemplate(int kind);
+    // Puts a chosen candidate (and its closing tag) over the typed word and places the caret.
+    void insertCandidate(const QString &candidate, editor::InsertPath path);
+    // Places a pop-up list at the caret of RB1, above the caret line when it does not fit below;
+    // returns whether it went below.
+    bool placeAtCaret(Control &list, int width);
+    // Puts the explanation under (or over) a list and shows it.
+    void showExplanation(const Control &list, const QString &text);
+    editor::SourceIndex m_sourceIndex;
+    bool m_keyDownBusy = false;
+    bool m_formKeyBusy = false;
+    // The reserved-word warning last shown for the line being typed: its message, line and word.
+    QString m_lastLineWarning;
+    // Where the last script template went in, or -1.
+    int m_templateStart = -1;
     void wireFrameHandlers();
     std::optional<QString> askForFile(const QString &title, const QString &filter);
     void reportRefusedTable();
@@ -415,6 +479,10 @@ public:
     CommandButton Command9{this, QStringLiteral(u"Command9")};   // exit
     CommandButton Command8{this, QStringLiteral(u"Command8")};   // "実行" of Frame20
     ListBox List1{this, QStringLiteral(u"List1")};               // completion candidates
+    ImageList ImageList1{this, QStringLiteral(u"ImageList1")};   // icons of the member list
+    ListView L1{this, QStringLiteral(u"L1")};                    // members of an object
+    Frame Frmexp{this, QStringLiteral(u"Frmexp")};               // explanation pop-up
+    Label LblExp{&Frmexp, QStringLiteral(u"LblExp")};
     Timer TimerMove{this, QStringLiteral(u"TimerMove")};
     // Menus, in the order they show.
     MenuItem mfile{this, QStringLiteral(u"mfile")};
@@ -452,6 +520,7 @@ private:
     void createValueBoxes();
     void createPanelButtons();
     void createToolControls();
+    void createCompletionControls();
     void createMenus();
     void placeSettingsPage();
     void placeCellPanels();

@@ -31,6 +31,9 @@ void Form1::ApplyCompletionSettings()
         Font font = List1.font();
         font.size = size;
         List1.setFont(font);
+        font = L1.font();
+        font.size = size;
+        L1.setFont(font);
     }
     Frame20.setVisible(false);
 }

@@ -86,7 +86,37 @@ void Form1::createFrameControls()
     Command8.setCaption(S(u"実行"));
     Command6.add(&Frame20, QStringLiteral(u"Command6"), 6).setCaption(S(u"×"));
     List1.setVisible(false);
+    createCompletionControls();
     TimerMove.setInterval(20);
+}
+
+void Form1::createCompletionControls()
+{
+    // The member list's small icons: a property (a blue tag), a method (a purple block) and an
+    // event (an orange flash).
+    const QStringList property = {S(u"            "), S(u"  bbbbbbb   "), S(u" bwwwwwwbb  "),
+                                  S(u" bwbbbbbwbb "), S(u" bwbbbbbwbbb"), S(u" bwwwwwwbbb "),
+                                  S(u" bwbbbbbbb  "), S(u" bwbbbbbb   "), S(u" bwbbbbb    "),
+                                  S(u"  bbbbb     "), S(u"            ")};
+    ImageList1.add(S(u"Pro"), Picture{property, {{u'b', 0xC06010}, {u'w', 0xFFFFFF}}});
+    const QStringList method = {S(u"     m      "), S(u"   mmmmm    "), S(u" mmmmmmmmm  "),
+                                S(u"mmmmmmmmmmm "), S(u"dmmmmmmmmmd "), S(u"dddmmmmmddd "),
+                                S(u"dddddmddddd "), S(u"dddddddddd  "), S(u"  dddddd    "),
+                                S(u"    dd      ")};
+    ImageList1.add(S(u"Meth"), Picture{method, {{u'm', 0xC040B0}, {u'd', 0x801070}}});
+    const QStringList event = {S(u"      ooo   "), S(u"     ooo    "), S(u"    ooo     "),
+                               S(u"   ooooooo  "), S(u"  ooooooo   "), S(u"     ooo    "),
+                               S(u"    ooo     "), S(u"   oo       "), S(u"  o         ")};
+    ImageList1.add(S(u"Even"), Picture{event, {{u'o', 0x0090F0}}});
+    L1.setSmallIcons(&ImageList1);
+    L1.setVisible(false);
+    L1.move(0, 0, 3000, 2000);
+    // The explanation pop-up: a pale frame around a label that takes its caption's size.
+    constexpr quint32 Pale = 0xE1FFFF;
+    Frmexp.setVisible(false);
+    Frmexp.setBackColor(Pale);
+    LblExp.setBackColor(Pale);
+    LblExp.setAutoSize(true);
 }
 
 void Form1::createToolControls()

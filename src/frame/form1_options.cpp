@@ -78,6 +78,12 @@ void Form1::mkoment_Click()
     mkoment.setChecked(!mkoment.checked());
 }
 
+void Form1::moo_Click(int)
+{
+    // Whichever element was clicked, the check mark is the first one's.
+    moo(0).setChecked(!moo(0).checked());
+}
+
 void Form1::Text6_Change()
 {
     SaveSettingIni(App, Section, QStringLiteral(u"Delimita"), Text6.text());

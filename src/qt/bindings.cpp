@@ -161,6 +161,8 @@ std::unique_ptr<ControlBinding> makeBinding(FormView &view, Control &control, QW
         return binding;
     if (auto binding = makeListBinding(view, control, parent))
         return binding;
+    if (auto binding = makeListViewBinding(view, control, parent))
+        return binding;
     if (auto binding = makeTreeBinding(view, control, parent))
         return binding;
     return makeRichTextBinding(view, control, parent);

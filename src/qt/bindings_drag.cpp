@@ -90,6 +90,9 @@ bool PressTracker::handle(QEvent *event)
             startDrag();
         return true;
     }
+    case QEvent::ContextMenu:
+        // A box whose handler takes the mouse shows that handler's menu instead of Qt's.
+        return bool(m_box.onMouseDown);
     case QEvent::MouseButtonDblClick:
         m_afterDouble = true;
         m_box.userDoubleClicked();

@@ -113,12 +113,18 @@ protected:
             return;
         const QSignalBlocker blocker(list);
         if (property == Property::List) {
-            list->clear();
-            list->addItems(m_list.list());
+            // Items are added one by one: only a change other than an appended item rebuilds.
+            const int count = m_list.listCount();
+            if (count != list->count() + 1 || count == 0)
+                list->clear();
+            for (int i = list->count(); i < count; ++i)
+                list->addItem(m_list.listItem(i));
             refresh(Property::Selection);
         } else if (property == Property::Selection) {
             if (list->currentRow() != m_list.listIndex())
                 list->setCurrentRow(m_list.listIndex());
+            if (m_list.listIndex() >= 0)
+                list->scrollToItem(list->item(m_list.listIndex()));
         } else {
             ControlBinding::refresh(property);
         }

@@ -6,6 +6,8 @@
 std::unique_ptr<ControlBinding> makeSimpleBinding(FormView &view, Control &control,
                                                   QWidget *parent);
 std::unique_ptr<ControlBinding> makeListBinding(FormView &view, Control &control, QWidget *parent);
+std::unique_ptr<ControlBinding> makeListViewBinding(FormView &view, Control &control,
+                                                    QWidget *parent);
 std::unique_ptr<ControlBinding> makeTreeBinding(FormView &view, Control &control, QWidget *parent);
 std::unique_ptr<ControlBinding> makeRichTextBinding(FormView &view, Control &control,
                                                     QWidget *parent);

@@ -8,6 +8,7 @@
 #include "qt/qtconvert.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -23,7 +24,8 @@ Qt::Alignment alignmentOf(int alignment)
 }
 
 // The mouse goes to the control's doors (focus goes there through every binding); the tracker
-// turns presses into clicks and drags.
+// turns presses into clicks and drags. A box whose handler takes the mouse shows that handler's
+// menu instead of Qt's.
 PressTracker *hookMouse(FormView &view, QWidget *mouseTarget, TextBox &box)
 {
     return new PressTracker(view, box, mouseTarget);

@@ -19,18 +19,6 @@
 
 namespace {
 
-QPixmap toQPixmap(const Picture &picture)
-{
-    QImage image(std::max(1, picture.width()), std::max(1, picture.height()),
-                 QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (const auto colour = picture.colourAt(x, y))
-                image.setPixelColor(x, y, toQColor(*colour, QApplication::palette()));
-    return QPixmap::fromImage(image);
-}
-
 class TreeBinding : public ControlBinding
 {
 public:

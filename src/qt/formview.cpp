@@ -23,6 +23,7 @@ FormView::FormView(Form &form, QWidget *parent)
         if (auto *container = dynamic_cast<Container *>(control))
             restack(container);
     applyTabOrder();
+    watchInput();
 
     m_form.setObserver(this);
     setWindowTitle(m_form.caption());
@@ -39,6 +40,7 @@ FormView::~FormView()
         m_form.setObserver(nullptr);
     // The bindings detach from their controls before the widgets go.
     m_byControl.clear();
+    m_byWidget.clear();
     m_bindings.clear();
 }
 
@@ -85,6 +87,8 @@ void FormView::buildControls()
             continue;
         binding->refreshAll();
         m_byControl[control] = binding.get();
+        if (binding->widget())
+            m_byWidget[binding->widget()] = control;
         m_bindings.push_back(std::move(binding));
     }
 }
@@ -186,6 +190,7 @@ void FormView::propertyChanged(Control &control, Property property)
         ControlBinding *binding = it->second;
         QWidget *widget = binding->widget();
         m_byControl.erase(it);
+        m_byWidget.erase(widget);
         std::erase_if(m_bindings, [binding](const auto &b) { return b.get() == binding; });
         // The widget's connections lead into the control that is going: none may run any more.
         if (widget) {

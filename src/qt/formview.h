@@ -49,12 +49,19 @@ public:
     // equals, later ones in front); tab strips stay behind the controls of their pages.
     void restack(Container *container);
 
+    // The control a widget of this window shows (itself or through one of its parents), or
+    // nullptr.
+    Control *controlOf(const QWidget *widget) const;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Keys pressed in this window go to the focused control's key door first (and through it to
+    // the form's key preview); a key the logic swallows or uses goes no further.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void propertyChanged(Control &control, Property property) override;
@@ -67,6 +74,7 @@ private:
     void applyTabOrder();
     void applyFormGeometry();
     void applyFormColors();
+    void watchInput();
     QWidget *parentWidgetOf(const Control &control) const;
     ControlBinding *bindingOf(const Control &control) const;
 
@@ -75,6 +83,7 @@ private:
     QWidget *m_surface = nullptr;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
     std::unordered_map<const Control *, ControlBinding *> m_byControl;
+    std::unordered_map<const QWidget *, Control *> m_byWidget;
     // Set while the window is moved or sized to the form's geometry, so that those moves are not
     // reported back as the user's.
     bool m_applyingGeometry = false;

@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
                  QGuiApplication::primaryScreen()->availableGeometry());
     FormView view(form);
     services.setDialogParent(&view);
+    services.caret.view = &view;
     // The program ends when the main window has closed: by its close box or by the exit button,
     // each after Form_Unload has said Yes and closed the side windows.
     view.onClosedByUser = [&form] { form.userClosed(); };

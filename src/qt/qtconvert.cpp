@@ -1,6 +1,7 @@
 #include "qt/qtconvert.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 
 TwipsScale TwipsScale::ofPrimaryScreen()
@@ -120,4 +121,16 @@ QString toCrLfText(const QString &lf)
         }
     }
     return out;
+}
+
+QPixmap toQPixmap(const Picture &picture)
+{
+    QImage image(std::max(1, picture.width()), std::max(1, picture.height()),
+                 QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const auto colour = picture.colourAt(x, y))
+                image.setPixelColor(x, y, toQColor(*colour, QGuiApplication::palette()));
+    return QPixmap::fromImage(image);
 }

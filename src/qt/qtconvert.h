@@ -1,10 +1,12 @@
 #pragma once
 
 #include "controls/control.h"
+#include "controls/imagelist.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPixmap>
 #include <QRect>
 
 // Conversions between the control layer's units and Qt's: twips and pixels, 0x00BBGGRR colours
@@ -32,6 +34,8 @@ QColor toQColor(quint32 color, const QPalette &palette);
 quint32 fromQColor(const QColor &color);
 
 QFont toQFont(const Font &font);
+// An image list's picture, transparent where it names no colour.
+QPixmap toQPixmap(const Picture &picture);
 Font fromQFont(const QFont &font);
 
 // Model texts use CR LF; Qt's multi-line widgets use LF. Lone CRs become line ends too.

@@ -1,6 +1,7 @@
 #include "qt/qtservices.h"
 
 #include "qt/fontdialog.h"
+#include "qt/formview.h"
 #include "qt/qtconvert.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -177,7 +179,22 @@ void QtClipboardService::clear()
 
 Services QtServices::services()
 {
-    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows, &desktop};
+    return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows, &desktop,
+                    &caret};
+}
+
+QPoint QtCaretService::caretPos(const Control &box) const
+{
+    auto *edit = view ? qobject_cast<QPlainTextEdit *>(view->widgetOf(box)) : nullptr;
+    if (!edit)
+        return {};
+    return edit->viewport()->mapTo(edit, edit->cursorRect().topLeft());
+}
+
+int QtCaretService::twipsPerPixelX() const
+{
+    const double dpi = view ? view->scale().dpi() : 96;
+    return std::max(1, qRound(1440.0 / dpi));
 }
 
 void QtServices::setDialogParent(QWidget *parent)

@@ -72,6 +72,18 @@ public:
     void sendKeys(const QString &keys) override;
 };
 
+class FormView;
+
+// The caret of a text box as its widget in `view` draws it, and the screen's twips per pixel.
+class QtCaretService : public CaretService
+{
+public:
+    QPoint caretPos(const Control &box) const override;
+    int twipsPerPixelX() const override;
+    int twipsPerPixelY() const override { return twipsPerPixelX(); }
+    QPointer<FormView> view;
+};
+
 // Opens files with the desktop's application for their type. Where the desktop can say which
 // application that is (xdg-mime), a type with none is reported as such before anything is started.
 class QtDesktopService : public DesktopService
@@ -95,5 +107,6 @@ public:
     QtClipboardService clipboard;
     QtKeySender keys;
     QtWindowService windows;
+    QtCaretService caret;
     QtDesktopService desktop;
 };

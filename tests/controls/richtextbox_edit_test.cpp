@@ -128,4 +128,31 @@ TEST(TextBoxDoors, SelectionAndDoubleClick)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(RichTextEdits, ACaretBetweenCrAndLfNeverSplitsTheLineEnd)
+{
+    Form form{QStringLiteral(u"F")};
+    RichTextBox rb{&form, QStringLiteral(u"RB1")};
+    struct Case
+    {
+        int start;
+        int length;
+        const char16_t *text;
+        const char16_t *result;
+    };
+    // "a", CR, LF, "b": position 2 lies between the CR and the LF.
+    const Case cases[] = {
+        {2, 0, u"x", u"ax\r\nb"}, // inserted at the end of the line
+        {2, 1, u"x", u"axb"},      // a selection taking the LF takes the CR too
+        {0, 2, u"y", u"yb"},       // one ending between them takes the LF too
+        {2, 0, u"", u"a\r\nb"},    // nothing to insert: nothing changes
+    };
+    for (const Case &c : cases) {
+        rb.setText(QStringLiteral(u"a\r\nb"));
+        rb.setSelStart(c.start);
+        rb.setSelLength(c.length);
+        rb.setSelText(QString::fromUtf16(c.text));
+        EXPECT_EQ(rb.text(), QString::fromUtf16(c.result)) << c.start << '/' << c.length;
+    }
+}
+
 } // namespace

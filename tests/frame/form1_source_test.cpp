@@ -130,14 +130,21 @@ TEST_F(SourceCommands, UnwritablePreviewIsReported)
     EXPECT_NE(f.WebBrowser1.locationURL(), earlier);
 }
 
+// The source page comes back on the line it showed, in a source of more lines than a 16-bit
+// line number holds, with the line in view beyond that range and near the end.
 TEST_F(SourceCommands, FirstVisibleLineIsKept)
 {
-    f.RB3.setText(QStringLiteral(u"[[x]]\r\n").repeated(200));
+    // The largest table a design holds is 1000 rows; twelve cells a row make the lines.
+    f.RB3.setText(QStringLiteral(u"[[x$x$x$x$x$x$x$x$x$x$x$x]]\r\n").repeated(1000));
     f.Cmd(1).userClicked();
-    f.RB1.lineScroll(40);
-    f.TabStrip1.userSelected(1);
-    f.TabStrip1.userSelected(3);
-    EXPECT_EQ(f.RB1.firstVisibleLine(), 40);
+    ASSERT_GT(f.RB1.lineCount(), 36000);
+    for (const int line : {40, 35000, f.RB1.lineCount() - 2}) {
+        f.RB1.lineScroll(line - f.RB1.firstVisibleLine());
+        ASSERT_EQ(f.RB1.firstVisibleLine(), line);
+        f.TabStrip1.userSelected(1);
+        f.TabStrip1.userSelected(3);
+        EXPECT_EQ(f.RB1.firstVisibleLine(), line);
+    }
 }
 
 TEST_F(SourceCommands, SaveAsksBeforeOverwriting)

@@ -115,3 +115,31 @@ private:
         void propertyChanged(Control &, Property) override {}
     } m_window;
 };
+
+// The caret of every box at a fixed pixel position, 15 twips per pixel.
+class ScriptedCaret : public CaretService
+{
+public:
+    QPoint caretPos(const Control &) const override { return pos; }
+    int twipsPerPixelX() const override { return 15; }
+    int twipsPerPixelY() const override { return 15; }
+    QPoint pos{100, 40};
+};
+
+// Keys sent to the focused control of a form, through its key door, as the platform would
+// deliver them; every string sent is recorded.
+class FocusKeys : public KeySender
+{
+public:
+    void sendKeys(const QString &keys) override
+    {
+        sent.append(keys);
+        if (!form || !form->activeControl())
+            return;
+        const int code = keys == u"{UP}" ? vbkey::Up : keys == u"{DOWN}" ? vbkey::Down : 0;
+        if (code)
+            form->activeControl()->userKeyDown(code, 0);
+    }
+    Form *form = nullptr;
+    QStringList sent;
+};

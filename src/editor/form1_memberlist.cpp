@@ -1,0 +1,97 @@
+// The member list L1: placed at the caret, moved in with the keys, explained, and its member
+// inserted after the dot.
+
+#include "editor/memberlist.h"
+#include "frame/form1.h"
+#include "objref/objectreference.h"
+
+void Form1::ShowMemberList()
+{
+    kouhoListBelow = placeAtCaret(L1, 3000);
+    L1.setVisible(true);
+    L1.zOrder(0);
+    if (L1.count() > 0)
+        L1.setSelectedIndex(1);
+}
+
+void Form1::ShowMemberHelp()
+{
+    Frmexp.setVisible(false);
+    if (const std::optional<QString> help =
+            editor::memberHelp(fomObj().objRefText, L1.selectedText()))
+        showExplanation(L1, *help);
+}
+
+void Form1::L1_KeyDown(int &KeyCode, int Shift)
+{
+    switch (KeyCode) {
+    case vbkey::Return:
+        insertKouho();
+        break;
+    case vbkey::Escape:
+        L1.setVisible(false);
+        Frmexp.setVisible(false);
+        RB1.setFocus();
+        break;
+    case vbkey::Space:
+        // The last member wraps round to the first one, and that is the move.
+        if (L1.count() > 0 && L1.selectedIndex() == L1.count()) {
+            L1.setSelectedIndex(1);
+            ShowMemberHelp();
+            break;
+        }
+        if (m_services.keys)
+            m_services.keys->sendKeys(Shift & vbkey::ShiftMask ? QStringLiteral(u"{UP}")
+                                                               : QStringLiteral(u"{DOWN}"));
+        ShowMemberHelp();
+        break;
+    case vbkey::Up:
+    case vbkey::Down:
+        // The list moves first, so that the explanation is the one of the member now selected.
+        if (L1.count() > 0) {
+            const int step = KeyCode == vbkey::Down ? 1 : -1;
+            L1.setSelectedIndex(std::clamp(L1.selectedIndex() + step, 1, L1.count()));
+        }
+        ShowMemberHelp();
+        KeyCode = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::insertKouho()
+{
+    const QString member = L1.selectedText();
+    if (L1.selectedIndex() == 0)
+        return;
+    if (RB1.selText() == u".") {
+        RB1.setSelText(member);
+        L1.setVisible(false);
+        Frmexp.setVisible(false);
+        RB1.setFocus();
+        return;
+    }
+    const int start = kouhoStart;
+    RB1.setSelStart(start);
+    QString word;
+    QString typed;
+    ConstructorType(word, typed);
+    RB1.setSelStart(start - int(typed.size()));
+    RB1.setSelLength(int(typed.size()));
+    RB1.setFocus();
+    RB1.setSelText(member);
+    L1.setVisible(false);
+    Frmexp.setVisible(false);
+    // Right after the first quote of the member when it has one, else at its end.
+    const QString &text = RB1.text();
+    const qsizetype quote = text.indexOf(u'"', start);
+    if (quote >= 0 && quote + 1 < start + member.size()) {
+        RB1.setSelStart(int(quote + 1));
+    } else {
+        const qsizetype dot =
+            QStringView(text).first(std::min<qsizetype>(start, text.size())).lastIndexOf(u'.') + 1;
+        RB1.setSelStart(int(dot + member.size()));
+    }
+    RB1.setFocus();
+}

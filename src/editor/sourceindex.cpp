@@ -1,0 +1,111 @@
+#include "editor/sourceindex.h"
+
+#include <algorithm>
+
+namespace editor {
+
+PatternIndex::PatternIndex(QString pattern, Qt::CaseSensitivity cs)
+    : m_pattern(std::move(pattern)), m_cs(cs)
+{}
+
+void PatternIndex::scan(QStringView text, qsizetype from, qsizetype to,
+                        std::vector<qsizetype> &out) const
+{
+    // Occurrences that start in [from, to).
+    from = std::max<qsizetype>(from, 0);
+    const QStringView window = text.first(std::min(text.size(), to + m_pattern.size() - 1));
+    for (qsizetype at = window.indexOf(m_pattern, from, m_cs); at >= 0 && at < to;
+         at = window.indexOf(m_pattern, at + 1, m_cs))
+        out.push_back(at);
+}
+
+void PatternIndex::reset(QStringView text)
+{
+    m_positions.clear();
+    scan(text, 0, text.size(), m_positions);
+    m_notes.assign(m_positions.size(), QString());
+}
+
+void PatternIndex::update(QStringView text, qsizetype start, qsizetype removed, qsizetype inserted)
+{
+    const qsizetype length = m_pattern.size();
+    // Untouched: occurrences ending at or before the edit, and those starting after it.
+    const auto keepBefore =
+        std::upper_bound(m_positions.begin(), m_positions.end(), start - length);
+    const auto keepAfter = std::lower_bound(keepBefore, m_positions.end(), start + removed);
+    const qsizetype delta = inserted - removed;
+    // New occurrences start between the last untouched one before and the first one after.
+    std::vector<qsizetype> found;
+    scan(text, start - length + 1, start + inserted, found);
+    const auto first = std::size_t(keepBefore - m_positions.begin());
+    const auto last = std::size_t(keepAfter - m_positions.begin());
+    for (std::size_t i = last; i < m_positions.size(); ++i)
+        m_positions[i] += delta;
+    m_positions.erase(m_positions.begin() + first, m_positions.begin() + last);
+    m_positions.insert(m_positions.begin() + first, found.begin(), found.end());
+    m_notes.erase(m_notes.begin() + first, m_notes.begin() + last);
+    m_notes.insert(m_notes.begin() + first, found.size(), QString());
+}
+
+qsizetype PatternIndex::lastWithin(qsizetype limit) const
+{
+    const auto it =
+        std::upper_bound(m_positions.begin(), m_positions.end(), limit - m_pattern.size());
+    return it == m_positions.begin() ? -1 : *std::prev(it);
+}
+
+qsizetype PatternIndex::firstFrom(qsizetype from) const
+{
+    const auto it = std::lower_bound(m_positions.begin(), m_positions.end(), from);
+    return it == m_positions.end() ? -1 : *it;
+}
+
+qsizetype PatternIndex::find(qsizetype position) const
+{
+    const auto it = std::lower_bound(m_positions.begin(), m_positions.end(), position);
+    return it != m_positions.end() && *it == position ? it - m_positions.begin() : -1;
+}
+
+SourceIndex::SourceIndex()
+    : scriptOpen(QStringLiteral(u"<script type=\"text/javascript\">"), Qt::CaseInsensitive),
+      scriptLanguage(QStringLiteral(u"<script language=javaScript"), Qt::CaseInsensitive),
+      scriptClose(QStringLiteral(u"</script>"), Qt::CaseInsensitive),
+      var(QStringLiteral(u"var"), Qt::CaseSensitive),
+      with(QStringLiteral(u"with"), Qt::CaseSensitive),
+      closeBrace(QStringLiteral(u"}"), Qt::CaseSensitive)
+{}
+
+std::vector<PatternIndex *> SourceIndex::all()
+{
+    return {&scriptOpen, &scriptLanguage, &scriptClose, &var, &with, &closeBrace};
+}
+
+void SourceIndex::reset(QStringView text)
+{
+    for (PatternIndex *index : all())
+        index->reset(text);
+    m_length = text.size();
+}
+
+void SourceIndex::sync(QStringView text, qsizetype start, qsizetype removed, qsizetype inserted,
+                       bool whole)
+{
+    if (whole || start < 0 || start + removed > m_length ||
+        m_length - removed + inserted != text.size()) {
+        reset(text);
+        return;
+    }
+    for (PatternIndex *index : all())
+        index->update(text, start, removed, inserted);
+    m_length = text.size();
+}
+
+bool SourceIndex::inScriptBlock(qsizetype caret) const
+{
+    qsizetype open = scriptOpen.lastWithin(caret);
+    if (open < 0)
+        open = scriptLanguage.lastWithin(caret);
+    return open >= 0 && open >= scriptClose.lastWithin(caret);
+}
+
+} // namespace editor
