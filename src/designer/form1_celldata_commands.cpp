@@ -90,11 +90,11 @@ void Form1::reportRefusedTable()
 
 void Form1::makeSourceInCase()
 {
-    if (!MakeTableSource()) {
+    if (!makeTableSourceInCase()) {
         reportRefusedTable();
         return;
     }
-    ConvertTagCase(Check2.value() == 1 ? 0 : 1);
+    Setcolor2();
 }
 
 void Form1::showSettingsView()

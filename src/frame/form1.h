@@ -375,6 +375,9 @@ private:
     void wireFrameHandlers();
     std::optional<QString> askForFile(const QString &title, const QString &filter);
     void reportRefusedTable();
+    // MakeTableSource, then the new source's tags in the case Check2 asks for (not coloured).
+    // Returns false, as MakeTableSource does, when the table is refused.
+    bool makeTableSourceInCase();
     void makeSourceInCase();
     void showSettingsView();
     // Lays the window out again after the cell-data box changed size.

@@ -84,7 +84,7 @@ void Form1::ClearCellData()
 void Form1::MakeSourceAndShow()
 {
     tabSwitchBusy = true;
-    if (!MakeTableSource()) {
+    if (!makeTableSourceInCase()) {
         tabSwitchBusy = false;
         reportRefusedTable();
         return;
@@ -127,7 +127,7 @@ void Form1::ShowPage()
             || msgBox(QStringLiteral(u"ソースが編集されています。設定から作り直しますか？"),
                       vbmsg::YesNo)
                    == vbmsg::Yes) {
-            if (!MakeTableSource())
+            if (!makeTableSourceInCase())
                 reportRefusedTable();
         }
         ShowPreview();

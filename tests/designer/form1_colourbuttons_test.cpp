@@ -11,7 +11,7 @@ namespace {
 
 struct ColourButtons : ::testing::Test
 {
-    RecordingWindowService windows;
+    WindowLog windows;
     Services services = [this] {
         Services s;
         s.windows = &windows;
@@ -55,7 +55,7 @@ TEST_F(ColourButtons, EachButtonOpensThePickerAndItsBoxReceivesTheColour)
         ASSERT_TRUE(form.FomColorWindow.isLoaded());
         FomColor &picker = form.FomColorWindow.get();
         EXPECT_TRUE(picker.visible());
-        EXPECT_EQ(windows.log.join(u';'), QStringLiteral(u"show(FomColor)"));
+        EXPECT_EQ(windows.log, QStringLiteral(u"show(FomColor);"));
         picker.Option1.userClicked();
         picker.Text1(9).userClicked();
         picker.Check1.setValue(c.byName ? 1 : 0);
@@ -80,7 +80,7 @@ TEST_F(ColourButtons, TheBoxesAreClearedAtOnceBeforeAnyColourIsPicked)
     f.Command30(5).userClicked();
     EXPECT_EQ(boxes(), QStringLiteral(u"/ff00 silver/ff00 gray/ff00 #CEFFCE/ff00 /ffff00 /ffff00"));
     // One picker, shown once; the last button pressed decides where the colour lands.
-    EXPECT_EQ(windows.log.join(u';'), QStringLiteral(u"show(FomColor)"));
+    EXPECT_EQ(windows.log, QStringLiteral(u"show(FomColor);"));
     f.FomColorWindow->Text6(6).userDoubleClicked(); // red
     EXPECT_EQ(f.Text5(5).text(), QStringLiteral(u"red"));
 }

@@ -11,7 +11,7 @@ namespace {
 
 struct ColourPickerWindow : ::testing::Test
 {
-    RecordingWindowService windows;
+    WindowLog windows;
     Services services = [this] {
         Services s;
         s.windows = &windows;
@@ -38,7 +38,7 @@ TEST_F(ColourPickerWindow, ViewMenuOpensThePickerWhichFillsTheFirstBoxUntilAButt
     f.hym1(3).userClicked();
     picker.Text6(8).userDoubleClicked();
     EXPECT_EQ(f.Text5(3).text(), QStringLiteral(u"black"));
-    EXPECT_EQ(windows.log.join(u';'), QStringLiteral(u"show(FomColor)"));
+    EXPECT_EQ(windows.log, QStringLiteral(u"show(FomColor);"));
 }
 
 TEST_F(ColourPickerWindow, ATitleBarCloseStartsThePickerAfreshButKeepsItsTarget)
@@ -70,8 +70,8 @@ TEST_F(ColourPickerWindow, ATitleBarCloseStartsThePickerAfreshButKeepsItsTarget)
     EXPECT_TRUE(again.Text3.text().isEmpty());
     again.Text6(2).userDoubleClicked();
     EXPECT_EQ(f.Text5(4).text(), QStringLiteral(u"aqua"));
-    EXPECT_EQ(windows.log.join(u';'),
-              QStringLiteral(u"show(FomColor);release(FomColor);show(FomColor)"));
+    EXPECT_EQ(windows.log,
+              QStringLiteral(u"show(FomColor);release(FomColor);show(FomColor);"));
 }
 
 TEST_F(ColourPickerWindow, UnloadingTheSideWindowsClosesALoadedPickerOnly)
@@ -81,7 +81,7 @@ TEST_F(ColourPickerWindow, UnloadingTheSideWindowsClosesALoadedPickerOnly)
     f.ShowColourPicker();
     f.unloadSideWindows();
     EXPECT_FALSE(f.FomColorWindow.isLoaded());
-    EXPECT_EQ(windows.log.join(u';'), QStringLiteral(u"show(FomColor);release(FomColor)"));
+    EXPECT_EQ(windows.log, QStringLiteral(u"show(FomColor);release(FomColor);"));
 }
 
 } // namespace

@@ -16,6 +16,7 @@ public:
     {
         prompts.append(prompt);
         styles.push_back(style);
+        titles.append(title);
         if (onAsk)
             onAsk();
         if (answers.empty()) {
@@ -31,6 +32,7 @@ public:
     std::function<void()> onAsk;
     QStringList prompts;
     std::vector<int> styles;
+    QStringList titles;
     int unexpected = 0;
 };
 
@@ -92,28 +94,39 @@ public:
     std::vector<quint32> shown;
 };
 
-// Window service without a display: records which forms it was asked to show and release. A shown
-// form gets a stand-in for its window (an observer that does nothing), as a real service's view.
-class RecordingWindowService : public WindowService
+// The desktop's application for a file type: `opens` says whether there is one; every path asked
+// for is recorded.
+class ScriptedDesktop : public DesktopService
+{
+public:
+    bool openFile(const QString &path) override
+    {
+        asked.append(path);
+        return opens;
+    }
+    bool opens = false;
+    QStringList asked;
+};
+
+// A window service that records what it is told, as a log "show(frmAbout);release(frmAbout);".
+// Like the real one, a form it has shown is followed by its window (an observer) until released.
+class WindowLog : public WindowService, private ControlObserver
 {
 public:
     void show(Form &form) override
     {
-        log.append(QStringLiteral(u"show(") + form.name() + u')');
-        form.setObserver(&m_window);
+        log += QStringLiteral(u"show(") + form.name() + QStringLiteral(u");");
+        form.setObserver(this);
     }
     void release(Form &form) override
     {
-        log.append(QStringLiteral(u"release(") + form.name() + u')');
+        log += QStringLiteral(u"release(") + form.name() + QStringLiteral(u");");
         form.setObserver(nullptr);
     }
-    QStringList log;
+    QString log;
 
 private:
-    struct Window : ControlObserver
-    {
-        void propertyChanged(Control &, Property) override {}
-    } m_window;
+    void propertyChanged(Control &, Property) override {}
 };
 
 // The caret of every box at a fixed pixel position, 15 twips per pixel.
