@@ -89,6 +89,7 @@ TEST_F(CompletionPanel, DragMovesOncePerTickAndStopsAtTheEdges)
 TEST_F(CompletionPanel, FontSizeOfEightOrLessBecomesNineAndIsNotApplied)
 {
     const Font before = f.List1.font();
+    const Font members = f.L1.font();
     for (const char16_t *size : {u"8", u"abc", u""}) {
         openOnSourcePage();
         f.Text8.setText(QStringLiteral(u"3"));
@@ -98,6 +99,7 @@ TEST_F(CompletionPanel, FontSizeOfEightOrLessBecomesNineAndIsNotApplied)
         EXPECT_FALSE(f.Frame20.visible());
     }
     EXPECT_EQ(f.List1.font(), before);
+    EXPECT_EQ(f.L1.font(), members);
     EXPECT_EQ(
         f.GetSettingIni(QString(), QString(), QStringLiteral(u"kouhoNo"), QStringLiteral(u"-")),
         QStringLiteral(u"3"));
@@ -112,6 +114,7 @@ TEST_F(CompletionPanel, LargerFontSizeIsStoredAndGivenToTheList)
     f.Text7.setText(QStringLiteral(u"12"));
     f.Command29.userClicked();
     EXPECT_EQ(f.List1.font().size, 12);
+    EXPECT_EQ(f.L1.font().size, 12);
     EXPECT_EQ(f.GetSettingIni(QString(), QString(), QStringLiteral(u"HelpFont"), QString()),
               QStringLiteral(u"12"));
     EXPECT_FALSE(f.Frame20.visible());
@@ -120,6 +123,7 @@ TEST_F(CompletionPanel, LargerFontSizeIsStoredAndGivenToTheList)
     f.Text7.setText(QStringLiteral(u"1e300"));
     f.Command29.userClicked();
     EXPECT_EQ(f.List1.font().size, 12);
+    EXPECT_EQ(f.L1.font().size, 12);
     EXPECT_EQ(f.GetSettingIni(QString(), QString(), QStringLiteral(u"HelpFont"), QString()),
               QStringLiteral(u"12"));
 }
