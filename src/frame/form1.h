@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/fomcolor.h"
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "controls/listview.h"
@@ -541,7 +542,8 @@ public:
     SideWindow<ForCss> ForCssWindow;
     SideWindow<Fortag> FortagWindow;
 
-    // The View menu's items: 0 the object tree, 1 the CSS tree, 2 the tag tree.
+    // The View menu's items: 0 the object tree, 1 the CSS tree, 2 the tag tree, 3 the colour
+    // picker.
     void hym1_Click(int Index);
     // Rebuilds the object tree, then places the window at its fixed place and size, shows it and
     // brings it in front.
@@ -550,6 +552,11 @@ public:
     // window already open is only moved back and shown.
     void ShowCssTree();
     void ShowTagTree();
+    // PickColour, the "色" button beside Text5(Index) for Index 0..5: shows the colour picker, names
+    // that box as its target, and clears what the new colour replaces.
+    void Command30_Click(int Index);
+    // Shows the colour picker; its target stays the box named last (Text5(0) at first).
+    void ShowColourPicker();
     // Closes and unloads every side window that is loaded.
     void unloadSideWindows();
 
@@ -616,6 +623,19 @@ private:
     void showSelector(int index, bool all);
     void restorePositionSelectors(const TextGrid &grid, int rowSelector, const Marker &first,
                                   const Marker &second, int otherwise);
+
+    // The colour box the picker fills; kept here so that it outlives an unload of the picker.
+    qint16 m_colourTarget = 0;
+
+public:
+    // Declared last, so that they go before the controls they write into.
+    SideWindow<FomColor> FomColorWindow{[this] {
+                                            auto picker = std::make_unique<FomColor>(
+                                                Text5, m_colourTarget, m_services);
+                                            picker->Form_Load();
+                                            return picker;
+                                        },
+                                        m_services.windows};
 };
 
 // The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other

@@ -56,7 +56,7 @@ void Form1::wireFrameHandlers()
     mm2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm2_Click(i); }; });
     Text.forEach([this](int i, TextBox &c) {
         c.onDblClick = [this, i] { Text_DblClick(i); };
-        c.onMouseDown = [this, i](int button) { Text_MouseDown(i, button); };
+        c.onMouseDown = [this, i](int button, int, int, int) { Text_MouseDown(i, button); };
     });
     Command18.onClick = [this] { Command18_Click(); };
     Combo1(0).onClick = [this] { Combo1_Click(0); };

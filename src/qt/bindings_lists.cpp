@@ -133,13 +133,15 @@ private:
     ListBox &m_list;
 };
 
-// Qt's vertical bar moves its up arrow towards its minimum; the control's up arrow moves towards
-// Min, which may be the larger end. A reversed control shows as the mirrored (negated) range.
+// Qt's bar moves its up (left) arrow towards its minimum; the control's up (left) arrow moves
+// towards Min, which may be the larger end. A reversed control shows as the mirrored (negated) range.
 class ScrollBinding : public ControlBinding
 {
 public:
     ScrollBinding(FormView &view, ScrollBar &bar, QWidget *parent)
-        : ControlBinding(view, bar, new QScrollBar(Qt::Vertical, parent)), m_bar(bar)
+        : ControlBinding(view, bar,
+                         new QScrollBar(bar.horizontal() ? Qt::Horizontal : Qt::Vertical, parent)),
+          m_bar(bar)
     {
         auto *qbar = static_cast<QScrollBar *>(widget());
         // The slider has moved when the action comes, its value not yet: the control decides.

@@ -81,6 +81,19 @@ public:
     QString content;
 };
 
+// Colour dialog that answers with `answer` (empty = Cancel) and records the colour it opened with.
+class ScriptedColors : public ColorDialogService
+{
+public:
+    std::optional<quint32> choose(quint32 initial) override
+    {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::optional<quint32> answer;
+    std::vector<quint32> shown;
+};
+
 // The desktop's application for a file type: `opens` says whether there is one; every path asked
 // for is recorded.
 class ScriptedDesktop : public DesktopService
