@@ -354,6 +354,9 @@ public:
     void ms3_Click();
 
     const Services &services() const { return m_services; }
+    // Lets the window system paint and run its timers in the middle of a long command; the user's
+    // own input waits until the command has ended (EventPump).
+    void processPendingEvents() const;
 
 private:
     void wireCompletionHandlers();

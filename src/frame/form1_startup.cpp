@@ -2,6 +2,7 @@
 // working file, the stored options, the cell-data template and the first colouring.
 
 #include "controls/strings.h"
+#include "controls/userinput.h"
 #include "frame/form1.h"
 #include "objref/objectreference.h"
 #include "reference/cssreference.h"
@@ -88,6 +89,15 @@ void Form1::SetNamePath(const QString &s1, const QString &s2)
     if (htmlFolder.endsWith(pathSeparator))
         htmlFolder.chop(1);
     Text2(0).setText(htmlFolder + pathSeparator);
+}
+
+void Form1::processPendingEvents() const
+{
+    if (!m_services.events)
+        return;
+    // What the user does meanwhile waits until the running command has ended.
+    const userinput::PumpScope pumping;
+    m_services.events->processPendingEvents();
 }
 
 void Form1::SetAppri(const QString &)
