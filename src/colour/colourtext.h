@@ -32,3 +32,11 @@ quint32 colourOfHex(QStringView rrggbb);
 
 // Six upper-case hexadecimal digits, red, green, blue, of a 0x00BBGGRR colour.
 QString rgbHexOf(quint32 colour);
+
+// Black or white, whichever reads better on the colour: text shown on a colour stays readable.
+constexpr quint32 readableTextOn(quint32 background)
+{
+    return 299 * redOf(background) + 587 * greenOf(background) + 114 * blueOf(background) < 128000
+               ? 0xFFFFFF
+               : 0x000000;
+}

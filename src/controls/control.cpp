@@ -43,6 +43,21 @@ void Control::notify(Property property)
         m_observer->propertyChanged(*this, property);
 }
 
+void Control::drag()
+{
+    notify(Property::Drag);
+}
+
+void Control::copyPropertiesFrom(const Control &other)
+{
+    move(other.m_left, other.m_top, other.m_width, other.m_height);
+    setEnabled(other.m_enabled);
+    setForeColor(other.m_foreColor);
+    setBackColor(other.m_backColor);
+    setFont(other.m_font);
+    setToolTipText(other.m_toolTip);
+}
+
 void Control::setLeft(int twips)
 {
     if (m_left == twips)

@@ -44,6 +44,10 @@ struct Font
 enum class Property {
     Text, Caption, Value, Range, Geometry, Visible, Enabled, Colors, Font, List, Selection,
     ColorRuns, Checked, ToolTip, ZOrder, Scroll, Location, Tabs, Focus,
+    // A design property of the control's look (a text box's border, locking, alignment).
+    Style,
+    // The control asked for a manual drag (see Control::drag).
+    Drag,
     // Told to the observer of a form about one of its controls: created under it (not yet fully
     // constructed, so only to be noted) or being destroyed (its bindings must go at once).
     ControlAdded, ControlRemoved
@@ -143,6 +147,17 @@ public:
     void setObserver(ControlObserver *observer) { m_observer = observer; }
     ControlObserver *observer() const { return m_observer; }
 
+    // Begins a manual drag of this control, as a press handler does. The view carries the drag on
+    // once the mouse moves with the button still held (a press released where it was stays a
+    // click); a drop on a control that takes drops runs its DragDrop with this one as the source.
+    // Without a view nothing happens.
+    void drag();
+
+    // Takes the properties of another control of the same kind, as a control array element made at
+    // run time takes those of its first element: geometry, enabled, colours, font, tool tip and
+    // the kind's own design properties. Visible, name, index and container stay this control's.
+    virtual void copyPropertiesFrom(const Control &other);
+
     // A key went down while this control had the focus. The form's key handler runs first when
     // the form's key preview is on, then the control's own; either may swallow the key by setting
     // its code to 0. A key nobody swallowed gets the control's own reaction (a list moves its
@@ -237,6 +252,21 @@ public:
         if (it == m_items.end())
             throw std::out_of_range("control array element does not exist");
         return *it->second;
+    }
+    // Grows the array at run time: element `index` is created in the container of the lowest
+    // element as a copy of it (Control::copyPropertiesFrom), hidden. Throws std::out_of_range for
+    // an empty array and std::invalid_argument for an index that exists already.
+    T &load(int index)
+    {
+        if (m_items.empty())
+            throw std::out_of_range("control array has no element to copy");
+        if (exists(index))
+            throw std::invalid_argument("control array element exists already");
+        const T &first = *m_items.begin()->second;
+        T &element = add(first.container(), first.name(), index);
+        element.copyPropertiesFrom(first);
+        element.setVisible(false);
+        return element;
     }
     bool exists(int index) const { return m_items.count(index) != 0; }
     int lBound() const { return m_items.empty() ? 0 : m_items.begin()->first; }

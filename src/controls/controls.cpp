@@ -20,6 +20,42 @@ void TextBox::setText(const QString &text)
         onChange();
 }
 
+void TextBox::copyPropertiesFrom(const Control &other)
+{
+    Control::copyPropertiesFrom(other);
+    if (auto *box = dynamic_cast<const TextBox *>(&other)) {
+        m_multiLine = box->m_multiLine;
+        setLocked(box->m_locked);
+        setAlignment(box->m_alignment);
+        setBorderStyle(box->m_borderStyle);
+        setText(box->m_text);
+    }
+}
+
+void TextBox::setLocked(bool on)
+{
+    if (m_locked == on)
+        return;
+    m_locked = on;
+    notify(Property::Style);
+}
+
+void TextBox::setAlignment(int alignment)
+{
+    if (m_alignment == alignment)
+        return;
+    m_alignment = alignment;
+    notify(Property::Style);
+}
+
+void TextBox::setBorderStyle(int style)
+{
+    if (m_borderStyle == style)
+        return;
+    m_borderStyle = style;
+    notify(Property::Style);
+}
+
 void TextBox::setSelStart(int start)
 {
     m_selStart = std::clamp(start, 0, int(m_text.size()));
@@ -57,6 +93,18 @@ void TextBox::userDoubleClicked()
 {
     if (effectivelyEnabled() && onDblClick)
         onDblClick();
+}
+
+void TextBox::userMouseDown(int button, int shift, int x, int y)
+{
+    if (effectivelyEnabled() && onMouseDown)
+        onMouseDown(button, shift, x, y);
+}
+
+void TextBox::userClicked()
+{
+    if (effectivelyEnabled() && onClick)
+        onClick();
 }
 
 Label::Label(Container *container, QString name, int index)

@@ -11,21 +11,27 @@
 // Single- or multi-line text box. `onChange` runs after every change of Text, by code or typing, and
 // never when the new text equals the old. A single-line box (the default) holds one line: a text
 // that comes in with a line break, set or typed (pasted), keeps what stands before its first CR or
-// LF, so the box never holds either.
+// LF, so the box never holds either. A press of a mouse button runs `onMouseDown`; a left press
+// released over the box runs `onClick` (not when the press began a drag); a double click runs
+// `onDblClick` after the click of its first press.
 class TextBox : public Control
 {
 public:
     using Control::Control;
+    void copyPropertiesFrom(const Control &other) override;
 
     const QString &text() const { return m_text; }
     void setText(const QString &text);
     bool multiLine() const { return m_multiLine; }
     void setMultiLine(bool on) { m_multiLine = on; }
     bool locked() const { return m_locked; }
-    void setLocked(bool on) { m_locked = on; }
+    void setLocked(bool on);
     // 0 left, 1 right, 2 centre.
     int alignment() const { return m_alignment; }
-    void setAlignment(int alignment) { m_alignment = alignment; }
+    void setAlignment(int alignment);
+    // 0 no border, 1 a fixed single border (the default).
+    int borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(int style);
 
     // Selection, 0-based; setting the start clears the length.
     int selStart() const { return m_selStart; }
@@ -40,16 +46,23 @@ public:
     // The user moved the caret or selected; clamped like the setters, runs nothing.
     void userSelected(int start, int length);
     void userDoubleClicked();
+    // Mouse buttons 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; x and y in twips
+    // from the box's top left. Runs `onMouseDown` while the box is enabled.
+    void userMouseDown(int button, int shift = 0, int x = 0, int y = 0);
+    void userClicked();
 
     std::function<void()> onChange;
     std::function<void()> onGotFocus;
+    std::function<void()> onClick;
     std::function<void()> onDblClick;
+    std::function<void(int button, int shift, int x, int y)> onMouseDown;
 
 private:
     QString m_text;
     bool m_multiLine = false;
     bool m_locked = false;
     int m_alignment = 0;
+    int m_borderStyle = 1;
     int m_selStart = 0;
     int m_selLength = 0;
 };
@@ -203,6 +216,10 @@ class ScrollBar : public Control
 public:
     using Control::Control;
 
+    // A horizontal bar (left arrow towards Min) rather than a vertical one; fixed at design time.
+    bool horizontal() const { return m_horizontal; }
+    void setHorizontal(bool on) { m_horizontal = on; }
+
     int value() const { return m_value; }
     // Returns false (and changes nothing) when the value lies outside Min..Max.
     bool setValue(int value);
@@ -230,4 +247,5 @@ private:
     int m_max = 32767;
     int m_smallChange = 1;
     int m_largeChange = 1;
+    bool m_horizontal = false;
 };

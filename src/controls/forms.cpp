@@ -87,6 +87,42 @@ void PictureBox::userClicked()
         onClick();
 }
 
+void PictureBox::userDragDrop(Control &source, int x, int y)
+{
+    if (effectivelyEnabled() && onDragDrop)
+        onDragDrop(source, x, y);
+}
+
+Shape::Shape(Container *container, QString name, int index)
+    : Control(container, std::move(name), index)
+{
+}
+
+void Shape::copyPropertiesFrom(const Control &other)
+{
+    Control::copyPropertiesFrom(other);
+    if (auto *shape = dynamic_cast<const Shape *>(&other)) {
+        setFillColor(shape->m_fillColor);
+        setFillStyle(shape->m_fillStyle);
+    }
+}
+
+void Shape::setFillColor(quint32 color)
+{
+    if (m_fillColor == color)
+        return;
+    m_fillColor = color;
+    notify(Property::Colors);
+}
+
+void Shape::setFillStyle(int style)
+{
+    if (m_fillStyle == style)
+        return;
+    m_fillStyle = style;
+    notify(Property::Colors);
+}
+
 Form::Form(QString name) : WithCaption<Container>(nullptr, std::move(name))
 {
     setBackColor(SysColor::ButtonFace);

@@ -83,12 +83,34 @@ private:
     int m_interval = 0;
 };
 
+// A picture box holds controls and takes drops: `onDragDrop` runs with the dragged control and the
+// drop point in twips from the box's top left.
 class PictureBox : public Container
 {
 public:
     using Container::Container;
     std::function<void()> onClick;
+    std::function<void(Control &source, int x, int y)> onDragDrop;
     void userClicked();
+    // The user dropped a control dragged with Control::drag; nothing runs while disabled.
+    void userDragDrop(Control &source, int x, int y);
+};
+
+// A rectangle drawn on its container, filled with FillColor when FillStyle is 0 (solid); 1 leaves
+// it transparent. It takes no input.
+class Shape : public Control
+{
+public:
+    Shape(Container *container, QString name, int index = -1);
+    void copyPropertiesFrom(const Control &other) override;
+    quint32 fillColor() const { return m_fillColor; }
+    void setFillColor(quint32 color);
+    int fillStyle() const { return m_fillStyle; }
+    void setFillStyle(int style);
+
+private:
+    quint32 m_fillColor = 0x000000;
+    int m_fillStyle = 1;
 };
 
 class WindowService;

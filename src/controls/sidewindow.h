@@ -23,7 +23,7 @@ public:
     SideWindow &operator=(const SideWindow &) = delete;
 
     // A form that unloaded itself (Form::unloadSelf) counts as unloaded already.
-    bool isLoaded() const { return m_form != nullptr && !m_form->unloadPending(); }
+    bool isLoaded() const { return m_base != nullptr && !m_base->unloadPending(); }
     // The window, loading it first when it is not loaded.
     F &get()
     {
@@ -31,6 +31,7 @@ public:
             unload();
         if (!m_form) {
             m_form = m_load();
+            m_base = m_form.get();
             m_form->setWindowService(m_windows);
             m_form->onUnloaded = [this] { unload(); };
         }
@@ -45,6 +46,7 @@ public:
         if (!m_form)
             return;
         std::unique_ptr<F> form = std::move(m_form);
+        m_base = nullptr;
         if (m_windows)
             m_windows->release(*form);
     }
@@ -53,4 +55,6 @@ private:
     std::function<std::unique_ptr<F>()> m_load;
     WindowService *m_windows;
     std::unique_ptr<F> m_form;
+    // The same form as a Form, so that asking whether it is loaded needs only its declaration.
+    const Form *m_base = nullptr;
 };

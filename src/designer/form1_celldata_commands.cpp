@@ -90,11 +90,11 @@ void Form1::reportRefusedTable()
 
 void Form1::makeSourceInCase()
 {
-    if (!MakeTableSource()) {
+    if (!makeTableSourceInCase()) {
         reportRefusedTable();
         return;
     }
-    ConvertTagCase(Check2.value() == 1 ? 0 : 1);
+    Setcolor2();
 }
 
 void Form1::showSettingsView()
@@ -237,6 +237,17 @@ void Form1::RB3_MouseDown(int Button)
     // The right button offers the source menu, whose cell-data items act on this box.
     if (Button == 2)
         PopupMenu(med);
+}
+
+void Form1::Text_MouseDown(int Index, int Button)
+{
+    // The box over the cell data offers the same menu; the cell data is switched off while the
+    // menu is open, so that nothing reaches it until a command of the menu has run.
+    if (Index != 6 || Button != 2)
+        return;
+    RB3.setEnabled(false);
+    PopupMenu(med);
+    RB3.setEnabled(true);
 }
 
 void Form1::mm2_Click(int Index)

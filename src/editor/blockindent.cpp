@@ -17,6 +17,7 @@ const std::array<QStringView, kTagCount> kBlockTags{u"P",    u"DIV",    u"BODY",
                                                     u"HEAD", u"TD",     u"UL",    u"OL"};
 
 constexpr char16_t kTab = u'\t';
+constexpr qsizetype kMaxTabs = 32;
 constexpr char16_t kIdeographicSpace = u'\u3000';
 
 // Same: the name written all in upper or all in lower case; Any: in any mix of cases.
@@ -125,20 +126,44 @@ std::optional<char16_t> unusedCharacter(QStringView text)
     return std::nullopt;
 }
 
-// The text with every TAB outside script elements removed, and each script element either kept
-// (stand-in 0) or replaced by the one character `standIn`.
+inline bool separatesWords(QChar c)
+{
+    return c == u' ' || c == u'\r' || c == u'\n';
+}
+
+// The text with the TABs outside script elements taken out, and each script element either kept
+// (stand-in 0) or replaced by the one character `standIn`. A run of TABs inside a tag (after a "<"
+// with no ">" since) that stands between two characters other than blanks and line breaks becomes
+// one blank instead: "<td\tnowrap>" must not become "<tdnowrap>", nor "<SCRIP\tT" a script.
 QString withoutTabs(QStringView text, const std::vector<TextSpan> &scripts, char16_t standIn)
 {
     QString out;
     hugepages::reserve(out, text.size());
     qsizetype from = 0;
+    bool inTag = false;
+    const char16_t *p = text.utf16();
     auto copyTabless = [&](qsizetype to) {
-        while (from < to) {
-            const qsizetype tab = text.indexOf(QChar(kTab), from);
-            const qsizetype stop = (tab < 0 || tab >= to) ? to : tab;
-            out.append(text.sliced(from, stop - from));
-            from = stop == to ? to : stop + 1;
+        qsizetype copied = from;
+        for (qsizetype i = from; i < to; ++i) {
+            const char16_t c = p[i];
+            if (c == u'<') {
+                inTag = true;
+            } else if (c == u'>') {
+                inTag = false;
+            } else if (c == kTab) {
+                out.append(text.sliced(copied, i - copied));
+                qsizetype end = i + 1;
+                while (end < to && p[end] == kTab)
+                    ++end;
+                if (inTag && !out.isEmpty() && !separatesWords(out.back()) && end < text.size()
+                    && !separatesWords(text[end]))
+                    out.append(u' ');
+                copied = end;
+                i = end - 1;
+            }
         }
+        out.append(text.sliced(copied, to - copied));
+        from = to;
     };
     for (const TextSpan &s : scripts) {
         copyTabless(s.start);
@@ -147,9 +172,21 @@ QString withoutTabs(QStringView text, const std::vector<TextSpan> &scripts, char
         else
             out.append(text.sliced(s.start, s.length));
         from = s.start + s.length;
+        inTag = false; // a script element ends with its ">"
     }
     copyTabless(text.size());
     return out;
+}
+
+// True when the text holds a block tag: "<T" or "</T" with T a block tag name in any case.
+bool hasBlockTag(QStringView work)
+{
+    for (qsizetype i = work.indexOf(u'<'); i >= 0; i = work.indexOf(u'<', i + 1)) {
+        const qsizetype name = i + 1 < work.size() && work[i + 1] == u'/' ? i + 2 : i + 1;
+        if (blockTagAt(work, name, NameCase::Any) >= 0)
+            return true;
+    }
+    return false;
 }
 
 // Line breaks around block tags and after the ">" of every opening block tag; break tags joined to
@@ -261,6 +298,9 @@ QString indentLines(const QString &work, Restorer &restorer)
                 --depth[closed];
             for (qsizetype d : depth)
                 tabs += qMax(d, qsizetype(0));
+            // Legal HTML may leave many elements open ("<p>" without "</p>"): the TABs stop
+            // at a depth no real nesting reaches, so that the text cannot grow without bound.
+            tabs = std::min(tabs, kMaxTabs);
             if (opened >= 0)
                 ++depth[opened];
         }
@@ -310,9 +350,11 @@ std::optional<QString> indentHtmlSource(QStringView text)
         standIn = *unused;
     }
     QString work = withoutTabs(text, scripts, standIn);
-    // Only blanks count as empty here: a source of TABs or line breaks is still reworked.
     if (trimBlanks(text).isEmpty())
         return std::nullopt;
+    // Without a block tag there is nothing to put on lines or indent: the text stays as it is.
+    if (!hasBlockTag(work))
+        return text.toString();
     work = breakAroundBlockTags(work);
 
     Restorer restorer(text, scripts, standIn);

@@ -85,6 +85,20 @@ void rewriteKeepingView(RichTextBox &box, const QString &text)
 }
 } // namespace
 
+bool Form1::makeTableSourceInCase()
+{
+    if (!MakeTableSource())
+        return false;
+    // The writers write lower-case tags. A script keeps them: its names are case-sensitive, and
+    // upper-casing what stands between its "<" and ">" would break it.
+    if (Check5.value() != 1) {
+        if (const std::optional<QString> converted =
+                editor::convertedTagCase(RB1.text(), editor::tagCaseMode(Check2.value())))
+            RB1.setText(*converted);
+    }
+    return true;
+}
+
 void Form1::ConvertTagCase(int mode)
 {
     if (const std::optional<QString> converted = editor::convertedTagCase(RB1.text(), mode))

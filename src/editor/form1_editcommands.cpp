@@ -1,6 +1,7 @@
 // The editing commands of the source menu: basic tags, undo, cut, copy, paste, and the editor font.
 // They act on the cell-data view while the settings page shows it, on the source view otherwise.
 
+#include "editor/tagcase.h"
 #include "frame/form1.h"
 
 RichTextBox &Form1::editTarget()
@@ -11,9 +12,7 @@ RichTextBox &Form1::editTarget()
 void Form1::InsertTagPair(const QString &startTag, const QString &endTag)
 {
     RichTextBox &target = editTarget();
-    auto inCase = [this](const QString &tag) {
-        return Check2.value() == 2 ? tag.toLower() : tag.toUpper();
-    };
+    auto inCase = [this](const QString &tag) { return editor::insertedTagText(tag, Check2.value()); };
     QString text;
     if (endTag.isEmpty()) {
         target.setSelLength(0);

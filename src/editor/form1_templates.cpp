@@ -3,20 +3,12 @@
 
 #include "controls/strings.h"
 #include "editor/sourcetemplates.h"
+#include "editor/tagcase.h"
 #include "frame/form1.h"
-
-namespace {
-// Upper case only when the option asks for it: 0 (the state after a normal start) and 2 both
-// mean lower case.
-bool upperCase(const CheckBox &check)
-{
-    return check.value() == 1;
-}
-} // namespace
 
 void Form1::InsertTemplate(int kind)
 {
-    const bool upper = upperCase(Check2);
+    const bool upper = editor::upperCaseTags(Check2.value());
     if (kind == 1) {
         const QString source = RB1.text();
         RB1.setText(editor::docTypeLine() + editor::headerBlock(source, upper) + source +
@@ -87,7 +79,7 @@ void Form1::ms1_Click()
 
 void Form1::ms3_Click()
 {
-    const QString block = editor::styleBlock(upperCase(Check2));
+    const QString block = editor::styleBlock(editor::upperCaseTags(Check2.value()));
     const qsizetype head = RB1.text().toLower().indexOf(QStringLiteral(u"</head>"));
     if (head >= 0)
         RB1.setSelStart(int(head));

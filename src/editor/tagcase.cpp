@@ -98,4 +98,38 @@ QString convertTagCase(QStringView text, int mode)
     return converted ? *converted : text.toString();
 }
 
+namespace {
+
+// The length of the character reference ("&name;", "&#123;", "&#x1F;") at `at`, or 0.
+qsizetype referenceAt(QStringView text, qsizetype at)
+{
+    qsizetype end = at + 1;
+    while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == u'#'))
+        ++end;
+    return end > at + 1 && end < text.size() && text[end] == u';' ? end + 1 - at : 0;
+}
+
+} // namespace
+
+QString insertedTagText(QStringView text, int tagCaseOption)
+{
+    const bool upper = upperCaseTags(tagCaseOption);
+    QString out;
+    out.reserve(text.size());
+    qsizetype copied = 0;
+    for (qsizetype at = text.indexOf(u'&'); at >= 0; at = text.indexOf(u'&', at + 1)) {
+        const qsizetype length = referenceAt(text, at);
+        if (length == 0)
+            continue;
+        const QStringView before = text.sliced(copied, at - copied);
+        out += upper ? before.toString().toUpper() : before.toString().toLower();
+        out += text.sliced(at, length);
+        copied = at + length;
+        at = copied - 1;
+    }
+    const QStringView rest = text.sliced(copied);
+    out += upper ? rest.toString().toUpper() : rest.toString().toLower();
+    return out;
+}
+
 } // namespace editor

@@ -27,4 +27,24 @@ QString convertTagCase(QStringView text, int mode);
 // The same conversion, or nothing when it would change no character (no copy is made then).
 std::optional<QString> convertedTagCase(QStringView text, int mode);
 
+// The tag-case option (the value of the check box Check2) asks for upper-case tags only at 1;
+// 0 (the box cleared by a click, the state after a normal start) and 2 (the lower-case menu item)
+// both mean lower case.
+inline bool upperCaseTags(int tagCaseOption)
+{
+    return tagCaseOption == 1;
+}
+
+// The convertTagCase mode that brings a source in line with the tag-case option.
+inline int tagCaseMode(int tagCaseOption)
+{
+    return upperCaseTags(tagCaseOption) ? 0 : 1;
+}
+
+// A tag, or a whole fragment of tags, that the editor inserts (a basic tag, a template), in the
+// case the tag-case option asks for: all of its text, attribute names and values included, is
+// upper- or lower-cased, except character references ("&nbsp;", "&#xA0;"), which keep their case:
+// "&NBSP;" is no reference, the browser would show it as text.
+QString insertedTagText(QStringView text, int tagCaseOption);
+
 } // namespace editor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/fomcolor.h"
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "controls/listview.h"
@@ -238,6 +239,7 @@ public:
     void Moomoji_Click();
     void Mkomoji_Click();
     void mkoment_Click();
+    void moo_Click(int Index);
     void Text6_Change();
     void Combo1_Click(int Index);
     void Combo2_Click();
@@ -251,6 +253,7 @@ public:
     void InsertImageFile();
     void InsertTextFile();
     void Text_DblClick(int Index);
+    void Text_MouseDown(int Index, int Button);
     void RemoveBlanksInFields();
     void mm2_Click(int Index);
     void RB3_MouseDown(int Button);
@@ -259,10 +262,17 @@ public:
     void Cmd_Click(int Index);
     void MakeSourceAndShow();
     void TabStrip1_Click();
+    void ShowPage();
     void RefreshKeepScroll();
     void ShowPreview();
+    void MakeSource();
+    void ClearCellData();
+    void SaveSourceAs();
     void SaveSourceFile();
     void CopySourceToClipboard();
+    void Command15_Click();
+    void Command19_Click();
+    void mhtml_Click();
     void Cmdcmd_Click(int Index);
     QString previewPath() const;
 
@@ -270,6 +280,8 @@ public:
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
+    void Command22_Click();
+    void msettei_Click();
     // Loads the settings document chosen in the open dialog.
     void LoadSettingsDocument();
     // Applies a settings document's text, read from `path`: the table-wide values to their controls,
@@ -363,6 +375,9 @@ private:
     void wireFrameHandlers();
     std::optional<QString> askForFile(const QString &title, const QString &filter);
     void reportRefusedTable();
+    // MakeTableSource, then the new source's tags in the case Check2 asks for (not coloured).
+    // Returns false, as MakeTableSource does, when the table is refused.
+    bool makeTableSourceInCase();
     void makeSourceInCase();
     void showSettingsView();
     // Lays the window out again after the cell-data box changed size.
@@ -527,7 +542,8 @@ public:
     SideWindow<ForCss> ForCssWindow;
     SideWindow<Fortag> FortagWindow;
 
-    // The View menu's items: 0 the object tree, 1 the CSS tree, 2 the tag tree.
+    // The View menu's items: 0 the object tree, 1 the CSS tree, 2 the tag tree, 3 the colour
+    // picker.
     void hym1_Click(int Index);
     // Rebuilds the object tree, then places the window at its fixed place and size, shows it and
     // brings it in front.
@@ -536,6 +552,11 @@ public:
     // window already open is only moved back and shown.
     void ShowCssTree();
     void ShowTagTree();
+    // PickColour, the "色" button beside Text5(Index) for Index 0..5: shows the colour picker, names
+    // that box as its target, and clears what the new colour replaces.
+    void Command30_Click(int Index);
+    // Shows the colour picker; its target stays the box named last (Text5(0) at first).
+    void ShowColourPicker();
     // Closes and unloads every side window that is loaded.
     void unloadSideWindows();
 
@@ -602,6 +623,19 @@ private:
     void showSelector(int index, bool all);
     void restorePositionSelectors(const TextGrid &grid, int rowSelector, const Marker &first,
                                   const Marker &second, int otherwise);
+
+    // The colour box the picker fills; kept here so that it outlives an unload of the picker.
+    qint16 m_colourTarget = 0;
+
+public:
+    // Declared last, so that they go before the controls they write into.
+    SideWindow<FomColor> FomColorWindow{[this] {
+                                            auto picker = std::make_unique<FomColor>(
+                                                Text5, m_colourTarget, m_services);
+                                            picker->Form_Load();
+                                            return picker;
+                                        },
+                                        m_services.windows};
 };
 
 // The row selectors among the VScroll1 spinners (4, 6, 8, 9, 12, 14, 16, 18, 22, 24); the other

@@ -48,12 +48,17 @@ void Form1::Check3_Click()
 void Form1::Check4_Click()
 {
     SaveSettingIni(App, Section, QStringLiteral(u"No"), flag(Check4.value()));
+    // On the source page the source follows the option at once.
+    if (TabStrip1.selectedTab() == 3)
+        MakeSourceAndShow();
     Savereg();
 }
 
 void Form1::Check5_Click()
 {
     SaveSettingIni(App, Section, QStringLiteral(u"Java"), flag(Check5.value()));
+    if (TabStrip1.selectedTab() == 3)
+        MakeSourceAndShow();
     Savereg();
 }
 
@@ -76,6 +81,12 @@ void Form1::Mkomoji_Click()
 void Form1::mkoment_Click()
 {
     mkoment.setChecked(!mkoment.checked());
+}
+
+void Form1::moo_Click(int)
+{
+    // Whichever element was clicked, the check mark is the first one's.
+    moo(0).setChecked(!moo(0).checked());
 }
 
 void Form1::Text6_Change()

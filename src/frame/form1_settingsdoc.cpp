@@ -163,3 +163,13 @@ void Form1::SaveSettingsDocument()
     m_lastSettingsName = *path;
     SaveTextFile(*path, text);
 }
+
+void Form1::Command22_Click()
+{
+    SaveSettingsDocument();
+}
+
+void Form1::msettei_Click()
+{
+    SaveSettingsDocument();
+}

@@ -1,5 +1,6 @@
-// The View menu's reference trees: each placed at its own fixed place, shown and kept in front; and
-// the unloading of every side window at shutdown.
+// The side windows the main window opens: the reference trees from the View menu, each placed at
+// its own fixed place, shown and kept in front; the colour picker from the colour buttons and the
+// View menu; and the unloading of every side window at shutdown.
 
 #include "frame/form1.h"
 #include "frame/frmabout.h"
@@ -23,8 +24,9 @@ template <typename Window> void place(Window &window, int top, int left, int wid
 
 void Form1::wireSideWindowHandlers()
 {
-    for (int i = 0; i < 3; ++i)
-        hym1(i).onClick = [this, i] { hym1_Click(i); };
+    hym1.forEach([this](int i, MenuItem &m) { m.onClick = [this, i] { hym1_Click(i); }; });
+    Command30.forEach(
+        [this](int i, CommandButton &c) { c.onClick = [this, i] { Command30_Click(i); }; });
 }
 
 void Form1::hym1_Click(int Index)
@@ -38,6 +40,9 @@ void Form1::hym1_Click(int Index)
         break;
     case 2:
         ShowTagTree();
+        break;
+    case 3:
+        ShowColourPicker();
         break;
     default:
         break;
@@ -61,6 +66,11 @@ void Form1::ShowTagTree()
     place(FortagWindow.get(), 4000, 8000, 7000, 7000);
 }
 
+void Form1::ShowColourPicker()
+{
+    FomColorWindow->setVisible(true);
+}
+
 void Form1::unloadSideWindows()
 {
     FomObjWindow.unload();
@@ -68,4 +78,5 @@ void Form1::unloadSideWindows()
     FortagWindow.unload();
     frmAboutWindow.unload();
     helpWindow.unload();
+    FomColorWindow.unload();
 }

@@ -39,7 +39,7 @@ void Form1::Cmd_Click(int Index)
 {
     switch (Index) {
     case 1:
-        MakeSourceAndShow();
+        MakeSource();
         break;
     case 3:
         tabSwitchBusy = true;
@@ -54,11 +54,7 @@ void Form1::Cmd_Click(int Index)
         InsertSampleData();
         break;
     case 5:
-        if (msgBox(QStringLiteral(u"テキストを消去します"), vbmsg::YesNo) == vbmsg::Yes) {
-            RB3.setText(QString());
-            RB3.setVisible(true);
-            Text(5).setVisible(false);
-        }
+        ClearCellData();
         break;
     case 6:
         InsertImageFile();
@@ -71,10 +67,24 @@ void Form1::Cmd_Click(int Index)
     }
 }
 
+void Form1::MakeSource()
+{
+    MakeSourceAndShow();
+}
+
+void Form1::ClearCellData()
+{
+    if (msgBox(QStringLiteral(u"テキストを消去します"), vbmsg::YesNo) == vbmsg::Yes) {
+        RB3.setText(QString());
+        RB3.setVisible(true);
+        Text(5).setVisible(false);
+    }
+}
+
 void Form1::MakeSourceAndShow()
 {
     tabSwitchBusy = true;
-    if (!MakeTableSource()) {
+    if (!makeTableSourceInCase()) {
         tabSwitchBusy = false;
         reportRefusedTable();
         return;
@@ -91,6 +101,11 @@ void Form1::MakeSourceAndShow()
 }
 
 void Form1::TabStrip1_Click()
+{
+    ShowPage();
+}
+
+void Form1::ShowPage()
 {
     if (tabSwitchBusy)
         return;
@@ -112,7 +127,7 @@ void Form1::TabStrip1_Click()
             || msgBox(QStringLiteral(u"ソースが編集されています。設定から作り直しますか？"),
                       vbmsg::YesNo)
                    == vbmsg::Yes) {
-            if (!MakeTableSource())
+            if (!makeTableSourceInCase())
                 reportRefusedTable();
         }
         ShowPreview();
@@ -176,6 +191,21 @@ void Form1::ShowPreview()
     WebBrowser1.setVisible(true);
 }
 
+void Form1::Command19_Click()
+{
+    SaveSourceAs();
+}
+
+void Form1::mhtml_Click()
+{
+    SaveSourceAs();
+}
+
+void Form1::SaveSourceAs()
+{
+    SaveSourceFile();
+}
+
 void Form1::SaveSourceFile()
 {
     if (!m_services.files)
@@ -192,6 +222,11 @@ void Form1::SaveSourceFile()
                != vbmsg::Yes)
         return;
     SaveTextFile(*path, RB1.text());
+}
+
+void Form1::Command15_Click()
+{
+    CopySourceToClipboard();
 }
 
 void Form1::CopySourceToClipboard()

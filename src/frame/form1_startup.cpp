@@ -43,18 +43,21 @@ void Form1::wireFrameHandlers()
     RB3.onMouseDown = [this](int button) { RB3_MouseDown(button); };
     Cmd.forEach([this](int i, CommandButton &c) { c.onClick = [this, i] { Cmd_Click(i); }; });
     TabStrip1.onClick = [this] { TabStrip1_Click(); };
-    Command15.onClick = [this] { CopySourceToClipboard(); };
-    Command19.onClick = [this] { SaveSourceFile(); };
-    mhtml.onClick = [this] { SaveSourceFile(); };
-    Command22.onClick = [this] { SaveSettingsDocument(); };
-    msettei.onClick = [this] { SaveSettingsDocument(); };
+    Command15.onClick = [this] { Command15_Click(); };
+    Command19.onClick = [this] { Command19_Click(); };
+    mhtml.onClick = [this] { mhtml_Click(); };
+    Command22.onClick = [this] { Command22_Click(); };
+    msettei.onClick = [this] { msettei_Click(); };
     rcsv.onClick = [this] { ImportCsv(); };
     med11.onClick = [this] { med11_Click(); };
     med2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { med2_Click(i); }; });
     mm.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm_Click(i); }; });
-    moo.forEach([this](int, MenuItem &c) { c.onClick = [this] { moo(0).setChecked(!moo(0).checked()); }; });
+    moo.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { moo_Click(i); }; });
     mm2.forEach([this](int i, MenuItem &c) { c.onClick = [this, i] { mm2_Click(i); }; });
-    Text.forEach([this](int i, TextBox &c) { c.onDblClick = [this, i] { Text_DblClick(i); }; });
+    Text.forEach([this](int i, TextBox &c) {
+        c.onDblClick = [this, i] { Text_DblClick(i); };
+        c.onMouseDown = [this, i](int button, int, int, int) { Text_MouseDown(i, button); };
+    });
     Command18.onClick = [this] { Command18_Click(); };
     Combo1(0).onClick = [this] { Combo1_Click(0); };
     Combo2.onClick = [this] { Combo2_Click(); };

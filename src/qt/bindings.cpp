@@ -1,12 +1,16 @@
 #include "qt/bindings_p.h"
 
+#include "qt/bindings_drag.h"
+
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "qt/formview.h"
 #include "qt/qtconvert.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,10 +58,16 @@ void ControlBinding::refreshAll()
 
 namespace {
 // The bottom of a frame's caption as the style draws it, in the frame's coordinates; 0 without one.
+// Every control placed in a frame asks for it: it is measured once per caption, font and style.
 int captionBottom(const QGroupBox *box)
 {
     if (box->title().isEmpty())
         return 0;
+    static QHash<QString, int> known;
+    const QString key = QString::number(quintptr(box->style())) + u'|' + box->font().key()
+                        + u'|' + QString::number(int(box->alignment())) + u'|' + box->title();
+    if (auto it = known.constFind(key); it != known.constEnd())
+        return *it;
     QStyleOptionGroupBox option;
     option.initFrom(box);
     option.text = box->title();
@@ -66,7 +76,9 @@ int captionBottom(const QGroupBox *box)
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     const QRect label =
         box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    return label.isValid() ? label.bottom() + 1 : 0;
+    const int bottom = label.isValid() ? label.bottom() + 1 : 0;
+    known.insert(key, bottom);
+    return bottom;
 }
 } // namespace
 
@@ -379,21 +391,87 @@ private:
     Frame &m_frame;
 };
 
+// A picture box takes the drops of controls of its own window (Control::drag).
 class PictureBinding : public ControlBinding
 {
 public:
     PictureBinding(FormView &view, PictureBox &picture, QWidget *parent)
-        : ControlBinding(view, picture, new QFrame(parent))
+        : ControlBinding(view, picture, new QFrame(parent)), m_picture(picture)
     {
         auto *frame = static_cast<QFrame *>(widget());
         frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         frame->setAutoFillBackground(true);
-        new EventHook(frame, [&picture](QEvent *event) {
-            if (isClick(event))
-                picture.userClicked();
-            return false;
-        });
+        frame->setAcceptDrops(true);
+        new EventHook(frame, [this](QEvent *event) { return handle(event); });
     }
+
+private:
+    bool handle(QEvent *event)
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *drag = static_cast<QDropEvent *>(event);
+            if (m_picture.onDragDrop && sourceOf(drag))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            Control *source = sourceOf(drop);
+            if (!source)
+                return false;
+            drop->acceptProposedAction();
+            const QPoint at = drop->position().toPoint();
+            m_picture.userDragDrop(*source, view().scale().toTwips(at.x()),
+                                   view().scale().toTwips(at.y()));
+            return true;
+        }
+        default:
+            if (isClick(event))
+                m_picture.userClicked();
+            return false;
+        }
+    }
+    Control *sourceOf(const QDropEvent *event) const
+    {
+        return controlFromMimeData(event->mimeData(), view().form());
+    }
+
+    PictureBox &m_picture;
+};
+
+// A shape is drawn, never clicked: the mouse goes through to what lies below it.
+class ShapeBinding : public ControlBinding
+{
+public:
+    ShapeBinding(FormView &view, Shape &shape, QWidget *parent)
+        : ControlBinding(view, shape, new QFrame(parent)), m_shape(shape)
+    {
+        auto *frame = static_cast<QFrame *>(widget());
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void applyColors() override
+    {
+        QWidget *frame = widget();
+        if (!frame)
+            return;
+        const bool solid = m_shape.fillStyle() == 0;
+        frame->setAutoFillBackground(solid);
+        QPalette palette = frame->palette();
+        const QPalette system = QApplication::palette();
+        palette.setColor(QPalette::Window, toQColor(m_shape.fillColor(), system));
+        palette.setColor(QPalette::WindowText, toQColor(m_shape.foreColor(), system));
+        frame->setPalette(palette);
+    }
+
+private:
+    Shape &m_shape;
 };
 
 } // namespace
@@ -414,6 +492,8 @@ std::unique_ptr<ControlBinding> makeSimpleBinding(FormView &view, Control &contr
         return std::make_unique<FrameBinding>(view, *c, parent);
     if (auto *c = dynamic_cast<PictureBox *>(&control))
         return std::make_unique<PictureBinding>(view, *c, parent);
+    if (auto *c = dynamic_cast<Shape *>(&control))
+        return std::make_unique<ShapeBinding>(view, *c, parent);
     if (auto *c = dynamic_cast<TextBox *>(&control))
         return makeTextBinding(view, *c, parent);
     return nullptr;

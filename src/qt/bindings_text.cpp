@@ -4,9 +4,11 @@
 #include "qt/bindings_p.h"
 
 #include "controls/controls.h"
+#include "qt/bindings_drag.h"
 #include "qt/qtconvert.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -21,14 +23,12 @@ Qt::Alignment alignmentOf(int alignment)
     return h | Qt::AlignVCenter;
 }
 
-// Double clicks go to the control's door (focus goes there through every binding).
-void hookDoubleClick(QWidget *clickTarget, TextBox &box)
+// The mouse goes to the control's doors (focus goes there through every binding); the tracker
+// turns presses into clicks and drags. A box whose handler takes the mouse shows that handler's
+// menu instead of Qt's.
+PressTracker *hookMouse(FormView &view, QWidget *mouseTarget, TextBox &box)
 {
-    new EventHook(clickTarget, [&box](QEvent *event) {
-        if (event->type() == QEvent::MouseButtonDblClick)
-            box.userDoubleClicked();
-        return false;
-    });
+    return new PressTracker(view, box, mouseTarget);
 }
 
 class LineBinding : public ControlBinding
@@ -53,11 +53,12 @@ public:
         };
         QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
         QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
-        hookDoubleClick(edit, box);
+        m_tracker = hookMouse(view, edit, box);
     }
     void refreshAll() override
     {
         ControlBinding::refreshAll();
+        refresh(Property::Style);
         refresh(Property::Text);
         refresh(Property::Selection);
     }
@@ -70,9 +71,14 @@ protected:
         if (!edit)
             return;
         const QSignalBlocker blocker(edit);
-        if (property == Property::Text) {
+        if (property == Property::Style) {
             edit->setReadOnly(m_box.locked());
             edit->setAlignment(alignmentOf(m_box.alignment()));
+            edit->setFrame(m_box.borderStyle() != 0);
+        } else if (property == Property::Drag) {
+            if (m_tracker)
+                m_tracker->dragRequested();
+        } else if (property == Property::Text) {
             if (edit->text() != m_box.text()) {
                 const int cursor = edit->cursorPosition();
                 edit->setText(m_box.text());
@@ -90,6 +96,7 @@ protected:
 
 private:
     TextBox &m_box;
+    QPointer<PressTracker> m_tracker;
 };
 
 // Positions of a multi-line box: the control counts CR LF as two.
@@ -125,11 +132,12 @@ public:
             const int start = modelPosition(textEdit(), c.selectionStart());
             m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
         });
-        hookDoubleClick(edit->viewport(), box);
+        m_tracker = hookMouse(view, edit->viewport(), box);
     }
     void refreshAll() override
     {
         ControlBinding::refreshAll();
+        refresh(Property::Style);
         refresh(Property::Text);
         refresh(Property::Selection);
     }
@@ -142,8 +150,13 @@ protected:
         if (!edit)
             return;
         const QSignalBlocker blocker(edit);
-        if (property == Property::Text) {
+        if (property == Property::Style) {
             edit->setReadOnly(m_box.locked());
+            edit->setFrameShape(m_box.borderStyle() != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
+        } else if (property == Property::Drag) {
+            if (m_tracker)
+                m_tracker->dragRequested();
+        } else if (property == Property::Text) {
             const QString lf = toLf(m_box.text());
             if (edit->toPlainText() != lf) {
                 const int cursor = edit->textCursor().position();
@@ -165,6 +178,7 @@ protected:
 
 private:
     TextBox &m_box;
+    QPointer<PressTracker> m_tracker;
 };
 
 } // namespace

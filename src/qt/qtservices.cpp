@@ -152,8 +152,11 @@ std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedP
 
 std::optional<quint32> QtColorDialogService::choose(quint32 initial)
 {
-    const QColor color =
-        QColorDialog::getColor(toQColor(initial, QApplication::palette()), dialogParent);
+    // The picker that asks is kept on top of the other windows: a dialog of the main window could
+    // open behind it, so the dialog belongs to the window that is active when it is asked for.
+    QWidget *parent = QApplication::activeWindow() ? QApplication::activeWindow()
+                                                   : dialogParent.data();
+    const QColor color = QColorDialog::getColor(toQColor(initial, QApplication::palette()), parent);
     if (!color.isValid())
         return std::nullopt;
     return fromQColor(color);

@@ -23,16 +23,17 @@ void Form1::BuildMergeMap()
             if (span.isEmpty())
                 continue;
             const int comma = int(span.indexOf(u','));
-            // A span without a comma, or with a count below 1, claims nothing.
+            // A span without a comma, with a count below 1 or with one that cannot be held
+            // ("1e300") claims nothing.
             if (comma < 0)
                 continue;
-            const double r = vb::Val(span.left(comma));
-            const double c = vb::Val(span.mid(comma + 1));
-            if (r < 1 || c < 1)
+            const std::optional<int> r = vb::truncated(vb::Val(span.left(comma)));
+            const std::optional<int> c = vb::truncated(vb::Val(span.mid(comma + 1)));
+            if (!r || !c || *r < 1 || *c < 1)
                 continue;
             // A span running past the table is clipped to it.
-            const int lastRow = int(std::min<double>(rows - 1, i + r - 1));
-            const int lastColumn = int(std::min<double>(columns - 1, j + c - 1));
+            const int lastRow = int(std::min<qint64>(rows - 1, qint64(i) + *r - 1));
+            const int lastColumn = int(std::min<qint64>(columns - 1, qint64(j) + *c - 1));
             for (int k = i; k <= lastRow; ++k)
                 for (int m = j; m <= lastColumn; ++m)
                     owner[std::size_t(k) * columns + m] = i * columns + j;

@@ -171,6 +171,33 @@ TEST(MenuAndTabs, ClicksRespectStateAndSelectionChanges)
     EXPECT_EQ(log.str(), "med11_Click;TabStrip1_Click=3");
 }
 
+TEST(LabelEvents, MouseDoorsReportButtonShiftAndPlace)
+{
+    Form form(QStringLiteral(u"F"));
+    Frame frame(&form, QStringLiteral(u"Frame20"));
+    Label label(&frame, QStringLiteral(u"Label2"));
+    Log log;
+    auto record = [&](const char16_t *event) {
+        return [&log, event](int button, int shift, int x, int y) {
+            log.add(QString::fromUtf16(event)
+                    + QStringLiteral(u"(%1,%2,%3,%4)").arg(button).arg(shift).arg(x).arg(y));
+        };
+    };
+    label.onMouseDown = record(u"down");
+    label.onMouseMove = record(u"move");
+    label.onMouseUp = record(u"up");
+    label.userMouseDown(1, 0, 15, 30);
+    label.userMouseMove(1, 1, -45, 600);
+    label.userMouseUp(1, 0, 0, 0);
+    // A disabled label, or one in a disabled frame, reports nothing.
+    frame.setEnabled(false);
+    label.userMouseDown(2, 0, 1, 1);
+    frame.setEnabled(true);
+    label.setEnabled(false);
+    label.userMouseMove(0, 0, 1, 1);
+    EXPECT_EQ(log.str(), "down(1,0,15,30);move(1,1,-45,600);up(1,0,0,0)");
+}
+
 TEST(ControlArrays, SparseIndexesAndMissingElements)
 {
     Form form(QStringLiteral(u"F"));

@@ -108,6 +108,27 @@ TEST_F(SideWindowTest, OwnerUnloadReleasesTheViewBeforeTheControlsGo)
     EXPECT_EQ(windows.observer.removed, 0);
 }
 
+TEST_F(SideWindowTest, AFormThatUnloadsItselfGoesAtItsOwnersNextUse)
+{
+    picker->setVisible(true);
+    Picker *first = &picker.get();
+    CommandButton ok(first, QStringLiteral(u"cmdOK"));
+    // The handler runs to its end on a form that still exists.
+    ok.onClick = [first] {
+        first->unloadSelf();
+        first->target = 7;
+    };
+    ok.userClicked();
+    EXPECT_EQ(first->target, 7);
+    EXPECT_FALSE(first->visible());
+    EXPECT_FALSE(picker.isLoaded());
+    EXPECT_EQ(picker.loaded(), nullptr);
+    EXPECT_EQ(windows.log, u"show(Picker);");
+    EXPECT_EQ(picker->target, 0);
+    EXPECT_EQ(loads, 2);
+    EXPECT_EQ(windows.log, u"show(Picker);release(Picker);");
+}
+
 TEST(FormTest, BringingAFormToTheFrontAndTopMostReachItsView)
 {
     struct Count : ControlObserver

@@ -176,6 +176,26 @@ TEST_F(CellDataCommands, RightButtonOverTheCellDataPopsUpTheSourceMenu)
     EXPECT_EQ(f.lastPopup(), &f.med);
 }
 
+// The right button over the box that lies on the cell data pops up the same menu, with the cell
+// data switched off while it is open; other buttons and the other box pop up nothing.
+TEST_F(CellDataCommands, RightButtonOverTheBoxOnTheCellDataPopsUpTheSourceMenu)
+{
+    QString log;
+    f.showPopup = [&](MenuItem &menu) {
+        log += menu.name() + (f.RB3.enabled() ? QStringLiteral(u"(RB3 on);") : QStringLiteral(u"(RB3 off);"));
+    };
+    f.Text(6).userMouseDown(1);
+    f.Text(5).userMouseDown(2);
+    f.Text(6).userMouseDown(4);
+    EXPECT_EQ(log, QString());
+    f.Text(6).userMouseDown(2);
+    EXPECT_EQ(log, QStringLiteral(u"med(RB3 off);"));
+    EXPECT_TRUE(f.RB3.enabled());
+    f.Text_MouseDown(6, 2);
+    EXPECT_EQ(log, QStringLiteral(u"med(RB3 off);med(RB3 off);"));
+    EXPECT_TRUE(f.RB3.enabled());
+}
+
 TEST_F(CellDataCommands, MenuItemsActOnlyOnTheSettingsPage)
 {
     EXPECT_EQ(f.mm2(4).caption(), QStringLiteral(u"テキストボックスの拡大"));

@@ -96,8 +96,13 @@ TEST_F(CountChange, NoLeavesEverythingAndPutsTheSpinnerBackQuietly)
     EXPECT_EQ(messages.unexpected, 0);
 }
 
-TEST_F(CountChange, FourToTwoToFourColumnsLosesTheDroppedColumnsRowsAreKept)
+// The grids run to one spare column past the count: lowered to two columns they keep grid column
+// 2, the user's column 3, whose attributes come back with it; column 4 (grid column 3) loses them.
+TEST_F(CountChange, FourToTwoToFourColumnsKeepsColumnThreeLosesColumnFourKeepsRows)
 {
+    f.cellColors.set(0, 2, S(u"green"));
+    f.cellIchiYoko.set(1, 2, S(u"center"));
+    f.columnWidths.set(2, S(u"25"));
     f.cellColors.set(0, 3, S(u"red"));
     f.cellIchiYoko.set(1, 3, S(u"right"));
     f.cellColors.set(2, 0, S(u"blue"));
@@ -111,6 +116,9 @@ TEST_F(CountChange, FourToTwoToFourColumnsLosesTheDroppedColumnsRowsAreKept)
                             u"VScroll1_Change(0);Text1_Change(0);RB3_Change;"
                             u"VScroll1_Change(1);Text1_Change(1);RB3_Change;"
                             u"VScroll1_Change(0);Text1_Change(0);RB3_Change"));
+    EXPECT_EQ(f.cellColors.get(0, 2), S(u"green"));
+    EXPECT_EQ(f.cellIchiYoko.get(1, 2), S(u"center"));
+    EXPECT_EQ(f.columnWidths.get(2), S(u"25"));
     EXPECT_EQ(f.cellColors.get(0, 3), QString());
     EXPECT_EQ(f.cellIchiYoko.get(1, 3), QString());
     EXPECT_EQ(f.columnWidths.get(3), QString());

@@ -57,9 +57,52 @@ TEST(Indent, EmptyOrBlankSourceIsLeftAlone)
 {
     EXPECT_FALSE(indentHtmlSource(u"").has_value());
     EXPECT_FALSE(indentHtmlSource(u"    ").has_value());
-    // Only blanks count as empty: TABs and line breaks are still reworked.
-    EXPECT_EQ(indentHtmlSource(u"\t"), QString());
-    EXPECT_EQ(indentHtmlSource(u" \r\n "), QString());
+}
+
+TEST(Indent, TextWithoutBlockTagsComesBackUnchanged)
+{
+    for (const char16_t *text : {u"\r\n", u"\t", u" \r\n ", u"a\tb  \r\n\r\n  c\t",
+                                 u"<b>x</b>\r\n\t<i>y</i>", u"a <br>b",
+                                 u"<script>\tif (a<b) x();\r\n</script>\r\n"})
+        EXPECT_EQ(indentHtmlSource(text), QString::fromUtf16(text))
+            << QString::fromUtf16(text).toStdString();
+}
+
+TEST(Indent, TabsInsideATagNeverJoinWhatTheySeparate)
+{
+    EXPECT_EQ(indentHtmlSource(u"<table><tr><td\tnowrap>a</td></tr></table>"),
+              QStringLiteral(u"\r\n<table>\r\n\t<tr>\r\n\t\t<td nowrap>\r\n\t\t\ta\r\n"
+                             u"\t\t</td>\r\n\t</tr>\r\n</table>"));
+    EXPECT_EQ(removeIndentation(u"<td\tnowrap\t\twidth=\"1\">\ta\tb</td>"),
+              QStringLiteral(u"<td nowrap width=\"1\">ab</td>"));
+    // Next to a blank or a line break there is nothing to join: the TABs just go.
+    EXPECT_EQ(removeIndentation(u"<td \tnowrap\t >"), QStringLiteral(u"<td nowrap >"));
+    EXPECT_EQ(removeIndentation(u"<td\r\n\t\tnowrap>"), QStringLiteral(u"<td\r\nnowrap>"));
+    // A TAB cannot make a script element that was not there.
+    const QString split = QStringLiteral(u"<p><SCRIP\tT>a</SCRIPT></p>");
+    EXPECT_EQ(removeIndentation(split), QStringLiteral(u"<p><SCRIP T>a</SCRIPT></p>"));
+    EXPECT_TRUE(findScriptElements(*indentHtmlSource(split)).empty());
+    // A tag over two lines keeps its shape however often it is indented and unindented.
+    const QString wide = QStringLiteral(u"<div><div><p\r\nclass=\"a\">x</p></div></div>");
+    const QString once = *indentHtmlSource(wide);
+    EXPECT_EQ(indentHtmlSource(removeIndentation(once)), once);
+}
+
+TEST(Indent, DepthStopsAtThirtyTwoTabs)
+{
+    QString open;
+    for (int i = 0; i < 2000; ++i)
+        open += QStringLiteral(u"<p>x");
+    const QString indented = *indentHtmlSource(open);
+    qsizetype deepest = 0;
+    for (const QString &line : indented.split(QStringLiteral(u"\r\n"))) {
+        qsizetype tabs = 0;
+        while (tabs < line.size() && line[tabs] == u'\t')
+            ++tabs;
+        deepest = std::max(deepest, tabs);
+    }
+    EXPECT_EQ(deepest, 32);
+    EXPECT_LT(indented.size(), 40 * open.size());
 }
 
 TEST(Indent, RemoveIndentationTakesTabsOutsideScriptsOnly)

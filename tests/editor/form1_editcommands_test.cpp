@@ -65,11 +65,22 @@ TEST_F(EditCommands, TagsFollowTheCaseOption)
     select(0, 0);
     f.mm_Click(3);
     EXPECT_EQ(f.RB1.text(), QStringLiteral(u"<FONT SIZE=\"3\" COLOR=\"\"></FONT><BR>abc"));
-    f.mm_Click(6);
-    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"&NBSP;")));
+    f.mm_Click(6); // a character reference keeps its case: "&NBSP;" is none
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u"<FONT SIZE=\"3\" COLOR=\"\"></FONT>&nbsp;<BR>abc"));
     f.mm_Click(7); // outside the menu: nothing
     EXPECT_EQ(handled, 0); // every command's change was swallowed
     EXPECT_FALSE(f.skipRb1Change);
+}
+
+// 0 is the state after every normal start, with "全て小文字で" checked: lower case, as for 2.
+TEST_F(EditCommands, ClearedCaseOptionMeansLowerCase)
+{
+    f.Check2.setValue(0);
+    select(1, 3);
+    f.mm_Click(1);
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u"x<b>abc</b>x"));
+    f.mm_Click(6);
+    EXPECT_EQ(f.RB1.text(), QStringLiteral(u"x<b>abc</b>&nbsp;x"));
 }
 
 TEST_F(EditCommands, WrappedSelectionKeepsItsBlankLines)

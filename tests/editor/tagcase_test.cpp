@@ -61,4 +61,21 @@ TEST(TagCase, Rules)
     }
 }
 
+TEST(TagCase, InsertedTagsFollowTheOptionButReferencesKeepTheirCase)
+{
+    EXPECT_TRUE(upperCaseTags(1));
+    EXPECT_FALSE(upperCaseTags(0));
+    EXPECT_FALSE(upperCaseTags(2));
+    EXPECT_EQ(tagCaseMode(1), 0);
+    EXPECT_EQ(tagCaseMode(0), 1);
+    EXPECT_EQ(tagCaseMode(2), 1);
+    const QString font = QStringLiteral(u"<font size=\"3\" color=\"Red\">");
+    EXPECT_EQ(insertedTagText(font, 1), QStringLiteral(u"<FONT SIZE=\"3\" COLOR=\"RED\">"));
+    EXPECT_EQ(insertedTagText(font, 0), QStringLiteral(u"<font size=\"3\" color=\"red\">"));
+    EXPECT_EQ(insertedTagText(u"&nbsp;", 1), QStringLiteral(u"&nbsp;"));
+    EXPECT_EQ(insertedTagText(u"<P>&Auml;&#xA0;&amp</P>", 1),
+              QStringLiteral(u"<P>&Auml;&#xA0;&AMP</P>"));
+    EXPECT_EQ(insertedTagText(u"a & b; <B>", 2), QStringLiteral(u"a & b; <b>"));
+}
+
 } // namespace

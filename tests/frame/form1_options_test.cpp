@@ -69,12 +69,18 @@ TEST(IndentSwitch, SkipGuardOnlyForARealChange)
     EXPECT_EQ(handled, 2);
 }
 
-TEST(Comments, MenuItemToggles)
+TEST(Comments, MenuItemsToggle)
 {
     Form1 f;
     f.mkoment.userClicked();
     EXPECT_TRUE(f.mkoment.checked());
     f.mkoment.userClicked();
+    EXPECT_FALSE(f.mkoment.checked());
+    // The wrapping item: whichever element of the array is clicked, the first one's mark turns.
+    f.moo(0).userClicked();
+    EXPECT_TRUE(f.moo(0).checked());
+    f.moo_Click(3);
+    EXPECT_FALSE(f.moo(0).checked());
     EXPECT_FALSE(f.mkoment.checked());
 }
 

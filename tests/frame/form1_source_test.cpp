@@ -130,14 +130,24 @@ TEST_F(SourceCommands, UnwritablePreviewIsReported)
     EXPECT_NE(f.WebBrowser1.locationURL(), earlier);
 }
 
+// The source page comes back on the line it showed, in a source of more lines than a 16-bit
+// line number holds, with the line in view beyond that range and near the end. A typed character
+// makes the page indent the source again, a rewrite of the whole text.
 TEST_F(SourceCommands, FirstVisibleLineIsKept)
 {
-    f.RB3.setText(QStringLiteral(u"[[x]]\r\n").repeated(200));
+    // The largest table a design holds is 1000 rows; twelve cells a row make the lines.
+    f.RB3.setText(QStringLiteral(u"[[x$x$x$x$x$x$x$x$x$x$x$x]]\r\n").repeated(1000));
     f.Cmd(1).userClicked();
-    f.RB1.lineScroll(40);
-    f.TabStrip1.userSelected(1);
-    f.TabStrip1.userSelected(3);
-    EXPECT_EQ(f.RB1.firstVisibleLine(), 40);
+    ASSERT_GT(f.RB1.lineCount(), 36000);
+    for (const int line : {40, 35000, f.RB1.lineCount() - 2}) {
+        f.RB1.userSelected(int(f.RB1.text().size()), 0);
+        f.RB1.userTyped(QStringLiteral(u"y"));
+        f.RB1.lineScroll(line - f.RB1.firstVisibleLine());
+        ASSERT_EQ(f.RB1.firstVisibleLine(), line);
+        f.TabStrip1.userSelected(1);
+        f.TabStrip1.userSelected(3);
+        EXPECT_EQ(f.RB1.firstVisibleLine(), line);
+    }
 }
 
 TEST_F(SourceCommands, SaveAsksBeforeOverwriting)
@@ -173,6 +183,52 @@ TEST_F(SourceCommands, ClipboardAndClearCommand)
     f.Cmd_Click(2);
     f.Cmd_Click(8);
     EXPECT_EQ(messages.prompts.size(), 2);
+}
+
+// The make command and the preview page bring the tag case in line with Check2, as the sample
+// and the CSV import do; a script keeps the writer's case, its names being case-sensitive.
+TEST_F(SourceCommands, MadeSourceFollowsTheTagCaseOption)
+{
+    f.RB3.setText(QStringLiteral(u"[[<B>a</B>$b]]"));
+    f.Moomoji.userClicked(); // "全て大文字で": Check2 at 1
+    ASSERT_EQ(f.Check2.value(), 1);
+    f.Cmd(1).userClicked();
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<TABLE  BORDER=")));
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<B>a</B>")));
+    EXPECT_FALSE(f.RB1.text().contains(QStringLiteral(u"<td")));
+
+    f.TabStrip1.userSelected(1);
+    f.TabStrip1.userSelected(2);
+    EXPECT_TRUE(readBytes(dir.filePath(QStringLiteral(u"$html$.html"))).startsWith("<TABLE  BORDER="));
+
+    f.Check2.userClicked(); // cleared: 0, lower case
+    ASSERT_EQ(f.Check2.value(), 0);
+    f.Cmd(1).userClicked();
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<b>a</b>")));
+
+    f.Moomoji.userClicked();
+    f.Check5.setValue(1); // on the source page: made anew at once, as a script
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"document.write('<tr',IchiTate[i],IchiYoko[i],'>');")));
+}
+
+// Ticking "番号" or "JavaScript" on the source page shows the source made with it at once; on the
+// settings page nothing is made.
+TEST_F(SourceCommands, NumberAndScriptOptionsRemakeTheShownSource)
+{
+    f.Check4.userClicked();
+    EXPECT_TRUE(f.RB1.text().isEmpty());
+    f.Check4.userClicked();
+    f.Cmd(1).userClicked();
+    f.Check4.userClicked();
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"(1,1)a")));
+    EXPECT_EQ(f.TabStrip1.selectedTab(), 3);
+    f.Check5.userClicked();
+    EXPECT_TRUE(f.RB1.text().startsWith(QStringLiteral(u"<script type=\"text/javascript\">")));
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"Data[0] = '(1,1)a';")));
+    f.Check4.userClicked();
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"Data[0] = 'a';")));
+    EXPECT_EQ(f.GetSettingIni({}, {}, QStringLiteral(u"Java"), {}), QStringLiteral(u"1"));
+    EXPECT_EQ(pageSwitches, 0);
 }
 
 } // namespace

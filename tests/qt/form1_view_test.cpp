@@ -9,6 +9,7 @@
 #include "support/qt_printers.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QFontInfo>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -67,7 +69,7 @@ protected:
     // asked again while it answers `notYet` (a loaded machine may take seconds to show the page).
     QString browserEvaluate(const QString &script, const QString &notYet)
     {
-        auto *web = qobject_cast<QWebEngineView *>(view->widgetOf(form.WebBrowser1));
+        auto *web = view->widgetOf(form.WebBrowser1)->findChild<QWebEngineView *>();
         if (!web)
             return QStringLiteral(u"no browser");
         QEventLoop loop;
@@ -229,6 +231,44 @@ TEST_F(MainWindow, TypedTextIsDrawnInItsColour)
     source->repaint();
     EXPECT_TRUE(typedColour.isValid());
     EXPECT_EQ(typedColour, drawn());
+}
+
+// The right button over the box that lies on the cell data reaches its handler through the view,
+// which pops up the source menu instead of the box's own context menu.
+TEST_F(MainWindow, RightButtonOverTheBoxOnTheCellData)
+{
+    form.Text(6).setVisible(true);
+    QString log;
+    form.showPopup = [&](MenuItem &menu) {
+        log += menu.name() + (form.RB3.enabled() ? u"(RB3 on);"_s : u"(RB3 off);"_s);
+    };
+    QWidget *box = view->widgetOf(form.Text(6));
+    ASSERT_TRUE(box->isVisible());
+    auto press = [&](Qt::MouseButton button) {
+        const QPointF at(4, 4);
+        QMouseEvent event(QEvent::MouseButtonPress, at, box->mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(box, &event);
+    };
+    press(Qt::LeftButton);
+    EXPECT_EQ(log, QString());
+    press(Qt::RightButton);
+    EXPECT_EQ(log, u"med(RB3 off);"_s);
+    EXPECT_TRUE(view->widgetOf(form.RB3)->isEnabled());
+    // Qt's own menu of the box does not open over it.
+    bool ownMenu = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            ownMenu = true;
+            popup->close();
+        }
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), box->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(box, &menu);
+    QEventLoop wait;
+    QTimer::singleShot(400, &wait, &QEventLoop::quit);
+    wait.exec();
+    EXPECT_FALSE(ownMenu);
 }
 
 TEST_F(MainWindow, SampleMadeShownAndPreviewed)

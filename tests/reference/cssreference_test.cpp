@@ -205,7 +205,7 @@ TEST(CssRefTextBuild, EmptyUntilBuiltAndOneCopyAfterBuildingTwice)
 TEST_F(CssRefTextTest, LinesCharactersAndLineEnds)
 {
     EXPECT_EQ(lines.size(), 766);
-    EXPECT_EQ(text.size(), 17164);
+    EXPECT_EQ(text.size(), 17163);
     EXPECT_TRUE(text.endsWith(u"<$END>\r\n"));
     EXPECT_EQ(text.count(u'\r'), 766);
     EXPECT_EQ(text.count(u'\n'), 766);
@@ -447,8 +447,8 @@ TEST_F(CssRefTextTest, ValueLines)
         const char16_t *prop, *line, *value;
     };
     const Quoted quoted[] = {
-        {u"font-family", u"sans-serif---明朝系のフォント", u"sans-serif"},
-        {u"font-family", u"serif--------ゴシック系のフォント）", u"serif"},
+        {u"font-family", u"sans-serif---ゴシック系のフォント", u"sans-serif"},
+        {u"font-family", u"serif--------明朝系のフォント", u"serif"},
         {u"font-family", u"フォント名----ＭＳゴシックなど", u"フォント名"},
         {u"list-style-type", u"cjk-ideographic--漢数字。「一」,「二」,「三」・・「十」",
          u"cjk-ideographic"},

@@ -16,6 +16,7 @@ public:
     {
         prompts.append(prompt);
         styles.push_back(style);
+        titles.append(title);
         if (onAsk)
             onAsk();
         if (answers.empty()) {
@@ -31,6 +32,7 @@ public:
     std::function<void()> onAsk;
     QStringList prompts;
     std::vector<int> styles;
+    QStringList titles;
     int unexpected = 0;
 };
 
@@ -77,6 +79,54 @@ public:
     void setText(const QString &text) override { content = text; }
     void clear() override { content.clear(); }
     QString content;
+};
+
+// Colour dialog that answers with `answer` (empty = Cancel) and records the colour it opened with.
+class ScriptedColors : public ColorDialogService
+{
+public:
+    std::optional<quint32> choose(quint32 initial) override
+    {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::optional<quint32> answer;
+    std::vector<quint32> shown;
+};
+
+// The desktop's application for a file type: `opens` says whether there is one; every path asked
+// for is recorded.
+class ScriptedDesktop : public DesktopService
+{
+public:
+    bool openFile(const QString &path) override
+    {
+        asked.append(path);
+        return opens;
+    }
+    bool opens = false;
+    QStringList asked;
+};
+
+// A window service that records what it is told, as a log "show(frmAbout);release(frmAbout);".
+// Like the real one, a form it has shown is followed by its window (an observer) until released.
+class WindowLog : public WindowService, private ControlObserver
+{
+public:
+    void show(Form &form) override
+    {
+        log += QStringLiteral(u"show(") + form.name() + QStringLiteral(u");");
+        form.setObserver(this);
+    }
+    void release(Form &form) override
+    {
+        log += QStringLiteral(u"release(") + form.name() + QStringLiteral(u");");
+        form.setObserver(nullptr);
+    }
+    QString log;
+
+private:
+    void propertyChanged(Control &, Property) override {}
 };
 
 // The caret of every box at a fixed pixel position, 15 twips per pixel.
