@@ -204,7 +204,7 @@ TEST_F(Completion, ReservedWordsAreWarnedOncePerDeclarationOrLine)
     keyboard.type(u"\r\n\tIf("_qs);
     EXPECT_EQ(messages.prompts.last(), u"予約文字ではありません。"_qs);
     EXPECT_EQ(messages.prompts.size(), 3);
-    EXPECT_EQ(f.varTable.get(0, 1), u"if"_qs);
+    EXPECT_EQ(f.varTable.name(1), u"if"_qs);
 }
 
 TEST_F(Completion, OneCandidateGoesInWithItsClosingTag)
@@ -400,14 +400,15 @@ TEST(CandidateFile, ReadInCp932FromTheProgramFolder)
     f.settingsFolder = dir.path();
     f.workFolder = dir.path();
     f.Form_Load();
-    const qsizetype reserved = f.kouhoList.indexOf(u"abstract"_qs);
+    const QStringList &entries = f.kouhoList.entries();
+    const qsizetype reserved = entries.indexOf(u"abstract"_qs);
     ASSERT_GE(reserved, 2);
-    EXPECT_EQ(f.kouhoList.at(reserved - 2), u"<div class='見出し'>"_qs);
-    EXPECT_EQ(f.kouhoList.at(reserved - 1), u"<span>;x"_qs);
+    EXPECT_EQ(entries.at(reserved - 2), u"<div class='見出し'>"_qs);
+    EXPECT_EQ(entries.at(reserved - 1), u"<span>;x"_qs);
     // Without the file the table is the object text's and the reserved words'.
     Form1 plain;
     plain.BuildKouhoList();
-    EXPECT_EQ(plain.kouhoList.size(), f.kouhoList.size() - 3); // an empty entry and two lines
+    EXPECT_EQ(plain.kouhoList.entries().size(), entries.size() - 3); // an empty entry, two lines
 }
 
 } // namespace
