@@ -8,6 +8,7 @@
 #include "qt/qtconvert.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -57,10 +58,16 @@ void ControlBinding::refreshAll()
 
 namespace {
 // The bottom of a frame's caption as the style draws it, in the frame's coordinates; 0 without one.
+// Every control placed in a frame asks for it: it is measured once per caption, font and style.
 int captionBottom(const QGroupBox *box)
 {
     if (box->title().isEmpty())
         return 0;
+    static QHash<QString, int> known;
+    const QString key = QString::number(quintptr(box->style())) + u'|' + box->font().key()
+                        + u'|' + QString::number(int(box->alignment())) + u'|' + box->title();
+    if (auto it = known.constFind(key); it != known.constEnd())
+        return *it;
     QStyleOptionGroupBox option;
     option.initFrom(box);
     option.text = box->title();
@@ -69,7 +76,9 @@ int captionBottom(const QGroupBox *box)
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     const QRect label =
         box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    return label.isValid() ? label.bottom() + 1 : 0;
+    const int bottom = label.isValid() ? label.bottom() + 1 : 0;
+    known.insert(key, bottom);
+    return bottom;
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // Combo and list boxes, scroll bars, the tab strip, the browser and the timer.
 
 #include "qt/bindings_p.h"
+#include "qt/browserpage.h"
 
 #include "controls/controls.h"
 #include "controls/forms.h"
@@ -17,8 +18,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace {
 
@@ -91,6 +90,8 @@ public:
         : ControlBinding(view, list, new QListWidget(parent)), m_list(list)
     {
         auto *widgetList = static_cast<QListWidget *>(widget());
+        // Items are one line each: the list need not measure every one of them.
+        widgetList->setUniformItemSizes(true);
         QObject::connect(widgetList, &QListWidget::currentRowChanged, widgetList, [this](int row) {
             if (row >= 0)
                 m_list.userChose(row);
@@ -259,6 +260,14 @@ protected:
             return;
         }
         const QSignalBlocker blocker(m_tabBar.data());
+        bool same = m_tabBar->count() == m_tabs.tabCount();
+        for (int i = 0; same && i < m_tabs.tabCount(); ++i)
+            same = m_tabBar->tabText(i) == m_tabs.tabCaption(i + 1);
+        if (same) {
+            // Only the selection to follow: the bar's size stays as it is.
+            m_tabBar->setCurrentIndex(m_tabs.selectedTab() - 1);
+            return;
+        }
         while (m_tabBar->count() > m_tabs.tabCount())
             m_tabBar->removeTab(m_tabBar->count() - 1);
         for (int i = 0; i < m_tabs.tabCount(); ++i) {
@@ -277,15 +286,15 @@ private:
     QPointer<QTabBar> m_tabBar;
 };
 
+// The browser's widget is a frame that gets the browser page on the first location sent to it.
 class BrowserBinding : public ControlBinding
 {
 public:
     BrowserBinding(FormView &view, WebBrowser &browser, QWidget *parent)
-        : ControlBinding(view, browser, new QWebEngineView(parent)), m_browser(browser)
+        : ControlBinding(view, browser, new QWidget(parent)), m_browser(browser)
     {
-        // The preview file is written in CP932 and declares no charset.
-        static_cast<QWebEngineView *>(widget())->settings()->setDefaultTextEncoding(
-            QStringLiteral(u"Shift_JIS"));
+        auto *layout = new QVBoxLayout(widget());
+        layout->setContentsMargins(0, 0, 0, 0);
     }
     void refreshAll() override
     {
@@ -297,21 +306,28 @@ public:
 protected:
     void refresh(Property property) override
     {
-        auto *web = static_cast<QWebEngineView *>(widget());
         if (property != Property::Location) {
             ControlBinding::refresh(property);
             return;
         }
-        if (!web)
+        QWidget *frame = widget();
+        if (!frame)
             return;
+        if (!m_page) {
+            m_page = createBrowserPage(frame);
+            if (!m_page)
+                return;
+            frame->layout()->addWidget(m_page->widget());
+        }
         const QString location = m_browser.locationURL();
         const QFileInfo file(location);
-        web->load(file.isAbsolute() && file.exists() ? QUrl::fromLocalFile(location)
-                                                     : QUrl::fromUserInput(location));
+        m_page->load(file.isAbsolute() && file.exists() ? QUrl::fromLocalFile(location)
+                                                        : QUrl::fromUserInput(location));
     }
 
 private:
     WebBrowser &m_browser;
+    std::unique_ptr<BrowserPage> m_page;
 };
 
 class TimerBinding : public ControlBinding

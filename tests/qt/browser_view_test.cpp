@@ -35,7 +35,10 @@ TEST(BrowserView, NavigateShowsACp932FileWithoutCharset)
     form.move(0, 0, 7000, 5000);
     FormView view(form);
     view.show();
-    auto *web = qobject_cast<QWebEngineView *>(view.widgetOf(browser));
+    // The browser is made when it is first sent somewhere.
+    EXPECT_EQ(view.widgetOf(browser)->findChild<QWebEngineView *>(), nullptr);
+    browser.navigate(path);
+    auto *web = view.widgetOf(browser)->findChild<QWebEngineView *>();
     ASSERT_NE(web, nullptr);
 
     QEventLoop loop;
@@ -53,7 +56,6 @@ TEST(BrowserView, NavigateShowsACp932FileWithoutCharset)
                                        loop.quit();
                                    });
     });
-    browser.navigate(path);
     loop.exec();
     EXPECT_EQ(body, QStringLiteral(u"表の題"));
     EXPECT_EQ(web->url(), QUrl::fromLocalFile(path));

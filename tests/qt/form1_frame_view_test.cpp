@@ -130,24 +130,38 @@ TEST_F(FrameView, HelpPageBesideTheProgramShowsInTheHelpWindow)
     HelpWindow &help = *form->helpWindow.loaded();
     FormView *helpView = windows.viewOf(help);
     ASSERT_NE(helpView, nullptr);
-    auto *web = qobject_cast<QWebEngineView *>(helpView->widgetOf(help.WebBrowser1));
+    auto *web = helpView->widgetOf(help.WebBrowser1)->findChild<QWebEngineView *>();
     ASSERT_NE(web, nullptr);
+    // Asked until the page has loaded whole; the answers of questions still out when the loop
+    // ends are waited for, since they write into this function's variables.
     QString title;
+    int asked = 0;
+    int answered = 0;
     QEventLoop loop;
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     QTimer again;
     again.setInterval(250);
     QObject::connect(&again, &QTimer::timeout, &loop, [&] {
+        ++asked;
         web->page()->runJavaScript(
-            QStringLiteral(u"document.title + '|' + document.querySelectorAll('h2').length"),
+            QStringLiteral(u"document.readyState == 'complete' && "
+                           u"document.URL.endsWith('morvanehelp.html') ? document.title + '|' + "
+                           u"document.querySelectorAll('h2').length : ''"),
             [&](const QVariant &value) {
-                title = value.toString();
-                if (title.startsWith(QStringLiteral(u"Morvane")))
+                ++answered;
+                if (!value.toString().isEmpty() && title.isEmpty()) {
+                    title = value.toString();
                     loop.quit();
+                }
             });
     });
     again.start();
     loop.exec();
+    again.stop();
+    QElapsedTimer waited;
+    waited.start();
+    while (answered < asked && waited.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(title, QStringLiteral(u"Morvaneヘルプ|5"));
     EXPECT_EQ(helpView->windowTitle(), QStringLiteral(u"Morvaneヘルプ"));
     const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());

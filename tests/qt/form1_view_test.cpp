@@ -69,7 +69,7 @@ protected:
     // asked again while it answers `notYet` (a loaded machine may take seconds to show the page).
     QString browserEvaluate(const QString &script, const QString &notYet)
     {
-        auto *web = qobject_cast<QWebEngineView *>(view->widgetOf(form.WebBrowser1));
+        auto *web = view->widgetOf(form.WebBrowser1)->findChild<QWebEngineView *>();
         if (!web)
             return QStringLiteral(u"no browser");
         QEventLoop loop;
