@@ -219,6 +219,14 @@ Frame::Frame(Container *container, QString name, int index)
     setBackColor(SysColor::ButtonFace);
 }
 
+void Frame::setBorderStyle(int style)
+{
+    if (m_borderStyle == style)
+        return;
+    m_borderStyle = style;
+    notify(Property::Style);
+}
+
 CommandButton::CommandButton(Container *container, QString name, int index)
     : WithCaption<Control>(container, std::move(name), index)
 {

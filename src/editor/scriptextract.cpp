@@ -1,105 +1,134 @@
-// The extraction of the page's script text and the type inference that searches it. Both run on
-// sources of tens of millions of characters, so the text is copied in runs, never per character.
+// The extraction of the page's script text: the bodies of its script elements joined, their
+// comments dropped and "<!--" removed. It runs on sources of tens of millions of characters at
+// every keystroke in a script, so the text is read in place (as pieces of the source) and copied
+// in runs, never per character.
+
+#include "editor/scriptextract.h"
 
 #include "controls/strings.h"
-#include "editor/scriptvars.h"
-#include "editor/sourceindex.h"
 
 namespace editor {
 
-namespace {
-
-const QString &openTag()
+const QString &scriptOpenTag()
 {
     static const QString tag = QStringLiteral(u"<script type=\"text/javascript\">");
     return tag;
 }
 
-const QString &closeTag()
+const QString &scriptCloseTag()
 {
     static const QString tag = QStringLiteral(u"</script>");
     return tag;
 }
 
-// The next character at or after p that can start a comment marker, or end a line comment.
-const QChar *nextSpecial(const QChar *p, const QChar *end, bool lineEnds)
+namespace {
+
+// The next occurrence of `c` in `s` at or after `from`, or the end of `s`; `cached` keeps the last
+// answer, so that a character searched again and again is scanned for only once per piece.
+qsizetype nextOf(QStringView s, QChar c, qsizetype from, qsizetype &cached)
 {
-    for (; p < end; ++p) {
-        const char16_t c = p->unicode();
-        if (c == u'/' || c == u'*' || (lineEnds && c == u'\r'))
-            return p;
+    if (cached < from) {
+        cached = s.indexOf(c, from);
+        if (cached < 0)
+            cached = s.size();
     }
-    return end;
+    return cached;
 }
 
-// Drops the comments of the joined script bodies. At every position the two characters there are
-// tested in this order, whatever state holds: "/*" opens a block comment, "*/" closes it (both
-// characters dropped), "//" opens a line comment, CR LF closes a line comment (and is kept).
-// Everything else is kept outside comments. The last two characters are never kept.
-QString stripComments(QStringView acc)
+// The first character of the pieces after piece `j`, or a blank (the joined text ends in blanks).
+QChar peek(const std::vector<QStringView> &pieces, std::size_t j, qsizetype skip)
 {
-    QString out;
-    out.reserve(acc.size());
+    for (std::size_t k = j + 1; k < pieces.size(); ++k) {
+        if (skip < pieces[k].size())
+            return pieces[k][skip];
+        skip -= pieces[k].size();
+    }
+    return u' ';
+}
+
+} // namespace
+
+void ScriptStripper::keep(QStringView run)
+{
+    if (run.isEmpty())
+        return;
+    const qsizetype before = m_out.size();
+    m_out.append(run);
+    // "<!--" is removed from what is kept, left to right; the removal joins no new one.
+    qsizetype from = std::max(m_floor, before - 3);
+    for (qsizetype at = QStringView(m_out).indexOf(u"<!--", from); at >= 0;
+         at = QStringView(m_out).indexOf(u"<!--", at)) {
+        m_out.remove(at, 4);
+        m_floor = at;
+    }
+}
+
+void ScriptStripper::run(const std::vector<QStringView> &pieces)
+{
     bool block = false;
     bool line = false;
-    const QChar *p = acc.data();
-    const QChar *last = acc.data() + std::max<qsizetype>(acc.size() - 2, 0);
-    while (p < last) {
-        const QChar *special = nextSpecial(p, last, line);
-        if (!block && !line)
-            out.append(p, special - p);
-        p = special;
-        if (p >= last)
-            break;
-        const char16_t a = p[0].unicode();
-        const char16_t b = p[1].unicode();
-        if (a == u'/' && b == u'*') {
-            block = true;
-            ++p;
-        } else if (a == u'*' && b == u'/') {
-            block = false;
-            p += 2;
-        } else if (a == u'/' && b == u'/') {
-            line = true;
-            ++p;
-        } else if (a == u'\r' && b == u'\n' && line) {
-            line = false;
-            if (!block)
-                out.append(p, 2);
-            p += 2;
-        } else {
-            if (!block && !line)
-                out.append(*p);
-            ++p;
+    qsizetype skip = 0; // characters of the next pieces already taken by a two-character marker
+    for (std::size_t j = 0; j < pieces.size(); ++j) {
+        const QStringView s = pieces[j];
+        const qsizetype n = s.size();
+        if (skip >= n) {
+            skip -= n;
+            continue;
         }
+        qsizetype i = skip;
+        skip = 0;
+        qsizetype slash = -1, star = -1, cr = -1;
+        while (i < n) {
+            qsizetype next = std::min(nextOf(s, u'/', i, slash), nextOf(s, u'*', i, star));
+            if (line)
+                next = std::min(next, nextOf(s, u'\r', i, cr));
+            if (!block && !line)
+                keep(s.sliced(i, next - i));
+            i = next;
+            if (i >= n)
+                break;
+            const QChar a = s[i];
+            const QChar b = i + 1 < n ? s[i + 1] : peek(pieces, j, 0);
+            if (a == u'/' && b == u'*') {
+                block = true;
+                i += 1;
+            } else if (a == u'*' && b == u'/') {
+                block = false;
+                i += 2;
+            } else if (a == u'/' && b == u'/') {
+                line = true;
+                i += 1;
+            } else if (a == u'\r' && b == u'\n' && line) {
+                // The line comment ends; its line end is kept whole.
+                line = false;
+                if (!block)
+                    keep(u"\r\n");
+                i += 2;
+            } else {
+                if (!block && !line)
+                    keep(s.sliced(i, 1));
+                i += 1;
+            }
+        }
+        skip = i - n;
     }
-    return out;
 }
 
-// The bodies of the script elements of `text`, given the starts of its opening and closing tags
-// in ascending order, joined and followed by five blanks.
-QString joinBodies(QStringView text, const std::vector<qsizetype> &opens,
-                   const std::vector<qsizetype> &closes)
+std::vector<TextRange> scriptBodies(const std::vector<qsizetype> &opens,
+                                    const std::vector<qsizetype> &closes)
 {
-    QString acc;
-    qsizetype size = 0;
-    std::vector<std::pair<qsizetype, qsizetype>> bodies;
+    std::vector<TextRange> bodies;
     for (qsizetype open : opens) {
         const auto close = std::lower_bound(closes.begin(), closes.end(), open);
         if (close == closes.end())
             break;
-        const qsizetype from = open + openTag().size();
+        const qsizetype from = open + scriptOpenTag().size();
         bodies.push_back({from, std::max<qsizetype>(*close - from, 0)});
-        size += bodies.back().second;
     }
-    acc.reserve(size + 5);
-    for (const auto &[from, length] : bodies)
-        acc.append(text.mid(from, length));
-    acc.append(QStringLiteral(u"     "));
-    return acc;
+    return bodies;
 }
 
-std::vector<qsizetype> occurrences(QStringView text, const QString &pattern)
+std::vector<qsizetype> occurrencesOf(QStringView text, const QString &pattern)
 {
     std::vector<qsizetype> out;
     for (qsizetype at = text.indexOf(pattern, 0, Qt::CaseInsensitive); at >= 0;
@@ -108,94 +137,15 @@ std::vector<qsizetype> occurrences(QStringView text, const QString &pattern)
     return out;
 }
 
-// Positions of an index of `text`, as they stand in the text where [from, to) is replaced by
-// `inserted` units that cannot be part of an occurrence.
-std::vector<qsizetype> mapped(const std::vector<qsizetype> &positions, qsizetype length,
-                              qsizetype from, qsizetype to, qsizetype inserted)
-{
-    std::vector<qsizetype> out;
-    out.reserve(positions.size());
-    for (qsizetype p : positions) {
-        if (p + length <= from)
-            out.push_back(p);
-        else if (p >= to)
-            out.push_back(p - (to - from) + inserted);
-    }
-    return out;
-}
-
-QString scriptText(QStringView text, const std::vector<qsizetype> &opens,
-                   const std::vector<qsizetype> &closes)
-{
-    return stripComments(joinBodies(text, opens, closes));
-}
-
-} // namespace
-
 QString extractScripts(QStringView text)
 {
-    return vb::trim(scriptText(text, occurrences(text, openTag()), occurrences(text, closeTag())));
-}
-
-QString inferVarType(QStringView text, qsizetype position, const QString &name,
-                     const SourceIndex *index)
-{
-    if (name.isEmpty())
-        return QString();
-    // The name, its dot and the character after the caret give way to a marker.
-    const QString marker = QStringLiteral(u"%$%");
-    const qsizetype from = std::clamp<qsizetype>(position - name.size() - 1, 0, text.size());
-    const qsizetype to = std::clamp<qsizetype>(position + 1, from, text.size());
-    QString marked;
-    marked.reserve(text.size() - (to - from) + marker.size());
-    marked.append(text.first(from)).append(marker).append(text.mid(to));
-
-    QString scripts;
-    if (index) {
-        scripts =
-            scriptText(marked, mapped(index->scriptOpen.positions(), openTag().size(), from, to, 3),
-                       mapped(index->scriptClose.positions(), closeTag().size(), from, to, 3));
-    } else {
-        scripts =
-            scriptText(marked, occurrences(marked, openTag()), occurrences(marked, closeTag()));
-    }
-    marked = QString();
-    scripts.remove(QStringLiteral(u"<!--"));
-    scripts = vb::trim(scripts);
-    if (scripts.isEmpty())
-        return QString();
-    const qsizetype markerAt = scripts.indexOf(marker) + 1; // 1-based, 0 for none
-    scripts.replace(marker, name);
-
-    // Backwards through the occurrences of the name before the marker: the first assignment of a
-    // quoted text or a number decides.
-    const QStringView x(scripts);
-    qsizetype v = markerAt + name.size() - 3; // 1-based
-    while (v > 1) {
-        const qsizetype before = v - name.size() - 1; // last 0-based start allowed
-        if (before < 0)
-            return QString();
-        const qsizetype at = x.lastIndexOf(name, before);
-        if (at < 0)
-            return QString();
-        v = at + 1;
-        const qsizetype equals = x.indexOf(u'=', at);
-        if (equals < 0)
-            continue;
-        const qsizetype semicolon = x.indexOf(u';', equals);
-        const qsizetype lineEnd = x.indexOf(u"\r\n", equals);
-        if (semicolon < 0 && lineEnd < 0)
-            return QString();
-        const qsizetype end = semicolon < 0 ? lineEnd
-                              : lineEnd < 0 ? semicolon
-                                            : std::min(semicolon, lineEnd);
-        const QString value = vb::trim(x.mid(equals + 1, end - equals - 1).toString());
-        if (value.startsWith(u'"'))
-            return QStringLiteral(u"string");
-        if (!value.isEmpty() && value.front() >= u'0' && value.front() <= u'9')
-            return QStringLiteral(u"Number");
-    }
-    return QString();
+    std::vector<QStringView> pieces;
+    for (const TextRange &body :
+         scriptBodies(occurrencesOf(text, scriptOpenTag()), occurrencesOf(text, scriptCloseTag())))
+        pieces.push_back(text.sliced(body.start, body.length));
+    QString out;
+    ScriptStripper(out).run(pieces);
+    return vb::trim(out);
 }
 
 } // namespace editor

@@ -151,7 +151,7 @@ void Form1::Form_Load()
     for (const char16_t *item : {u"半角カンマ", u"全角カンマ", u"#", u"\\", u"$", u"|"})
         Combo2.addItem(QString::fromUtf16(item));
 
-    varTable.redim(1, 1);
+    varTable.clear();
     BuildKouhoList();
     InitDelimiters();
     fomObj().GetString();

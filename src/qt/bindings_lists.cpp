@@ -90,6 +90,8 @@ public:
         : ControlBinding(view, list, new QListWidget(parent)), m_list(list)
     {
         auto *widgetList = static_cast<QListWidget *>(widget());
+        // Items are one line each: the list need not measure every one of them.
+        widgetList->setUniformItemSizes(true);
         QObject::connect(widgetList, &QListWidget::currentRowChanged, widgetList, [this](int row) {
             if (row >= 0)
                 m_list.userChose(row);

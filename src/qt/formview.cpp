@@ -7,6 +7,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <algorithm>
+#include <unordered_set>
 
 FormView::FormView(Form &form, QWidget *parent)
     : QMainWindow(parent), m_form(form), m_scale(TwipsScale::ofPrimaryScreen())
@@ -140,8 +141,25 @@ void FormView::restack(Container *container)
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
+    if (order.empty())
+        return;
+    // Only the widgets from the first one out of place are raised again: bringing one control in
+    // front (a pop-up list at every keystroke) raises that one alone.
+    std::unordered_set<const QObject *> stacked;
     for (const auto &entry : order)
-        entry.second->raise();
+        stacked.insert(entry.second);
+    std::size_t inPlace = 0;
+    if (const QWidget *parent = order.front().second->parentWidget()) {
+        for (const QObject *child : parent->children()) {
+            if (!stacked.count(child))
+                continue;
+            if (inPlace >= order.size() || order[inPlace].second != child)
+                break;
+            ++inPlace;
+        }
+    }
+    for (std::size_t i = inPlace; i < order.size(); ++i)
+        order[i].second->raise();
 }
 
 void FormView::applyTabOrder()

@@ -60,6 +60,24 @@ TEST(VarTable, DeclarationsAndTheirTypes)
         EXPECT_EQ(columnsOf(c.text), c.columns) << c.text.toStdString();
 }
 
+TEST(VarTable, NamesAndTypesThroughTheTable)
+{
+    editor::VariableTable table;
+    table.fill(editor::scanVarDeclarations(u"var b = a; var a = new Image(); var c = b; var c2;"_qs,
+                                           reserved()));
+    EXPECT_EQ(table.columnUpper(), 4);
+    EXPECT_EQ(table.name(0), QString()); // column 0 stays empty
+    EXPECT_EQ(table.type(2), u"Image()"_qs);
+    // A chain is followed forwards only: "c" names "b", whose column comes before.
+    EXPECT_EQ(table.resolve(u"a"_qs), u"Image()"_qs);
+    EXPECT_EQ(table.resolve(u"c"_qs), QString());
+    EXPECT_EQ(table.resolve(u"unknown"_qs), u"unknown"_qs);
+    EXPECT_EQ(table.namesStartingWith(u"c"_qs), (QStringList{u"c"_qs, u"c2"_qs}));
+    EXPECT_EQ(table.namesStartingWith(u"C"_qs), QStringList());
+    table.clear();
+    EXPECT_EQ(table.columnUpper(), 0);
+}
+
 TEST(VarTable, AReservedNameStopsItsStatement)
 {
     const editor::VarStatement plain =
@@ -248,6 +266,78 @@ TEST(ScriptText, RunWiseExtractionReadsAsTheLiteralOne)
             text += pieces.at(random.bounded(int(pieces.size())));
         ASSERT_EQ(editor::extractScripts(text), literalScripts(text)) << text.toStdString();
     }
+}
+
+// The inference read literally on whole texts, as the oracle of the piece-wise one.
+QString literalType(const QString &text, qsizetype position, const QString &name)
+{
+    const qsizetype from = std::clamp<qsizetype>(position - name.size() - 1, 0, text.size());
+    const qsizetype to = std::clamp<qsizetype>(position + 1, from, text.size());
+    QString x = literalScripts(text.left(from) + u"%$%"_qs + text.mid(to));
+    if (x.isEmpty())
+        return QString();
+    x.remove(u"<!--"_qs);
+    x.remove(QRegularExpression(u"^ +| +$"_qs));
+    const qsizetype p0 = x.indexOf(u"%$%"_qs) + 1;
+    x.replace(u"%$%"_qs, name);
+    qsizetype v = p0 + name.size() - 3;
+    while (v > 1) {
+        if (v - name.size() - 1 < 0)
+            return QString();
+        const qsizetype at = x.lastIndexOf(name, v - name.size() - 1);
+        if (at < 0)
+            return QString();
+        v = at + 1;
+        const qsizetype e = x.indexOf(u'=', at);
+        if (e < 0)
+            continue;
+        const qsizetype s = x.indexOf(u';', e);
+        const qsizetype r = x.indexOf(u"\r\n"_qs, e);
+        if (s < 0 && r < 0)
+            return QString();
+        const qsizetype end = s < 0 ? r : r < 0 ? s : std::min(s, r);
+        const QString value = x.mid(e + 1, end - e - 1).remove(QRegularExpression(u"^ +| +$"_qs));
+        if (value.startsWith(u'"'))
+            return u"string"_qs;
+        if (!value.isEmpty() && value.front().isDigit() && value.front().unicode() < 128)
+            return u"Number"_qs;
+    }
+    return QString();
+}
+
+TEST(ScriptText, PieceWiseInferenceReadsAsTheLiteralOne)
+{
+    const QStringList pieces = {js,          end,        u"n"_qs,          u"nn"_qs,
+                                u" = "_qs,   u"="_qs,    u"\""_qs,         u"7"_qs,
+                                u";"_qs,     u"\r\n"_qs, u"/*"_qs,         u"*/"_qs,
+                                u"//"_qs,    u"%$%"_qs,  u"<!--"_qs,       u"."_qs,
+                                u" "_qs,     u"%"_qs,    u"n = 7;\r\n"_qs, u"nn = \"s\"\r\n"_qs,
+                                u"n = x;"_qs};
+    QRandomGenerator random(11);
+    int typed = 0;
+    for (int round = 0; round < 20000; ++round) {
+        auto some = [&](int most) {
+            QString part;
+            for (int i = random.bounded(0, most); i > 0; --i)
+                part += pieces.at(random.bounded(int(pieces.size())));
+            return part;
+        };
+        const QString name = random.bounded(2) ? u"n"_qs : u"nn"_qs;
+        // Mostly a caret just after "name." inside a script, sometimes anywhere.
+        QString text = (random.bounded(4) ? js : QString()) + some(16) + name + u"."_qs;
+        qsizetype position = text.size();
+        text += some(8) + (random.bounded(4) ? end : QString()) + some(4);
+        if (random.bounded(5) == 0)
+            position = random.bounded(int(text.size()) + 1);
+        const QString expected = literalType(text, position, name);
+        typed += !expected.isEmpty();
+        editor::SourceIndex index;
+        index.reset(text);
+        ASSERT_EQ(editor::inferVarType(text, position, name, &index), expected)
+            << text.toStdString() << " @" << position << ' ' << name.toStdString();
+        ASSERT_EQ(editor::inferVarType(text, position, name), expected);
+    }
+    EXPECT_GT(typed, 1000); // the texts reach the answers, not only the empty one
 }
 
 } // namespace
