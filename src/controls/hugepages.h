@@ -21,13 +21,21 @@ inline void reserve(QString &text, qsizetype size)
     advise(text.constData(), std::size_t(text.capacity()) * sizeof(QChar));
 }
 
-// A text of `size` characters whose contents are to be written, advised before any is.
-inline QString uninitialized(qsizetype size)
+// A text of `size` characters whose contents are to be written, advised before any is. `room`
+// more characters are reserved behind it, for a text that will be edited: the first insertion
+// then finds room instead of moving the whole text.
+inline QString uninitialized(qsizetype size, qsizetype room = 0)
 {
     QString text;
-    reserve(text, size);
+    reserve(text, size + room);
     text.resize(size);
     return text;
+}
+
+// The room a large text to be edited is given: a sixteenth of it.
+inline qsizetype editingRoom(qsizetype size)
+{
+    return size / 16;
 }
 
 template <typename T>

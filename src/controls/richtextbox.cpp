@@ -18,7 +18,6 @@ RichTextBox::RichTextBox(Container *container, QString name, int index)
 
 void RichTextBox::changed()
 {
-    m_lineCount = -1;
     ++m_revision;
     ++m_textRevision;
     notify(Property::Text);
@@ -33,6 +32,7 @@ void RichTextBox::setText(const QString &text)
         return;
     m_lastChange = {0, m_text.size(), fixed.size(), true};
     m_text = std::move(fixed);
+    m_lineStarts.clear();
     m_pendingRuns = nullptr;
     m_runs.assign(1, ColorRun{0, foreColor()});
     m_insertColor = foreColor();
@@ -73,6 +73,7 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
     const QString removed = m_text.mid(start, length);
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
+    shiftLineStarts(start, length, with);
     m_lastChange = {start, length, with.size(), false, removed};
 
     // Shift the runs behind the edit, then colour the inserted text. Of the runs that began inside
@@ -184,15 +185,26 @@ void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)
     if (start >= end)
         return;
     settleRuns();
-    const quint32 after = colorAt(end);
-    // Runs that start inside start..end give way to the new run and to the colour resumed at end.
+    // Kept normalised, and changed in place: a source has millions of runs, and typing must not
+    // shift them all along the list more than it must.
     auto byStart = [](const ColorRun &run, qsizetype p) { return run.start < p; };
     auto first = std::lower_bound(m_runs.begin(), m_runs.end(), start, byStart);
     auto last = std::lower_bound(first, m_runs.end(), end + 1, byStart);
-    auto it = m_runs.erase(first, last);
-    it = m_runs.insert(it, ColorRun{start, color});
-    if (end < m_text.size())
-        m_runs.insert(it + 1, ColorRun{end, after});
+    const quint32 after = last == m_runs.begin() ? foreColor() : std::prev(last)->color;
+    const bool continuesBefore = first != m_runs.begin() && std::prev(first)->color == color;
+    ColorRun wanted[2];
+    int count = 0;
+    if (!continuesBefore)
+        wanted[count++] = {start, color};
+    if (end < m_text.size() && after != color)
+        wanted[count++] = {end, after};
+    const auto present = last - first;
+    const auto common = std::min<std::ptrdiff_t>(present, count);
+    std::copy(wanted, wanted + common, first);
+    if (present > count)
+        m_runs.erase(first + common, last);
+    else if (present < count)
+        m_runs.insert(first + common, wanted + common, wanted + count);
 }
 
 namespace {
@@ -298,11 +310,57 @@ void RichTextBox::settleRuns() const
     m_runs = std::move(runs);
 }
 
+const std::vector<qsizetype> &RichTextBox::lineStarts() const
+{
+    if (m_lineStarts.empty()) {
+        // One pass over the text; a table source has a line every twenty characters or so.
+        m_lineStarts.reserve(std::size_t(m_text.size() / 16 + 1));
+        m_lineStarts.push_back(0);
+        const QChar *p = m_text.constData();
+        const qsizetype n = m_text.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            if (p[i] == u'\n')
+                m_lineStarts.push_back(i + 1);
+        }
+    }
+    return m_lineStarts;
+}
+
+void RichTextBox::shiftLineStarts(qsizetype start, qsizetype removed, const QString &inserted)
+{
+    if (m_lineStarts.empty())
+        return;
+    // The lines that began inside the removed text go; those behind it move; the line ends of the
+    // inserted text start new ones.
+    auto first = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), start);
+    auto last = std::upper_bound(first, m_lineStarts.end(), start + removed);
+    auto behind = m_lineStarts.erase(first, last);
+    const qsizetype delta = inserted.size() - removed;
+    for (auto it = behind; it != m_lineStarts.end(); ++it)
+        *it += delta;
+    std::vector<qsizetype> added;
+    for (qsizetype i = inserted.indexOf(u'\n'); i >= 0; i = inserted.indexOf(u'\n', i + 1))
+        added.push_back(start + i + 1);
+    if (!added.empty())
+        m_lineStarts.insert(behind, added.begin(), added.end());
+}
+
 int RichTextBox::lineCount() const
 {
-    if (m_lineCount < 0)
-        m_lineCount = int(m_text.count(u'\n')) + 1;
-    return m_lineCount;
+    return int(lineStarts().size());
+}
+
+qsizetype RichTextBox::lineStart(int line) const
+{
+    const std::vector<qsizetype> &starts = lineStarts();
+    return starts[std::size_t(std::clamp(line, 0, int(starts.size()) - 1))];
+}
+
+int RichTextBox::lineAt(qsizetype position) const
+{
+    const std::vector<qsizetype> &starts = lineStarts();
+    position = std::clamp<qsizetype>(position, 0, m_text.size());
+    return int(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
 }
 
 void RichTextBox::lineScroll(int lines)

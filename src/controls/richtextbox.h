@@ -86,6 +86,12 @@ public:
 
     // Lines are separated by CR LF; an empty text has one line.
     int lineCount() const;
+    // Where a line (0-based) starts; lines outside 0..lineCount() - 1 are clamped to them.
+    qsizetype lineStart(int line) const;
+    // The line that holds a position (the CR and LF that end a line belong to it); positions are
+    // clamped to the text. Both are kept up to date through edits, in time proportional to the
+    // lines behind the edit, and worked out from the text once after each whole write.
+    int lineAt(qsizetype position) const;
     int firstVisibleLine() const { return m_firstVisibleLine; }
     // Scrolls by `lines` (negative = up), clamped to the text's lines.
     void lineScroll(int lines);
@@ -150,6 +156,9 @@ private:
     int m_firstVisibleLine = 0;
     quint64 m_revision = 0;
     quint64 m_textRevision = 0;
-    mutable int m_lineCount = -1;
+    // Where each line starts; empty while it is to be worked out from the text.
+    mutable std::vector<qsizetype> m_lineStarts;
+    const std::vector<qsizetype> &lineStarts() const;
+    void shiftLineStarts(qsizetype start, qsizetype removed, const QString &inserted);
     std::vector<Edit> m_undo;
 };

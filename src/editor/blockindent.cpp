@@ -138,7 +138,7 @@ inline bool separatesWords(QChar c)
 QString withoutTabs(QStringView text, const std::vector<TextSpan> &scripts, char16_t standIn)
 {
     QString out;
-    hugepages::reserve(out, text.size());
+    hugepages::reserve(out, text.size() + hugepages::editingRoom(text.size()));
     qsizetype from = 0;
     bool inTag = false;
     const char16_t *p = text.utf16();

@@ -31,8 +31,13 @@ void Form1::Setcolor2()
     if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme) {
         // Worked out when the view first draws the text (or anything reads its colours): a source
         // rewritten again before it is seen is never coloured in vain.
-        RB1.setColorRunsLater([scheme = &scheme](const QString &text) {
-            return editor::colorRuns(text, *scheme);
+        // The pass also keeps the states the colouring of typed text starts from.
+        RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
+            std::vector<editor::HtmlColorizer::StateAt> states;
+            ColorRuns runs = editor::HtmlColorizer(text).runs(
+                *scheme, &states, editor::TypedTextColouring::stateStep());
+            m_typedColouring.keepStates(text, states);
+            return runs;
         });
         m_colouredRevision = RB1.revision();
         m_colouredScheme = &scheme;

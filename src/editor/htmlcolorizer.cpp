@@ -165,13 +165,17 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
     });
 }
 
-ColorRuns HtmlColorizer::runs(const ColorScheme &scheme) const
+ColorRuns HtmlColorizer::runs(const ColorScheme &scheme, std::vector<StateAt> *states,
+                              qsizetype step) const
 {
     ColorRuns list;
     if (m_text.isEmpty())
         return list;
     if (!m_hasTag) {
+        // Plain text: one colour, and the state never changes.
         list.push_back({0, scheme.plainText});
+        for (qsizetype at = step; states && step > 0 && at < m_text.size(); at += step)
+            states->push_back({at, ColorState{}});
         return list;
     }
     // Colours by role, looked up once; runs of two roles of one colour merge.
@@ -181,12 +185,23 @@ ColorRuns HtmlColorizer::runs(const ColorScheme &scheme) const
     // A generated table has about one run per six characters; room for more is only address space
     // until it is written.
     hugepages::reserve(list, std::size_t(m_text.size() / 4 + 16));
-    colorRangeWith(0, m_text.size(), ColorState{},
-                   [&](qsizetype start, qsizetype, SyntaxRole role) {
-                       const quint32 color = colors[int(role)];
-                       if (list.empty() || list.back().color != color)
-                           list.push_back({start, color});
-                   });
+    auto add = [&](qsizetype start, qsizetype, SyntaxRole role) {
+        const quint32 color = colors[int(role)];
+        if (list.empty() || list.back().color != color)
+            list.push_back({start, color});
+    };
+    if (!states || step <= 0) {
+        colorRangeWith(0, m_text.size(), ColorState{}, add);
+        return list;
+    }
+    // In slices of `step`, noting the state between them (the runs merge across the slices).
+    ColorState state;
+    for (qsizetype from = 0; from < m_text.size(); from += step) {
+        const qsizetype to = std::min(m_text.size(), from + step);
+        state = colorRangeWith(from, to, state, add);
+        if (to < m_text.size())
+            states->push_back({to, state});
+    }
     return list;
 }
 

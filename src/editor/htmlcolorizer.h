@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include <vector>
+
 namespace editor {
 
 // The lexical state between two characters of the source: everything the colouring of the rest of
@@ -64,8 +66,15 @@ public:
                           ColorSink &sink) const;
 
     // The runs of the whole text as a list (see ColorRun for its invariants; empty for an empty
-    // text): the same colours as colorAll(), built without a sink.
-    ColorRuns runs(const ColorScheme &scheme) const;
+    // text): the same colours as colorAll(), built without a sink. With `states`, the state in
+    // force at every multiple of `step` inside the text is kept there too, in order.
+    struct StateAt
+    {
+        qsizetype position;
+        ColorState state;
+    };
+    ColorRuns runs(const ColorScheme &scheme, std::vector<StateAt> *states = nullptr,
+                   qsizetype step = 0) const;
 
 private:
     template <typename Emit>

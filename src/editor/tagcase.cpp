@@ -10,7 +10,7 @@ namespace {
 
 QString hugepagesCopy(QStringView text)
 {
-    QString copy = hugepages::uninitialized(text.size());
+    QString copy = hugepages::uninitialized(text.size(), hugepages::editingRoom(text.size()));
     std::copy(text.begin(), text.end(), copy.data());
     return copy;
 }

@@ -21,6 +21,22 @@ bool holdsCommentMarker(QStringView text)
 }
 } // namespace
 
+qsizetype TypedTextColouring::stateStep()
+{
+    return Step;
+}
+
+void TypedTextColouring::keepStates(QStringView text,
+                                    const std::vector<HtmlColorizer::StateAt> &states)
+{
+    m_checkpoints.clear();
+    m_checkpoints.reserve(states.size());
+    for (const HtmlColorizer::StateAt &at : states)
+        m_checkpoints.push_back({at.position, at.state});
+    m_size = text.size();
+    m_hasTag = text.contains(u'<');
+}
+
 void TypedTextColouring::reset()
 {
     m_checkpoints.clear();

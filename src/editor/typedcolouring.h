@@ -36,6 +36,11 @@ public:
     // Forgets the kept states (the text was replaced as a whole).
     void reset();
 
+    // Takes the states a whole colouring pass over `text` met at every multiple of stateStep()
+    // (HtmlColorizer::runs), so that the first edit after it needs no lexing from the start.
+    void keepStates(QStringView text, const std::vector<HtmlColorizer::StateAt> &states);
+    static qsizetype stateStep();
+
 private:
     struct Checkpoint
     {

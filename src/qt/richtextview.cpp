@@ -10,9 +10,17 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
+
+namespace {
+// A window holds the lines in view and this many on either side; it moves once the lines in view
+// come within Edge lines of its end (unless that end is the text's).
+constexpr int Margin = 2000;
+constexpr int Edge = 500;
+} // namespace
 
 RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(parent), m_box(box)
 {
@@ -20,15 +28,17 @@ RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(p
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
     document()->setUndoRedoEnabled(false);
+    m_lineBar = new QScrollBar(Qt::Vertical, this);
+    m_lineBar->hide();
 
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { reportSelection(); });
     connect(this, &QPlainTextEdit::selectionChanged, this, [this] { reportSelection(); });
     // Any scrolling, the user's or the caret's, is what the control's first visible line reports.
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int line) {
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { internalScrolled(value); });
+    connect(m_lineBar, &QScrollBar::valueChanged, this, [this](int line) {
         if (!m_scrolling)
-            m_pendingScroll = -1;
-        if (m_pendingScroll < 0)
-            m_box.viewScrolledTo(line);
+            showLine(line);
     });
     // The document changes only to mirror the control; anything else (a drag moving text out)
     // is undone by showing the control's text again.
@@ -38,29 +48,39 @@ RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(p
     });
 }
 
+int RichTextView::windowLineCount() const
+{
+    return document()->blockCount();
+}
+
+QScrollBar *RichTextView::lineScrollBar() const
+{
+    return m_windowed ? m_lineBar : verticalScrollBar();
+}
+
 qsizetype RichTextView::toModel(int qtPosition) const
 {
-    return qtPosition + document()->findBlock(qtPosition).blockNumber();
+    return m_winStart + qtPosition + document()->findBlock(qtPosition).blockNumber();
 }
 
 int RichTextView::toQt(qsizetype modelPosition) const
 {
-    // The block whose model start (Qt start + its number) is the last one at or before the
-    // position; a position between CR and LF lands at the end of the line.
+    // The block whose model start (window start + Qt start + its number) is the last one at or
+    // before the position; a position between CR and LF lands at the end of the line.
     const QTextDocument *doc = document();
+    const qsizetype position = modelPosition - m_winStart;
     int low = 0;
     int high = doc->blockCount() - 1;
     while (low < high) {
         const int mid = low + (high - low + 1) / 2;
-        if (doc->findBlockByNumber(mid).position() + qsizetype(mid) <= modelPosition)
+        if (doc->findBlockByNumber(mid).position() + qsizetype(mid) <= position)
             low = mid;
         else
             high = mid - 1;
     }
     const QTextBlock block = doc->findBlockByNumber(low);
-    const qsizetype position = modelPosition - low;
-    return int(
-        std::clamp<qsizetype>(position, block.position(), block.position() + block.length() - 1));
+    return int(std::clamp<qsizetype>(position - low, block.position(),
+                                     block.position() + block.length() - 1));
 }
 
 void RichTextView::refreshAll()
@@ -90,6 +110,7 @@ void RichTextView::refresh(Property property)
         break;
     case Property::Font:
         setFont(toQFont(m_box.font()));
+        updateLineBar();
         break;
     default:
         break;
@@ -98,35 +119,46 @@ void RichTextView::refresh(Property property)
 
 void RichTextView::syncText()
 {
+    const RichTextBox::TextChange &change = m_box.lastChange();
+    bool mirrored = false;
     {
         const QScopedValueRollback guard(m_syncing, true);
-        if (!applyChange(m_box.lastChange()))
-            resetText();
+        mirrored = applyChange(change);
     }
+    if (!mirrored)
+        loadWindow(change.whole ? 0 : m_box.lineAt(change.start));
     ++m_colourGeneration;
+    updateLineBar();
     syncSelection();
     viewport()->update();
 }
 
+qsizetype RichTextView::windowEnd() const
+{
+    return m_winStart + document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1);
+}
+
 // Applies a piecewise change to the document, which still shows the old text; false when the
-// change cannot be mirrored piecewise.
+// window must be loaded again instead.
 bool RichTextView::applyChange(const RichTextBox::TextChange &change)
 {
     const QString &text = m_box.text();
     if (change.whole || change.start + change.inserted > text.size())
         return false;
-    if (change.start > m_loadedEnd)
-        return true; // the loading will read it as it is now
-    if (change.start + change.removed > m_loadedEnd) {
-        // Reaches past the loaded part: drop the document from the change on and load it again.
-        QTextCursor cursor(document());
-        cursor.setPosition(toQt(change.start));
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-        m_loadedEnd = change.start;
-        scheduleLoad();
+    const qsizetype oldEnd = windowEnd();
+    const qsizetype editEnd = change.start + change.removed;
+    const qsizetype delta = change.inserted - change.removed;
+    if (m_windowed && editEnd < m_winStart) {
+        // Before the window: its lines move, its text stays.
+        const QStringView inserted = QStringView(text).sliced(change.start, change.inserted);
+        m_first += int(inserted.count(u'\n') - change.removedText.count(u'\n'));
+        m_winStart += delta;
         return true;
     }
+    if (m_windowed && change.start > oldEnd)
+        return true; // behind the window: nothing of it shows
+    if (change.start < m_winStart || editEnd > oldEnd)
+        return false;
     const qsizetype n = text.size();
     auto loneLineEnd = [&](qsizetype i) {
         if (i < 0 || i >= n)
@@ -142,7 +174,7 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
         if (loneLineEnd(i))
             return false;
     const int from = toQt(change.start);
-    const int to = toQt(change.start + change.removed);
+    const int to = toQt(editEnd);
     QTextCursor cursor(document());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -151,73 +183,161 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
         cursor.removeSelectedText();
     else
         cursor.insertText(inserted);
-    m_loadedEnd += change.inserted - change.removed;
-    return document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1) ==
-           m_loadedEnd;
+    // A window grown far beyond its size by a long paste is made again.
+    if (m_windowed && document()->blockCount() > 4 * Margin + visibleLines())
+        return false;
+    return windowEnd() == oldEnd + delta;
 }
 
-namespace {
-// Loaded at once when a text is set (about 40 000 lines of a table source), then per idle turn.
-constexpr qsizetype FirstPiece = 2 << 20;
-constexpr qsizetype LaterPiece = 1 << 20;
-} // namespace
-
-// The end of a piece of about `size` units from `from`: just after a line end, or the text's end.
-qsizetype RichTextView::pieceEnd(qsizetype from, qsizetype size) const
+void RichTextView::loadWindow(int line)
 {
     const QString &text = m_box.text();
-    if (text.size() - from <= size)
-        return text.size();
-    const qsizetype lineEnd = text.indexOf(u'\n', from + size);
-    return lineEnd < 0 ? text.size() : lineEnd + 1;
+    const int lines = m_box.lineCount();
+    const bool windowed = text.size() > WholeText;
+    int first = 0;
+    int last = lines; // one past the window's last line
+    if (windowed) {
+        first = std::max(0, line - Margin);
+        last = std::min(lines, line + visibleLines() + Margin);
+    }
+    const qsizetype start = m_box.lineStart(first);
+    // The window's last line without its line end: the document has no empty line after it.
+    const qsizetype end = last >= lines ? text.size() : m_box.lineStart(last) - 2;
+    {
+        const QScopedValueRollback guard(m_syncing, true);
+        const QScopedValueRollback scrolling(m_scrolling, true);
+        m_first = first;
+        m_winStart = start;
+        if (windowed != m_windowed) {
+            m_windowed = windowed;
+            setVerticalScrollBarPolicy(windowed ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+            m_lineBar->setVisible(windowed);
+            placeLineBar();
+        }
+        setPlainText(toLf(QStringView(text).sliced(start, end - start)));
+        m_shownFrom = m_shownTo = -1;
+    }
+    ++m_colourGeneration;
+    updateLineBar();
 }
 
-void RichTextView::resetText()
+int RichTextView::visibleLines() const
 {
-    ++m_loadToken;
-    m_loadScheduled = false;
-    m_loadedEnd = pieceEnd(0, FirstPiece);
-    setPlainText(toLf(QStringView(m_box.text()).first(m_loadedEnd)));
-    scheduleLoad();
+    const int lineHeight = std::max(1, fontMetrics().lineSpacing());
+    return std::max(1, viewport()->height() / lineHeight);
 }
 
-void RichTextView::scheduleLoad()
+void RichTextView::placeLineBar()
 {
-    if (m_loadScheduled || !loading())
+    const int width = m_windowed ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    setViewportMargins(0, 0, width, 0);
+    const QRect area = contentsRect();
+    m_lineBar->setGeometry(area.right() + 1 - width, area.top(), width,
+                           area.height() - (horizontalScrollBar()->isVisible()
+                                                ? horizontalScrollBar()->height()
+                                                : 0));
+}
+
+void RichTextView::updateLineBar()
+{
+    if (!m_windowed)
         return;
-    m_loadScheduled = true;
-    QTimer::singleShot(0, this, [this, token = m_loadToken] {
-        if (token == m_loadToken)
-            loadPiece();
+    const QScopedValueRollback scrolling(m_scrolling, true);
+    const int page = visibleLines();
+    m_lineBar->setRange(0, std::max(0, m_box.lineCount() - page));
+    m_lineBar->setPageStep(page);
+    m_lineBar->setSingleStep(1);
+    m_lineBar->setValue(m_first + verticalScrollBar()->value());
+}
+
+void RichTextView::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    placeLineBar();
+    updateLineBar();
+}
+
+void RichTextView::showLine(int line)
+{
+    if (!m_windowed) {
+        verticalScrollBar()->setValue(line);
+        return;
+    }
+    const int lines = m_box.lineCount();
+    line = std::clamp(line, 0, std::max(0, lines - 1));
+    const int count = document()->blockCount();
+    const bool nearTop = line - m_first < Edge && m_first > 0;
+    const bool nearBottom = m_first + count - (line + visibleLines()) < Edge && m_first + count < lines;
+    if (line < m_first || line >= m_first + count || nearTop || nearBottom) {
+        loadWindow(line);
+        syncSelection();
+    }
+    {
+        const QScopedValueRollback scrolling(m_scrolling, true);
+        verticalScrollBar()->setValue(line - m_first);
+    }
+    const int shown = m_first + verticalScrollBar()->value();
+    {
+        const QScopedValueRollback scrolling(m_scrolling, true);
+        m_lineBar->setValue(shown);
+    }
+    m_box.viewScrolledTo(shown);
+}
+
+void RichTextView::internalScrolled(int value)
+{
+    if (m_scrolling)
+        return;
+    const int line = m_first + value;
+    if (m_windowed) {
+        const QScopedValueRollback scrolling(m_scrolling, true);
+        m_lineBar->setValue(line);
+    }
+    m_box.viewScrolledTo(line);
+    moveWindowIfNearItsEdge();
+}
+
+void RichTextView::moveWindowIfNearItsEdge()
+{
+    if (!m_windowed || m_moveScheduled || m_mouseDown)
+        return;
+    const int top = verticalScrollBar()->value();
+    const int count = document()->blockCount();
+    const bool nearTop = top < Edge && m_first > 0;
+    const bool nearBottom =
+        count - (top + visibleLines()) < Edge && m_first + count < m_box.lineCount();
+    if (!nearTop && !nearBottom)
+        return;
+    // Not inside the scroll that brought it there: the widget may be in the middle of moving
+    // its cursor.
+    m_moveScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_moveScheduled = false;
+        showLine(m_first + verticalScrollBar()->value());
     });
 }
 
-void RichTextView::loadPiece()
+void RichTextView::mousePressEvent(QMouseEvent *event)
 {
-    m_loadScheduled = false;
-    {
-        const QScopedValueRollback guard(m_syncing, true);
-        const qsizetype end = pieceEnd(m_loadedEnd, LaterPiece);
-        QTextCursor cursor(document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(toLf(QStringView(m_box.text()).mid(m_loadedEnd, end - m_loadedEnd)));
-        m_loadedEnd = end;
-    }
-    if (loading())
-        scheduleLoad();
-    else if (m_selectionPending)
-        syncSelection();
-    applyPendingScroll();
+    // A selection dragged with the mouse keeps its window until the button is released.
+    m_mouseDown = true;
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void RichTextView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    m_mouseDown = false;
+    moveWindowIfNearItsEdge();
 }
 
 void RichTextView::syncSelection()
 {
-    m_selectionPending = loading() && m_box.selStart() + m_box.selLength() > m_loadedEnd;
-    if (m_selectionPending)
-        return;
     const QScopedValueRollback guard(m_syncing, true);
     const int from = toQt(m_box.selStart());
     const int to = toQt(m_box.selStart() + m_box.selLength());
+    m_shownFrom = from;
+    m_shownTo = to;
     QTextCursor cursor = textCursor();
     if (cursor.selectionStart() == from && cursor.selectionEnd() == to)
         return;
@@ -228,24 +348,7 @@ void RichTextView::syncSelection()
 
 void RichTextView::syncScroll()
 {
-    m_pendingScroll = m_box.firstVisibleLine();
-    applyPendingScroll();
-}
-
-void RichTextView::applyPendingScroll()
-{
-    QScrollBar *bar = verticalScrollBar();
-    const int line = m_pendingScroll;
-    if (line < 0 || (line > bar->maximum() && loading()))
-        return;
-    {
-        const QScopedValueRollback guard(m_scrolling, true);
-        bar->setValue(line);
-    }
-    m_pendingScroll = -1;
-    // The widget cannot scroll past its last page: the control learns where it really is.
-    if (bar->value() != line)
-        m_box.viewScrolledTo(bar->value());
+    showLine(m_box.firstVisibleLine());
 }
 
 void RichTextView::applyColors()
@@ -269,8 +372,11 @@ void RichTextView::reportSelection()
 {
     if (m_syncing)
         return;
-    m_selectionPending = false;
     const QTextCursor cursor = textCursor();
+    // The cursor still shows the control's selection (cut to the window): nothing was chosen.
+    if (cursor.selectionStart() == m_shownFrom && cursor.selectionEnd() == m_shownTo)
+        return;
+    m_shownFrom = m_shownTo = -1;
     const qsizetype start = toModel(cursor.selectionStart());
     const qsizetype end = toModel(cursor.selectionEnd());
     if (start == m_box.selStart() && end - start == m_box.selLength())
@@ -286,23 +392,36 @@ void RichTextView::selectInModel(int qtFrom, int qtTo)
         m_box.userSelected(int(start), int(end - start));
 }
 
+void RichTextView::windowOnCaret()
+{
+    if (!m_windowed)
+        return;
+    const qsizetype caret = m_box.selStart() + m_box.selLength();
+    if (caret >= m_winStart && caret <= windowEnd())
+        return;
+    showLine(m_box.lineAt(caret));
+    syncSelection();
+}
+
 void RichTextView::typeText(const QString &text)
 {
     reportSelection();
+    windowOnCaret();
     m_box.userTyped(text);
 }
 
 void RichTextView::deleteSelection()
 {
-    if (textCursor().hasSelection())
+    if (textCursor().hasSelection() || m_box.selLength() > 0)
         typeText(QString());
 }
 
 void RichTextView::cutToClipboard()
 {
-    if (!textCursor().hasSelection())
+    reportSelection();
+    if (m_box.selLength() == 0)
         return;
-    copy();
+    QApplication::clipboard()->setText(m_box.selText());
     deleteSelection();
 }
 
@@ -321,10 +440,13 @@ void RichTextView::insertFromMimeData(const QMimeData *source)
 
 QMimeData *RichTextView::createMimeDataFromSelection() const
 {
-    // The clipboard gets the control's text, CR LF line ends included.
+    // The clipboard gets the control's text, CR LF line ends included; a selection reaching out
+    // of the window is taken whole from the control.
     const QTextCursor cursor = textCursor();
-    const qsizetype start = toModel(cursor.selectionStart());
-    const qsizetype end = toModel(cursor.selectionEnd());
+    const bool shown = cursor.selectionStart() == m_shownFrom && cursor.selectionEnd() == m_shownTo;
+    const qsizetype start = shown ? m_box.selStart() : toModel(cursor.selectionStart());
+    const qsizetype end =
+        shown ? m_box.selStart() + m_box.selLength() : toModel(cursor.selectionEnd());
     auto *data = new QMimeData;
     data->setText(m_box.text().mid(start, end - start));
     return data;

@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 
+class QScrollBar;
 class QTextBlock;
 
 // The widget of a rich-text box. The control is the source of truth: the document is changed only
@@ -12,11 +13,14 @@ class QTextBlock;
 // event runs per edit, as it would for the same edit from code.
 //
 // Positions: the control counts CR and LF as one position each, Qt's document has one paragraph
-// separator per line end, so model position = Qt position + number of line ends before it.
+// separator per line end, so model position = window start + Qt position + line ends before it.
 //
-// A long text is loaded into the document piecewise: the first part at once, the rest in idle-time
-// pieces, so that the first screen shows quickly; edits, the selection and the first visible line
-// that reach into the part not loaded yet are applied as the loading gets there.
+// A long text (a generated table of millions of lines) is shown through a window: the document
+// holds only the lines around the ones in view, and a scroll bar of the view's own covers all the
+// lines of the control (the control keeps an index of its lines). Scrolling, moving the caret or
+// an edit near the window's edge moves the window, so the whole text is reachable at once and
+// scrollable as soon as it is set; the document never holds more than a few thousand lines. A
+// text up to WholeText characters is held whole, with the widget's own scroll bar.
 //
 // Colours are not part of the document: the control's colour runs are looked up (binary search)
 // for the blocks about to be painted and set as the blocks' layout formats, so colouring never
@@ -26,15 +30,26 @@ class RichTextView : public QPlainTextEdit
 public:
     explicit RichTextView(RichTextBox &box, QWidget *parent = nullptr);
 
+    // Texts longer than this are shown through a window of lines.
+    static constexpr qsizetype WholeText = qsizetype(1) << 19;
+
     RichTextBox &box() const { return m_box; }
     // Brings the widget in line with one property of the control.
     void refresh(Property property);
     void refreshAll();
 
+    // Positions inside the window; a model position outside it maps to the window's nearest end.
     qsizetype toModel(int qtPosition) const;
     int toQt(qsizetype modelPosition) const;
-    // True while part of the control's text is still to be loaded into the document.
-    bool loading() const { return m_loadedEnd < m_box.text().size(); }
+    // Always false: every part of the text can be shown at once (kept for callers that waited).
+    bool loading() const { return false; }
+
+    // The lines the document holds: the first one, and how many (all of them for a short text).
+    int windowFirstLine() const { return m_first; }
+    int windowLineCount() const;
+    // The scroll bar whose value is the control's first visible line: the view's own while a
+    // window is shown, the widget's otherwise.
+    QScrollBar *lineScrollBar() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -43,15 +58,24 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void syncText();
     bool applyChange(const RichTextBox::TextChange &change);
-    void resetText();
-    qsizetype pieceEnd(qsizetype from, qsizetype size) const;
-    void scheduleLoad();
-    void loadPiece();
-    void applyPendingScroll();
+    // Puts lines around `line` into the document (the whole text when it is short).
+    void loadWindow(int line);
+    qsizetype windowEnd() const;
+    bool windowed() const { return m_windowed; }
+    // Scrolls so that `line` is the first visible line, moving the window when needed.
+    void showLine(int line);
+    void internalScrolled(int value);
+    void moveWindowIfNearItsEdge();
+    void placeLineBar();
+    void updateLineBar();
+    int visibleLines() const;
     void syncSelection();
     void syncScroll();
     void applyColors();
@@ -62,6 +86,9 @@ private:
     void cutToClipboard();
     void pasteFromClipboard();
     bool editKey(QKeyEvent *event);
+    bool jumpKey(QKeyEvent *event);
+    // Brings the control's caret into the window before an edit at it.
+    void windowOnCaret();
     void colourVisibleBlocks();
     void colourBlock(QTextBlock &block);
 
@@ -70,12 +97,16 @@ private:
     bool m_syncing = false;
     // Blocks whose user state holds this number carry the current colours.
     int m_colourGeneration = 0;
-    // The control's text [0, m_loadedEnd) is in the document; the end never splits a CR LF.
-    qsizetype m_loadedEnd = 0;
-    int m_loadToken = 0;
-    bool m_loadScheduled = false;
-    // A first visible line or a selection asked for beyond the loaded part.
-    int m_pendingScroll = -1;
-    bool m_selectionPending = false;
+    // The document holds lines m_first.. of the control's text, from position m_winStart on.
+    bool m_windowed = false;
+    int m_first = 0;
+    qsizetype m_winStart = 0;
+    QScrollBar *m_lineBar = nullptr;
     bool m_scrolling = false;
+    bool m_mouseDown = false;
+    bool m_moveScheduled = false;
+    // The Qt selection last set to show the control's (it may be cut to the window): a cursor
+    // still there is no choice of the user's.
+    int m_shownFrom = -1;
+    int m_shownTo = -1;
 };

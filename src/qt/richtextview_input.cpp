@@ -55,6 +55,7 @@ bool RichTextView::editKey(QKeyEvent *event)
         m_box.userTyped(QString());
     } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
         reportSelection();
+        windowOnCaret();
         m_box.userDeleted(event->key() == Qt::Key_Backspace);
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         typeText(QStringLiteral(u"\r\n"));
@@ -68,8 +69,44 @@ bool RichTextView::editKey(QKeyEvent *event)
     return true;
 }
 
+// The start and the end of the text, which a window may not hold: the caret goes there in the
+// control, and the window follows it.
+bool RichTextView::jumpKey(QKeyEvent *event)
+{
+    if (!m_windowed)
+        return false;
+    const bool toStart = event == QKeySequence::MoveToStartOfDocument
+                         || event == QKeySequence::SelectStartOfDocument;
+    const bool toEnd =
+        event == QKeySequence::MoveToEndOfDocument || event == QKeySequence::SelectEndOfDocument;
+    if (!toStart && !toEnd)
+        return false;
+    reportSelection();
+    const bool select = event == QKeySequence::SelectStartOfDocument
+                        || event == QKeySequence::SelectEndOfDocument;
+    const qsizetype size = m_box.text().size();
+    const qsizetype caret = toModel(textCursor().position());
+    const qsizetype anchor = toModel(textCursor().anchor());
+    const qsizetype target = toStart ? 0 : size;
+    if (select) {
+        const qsizetype from = toStart ? target : std::min(anchor, caret);
+        const qsizetype to = toStart ? std::max(anchor, caret) : target;
+        m_box.userSelected(int(from), int(to - from));
+    } else {
+        m_box.userSelected(int(target), 0);
+    }
+    showLine(toStart ? 0 : m_box.lineCount() - visibleLines());
+    syncSelection();
+    ensureCursorVisible();
+    return true;
+}
+
 void RichTextView::keyPressEvent(QKeyEvent *event)
 {
+    if (jumpKey(event)) {
+        event->accept();
+        return;
+    }
     if (editKey(event)) {
         event->accept();
         ensureCursorVisible();
@@ -157,7 +194,7 @@ void RichTextView::colourVisibleBlocks()
 void RichTextView::colourBlock(QTextBlock &block)
 {
     const ColorRuns &runs = m_box.colorRuns();
-    const qsizetype start = block.position() + qsizetype(block.blockNumber());
+    const qsizetype start = m_winStart + block.position() + qsizetype(block.blockNumber());
     const qsizetype end = start + block.length() - 1;
     auto run = std::upper_bound(runs.begin(), runs.end(), start,
                                 [](qsizetype p, const ColorRun &r) { return p < r.start; });

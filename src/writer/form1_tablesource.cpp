@@ -132,7 +132,8 @@ QString Form1::writeAllRows(int rows, int columns, const QString &head, const QS
     };
     if (workers == 1) {
         QString source;
-        hugepages::reserve(source, head.size() + estimate(0, rows) + tail.size());
+        const qsizetype size = head.size() + estimate(0, rows) + tail.size();
+        hugepages::reserve(source, size + hugepages::editingRoom(size));
         source += head;
         writeRows(0, rows, columns, source);
         source += tail;
@@ -154,7 +155,8 @@ QString Form1::writeAllRows(int rows, int columns, const QString &head, const QS
     offsets[0] = head.size();
     for (std::size_t i = 0; i < parts.size(); ++i)
         offsets[i + 1] = offsets[i] + parts[i].size();
-    QString source = hugepages::uninitialized(offsets.back() + tail.size());
+    const qsizetype size = offsets.back() + tail.size();
+    QString source = hugepages::uninitialized(size, hugepages::editingRoom(size));
     QChar *out = source.data();
     std::copy(head.cbegin(), head.cend(), out);
     std::copy(tail.cbegin(), tail.cend(), out + offsets.back());

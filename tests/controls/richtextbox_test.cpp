@@ -148,6 +148,50 @@ TEST_F(RichTextBoxTest, ColoursSetForLaterAreWorkedOutOnFirstUse)
     EXPECT_EQ(changes, 3);
 }
 
+TEST_F(RichTextBoxTest, LineIndexFollowsEdits)
+{
+    // The index kept through edits against one worked out afresh from the text.
+    auto freshStarts = [](const QString &text) {
+        std::vector<qsizetype> starts{0};
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text.at(i) == u'\n')
+                starts.push_back(i + 1);
+        return starts;
+    };
+    auto keptStarts = [this] {
+        std::vector<qsizetype> starts;
+        for (int line = 0; line < rb.lineCount(); ++line)
+            starts.push_back(rb.lineStart(line));
+        return starts;
+    };
+    rb.setText(QStringLiteral(u"a\r\nbb\r\n\r\nccc\r\nd"));
+    EXPECT_EQ(rb.lineCount(), 5);
+    EXPECT_EQ(rb.lineAt(0), 0);
+    EXPECT_EQ(rb.lineAt(2), 0); // the CR LF belongs to the line it ends
+    EXPECT_EQ(rb.lineAt(3), 1);
+    EXPECT_EQ(rb.lineAt(100), 4);
+    const struct
+    {
+        int start;
+        int length;
+        const char16_t *with;
+    } edits[] = {{1, 0, u"x"},          {0, 0, u"\r\n\r\n"}, {5, 6, u""},     {2, 3, u"y\r\nz"},
+                 {0, 4, u"\r\n"},      {int(1e6), 0, u"\r\nend"}};
+    for (const auto &edit : edits) {
+        rb.setSelStart(edit.start);
+        rb.setSelLength(edit.length);
+        rb.setSelText(QString::fromUtf16(edit.with));
+        EXPECT_EQ(keptStarts(), freshStarts(rb.text())) << rb.text().toStdString();
+        for (qsizetype p = 0; p <= rb.text().size(); ++p) {
+            const int line = rb.lineAt(p);
+            EXPECT_LE(rb.lineStart(line), p);
+            EXPECT_TRUE(line + 1 == rb.lineCount() || rb.lineStart(line + 1) > p);
+        }
+    }
+    EXPECT_EQ(rb.lineStart(-3), 0);
+    EXPECT_EQ(rb.lineStart(rb.lineCount() + 5), rb.lineStart(rb.lineCount() - 1));
+}
+
 TEST_F(RichTextBoxTest, BackspaceRemovesALineEndWhole)
 {
     rb.setText(QStringLiteral(u"a\r\nb"));

@@ -58,6 +58,19 @@ TEST_P(ColouringGolden, RunsMatchAndLinePassesAgree)
     }
     EXPECT_LT(runs.back().start, input.size());
     EXPECT_EQ(runsByLine(input), runs);
+
+    // In slices, keeping the state between them: the same runs, and the states a piece by piece
+    // colouring meets at the slices' ends.
+    const HtmlColorizer colorizer(input);
+    std::vector<HtmlColorizer::StateAt> states;
+    EXPECT_EQ(colorizer.runs(kRoles, &states, 7), runs);
+    ASSERT_EQ(states.size(), std::size_t((input.size() - 1) / 7));
+    ColorRunCollector ignored;
+    ColorState state;
+    for (const HtmlColorizer::StateAt &at : states) {
+        state = colorizer.colorRange(at.position - 7, at.position, state, kRoles, ignored);
+        EXPECT_EQ(at.state, state) << at.position;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ColouringGolden, testing::ValuesIn(golden::cases("colouring")),

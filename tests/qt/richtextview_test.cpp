@@ -45,11 +45,6 @@ protected:
         QKeyEvent press(QEvent::KeyPress, k, mods, typed);
         QApplication::sendEvent(text, &press);
     }
-    void finishLoading()
-    {
-        while (text->loading())
-            QApplication::processEvents();
-    }
     QString shown() const { return text->toPlainText(); }
 
     Form form{QStringLiteral(u"Form1")};
@@ -263,26 +258,76 @@ TEST_F(RichTextViewTest, FirstVisibleLineFollowsBothWays)
     EXPECT_EQ(bar->value(), before);
 }
 
-TEST_F(RichTextViewTest, LongTextsLoadPiecewiseAndCatchUp)
+TEST_F(RichTextViewTest, LongTextsShowThroughAWindowOfLines)
 {
     QString big;
     for (int i = 0; i < 120000; ++i)
         big += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+    ASSERT_GT(big.size(), RichTextView::WholeText);
     RB1.setText(big);
-    ASSERT_TRUE(text->loading());
-    // Asked for before their part is loaded.
-    RB1.setSelStart(int(big.size()) - 10);
+    // What the document holds is a window of whole lines of the control's text.
+    auto windowText = [&] {
+        const qsizetype start = RB1.lineStart(text->windowFirstLine());
+        const int last = text->windowFirstLine() + text->windowLineCount();
+        const qsizetype end =
+            last >= RB1.lineCount() ? RB1.text().size() : RB1.lineStart(last) - 2;
+        return lfOf(RB1.text().mid(start, end - start));
+    };
+    EXPECT_EQ(text->windowFirstLine(), 0);
+    EXPECT_LT(text->windowLineCount(), 10000);
+    EXPECT_EQ(shown(), windowText());
+    QScrollBar *bar = text->lineScrollBar();
+    EXPECT_NE(bar, text->verticalScrollBar());
+    EXPECT_GT(bar->maximum(), 119000);
+
+    // Scrolled far down, by code and by the bar: the window follows the first visible line.
     RB1.lineScroll(100000);
+    EXPECT_EQ(bar->value(), 100000);
+    EXPECT_EQ(RB1.firstVisibleLine(), 100000);
+    EXPECT_LE(text->windowFirstLine(), 100000);
+    EXPECT_EQ(shown(), windowText());
+    EXPECT_EQ(text->document()->findBlockByNumber(100000 - text->windowFirstLine()).text(),
+              QStringLiteral(u"<td>cell 100000</td>"));
+    bar->setValue(500);
+    EXPECT_EQ(RB1.firstVisibleLine(), 500);
+    EXPECT_EQ(text->toModel(text->cursorForPosition(QPoint(2, 2)).block().position()),
+              RB1.lineStart(500));
+
+    // An edit before the window moves its lines, not its text.
+    RB1.lineScroll(100000 - RB1.firstVisibleLine());
+    const int first = text->windowFirstLine();
     RB1.setSelStart(0);
     RB1.setSelText(QStringLiteral(u"<table>\r\n"));
-    const int changesBefore = changes;
-    finishLoading();
-    EXPECT_EQ(changes, changesBefore);
-    EXPECT_EQ(text->document()->blockCount(), RB1.lineCount());
-    EXPECT_EQ(shown(), lfOf(RB1.text()));
-    EXPECT_EQ(text->verticalScrollBar()->value(), 100000);
-    EXPECT_EQ(RB1.firstVisibleLine(), 100000);
+    EXPECT_EQ(text->windowFirstLine(), first + 1);
+    EXPECT_EQ(shown(), windowText());
+
+    // Typing where the control's caret is, far outside the window: the window goes there.
+    RB1.setSelStart(int(RB1.text().size()) - 7);
+    changes = 0;
+    key(Qt::Key_X, QStringLiteral(u"X"));
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(RB1.text().endsWith(QStringLiteral(u"cell 119999X</td>\r\n")));
+    EXPECT_EQ(shown(), windowText());
     EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.selStart());
+
+    // The ends of the text, with and without selecting.
+    key(Qt::Key_Home, QString(), Qt::ControlModifier);
+    EXPECT_EQ(RB1.selStart(), 0);
+    EXPECT_EQ(text->windowFirstLine(), 0);
+    key(Qt::Key_End, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(RB1.selStart(), 0);
+    EXPECT_EQ(RB1.selLength(), RB1.text().size());
+    EXPECT_EQ(shown(), windowText());
+    text->copy(); // the whole selection, not the window's part of it
+    EXPECT_EQ(QApplication::clipboard()->text(), RB1.text());
+
+    // Colours are looked up for the lines painted, wherever the window stands.
+    RB1.setColorRuns({{0, 0xC80000}, {RB1.lineStart(60000), 0x640064}});
+    RB1.lineScroll(60000 - RB1.firstVisibleLine());
+    text->viewport()->grab();
+    const QTextBlock line = text->document()->findBlockByNumber(60000 - text->windowFirstLine());
+    ASSERT_FALSE(line.layout()->formats().isEmpty());
+    EXPECT_EQ(line.layout()->formats()[0].format.foreground().color(), QColor(100, 0, 100));
 }
 
 } // namespace
