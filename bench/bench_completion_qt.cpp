@@ -30,7 +30,7 @@ QString cellData(int rows, int columns)
     for (int r = 0; r < rows; ++r) {
         text += u"[[";
         for (int c = 0; c < columns; ++c)
-            text += (c ? QStringLiteral(u"$") : QString()) + QStringLiteral(u"セル") +
+            text += (c ? QStringLiteral(u"$") : QString()) + QStringLiteral(u"セル ") +
                     QString::number(r) + u'-' + QString::number(c);
         text += u"]]\r\n";
     }

@@ -55,6 +55,8 @@ FomColor::~FomColor() = default;
 void FomColor::createControls()
 {
     Frame1.setCaption(S(u"名前表示"));
+    // The named swatches fill the frame from its top edge, where a caption would stand.
+    Frame1.setBorderStyle(0);
     Text1.add(&Frame1, QStringLiteral(u"Text1"), 0);
     createBasicView();
     Text5.add(&Frame5, QStringLiteral(u"Text5"), 0);

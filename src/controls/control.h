@@ -166,6 +166,9 @@ public:
     bool userKeyDown(int keyCode, int shift);
     std::function<void(int &KeyCode, int Shift)> onKeyDown;
 
+    // Expires when the control goes: what waits for the control (see userinput) checks it.
+    std::weak_ptr<const int> lifetime() const { return m_lifetime; }
+
 protected:
     void notify(Property property);
     // The control's own reaction to a key no handler swallowed; true when it used the key.
@@ -191,6 +194,7 @@ private:
     int m_tabIndex = 0;
     int m_zLevel = 0;
     ControlObserver *m_observer = nullptr;
+    std::shared_ptr<const int> m_lifetime = std::make_shared<const int>(0);
 };
 
 // A control that holds others: a form, a frame, a picture box. Option buttons group by container.

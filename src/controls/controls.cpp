@@ -1,5 +1,7 @@
 #include "controls/controls.h"
 
+#include "controls/userinput.h"
+
 #include <algorithm>
 
 void TextBox::setText(const QString &text)
@@ -71,9 +73,11 @@ void TextBox::setSelLength(int length)
 
 void TextBox::userTyped(const QString &text)
 {
-    if (!effectivelyEnabled() || m_locked)
-        return;
-    setText(text);
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || m_locked)
+            return;
+        setText(text);
+    });
 }
 
 void TextBox::userFocused()
@@ -85,26 +89,34 @@ void TextBox::userFocused()
 
 void TextBox::userSelected(int start, int length)
 {
-    m_selStart = std::clamp(start, 0, int(m_text.size()));
-    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+    userinput::deliver(*this, [=, this] {
+        m_selStart = std::clamp(start, 0, int(m_text.size()));
+        m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+    });
 }
 
 void TextBox::userDoubleClicked()
 {
-    if (effectivelyEnabled() && onDblClick)
-        onDblClick();
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && onDblClick)
+            onDblClick();
+    });
 }
 
 void TextBox::userMouseDown(int button, int shift, int x, int y)
 {
-    if (effectivelyEnabled() && onMouseDown)
-        onMouseDown(button, shift, x, y);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && onMouseDown)
+            onMouseDown(button, shift, x, y);
+    });
 }
 
 void TextBox::userClicked()
 {
-    if (effectivelyEnabled() && onClick)
-        onClick();
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && onClick)
+            onClick();
+    });
 }
 
 Label::Label(Container *container, QString name, int index)
@@ -171,32 +183,48 @@ void Label::fitCaption()
 
 void Label::userClicked()
 {
-    if (effectivelyEnabled() && onClick)
-        onClick();
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && onClick)
+            onClick();
+    });
 }
 
 void Label::userMouseDown(int button, int shift, int x, int y)
 {
-    if (effectivelyEnabled() && onMouseDown)
-        onMouseDown(button, shift, x, y);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && onMouseDown)
+            onMouseDown(button, shift, x, y);
+    });
 }
 
 void Label::userMouseMove(int button, int shift, int x, int y)
 {
-    if (effectivelyEnabled() && onMouseMove)
-        onMouseMove(button, shift, x, y);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && onMouseMove)
+            onMouseMove(button, shift, x, y);
+    });
 }
 
 void Label::userMouseUp(int button, int shift, int x, int y)
 {
-    if (effectivelyEnabled() && onMouseUp)
-        onMouseUp(button, shift, x, y);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && onMouseUp)
+            onMouseUp(button, shift, x, y);
+    });
 }
 
 Frame::Frame(Container *container, QString name, int index)
     : WithCaption<Container>(container, std::move(name), index)
 {
     setBackColor(SysColor::ButtonFace);
+}
+
+void Frame::setBorderStyle(int style)
+{
+    if (m_borderStyle == style)
+        return;
+    m_borderStyle = style;
+    notify(Property::Style);
 }
 
 CommandButton::CommandButton(Container *container, QString name, int index)
@@ -207,8 +235,10 @@ CommandButton::CommandButton(Container *container, QString name, int index)
 
 void CommandButton::userClicked()
 {
-    if (effectivelyEnabled() && onClick)
-        onClick();
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && onClick)
+            onClick();
+    });
 }
 
 CheckBox::CheckBox(Container *container, QString name, int index)
@@ -232,9 +262,11 @@ bool CheckBox::setValue(int value)
 
 void CheckBox::userClicked()
 {
-    if (!effectivelyEnabled())
-        return;
-    setValue(m_value == 0 ? 1 : 0);
+    userinput::deliver(*this, [this] {
+        if (!effectivelyEnabled())
+            return;
+        setValue(m_value == 0 ? 1 : 0);
+    });
 }
 
 OptionButton::OptionButton(Container *container, QString name, int index)
@@ -264,8 +296,10 @@ void OptionButton::setValue(bool value)
 
 void OptionButton::userClicked()
 {
-    if (effectivelyEnabled())
-        setValue(true);
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled())
+            setValue(true);
+    });
 }
 
 void ComboBox::setText(const QString &text)
@@ -307,27 +341,31 @@ bool ComboBox::setListIndex(int index)
 
 void ComboBox::userChose(int index)
 {
-    if (!effectivelyEnabled() || index < 0 || index >= m_list.size())
-        return;
-    if (m_listIndex == index && m_text == m_list.at(index)) {
-        // Picking the item already chosen still counts as a click.
-        if (onClick)
-            onClick();
-        return;
-    }
-    m_listIndex = -1;
-    setListIndex(index);
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || index < 0 || index >= m_list.size())
+            return;
+        if (m_listIndex == index && m_text == m_list.at(index)) {
+            // Picking the item already chosen still counts as a click.
+            if (onClick)
+                onClick();
+            return;
+        }
+        m_listIndex = -1;
+        setListIndex(index);
+    });
 }
 
 void ComboBox::userTyped(const QString &text)
 {
-    if (!effectivelyEnabled() || m_text == text)
-        return;
-    m_text = text;
-    m_listIndex = int(m_list.indexOf(text));
-    notify(Property::Text);
-    if (onChange)
-        onChange();
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || m_text == text)
+            return;
+        m_text = text;
+        m_listIndex = int(m_list.indexOf(text));
+        notify(Property::Text);
+        if (onChange)
+            onChange();
+    });
 }
 
 void ListBox::addItem(const QString &item)
@@ -358,14 +396,18 @@ bool ListBox::setListIndex(int index)
 
 void ListBox::userChose(int index)
 {
-    if (effectivelyEnabled())
-        setListIndex(index);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled())
+            setListIndex(index);
+    });
 }
 
 void ListBox::userDoubleClicked()
 {
-    if (effectivelyEnabled() && onDblClick)
-        onDblClick();
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && onDblClick)
+            onDblClick();
+    });
 }
 
 bool ListBox::keyAction(int keyCode, int)
@@ -421,15 +463,19 @@ void ScrollBar::setMax(int max)
 
 void ScrollBar::userStep(int direction)
 {
-    if (!effectivelyEnabled())
-        return;
-    const int towardsMin = m_min < m_max ? -1 : 1;
-    const int step = (direction < 0 ? towardsMin : -towardsMin) * m_smallChange;
-    setValue(std::clamp(m_value + step, lowest(), highest()));
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled())
+            return;
+        const int towardsMin = m_min < m_max ? -1 : 1;
+        const int step = (direction < 0 ? towardsMin : -towardsMin) * m_smallChange;
+        setValue(std::clamp(m_value + step, lowest(), highest()));
+    });
 }
 
 void ScrollBar::userScrolled(int value)
 {
-    if (effectivelyEnabled())
-        setValue(std::clamp(value, lowest(), highest()));
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled())
+            setValue(std::clamp(value, lowest(), highest()));
+    });
 }

@@ -100,10 +100,18 @@ private:
     bool m_autoSize = false;
 };
 
+// A frame draws its border and caption around the controls it holds; with BorderStyle 0 it draws
+// neither (its Caption stays what it is) and its controls may use all of it.
 class Frame : public WithCaption<Container>
 {
 public:
     Frame(Container *container, QString name, int index = -1);
+    // 0 none, 1 a fixed single border with the caption (the default).
+    int borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(int style);
+
+private:
+    int m_borderStyle = 1;
 };
 
 class CommandButton : public WithCaption<Control>

@@ -1,6 +1,7 @@
 #include "controls/forms.h"
 
 #include "controls/services.h"
+#include "controls/userinput.h"
 
 MenuItem::MenuItem(Container *container, QString name, int index, MenuItem *parent)
     : WithCaption<Control>(container, std::move(name), index), m_parent(parent)
@@ -19,11 +20,13 @@ void MenuItem::setChecked(bool checked)
 
 void MenuItem::userClicked()
 {
-    for (const MenuItem *m = this; m; m = m->parentMenu())
-        if (!m->enabled() || !m->visible())
-            return;
-    if (onClick)
-        onClick();
+    userinput::deliver(*this, [this] {
+        for (const MenuItem *m = this; m; m = m->parentMenu())
+            if (!m->enabled() || !m->visible())
+                return;
+        if (onClick)
+            onClick();
+    });
 }
 
 void TabStrip::addTab(const QString &caption)
@@ -49,8 +52,10 @@ bool TabStrip::selectTab(int number)
 
 void TabStrip::userSelected(int number)
 {
-    if (effectivelyEnabled())
-        selectTab(number);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled())
+            selectTab(number);
+    });
 }
 
 void WebBrowser::navigate(const QString &url)
@@ -83,8 +88,10 @@ void Timer::fire()
 
 void PictureBox::userClicked()
 {
-    if (effectivelyEnabled() && onClick)
-        onClick();
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && onClick)
+            onClick();
+    });
 }
 
 void PictureBox::userDragDrop(Control &source, int x, int y)

@@ -1,5 +1,7 @@
 #include "controls/listview.h"
 
+#include "controls/userinput.h"
+
 #include <algorithm>
 
 ListView::ListView(Container *container, QString name, int index)
@@ -48,8 +50,10 @@ void ListView::setSmallIcons(ImageList *images)
 
 void ListView::userSelected(int index)
 {
-    if (effectivelyEnabled())
-        setSelectedIndex(index);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled())
+            setSelectedIndex(index);
+    });
 }
 
 bool ListView::keyAction(int keyCode, int)

@@ -1,6 +1,7 @@
 #include "controls/richtextbox.h"
 
 #include "controls/textfile.h"
+#include "controls/userinput.h"
 
 #include <algorithm>
 
@@ -333,47 +334,55 @@ bool RichTextBox::undo()
 
 void RichTextBox::userTyped(const QString &text)
 {
-    if (!effectivelyEnabled() || m_locked)
-        return;
-    setSelText(text);
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || m_locked)
+            return;
+        setSelText(text);
+    });
 }
 
 void RichTextBox::userSelected(int start, int length)
 {
-    m_selStart = std::clamp(start, 0, int(m_text.size()));
-    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
-    if (m_selLength == 0)
-        m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
-    if (onSelChange)
-        onSelChange();
+    userinput::deliver(*this, [=, this] {
+        m_selStart = std::clamp(start, 0, int(m_text.size()));
+        m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+        if (m_selLength == 0)
+            m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
+        if (onSelChange)
+            onSelChange();
+    });
 }
 
 void RichTextBox::userDeleted(bool backwards)
 {
-    if (!effectivelyEnabled() || m_locked)
-        return;
-    if (m_selLength == 0) {
-        // A line end goes as one piece.
-        if (backwards) {
-            if (m_selStart == 0)
-                return;
-            const bool crlf = m_selStart >= 2 && m_text.at(m_selStart - 1) == u'\n'
-                              && m_text.at(m_selStart - 2) == u'\r';
-            m_selStart -= crlf ? 2 : 1;
-            m_selLength = crlf ? 2 : 1;
-        } else {
-            if (m_selStart >= m_text.size())
-                return;
-            const bool crlf = m_text.at(m_selStart) == u'\r' && m_selStart + 1 < m_text.size()
-                              && m_text.at(m_selStart + 1) == u'\n';
-            m_selLength = crlf ? 2 : 1;
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || m_locked)
+            return;
+        if (m_selLength == 0) {
+            // A line end goes as one piece.
+            if (backwards) {
+                if (m_selStart == 0)
+                    return;
+                const bool crlf = m_selStart >= 2 && m_text.at(m_selStart - 1) == u'\n'
+                                  && m_text.at(m_selStart - 2) == u'\r';
+                m_selStart -= crlf ? 2 : 1;
+                m_selLength = crlf ? 2 : 1;
+            } else {
+                if (m_selStart >= m_text.size())
+                    return;
+                const bool crlf = m_text.at(m_selStart) == u'\r' && m_selStart + 1 < m_text.size()
+                                  && m_text.at(m_selStart + 1) == u'\n';
+                m_selLength = crlf ? 2 : 1;
+            }
         }
-    }
-    setSelText(QString());
+        setSelText(QString());
+    });
 }
 
 void RichTextBox::userMouseDown(int button)
 {
-    if (effectivelyEnabled() && onMouseDown)
-        onMouseDown(button);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && onMouseDown)
+            onMouseDown(button);
+    });
 }

@@ -118,6 +118,18 @@ public:
     virtual bool openFile(const QString &path) = 0;
 };
 
+// Lets the window system handle what is pending in the middle of a long command: painting, timers,
+// the loading of long texts into their views. What the user does meanwhile (keys, clicks, a page
+// chosen) is not handled here: it waits, in order, until the running command has ended and the
+// program is idle again, so that no command or change of page starts half-way through another one
+// and changes the design under it.
+class EventPump
+{
+public:
+    virtual ~EventPump() = default;
+    virtual void processPendingEvents() = 0;
+};
+
 // What a window is given at construction. Any pointer may be null in a test that does not use it;
 // the windows then behave as if the service answered Cancel (or No).
 struct Services
@@ -131,4 +143,5 @@ struct Services
     WindowService *windows = nullptr;
     DesktopService *desktop = nullptr;
     CaretService *caret = nullptr;
+    EventPump *events = nullptr;
 };

@@ -246,6 +246,7 @@ void Form1::Text_MouseDown(int Index, int Button)
     if (Index != 6 || Button != 2)
         return;
     RB3.setEnabled(false);
+    processPendingEvents();
     PopupMenu(med);
     RB3.setEnabled(true);
 }

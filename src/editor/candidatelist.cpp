@@ -3,8 +3,6 @@
 #include "controls/strings.h"
 #include "editor/candidatetable.h"
 
-#include <QSet>
-
 namespace editor {
 
 qsizetype findWordStart(QStringView text, qsizetype p)
@@ -49,34 +47,6 @@ bool isInScriptBlock(QStringView text, qsizetype caret)
         open = before.lastIndexOf(u"<script language=javaScript", Qt::CaseInsensitive);
     const qsizetype close = before.lastIndexOf(u"</script>", Qt::CaseInsensitive);
     return open >= 0 && open >= close;
-}
-
-QStringList tableCandidates(const QStringList &kouhoList, qsizetype markupStart,
-                            const QString &word, bool inScript, int caseMode)
-{
-    QStringList out;
-    QSet<QString> listed;
-    const qsizetype n = word.size();
-    const qsizetype from = inScript ? 0 : markupStart;
-    const qsizetype to = inScript ? markupStart : kouhoList.size();
-    for (qsizetype i = from; i < to; ++i) {
-        QString e = kouhoList.at(i);
-        if (QStringView(e).left(n).compare(word, Qt::CaseInsensitive) != 0)
-            continue;
-        if (!inScript && caseMode == 1)
-            e = upperOutsideQuotes(e);
-        else if (!inScript && caseMode == 2)
-            e = lowerOutsideQuotes(e);
-        if (e.startsWith(u'*'))
-            e.remove(0, 1);
-        if (QStringView(e).left(n).compare(word, Qt::CaseSensitive) > 0)
-            break;
-        if (listed.contains(e) || vb::trim(e).isEmpty())
-            continue;
-        listed.insert(e);
-        out.append(e);
-    }
-    return out;
 }
 
 std::optional<QStringList> cssValues(const QString &cssRefText, const QString &property)

@@ -24,15 +24,6 @@ QString lowerOutsideQuotes(QStringView s);
 // last "</script>"; any letter case. A plain search of the text, for texts without an index.
 bool isInScriptBlock(QStringView text, qsizetype caret);
 
-// The candidates of the table for a typed word, in table order. Inside a script the script words
-// (the entries before markupStart) are searched, outside it the markup entries; an entry matches
-// when it begins with the word in any letter case. Outside a script the entries are shown upper-
-// cased (caseMode 1) or lower-cased (caseMode 2) outside their quotes, or as they are (any other
-// mode); a leading "*" is dropped. The walk ends at the first matching entry whose beginning sorts
-// after the word by character code; entries already listed and blank ones are left out.
-QStringList tableCandidates(const QStringList &kouhoList, qsizetype markupStart,
-                            const QString &word, bool inScript, int caseMode);
-
 // The values of a CSS property as the reference text lists them, each the text of its line before
 // the first "--". Empty (no list) when the property has no section; an empty list when its section
 // has no values before its explanation.

@@ -1,6 +1,9 @@
 #include "editor/candidatetable.h"
 
 #include "controls/strings.h"
+#include "editor/candidatelist.h"
+
+#include <QSet>
 
 namespace editor {
 
@@ -41,7 +44,7 @@ bool hasKindSuffix(const QString &entry)
 }
 } // namespace
 
-QStringList buildKouhoList(const QString &objTreeText, const QStringList &fileLines,
+void CandidateTable::build(const QString &objTreeText, const QStringList &fileLines,
                            const QString &reservedWords)
 {
     QString t = objTreeText;
@@ -78,13 +81,44 @@ QStringList buildKouhoList(const QString &objTreeText, const QStringList &fileLi
         entry.replace(QStringLiteral(u"%%"), QStringLiteral(u">"));
         entry.replace(QStringLiteral(u"$$"), QStringLiteral(u";"));
     }
-    return list;
+    m_entries = list;
+    const qsizetype at = m_entries.indexOf(QStringLiteral(u"<A>"));
+    m_markupStart = at < 0 ? m_entries.size() : at;
 }
 
-qsizetype markupStart(const QStringList &kouhoList)
+QStringList CandidateTable::candidates(const QString &word, bool inScript, int caseMode) const
 {
-    const qsizetype at = kouhoList.indexOf(QStringLiteral(u"<A>"));
-    return at < 0 ? kouhoList.size() : at;
+    QStringList out;
+    QSet<QString> listed;
+    const qsizetype n = word.size();
+    const qsizetype from = inScript ? 0 : m_markupStart;
+    const qsizetype to = inScript ? m_markupStart : m_entries.size();
+    for (qsizetype i = from; i < to; ++i) {
+        QString e = m_entries.at(i);
+        if (QStringView(e).left(n).compare(word, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!inScript && caseMode == 1)
+            e = upperOutsideQuotes(e);
+        else if (!inScript && caseMode == 2)
+            e = lowerOutsideQuotes(e);
+        if (e.startsWith(u'*'))
+            e.remove(0, 1);
+        if (QStringView(e).left(n).compare(word, Qt::CaseSensitive) > 0)
+            break;
+        if (listed.contains(e) || vb::trim(e).isEmpty())
+            continue;
+        listed.insert(e);
+        out.append(e);
+    }
+    return out;
+}
+
+QString CandidateTable::closingTagFor(const QString &candidate) const
+{
+    if (!candidate.startsWith(u'<'))
+        return QString();
+    const QString closing = QStringLiteral(u"</") + candidate.mid(1);
+    return m_entries.contains(closing) ? closing : QString();
 }
 
 const QStringList &wordDelimiters()

@@ -2,14 +2,6 @@
 
 namespace editor {
 
-QString closingTagFor(const QString &candidate, const QStringList &kouhoList)
-{
-    if (!candidate.startsWith(u'<'))
-        return QString();
-    const QString closing = QStringLiteral(u"</") + candidate.mid(1);
-    return kouhoList.contains(closing) ? closing : QString();
-}
-
 qsizetype caretAfterInsertion(QStringView text, qsizetype start, qsizetype inserted,
                               qsizetype candidate, bool closingAppended, bool beginsWithTag,
                               InsertPath path)

@@ -9,10 +9,6 @@
 // editor's indentation keys.
 namespace editor {
 
-// The closing tag of a candidate beginning with "<" when the candidate table holds it
-// ("<TABLE>" gives "</TABLE>"), else empty.
-QString closingTagFor(const QString &candidate, const QStringList &kouhoList);
-
 // The way a candidate was chosen: Enter or Down in the source view (one candidate), Enter in the
 // list, or a double click in the list.
 enum class InsertPath { SourceKey, ListEnter, ListDoubleClick };

@@ -27,6 +27,7 @@ void Form1::Setcolor2()
         return;
     }
     // Colouring the same text in the same scheme again gives the same runs: skip the pass.
+    processPendingEvents();
     if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme) {
         // Worked out when the view first draws the text (or anything reads its colours): a source
         // rewritten again before it is seen is never coloured in vain.
@@ -42,6 +43,7 @@ void Form1::Setcolor2()
     med.setEnabled(true);
     mk.setEnabled(true);
     ms.setEnabled(true);
+    processPendingEvents();
     // Typing goes on in the source; a hidden view (the settings page) refuses the focus.
     RB1.setFocus();
 }
@@ -116,6 +118,7 @@ void Form1::IndentHtmlSource()
     if (*indented != RB1.text())
         rewriteKeepingView(RB1, *indented);
     m_indentedText = RB1.textRevision();
+    processPendingEvents();
     Setcolor2();
 }
 

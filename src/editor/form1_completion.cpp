@@ -5,6 +5,7 @@
 #include "controls/textfile.h"
 #include "editor/candidatelist.h"
 #include "editor/candidatetable.h"
+#include "editor/completiontrigger.h"
 #include "editor/memberlist.h"
 #include "frame/form1.h"
 #include "objref/objectreference.h"
@@ -28,8 +29,8 @@ void Form1::BuildKouhoList()
                 lines = editor::candidateFileLines(*text);
         }
     }
-    kouhoList = editor::buildKouhoList(fomObj().objTreeText, lines, fomObj().Yoyakugo());
-    varTable.redim(2, 1);
+    kouhoList.build(fomObj().objTreeText, lines, fomObj().Yoyakugo());
+    varTable.clear();
 }
 
 QString Form1::GetNearestDelimiter()
@@ -74,27 +75,28 @@ void Form1::RB1_Change()
         return;
     }
     QString with;
-    if (p >= 2 && RB1.text().at(p - 1) == u'.') {
-        const QChar before = RB1.text().at(p - 2);
-        if (before == u' ' || before == u'　' || before == u'\n' || before == u'\t') {
-            with = FindWithObject();
-            if (with.isEmpty())
-                return;
-        }
-    }
-    if (GetNearestDelimiter() == u"." || !with.isEmpty()) {
-        if (!IsInScriptBlock()) {
-            // The values of a CSS property.
-            if (GetNearestDelimiter() == u".")
-                ShowCandidates();
+    if (editor::CompletionTrigger::dotAfterBlank(RB1.text(), p)) {
+        with = FindWithObject();
+        if (with.isEmpty())
             return;
-        }
-    } else {
-        if (Check6(0).value() == 0)
-            ShowCandidates();
+    }
+    using Offer = editor::CompletionTrigger::Offer;
+    switch (editor::CompletionTrigger::choose(RB1.text(), p, IsInScriptBlock(), !with.isEmpty(),
+                                              Check6(0).value() != 0)) {
+    case Offer::Nothing:
+        return;
+    case Offer::Candidates:
+    case Offer::CssValues:
+        ShowCandidates();
+        return;
+    case Offer::Members:
+        offerMembers(with, p);
         return;
     }
+}
 
+void Form1::offerMembers(const QString &with, int p)
+{
     QString type;
     QString member;
     if (with.isEmpty()) {
@@ -105,11 +107,7 @@ void Form1::RB1_Change()
             Frmexp.setVisible(false);
             return;
         }
-        // A variable's type replaces its name; the walk goes on with the new name, so a chain of
-        // variables is followed forwards through the table only.
-        for (int k = 0; k <= varTable.columnUpper(); ++k)
-            if (varTable.get(0, k) == type)
-                type = varTable.get(1, k);
+        type = varTable.resolve(type);
     } else {
         type = with;
         // The member chosen later replaces the dot.
@@ -137,17 +135,14 @@ void Form1::RB1_Change()
         QString typed;
         ConstructorType(word, typed);
         // A member the object does not have is marked in magenta.
-        if (!typed.isEmpty() && !QStringLiteral(u");{,(").contains(typed.back())) {
-            const qsizetype dot = QStringView(RB1.text()).first(p).lastIndexOf(u'.') + 1;
-            if (dot != 0) {
-                const quint32 typingColor = RB1.selColor();
-                RB1.setSelStart(int(dot));
-                RB1.setSelLength(int(typed.size()));
-                RB1.setSelColor(0xFF00FF);
-                RB1.setFocus();
-                RB1.setSelStart(p);
-                RB1.setSelColor(typingColor);
-            }
+        if (const auto marked = editor::CompletionTrigger::unknownMember(RB1.text(), p, typed)) {
+            const quint32 typingColor = RB1.selColor();
+            RB1.setSelStart(int(marked->first));
+            RB1.setSelLength(int(marked->second));
+            RB1.setSelColor(0xFF00FF);
+            RB1.setFocus();
+            RB1.setSelStart(p);
+            RB1.setSelColor(typingColor);
         }
         List1.setVisible(false);
         Frmexp.setVisible(false);
@@ -201,15 +196,13 @@ void Form1::ShowCandidates()
         kouhoTypedLength = 0;
         ShowCandidateHelp();
     } else {
-        const QStringList candidates = editor::tableCandidates(
-            kouhoList, editor::markupStart(kouhoList), word, IsInScriptBlock(), Check2.value());
-        for (const QString &candidate : candidates) {
+        for (const QString &candidate :
+             kouhoList.candidates(word, IsInScriptBlock(), Check2.value())) {
             List1.addItem(candidate);
             List1.setVisible(true);
         }
-        for (int k = 0; k <= varTable.columnUpper(); ++k)
-            if (varTable.get(0, k).left(word.size()) == word)
-                List1.addItem(varTable.get(0, k));
+        for (const QString &name : varTable.namesStartingWith(word))
+            List1.addItem(name);
     }
     if (List1.listCount() == 1 && List1.listItem(0) == word) {
         List1.clear();

@@ -10,7 +10,7 @@ void Form1::insertCandidate(const QString &candidate, InsertPath path)
     // The change this insertion raises may open a list again and move kouhoStart: the caret rules
     // use the word's start as it was.
     const int start = kouhoStart;
-    const QString closing = editor::closingTagFor(candidate, kouhoList);
+    const QString closing = kouhoList.closingTagFor(candidate);
     const QString text = candidate + closing;
     // The text goes in directly: the user's clipboard is left alone.
     RB1.setFocus();

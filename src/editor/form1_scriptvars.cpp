@@ -9,18 +9,8 @@ void Form1::ScanVarDeclarations()
 {
     const std::vector<editor::FoundStatement> found =
         editor::scanVarDeclarations(RB1.text(), m_sourceIndex.var.positions(), reservedWords);
-    int columns = 0;
-    for (const editor::FoundStatement &f : found)
-        columns += int(f.statement.columns.size());
-    // Column 0 stays empty.
-    varTable.redim(1, columns);
-    int k = 1;
+    varTable.fill(found);
     for (const editor::FoundStatement &f : found) {
-        for (const editor::VarColumn &column : f.statement.columns) {
-            varTable.set(0, k, column.name);
-            varTable.set(1, k, column.type);
-            ++k;
-        }
         // A declaration is warned about once for the reserved name it uses, not at every change;
         // the note travels with its "var" while the text around it is edited.
         const qsizetype i = m_sourceIndex.var.find(f.position);

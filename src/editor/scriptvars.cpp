@@ -67,6 +67,48 @@ std::vector<FoundStatement> scanVarDeclarations(QStringView text, const QStringL
     return scanVarDeclarations(text, positions, reservedWords);
 }
 
+void VariableTable::clear()
+{
+    m_columns.assign(1, VarColumn{});
+}
+
+void VariableTable::fill(const std::vector<FoundStatement> &statements)
+{
+    clear();
+    for (const FoundStatement &found : statements)
+        m_columns.insert(m_columns.end(), found.statement.columns.begin(),
+                         found.statement.columns.end());
+}
+
+QString VariableTable::name(int column) const
+{
+    return column >= 0 && column < int(m_columns.size()) ? m_columns[std::size_t(column)].name
+                                                         : QString();
+}
+
+QString VariableTable::type(int column) const
+{
+    return column >= 0 && column < int(m_columns.size()) ? m_columns[std::size_t(column)].type
+                                                         : QString();
+}
+
+QString VariableTable::resolve(QString name) const
+{
+    for (const VarColumn &column : m_columns)
+        if (column.name == name)
+            name = column.type;
+    return name;
+}
+
+QStringList VariableTable::namesStartingWith(const QString &word) const
+{
+    QStringList names;
+    for (const VarColumn &column : m_columns)
+        if (column.name.left(word.size()) == word)
+            names.append(column.name);
+    return names;
+}
+
 std::optional<ReservedWarning> checkReservedWord(QStringView text, qsizetype caret,
                                                  const QStringList &reservedWords)
 {

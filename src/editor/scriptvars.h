@@ -46,6 +46,31 @@ std::vector<FoundStatement> scanVarDeclarations(QStringView text,
                                                 const QStringList &reservedWords);
 std::vector<FoundStatement> scanVarDeclarations(QStringView text, const QStringList &reservedWords);
 
+// The variable table: column 0 is always empty, then one column per declarator of the var
+// statements, in text order; duplicate names all stay.
+class VariableTable
+{
+public:
+    VariableTable() { clear(); }
+    // Only the empty column 0 stays.
+    void clear();
+    // Makes the table anew from the statements found in a text.
+    void fill(const std::vector<FoundStatement> &statements);
+    int columnUpper() const { return int(m_columns.size()) - 1; }
+    // Empty outside the table.
+    QString name(int column) const;
+    QString type(int column) const;
+    // The type a name stands for: the table is walked from column 0 to its end, and at every
+    // column whose name equals the name in hand, that column's type becomes the name in hand. A
+    // chain of variables is so followed forwards through the table only.
+    QString resolve(QString name) const;
+    // The names that begin with `word` (exact case), in table order, duplicates included.
+    QStringList namesStartingWith(const QString &word) const;
+
+private:
+    std::vector<VarColumn> m_columns;
+};
+
 // The reserved-word check of the line being typed: a reserved word before the line's first "="
 // ("予約文字は使用できません"), or, after a blank, "(" or "{" was typed, the word before it
 // matching a reserved word in another letter case ("予約文字ではありません。"). The first line is

@@ -8,7 +8,9 @@
 #include "controls/services.h"
 #include "controls/sidewindow.h"
 #include "designer/textgrid.h"
+#include "editor/candidatetable.h"
 #include "editor/completioninsert.h"
+#include "editor/scriptvars.h"
 #include "editor/sourceindex.h"
 #include "editor/typedcolouring.h"
 #include "writer/celltexts.h"
@@ -227,7 +229,7 @@ public:
     // tree window has loaded once; reading it loads and shows no window.
     CssReference &forCss();
     QStringList reservedWords;
-    TextGrid varTable;
+    editor::VariableTable varTable;
     QStringList wordDelimiters;
     void InitDelimiters();
 
@@ -323,7 +325,7 @@ public:
     // The candidate table, built once at start-up; the word being completed starts at kouhoStart
     // (0-based) and kouhoTypedLength characters of it are typed; kouhoListBelow tells on which side
     // of the caret line the open list lies.
-    QStringList kouhoList;
+    editor::CandidateTable kouhoList;
     int kouhoStart = 0;
     int kouhoTypedLength = 0;
     bool kouhoListBelow = false;
@@ -354,9 +356,15 @@ public:
     void ms3_Click();
 
     const Services &services() const { return m_services; }
+    // Lets the window system paint and run its timers in the middle of a long command; the user's
+    // own input waits until the command has ended (EventPump).
+    void processPendingEvents() const;
 
 private:
     void wireCompletionHandlers();
+    // The member list after a dot in a script: the object's type, its members, or the marking of a
+    // member it does not have. `with` is the with block's object for a dot after a blank.
+    void offerMembers(const QString &with, int p);
     void InsertTemplate(int kind);
     // Puts a chosen candidate (and its closing tag) over the typed word and places the caret.
     void insertCandidate(const QString &candidate, editor::InsertPath path);

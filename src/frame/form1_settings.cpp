@@ -42,6 +42,7 @@ QString Form1::GetSettingIni(const QString &, const QString &, const QString &s3
                              const QString &s4) const
 {
     for (const SettingsEntry &entry : settingsTable) {
+        processPendingEvents();
         if (entry.key.isEmpty())
             return s4;
         if (entry.key == s3)
@@ -54,6 +55,7 @@ void Form1::SaveSettingIni(const QString &, const QString &, const QString &s3, 
 {
     // A new key when all entries are taken is dropped: the program's own keys always fit.
     for (SettingsEntry &entry : settingsTable) {
+        processPendingEvents();
         if (entry.key.isEmpty()) {
             entry.key = s3;
             entry.value = s4;

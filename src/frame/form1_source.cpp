@@ -155,6 +155,7 @@ void Form1::RefreshKeepScroll()
     const int before = RB1.firstVisibleLine();
     RB1.zOrder(0);
     Setcolor2();
+    processPendingEvents();
     // Unindenting and indenting again gives an indented text back unchanged: the two passes run
     // only when the text changed since it was last indented.
     if (Check3.value() == 1 && RB1.textRevision() != m_indentedText) {
@@ -184,11 +185,14 @@ void Form1::ShowPreview()
         return;
     }
     notePreviewFile(previewPath());
+    processPendingEvents();
     const QString settingsCopy = htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set");
     if (writeTextFile(settingsCopy, BuildSettingsText() + CrLf))
         notePreviewFile(settingsCopy);
+    processPendingEvents();
     WebBrowser1.navigate(previewPath());
     WebBrowser1.setVisible(true);
+    processPendingEvents();
 }
 
 void Form1::Command19_Click()

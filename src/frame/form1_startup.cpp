@@ -2,6 +2,7 @@
 // working file, the stored options, the cell-data template and the first colouring.
 
 #include "controls/strings.h"
+#include "controls/userinput.h"
 #include "frame/form1.h"
 #include "objref/objectreference.h"
 #include "reference/cssreference.h"
@@ -90,6 +91,15 @@ void Form1::SetNamePath(const QString &s1, const QString &s2)
     Text2(0).setText(htmlFolder + pathSeparator);
 }
 
+void Form1::processPendingEvents() const
+{
+    if (!m_services.events)
+        return;
+    // What the user does meanwhile waits until the running command has ended.
+    const userinput::PumpScope pumping;
+    m_services.events->processPendingEvents();
+}
+
 void Form1::SetAppri(const QString &)
 {
 }
@@ -141,7 +151,7 @@ void Form1::Form_Load()
     for (const char16_t *item : {u"半角カンマ", u"全角カンマ", u"#", u"\\", u"$", u"|"})
         Combo2.addItem(QString::fromUtf16(item));
 
-    varTable.redim(1, 1);
+    varTable.clear();
     BuildKouhoList();
     InitDelimiters();
     fomObj().GetString();

@@ -371,11 +371,15 @@ public:
 protected:
     void refresh(Property property) override
     {
-        if (property == Property::Caption) {
+        if (property == Property::Caption || property == Property::Style) {
+            // Without a border the frame shows no caption either.
             auto *box = static_cast<QGroupBox *>(widget());
-            if (box->title() == m_frame.caption())
+            const bool bordered = m_frame.borderStyle() != 0;
+            box->setFlat(!bordered);
+            const QString title = bordered ? m_frame.caption() : QString();
+            if (box->title() == title)
                 return;
-            box->setTitle(m_frame.caption());
+            box->setTitle(title);
             placeContents();
         } else {
             ControlBinding::refresh(property);

@@ -208,7 +208,7 @@ void QtClipboardService::clear()
 Services QtServices::services()
 {
     return Services{&messages, &files, &fonts, &colors, &clipboard, &keys, &windows, &desktop,
-                    &caret};
+                    &caret,    &events};
 }
 
 QPoint QtCaretService::caretPos(const Control &box) const
@@ -223,6 +223,12 @@ int QtCaretService::twipsPerPixelX() const
 {
     const double dpi = view ? view->scale().dpi() : 96;
     return std::max(1, qRound(1440.0 / dpi));
+}
+
+void QtEventPump::processPendingEvents()
+{
+    // The user's input stays queued: Qt hands it over the next time the program is idle.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtServices::setDialogParent(QWidget *parent)

@@ -93,6 +93,13 @@ public:
 };
 
 // All of them, and the Services a window is constructed with.
+// Paints, timers and the window system's own events; the user's input waits for the idle loop.
+class QtEventPump : public EventPump
+{
+public:
+    void processPendingEvents() override;
+};
+
 class QtServices
 {
 public:
@@ -106,6 +113,7 @@ public:
     QtColorDialogService colors;
     QtClipboardService clipboard;
     QtKeySender keys;
+    QtEventPump events;
     QtWindowService windows;
     QtCaretService caret;
     QtDesktopService desktop;

@@ -119,8 +119,10 @@ TEST(ShapeAndStyle, ChangesNotifyOnlyWhenTheyChange)
     Form form(QStringLiteral(u"F"));
     Shape shape(&form, QStringLiteral(u"Shape1"));
     TextBox box(&form, QStringLiteral(u"Text3"));
+    Frame frame(&form, QStringLiteral(u"Frame1"));
     shape.setObserver(&count);
     box.setObserver(&count);
+    frame.setObserver(&count);
     EXPECT_EQ(shape.fillStyle(), 1);
     shape.setFillStyle(0);
     shape.setFillColor(0xFFFFFF);
@@ -129,7 +131,9 @@ TEST(ShapeAndStyle, ChangesNotifyOnlyWhenTheyChange)
     box.setBorderStyle(0);
     box.setLocked(true);
     box.setLocked(true);
-    EXPECT_EQ(count.log.join(u';'), QStringLiteral(u"colors;colors;style;style"));
+    frame.setBorderStyle(0);
+    frame.setBorderStyle(0);
+    EXPECT_EQ(count.log.join(u';'), QStringLiteral(u"colors;colors;style;style;style"));
 }
 
 } // namespace

@@ -11,8 +11,6 @@
 
 namespace {
 
-using editor::tableCandidates;
-
 QString cssText()
 {
     CssReference css;
@@ -52,16 +50,16 @@ TEST(CandidateList, CaseOutsideQuotes)
 class TableWalk : public ::testing::Test
 {
 protected:
-    QStringList table = [] {
+    editor::CandidateTable table = [] {
         ObjectReference obj;
         obj.Gets();
-        return editor::buildKouhoList(obj.objTreeText, {u"<img src=\"a.gif\" alt=\"\">"_qs},
-                                      obj.Yoyakugo());
+        editor::CandidateTable built;
+        built.build(obj.objTreeText, {u"<img src=\"a.gif\" alt=\"\">"_qs}, obj.Yoyakugo());
+        return built;
     }();
-    qsizetype markup = editor::markupStart(table);
     QStringList offered(const QString &word, bool inScript, int caseMode) const
     {
-        return tableCandidates(table, markup, word, inScript, caseMode);
+        return table.candidates(word, inScript, caseMode);
     }
 };
 

@@ -9,18 +9,19 @@
 
 namespace {
 
-using editor::buildKouhoList;
-
-QStringList builtIn(const QStringList &fileLines = {})
+editor::CandidateTable builtIn(const QStringList &fileLines = {})
 {
     ObjectReference obj;
     obj.Gets();
-    return buildKouhoList(obj.objTreeText, fileLines, obj.Yoyakugo());
+    editor::CandidateTable table;
+    table.build(obj.objTreeText, fileLines, obj.Yoyakugo());
+    return table;
 }
 
 TEST(CandidateTable, BuiltInEntriesAndTheMarkupSplit)
 {
-    const QStringList list = builtIn();
+    const editor::CandidateTable table = builtIn();
+    const QStringList &list = table.entries();
     ASSERT_GE(list.size(), 4);
     EXPECT_EQ(list.mid(0, 4),
               (QStringList{u"window"_qs, QString(), u"closed"_qs, u"defaultStatus"_qs}));
@@ -34,7 +35,7 @@ TEST(CandidateTable, BuiltInEntriesAndTheMarkupSplit)
     EXPECT_TRUE(list.contains(u"*onLoad"_qs));
     EXPECT_FALSE(list.contains(u"closedA1"_qs));
     // The escaped tags come back as tags; the script words lie before the first "<A>".
-    const qsizetype markup = editor::markupStart(list);
+    const qsizetype markup = table.markupStart();
     ASSERT_LT(markup, list.size());
     EXPECT_EQ(list.at(markup), u"<A>"_qs);
     EXPECT_TRUE(list.mid(markup).contains(u"</TABLE>"_qs));
@@ -44,7 +45,14 @@ TEST(CandidateTable, BuiltInEntriesAndTheMarkupSplit)
     // "<<=" leaves two empty entries and "="; ">>" leaves two entries emptied of their "AA".
     EXPECT_TRUE(list.contains(u"="_qs));
     EXPECT_FALSE(list.contains(u"AA"_qs));
-    EXPECT_EQ(editor::markupStart({u"a"_qs, u"b"_qs}), 2);
+    editor::CandidateTable plain;
+    plain.build(QString(), {}, u"a;b"_qs);
+    EXPECT_EQ(plain.markupStart(), plain.entries().size()); // no "<A>": all script words
+    // Closing tags come from the table, in the candidate's exact case.
+    EXPECT_EQ(table.closingTagFor(u"<TABLE>"_qs), u"</TABLE>"_qs);
+    EXPECT_EQ(table.closingTagFor(u"<BR>"_qs), QString());
+    EXPECT_EQ(table.closingTagFor(u"alert()"_qs), QString());
+    EXPECT_EQ(table.closingTagFor(u"<Table>"_qs), QString());
 }
 
 TEST(CandidateTable, CandidateFileLinesEnterTheTable)
@@ -65,13 +73,13 @@ TEST(CandidateTable, CandidateFileLinesEnterTheTable)
         {u"<b>"_qs, u"<b>"_qs}, // its escaped end "%%" is no suffix
         {u"全角　テキスト"_qs, u"全角　テキスト"_qs},
     };
-    const QStringList without = builtIn();
+    const QStringList without = builtIn().entries();
     QStringList lines;
     for (const Case &c : cases)
         lines.append(c.line);
     lines.append(QStringLiteral(u"   ")); // a blank line: a blank entry
     lines.append(cases[1].line);          // duplicates stay
-    const QStringList list = builtIn(lines);
+    const QStringList list = builtIn(lines).entries();
     // The file's lines stand between the object text's entries and the reserved words; the
     // object text's last marker leaves an empty entry before them.
     const qsizetype first = without.size() - 53 + 1;

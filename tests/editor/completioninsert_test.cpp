@@ -9,15 +9,6 @@ namespace {
 
 using editor::InsertPath;
 
-TEST(CandidateInsertion, ClosingTagsFromTheTable)
-{
-    const QStringList table = {u"<TABLE>"_qs, u"</TABLE>"_qs, u"<BR>"_qs, u"alert()"_qs};
-    EXPECT_EQ(editor::closingTagFor(u"<TABLE>"_qs, table), u"</TABLE>"_qs);
-    EXPECT_EQ(editor::closingTagFor(u"<table>"_qs, table), QString()); // exact case
-    EXPECT_EQ(editor::closingTagFor(u"<BR>"_qs, table), QString());
-    EXPECT_EQ(editor::closingTagFor(u"alert()"_qs, table), QString());
-}
-
 TEST(CandidateInsertion, CaretRules)
 {
     struct Case

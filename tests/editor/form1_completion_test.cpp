@@ -1,6 +1,7 @@
 // Completion in the main window as the user meets it: typing in the source view opens the
 // candidate list or the member list at the caret, with explanations; keys move, insert and close.
 
+#include "controls/textfile.h"
 #include "frame/form1.h"
 #include "objref/objectreference.h"
 #include "reference/cssreference.h"
@@ -203,7 +204,7 @@ TEST_F(Completion, ReservedWordsAreWarnedOncePerDeclarationOrLine)
     keyboard.type(u"\r\n\tIf("_qs);
     EXPECT_EQ(messages.prompts.last(), u"予約文字ではありません。"_qs);
     EXPECT_EQ(messages.prompts.size(), 3);
-    EXPECT_EQ(f.varTable.get(0, 1), u"if"_qs);
+    EXPECT_EQ(f.varTable.name(1), u"if"_qs);
 }
 
 TEST_F(Completion, OneCandidateGoesInWithItsClosingTag)
@@ -382,6 +383,32 @@ TEST_F(Completion, TheCompletionPanelSetsBothListsFontSize)
     f.Command29.userClicked();
     EXPECT_EQ(f.List1.font().size, 14);
     EXPECT_EQ(f.L1.font().size, 14);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CandidateFile, ReadInCp932FromTheProgramFolder)
+{
+    QTemporaryDir dir;
+    // Lines ended by CR alone and by CR LF, in the Japanese code page.
+    ASSERT_TRUE(writeTextFile(dir.path() + u"/interi.sns"_qs,
+                              u"<div class=\"見出し\">\r  <span>;x  \r\n"_qs));
+    Form1 f;
+    f.programFolder = dir.path();
+    f.settingsFolder = dir.path();
+    f.workFolder = dir.path();
+    f.Form_Load();
+    const QStringList &entries = f.kouhoList.entries();
+    const qsizetype reserved = entries.indexOf(u"abstract"_qs);
+    ASSERT_GE(reserved, 2);
+    EXPECT_EQ(entries.at(reserved - 2), u"<div class='見出し'>"_qs);
+    EXPECT_EQ(entries.at(reserved - 1), u"<span>;x"_qs);
+    // Without the file the table is the object text's and the reserved words'.
+    Form1 plain;
+    plain.BuildKouhoList();
+    EXPECT_EQ(plain.kouhoList.entries().size(), entries.size() - 3); // an empty entry, two lines
 }
 
 } // namespace

@@ -60,6 +60,24 @@ TEST(VarTable, DeclarationsAndTheirTypes)
         EXPECT_EQ(columnsOf(c.text), c.columns) << c.text.toStdString();
 }
 
+TEST(VarTable, NamesAndTypesThroughTheTable)
+{
+    editor::VariableTable table;
+    table.fill(editor::scanVarDeclarations(u"var b = a; var a = new Image(); var c = b; var c2;"_qs,
+                                           reserved()));
+    EXPECT_EQ(table.columnUpper(), 4);
+    EXPECT_EQ(table.name(0), QString()); // column 0 stays empty
+    EXPECT_EQ(table.type(2), u"Image()"_qs);
+    // A chain is followed forwards only: "c" names "b", whose column comes before.
+    EXPECT_EQ(table.resolve(u"a"_qs), u"Image()"_qs);
+    EXPECT_EQ(table.resolve(u"c"_qs), QString());
+    EXPECT_EQ(table.resolve(u"unknown"_qs), u"unknown"_qs);
+    EXPECT_EQ(table.namesStartingWith(u"c"_qs), (QStringList{u"c"_qs, u"c2"_qs}));
+    EXPECT_EQ(table.namesStartingWith(u"C"_qs), QStringList());
+    table.clear();
+    EXPECT_EQ(table.columnUpper(), 0);
+}
+
 TEST(VarTable, AReservedNameStopsItsStatement)
 {
     const editor::VarStatement plain =

@@ -3,6 +3,7 @@
 #include "controls/textfile.h"
 #include "frame/form1.h"
 #include "support/qt_printers.h"
+#include "support/scripted_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,39 @@ protected:
         return f.GetSettingIni(App, Section, key, fallback);
     }
 };
+
+TEST(SettingsStorePumping, EachEntryExaminedLetsPendingEventsRun)
+{
+    ScriptedEventPump pump;
+    Services services;
+    services.events = &pump;
+    Form1 g(services);
+    g.SaveSettingIni(App, Section, QStringLiteral(u"a"), QStringLiteral(u"1"));
+    g.SaveSettingIni(App, Section, QStringLiteral(u"b"), QStringLiteral(u"2"));
+    EXPECT_EQ(pump.calls, 3); // one entry to find the free first, two for the second
+    pump.calls = 0;
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"b"), {}), QStringLiteral(u"2"));
+    EXPECT_EQ(pump.calls, 2);
+    pump.calls = 0;
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"c"), QStringLiteral(u"-")),
+              QStringLiteral(u"-"));
+    EXPECT_EQ(pump.calls, 3); // up to the first empty entry
+
+    // What runs meanwhile may use the table itself: a lookup that resumes stays valid.
+    bool inside = false;
+    pump.during = [&] {
+        if (inside)
+            return;
+        inside = true;
+        g.SaveSettingIni(App, Section, QStringLiteral(u"c"), QStringLiteral(u"3"));
+        g.SaveSettingIni(App, Section, QStringLiteral(u"a"), QStringLiteral(u"9"));
+        inside = false;
+    };
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"c"), QStringLiteral(u"-")),
+              QStringLiteral(u"3"));
+    pump.during = nullptr;
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"a"), {}), QStringLiteral(u"9"));
+}
 
 TEST_F(SettingsStore, ValuesRoundTripExactly)
 {

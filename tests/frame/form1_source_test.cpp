@@ -90,6 +90,60 @@ TEST_F(SourceCommands, EachPassOfTheMakeCommandRunsOnce)
     EXPECT_EQ(texts[4], editor::indentHtmlSource(texts[3]));
 }
 
+TEST_F(SourceCommands, APageChosenDuringTheMakeCommandWaitsUntilItEnds)
+{
+    ScriptedEventPump pump;
+    Services withPump = services;
+    withPump.events = &pump;
+    Form1 g(withPump);
+    g.workFolder = dir.path();
+    g.Form_Load();
+    g.RB3.setText(QStringLiteral(u"[[a$b]]\r\n[[c$d]]"));
+    QStringList log;
+    g.TabStrip1.onClick = [&] {
+        log << QStringLiteral(u"page %1%2")
+                   .arg(g.TabStrip1.selectedTab())
+                   .arg(g.tabSwitchBusy ? QStringLiteral(u" (by the command)") : QString());
+        g.TabStrip1_Click();
+    };
+    g.Cmd(1).onClick = [&] {
+        log << QStringLiteral(u"make begins");
+        g.Cmd_Click(1);
+        log << QStringLiteral(u"make ends");
+    };
+    // The window paints in the middle of the make; the user picks the preview page meanwhile.
+    pump.during = [&] {
+        if (log.size() == 1)
+            g.TabStrip1.userSelected(2);
+    };
+    g.Cmd(1).userClicked();
+    EXPECT_GT(pump.calls, 1);
+    EXPECT_EQ(log.join(u'|'),
+              QStringLiteral(u"make begins|page 3 (by the command)|make ends|page 2"));
+    EXPECT_TRUE(g.WebBrowser1.visible()); // the page switch ran whole, after the make
+    EXPECT_EQ(g.TabStrip1.selectedTab(), 2);
+}
+
+TEST_F(SourceCommands, PreviewLetsTheWindowPaintBetweenItsSteps)
+{
+    ScriptedEventPump pump;
+    Services withPump = services;
+    withPump.events = &pump;
+    Form1 g(withPump);
+    g.workFolder = dir.path();
+    g.Form_Load();
+    QStringList states;
+    pump.during = [&] {
+        states << QStringLiteral(u"%1 %2 %3")
+                      .arg(QFile::exists(dir.filePath(QStringLiteral(u"$html$.html"))))
+                      .arg(QFile::exists(dir.filePath(QStringLiteral(u"$Set$.set"))))
+                      .arg(g.WebBrowser1.visible());
+    };
+    g.ShowPreview();
+    // After the preview file, after the settings copy, after the browser was sent and shown.
+    EXPECT_EQ(states.join(u'|'), QStringLiteral(u"1 0 0|1 1 0|1 1 1"));
+}
+
 TEST_F(SourceCommands, PreviewOfEditedTextVersusThePreviewPage)
 {
     f.Cmd(1).userClicked();

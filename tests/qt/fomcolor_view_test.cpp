@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDrag>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -116,6 +117,17 @@ TEST_F(PickerView, EachViewPhotographedWithItsSwatches)
     expectSwatchesShown(picker->Text1);
     expectNoOverlap(picker->Frame4);
     EXPECT_FALSE(widget(picker->Frame6)->isVisible());
+    // The grid fills its frame from the top edge, over the frame's caption, in rows of one pitch.
+    const TwipsScale &scale = view->scale();
+    EXPECT_EQ(widget(picker->Text1(0))->geometry(), scale.toPixels(picker->Text1(0)));
+    EXPECT_EQ(widget(picker->Text1(10))->geometry(), scale.toPixels(picker->Text1(10)));
+    EXPECT_EQ(widget(picker->Text1(9))->y(), 0);
+    // The frame keeps its caption but, without a border, draws none for the grid to cover.
+    EXPECT_EQ(picker->Frame1.caption(), QStringLiteral(u"名前表示"));
+    EXPECT_TRUE(qobject_cast<QGroupBox *>(widget(picker->Frame1))->title().isEmpty());
+    picker->Frame1.setBorderStyle(1);
+    EXPECT_EQ(qobject_cast<QGroupBox *>(widget(picker->Frame1))->title(), QStringLiteral(u"名前表示"));
+    picker->Frame1.setBorderStyle(0);
     picker->Text1(9).userClicked();
     shoot(QStringLiteral(u"colour_named.png"));
 

@@ -116,4 +116,33 @@ TEST(QtServices, ClipboardHoldsText)
     EXPECT_EQ(clipboard.text(), QString());
 }
 
+TEST(QtServices, EventPumpPaintsAndRunsTimers)
+{
+    // What a long command lets run in its middle: a pending timer, and the repaint of a window.
+    QtEventPump pump;
+    bool timerRan = false;
+    QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+    QWidget window;
+    window.resize(200, 100);
+    window.show();
+    int paints = 0;
+    struct PaintCounter : QObject
+    {
+        int *count;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++*count;
+            return false;
+        }
+    } counter;
+    counter.count = &paints;
+    window.installEventFilter(&counter);
+    window.update();
+    for (int i = 0; i < 50 && (!timerRan || paints == 0); ++i)
+        pump.processPendingEvents();
+    EXPECT_TRUE(timerRan);
+    EXPECT_GT(paints, 0);
+}
+
 } // namespace

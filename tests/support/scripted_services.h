@@ -72,6 +72,21 @@ public:
     std::vector<FileDialogRequest> requests;
 };
 
+// Pending events handled in the middle of a command: every call is counted, and `during` runs in
+// each call as what arrives meanwhile (the user's input among it).
+class ScriptedEventPump : public EventPump
+{
+public:
+    void processPendingEvents() override
+    {
+        ++calls;
+        if (during)
+            during();
+    }
+    std::function<void()> during;
+    int calls = 0;
+};
+
 class ScriptedClipboard : public ClipboardService
 {
 public:
