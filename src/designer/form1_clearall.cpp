@@ -8,16 +8,23 @@
 
 #include "frame/form1.h"
 
+#include <utility>
+
 void Form1::ClearAllSettings()
 {
     Txttit.setText(QString());
     Option16(1).setValue(true);
     Text2(0).setText(QString());
     // The counts ask before typed cell data is lost, as when the user changes them.
-    VScroll1(0).setValue(-3);
-    VScroll1(1).setValue(-4);
-    VScroll1(2).setValue(-75);
-    VScroll1(3).setValue(-75);
+    for (const auto &[index, number] : {std::pair{0, 3}, {1, 4}, {2, 75}, {3, 75}}) {
+        VScroll1(index).setValue(-number);
+        // A box may hold a text its spinner refused (a CSV import empties the size boxes): the
+        // spinner then stood on the default already and did not refresh it. A count kept after
+        // No to the question keeps its box.
+        const QString shown = QString::number(number);
+        if (VScroll1(index).value() == -number && Text1(index).text() != shown)
+            Text1(index).setText(shown);
+    }
     Combo1(0).setText(QStringLiteral(u"ﾊﾟｰｾﾝﾄ"));
 
     ResetCellFontColors();

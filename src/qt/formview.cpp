@@ -185,6 +185,15 @@ void FormView::applyFormColors()
 void FormView::applyFormGeometry()
 {
     const QScopedValueRollback guard(m_applyingGeometry, true);
+    const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
+                                   : m_form.windowState() == 2 ? Qt::WindowMaximized
+                                                               : Qt::WindowNoState;
+    if (windowState() != state)
+        setWindowState(state);
+    // A minimized or maximized window is neither moved nor sized: the system holds its place, and
+    // gives back the window's own when it is restored.
+    if (state != Qt::WindowNoState)
+        return;
     const QSize frame = frameGeometry().size() - size();
     const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
     if (frameGeometry().size() != outer)
@@ -192,11 +201,6 @@ void FormView::applyFormGeometry()
     const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
     if (frameGeometry().topLeft() != topLeft)
         move(topLeft);
-    const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
-                                   : m_form.windowState() == 2 ? Qt::WindowMaximized
-                                                               : Qt::WindowNoState;
-    if (windowState() != state)
-        setWindowState(state);
 }
 
 void FormView::propertyChanged(Control &control, Property property)
@@ -263,9 +267,20 @@ void FormView::resizeEvent(QResizeEvent *event)
     if (m_applyingGeometry || !isVisible())
         return;
     const QSize outer = frameGeometry().size();
-    if (outer.width() != m_scale.toPixels(m_form.width()) ||
-        outer.height() != m_scale.toPixels(m_form.height()))
-        m_form.userResized(m_scale.toTwips(outer.width()), m_scale.toTwips(outer.height()));
+    if (outer.width() == m_scale.toPixels(m_form.width()) &&
+        outer.height() == m_scale.toPixels(m_form.height()))
+        return;
+    const int width = m_scale.toTwips(outer.width());
+    const int height = m_scale.toTwips(outer.height());
+    {
+        // The form learns the size the window has; written back half-way (the new width with the
+        // old height) it would size the window against the user.
+        const QScopedValueRollback guard(m_applyingGeometry, true);
+        m_form.setWidth(width);
+        m_form.setHeight(height);
+    }
+    // Its resize handling may size the window itself (the settings page keeps a fixed width).
+    m_form.userResized(width, height);
 }
 
 void FormView::moveEvent(QMoveEvent *event)

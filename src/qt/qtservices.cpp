@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 
 QStringList toQtFilters(const QString &filter)
 {
@@ -65,9 +66,34 @@ MessageButtons messageButtons(int style)
     return out;
 }
 
+namespace {
+
+// The window a dialog belongs to: the one the user is working in (a side window may ask too),
+// else the main window.
+QWidget *askingWindow(QWidget *fallback)
+{
+    QWidget *active = QApplication::activeWindow();
+    return active && !active->isHidden() ? active : fallback;
+}
+
+// Side windows are kept on top of the others: a dialog asked for while one of them shows would
+// open behind it, out of the user's sight while it holds the whole program.
+void keepAboveWindowsOnTop(QWidget &dialog)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool anyOnTop = std::any_of(windows.begin(), windows.end(), [&dialog](QWidget *w) {
+        return w != &dialog && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    if (anyOnTop)
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+} // namespace
+
 int QtMessageService::msgBox(const QString &prompt, int style, const QString &title)
 {
-    QMessageBox box(dialogParent);
+    QMessageBox box(askingWindow(dialogParent));
+    keepAboveWindowsOnTop(box);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(prompt);
     switch (style & 0x70) {
@@ -104,7 +130,8 @@ int QtMessageService::msgBox(const QString &prompt, int style, const QString &ti
 
 std::optional<QString> QtFileDialogService::run(const FileDialogRequest &request, bool saving)
 {
-    QFileDialog dialog(dialogParent, request.title, request.initialFolder);
+    QFileDialog dialog(askingWindow(dialogParent), request.title, request.initialFolder);
+    keepAboveWindowsOnTop(dialog);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Qt filters by the patterns in a filter's last parentheses, and shows them after the label;
@@ -144,7 +171,8 @@ bool QtFontDialogService::exists(const QString &name) const
 
 std::optional<Font> QtFontDialogService::choose(const Font &initial, bool fixedPitchOnly)
 {
-    EditorFontDialog dialog(initial, fixedPitchOnly, dialogParent);
+    EditorFontDialog dialog(initial, fixedPitchOnly, askingWindow(dialogParent));
+    keepAboveWindowsOnTop(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosen();

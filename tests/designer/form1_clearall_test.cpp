@@ -189,6 +189,27 @@ TEST_F(ClearAll, TheBorderBoxShowsTwoOnlyWhenItsSpinnerMoves)
     EXPECT_EQ(f.txtwaku2(1).text(), S(u"2"));
 }
 
+// A CSV import empties the size boxes while their spinners stay on 75, and a refused count stays
+// typed over its spinner: clear-all still shows the default size and counts, and the table made
+// afterwards has its default width again.
+TEST_F(ClearAll, BoxesOverRefusedTextShowTheDefaultsAgain)
+{
+    f.BuildRowTemplate();
+    f.Text1(2).setText(QString());
+    f.Text1(3).setText(QString());
+    f.Text1(1).setText(S(u"abc"));
+    ASSERT_EQ(f.VScroll1(2).value(), -75);
+    ASSERT_EQ(f.VScroll1(1).value(), -4);
+    f.ClearAllSettings();
+    EXPECT_EQ(f.Text1(0).text() + u',' + f.Text1(1).text() + u',' + f.Text1(2).text() + u',' +
+                  f.Text1(3).text(),
+              S(u"3,4,75,75"));
+    f.MakeTableSource();
+    EXPECT_TRUE(f.RB1.text().contains(S(u" width=\"75%\" height=\"75%\"")))
+        << qPrintable(f.RB1.text().left(200));
+    EXPECT_EQ(messages.unexpected, 0);
+}
+
 // Only the count change asks, and only about typed cell data.
 TEST_F(ClearAll, TypedCellDataIsAskedAboutOnce)
 {

@@ -144,4 +144,35 @@ TEST(HelpPage, CoversTheWindowThePanelsTheEditorAndTheSideWindows)
             << m.captured(1).toStdString();
 }
 
+// What the page tells a user about the menus holds in the window: every menu it names by its
+// caption is there, and the menu hidden at start is shown by the key the page names.
+TEST(HelpPage, NamesTheMenusOfTheWindowAndHowTheHiddenOneAppears)
+{
+    QFile file(QStringLiteral(MORVANE_SOURCE_DIR "/src/frame/morvanehelp.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    Form1 f;
+    QStringList captions;
+    QStringList hidden;
+    static const QRegularExpression accessKey(QStringLiteral(u"\\(&.\\)$"));
+    for (MenuItem *menu : f.menus()) {
+        const QString caption = QString(menu->caption()).remove(accessKey);
+        captions.append(caption);
+        if (!menu->visible())
+            hidden.append(caption);
+    }
+    static const QRegularExpression named(QStringLiteral(u"「([^」]+)」メニュー"));
+    QStringList unknown;
+    for (const auto &m : named.globalMatch(text))
+        if (!captions.contains(m.captured(1)))
+            unknown.append(m.captured(1));
+    EXPECT_EQ(unknown.join(u'|'), QString());
+
+    ASSERT_EQ(hidden, QStringList({QStringLiteral(u"表示")}));
+    EXPECT_TRUE(text.contains(QStringLiteral(u"Alt+X を押すと現れ")));
+    int alt = 88;
+    f.Form_KeyDown(alt, 4);
+    EXPECT_TRUE(f.hymm.visible());
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // tab's question about edited source, the editors' font dialog, the file dialogs' filters.
 
 #include "frame/form1.h"
+#include "frame/frmabout.h"
 #include "qt/formview.h"
 #include "qt/japanese.h"
 #include "qt/qtservices.h"
@@ -154,6 +155,42 @@ TEST_F(MainWindowDialogs, PreviewTabAsksBeforeRemakingEditedSource)
     EXPECT_EQ(asked.size(), 2);
     EXPECT_EQ(box.shown, 2);
     EXPECT_TRUE(previewFile().startsWith("<table"));
+}
+
+// The reference windows and the about box are kept on top: a question asked while one of them
+// shows must not open behind it, where the user cannot see what holds the program.
+TEST_F(MainWindowDialogs, QuestionsShowAboveTheWindowsKeptOnTop)
+{
+    start();
+    QStringList asked;
+    WhenShown<QMessageBox> box([&](QMessageBox *message) {
+        const bool above = message->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        asked.append(message->text().left(6) + (above ? u" above"_s : u" normal"_s));
+        if (QAbstractButton *no = message->button(QMessageBox::No))
+            no->click();
+        else
+            message->button(QMessageBox::Ok)->click();
+    });
+    form.Cmd(4).userClicked();
+    form.Cmd(1).userClicked();
+    typeAtEnd(u"x"_s);
+    selectPage(2); // nothing on top: an ordinary question
+
+    form.hymm.setVisible(true);
+    form.hym1(2).userClicked(); // the tag tree, kept on top
+    QApplication::processEvents();
+    selectPage(3);
+    typeAtEnd(u"y"_s);
+    selectPage(2);
+    form.unloadSideWindows();
+    QApplication::processEvents();
+
+    form.mb.userClicked(); // the about box, kept on top, asks itself
+    QApplication::processEvents();
+    form.frmAboutWindow->cmdSysInfo.userClicked();
+    form.unloadSideWindows();
+
+    EXPECT_EQ(asked.join(u'|'), u"ソースが編集 normal|ソースが編集 above|現時点ではｼ above"_s);
 }
 
 TEST_F(MainWindowDialogs, FontDialogAcceptedUnchangedKeepsFontAndSettings)

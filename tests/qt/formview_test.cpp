@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
@@ -325,6 +326,47 @@ TEST_F(FormViewTest, WindowResizeAndCloseGoThroughTheForm)
     form.refuseClose = false;
     EXPECT_TRUE(view.close());
     EXPECT_EQ(form.take(), QStringLiteral(u"Form_QueryUnload;Form_QueryUnload"));
+}
+
+// The size the user gives the window reaches the form whole: the window is never sized back to
+// the new width with the old height on the way. A maximized window keeps the size of the screen
+// whatever the form's resize handling sets, and comes back to its own size when restored.
+TEST_F(FormViewTest, UserSizesAndMaximizingAreNotFoughtBack)
+{
+    view.show();
+    QApplication::processEvents();
+    QStringList sizes;
+    struct SizeLog : QObject
+    {
+        QStringList *sizes;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Resize) {
+                const QSize size = static_cast<QResizeEvent *>(event)->size();
+                sizes->append(QString::number(size.width()) + u'x' + QString::number(size.height()));
+            }
+            return false;
+        }
+    } filter;
+    filter.sizes = &sizes;
+    view.installEventFilter(&filter);
+    const QSize wanted = view.size() + QSize(30, 15);
+    view.resize(wanted);
+    QApplication::processEvents();
+    EXPECT_EQ(sizes.join(u' '), QString::number(wanted.width()) + u'x' + QString::number(wanted.height()));
+    view.removeEventFilter(&filter);
+
+    // A layout that fixes the width, as the main window's settings page does.
+    form.onResize = [this] { form.setWidth(7000); };
+    const QRect normal = view.frameGeometry();
+    view.showMaximized();
+    QApplication::processEvents();
+    EXPECT_TRUE(view.isMaximized());
+    EXPECT_EQ(view.frameGeometry().size(), view.screen()->availableGeometry().size());
+    view.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(view.frameGeometry().height(), normal.height());
+    EXPECT_EQ(view.frameGeometry().width(), view.scale().toPixels(7000));
 }
 
 TEST_F(FormViewTest, MenusShowTheItemsAndClickThem)
