@@ -19,6 +19,27 @@ void PatternIndex::scan(QStringView text, qsizetype from, qsizetype to,
         out.push_back(at);
 }
 
+bool PatternIndex::firstCharacterFinds() const
+{
+    return m_cs == Qt::CaseSensitive || !m_pattern.front().isLetter();
+}
+
+bool PatternIndex::matchesAt(QStringView text, qsizetype at) const
+{
+    if (at + m_pattern.size() > text.size())
+        return false;
+    const char16_t *t = text.utf16() + at;
+    const auto *p = reinterpret_cast<const char16_t *>(m_pattern.constData());
+    auto lower = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; };
+    for (qsizetype k = 0; k < m_pattern.size(); ++k) {
+        if (t[k] >= 0x80) // the full comparison decides (case folding beyond ASCII)
+            return text.sliced(at, m_pattern.size()).compare(m_pattern, m_cs) == 0;
+        if (m_cs == Qt::CaseSensitive ? t[k] != p[k] : lower(t[k]) != lower(p[k]))
+            return false;
+    }
+    return true;
+}
+
 void PatternIndex::reset(QStringView text)
 {
     m_positions.clear();
@@ -82,8 +103,28 @@ std::vector<PatternIndex *> SourceIndex::all()
 
 void SourceIndex::reset(QStringView text)
 {
+    // One pass over the whole text for all the patterns, each place looked at only for the
+    // patterns that begin with its character (a rewrite of the source indexes tens of millions
+    // of characters).
+    std::vector<PatternIndex *> byFirst[128];
+    for (PatternIndex *index : all()) {
+        index->m_positions.clear();
+        const char16_t first = index->m_pattern.front().unicode();
+        if (index->firstCharacterFinds() && first < 128)
+            byFirst[first].push_back(index);
+        else
+            index->scan(text, 0, text.size(), index->m_positions);
+    }
+    const char16_t *p = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (p[i] >= 128 || byFirst[p[i]].empty())
+            continue;
+        for (PatternIndex *index : byFirst[p[i]])
+            if (index->matchesAt(text, i))
+                index->m_positions.push_back(i);
+    }
     for (PatternIndex *index : all())
-        index->reset(text);
+        index->m_notes.assign(index->m_positions.size(), QString());
     m_length = text.size();
 }
 

@@ -31,7 +31,11 @@ const QStringList pieces = {u"<script type=\"text/javascript\">"_qs,
                             u"x"_qs,
                             u"\r\n"_qs,
                             u"</scr"_qs,
-                            u"ipt>"_qs};
+                            u"ipt>"_qs,
+                            // Folds to "s" and "k": case-insensitive matches beyond ASCII.
+                            u"</\u017Fcript>"_qs,
+                            u"<\u017Fcript type=\"text/java\u017Fcript\">"_qs,
+                            u"\u212A"_qs};
 
 QString randomText(QRandomGenerator &random, int count)
 {
