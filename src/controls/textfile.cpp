@@ -1,6 +1,7 @@
 #include "controls/textfile.h"
 
 #include "controls/cp932.h"
+#include "controls/hugepages.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -12,7 +13,21 @@ std::optional<QString> readTextFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    // Read whole into a buffer of the file's size (a large one backed by huge pages); a file
+    // that is not a regular one is read as it comes.
+    QByteArray bytes;
+    const qint64 size = file.size();
+    if (size > 0 && !file.isSequential()) {
+        bytes.resize(size);
+        hugepages::advise(bytes.constData(), std::size_t(size));
+        const qint64 got = file.read(bytes.data(), size);
+        if (got < 0)
+            return std::nullopt;
+        bytes.truncate(got);
+        bytes += file.readAll(); // grown since it was measured
+    } else {
+        bytes = file.readAll();
+    }
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return cp932::decode(bytes);

@@ -1,5 +1,7 @@
 #include "designer/textgrid.h"
 
+#include "controls/hugepages.h"
+
 #include <algorithm>
 
 const QString &TextGrid::empty()
@@ -104,5 +106,7 @@ void IntGrid::redim(int rowUpper, int columnUpper)
 {
     m_rows = std::max(0, rowUpper + 1);
     m_columns = std::max(0, columnUpper + 1);
-    m_cells.assign(std::size_t(m_rows) * m_columns, 0);
+    m_cells.clear();
+    hugepages::reserve(m_cells, std::size_t(m_rows) * m_columns);
+    m_cells.resize(std::size_t(m_rows) * m_columns, 0);
 }

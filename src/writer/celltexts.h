@@ -4,12 +4,13 @@
 
 #include <QString>
 #include <QStringView>
+#include <memory>
 #include <vector>
 
 // The cell texts of one generation, indexed (row, column) with inclusive upper bounds, as the parser
 // cut them out of the cell-data text. A cell is kept as a piece of that text until a writer rewrites
 // it, so cutting a large table copies no cell. Reading outside the bounds gives the empty text.
-// Cells may be read, and different cells rewritten, from several threads at once.
+// Cells may be read, and cells of different rows rewritten, from several threads at once.
 class CellTexts
 {
 public:
@@ -37,22 +38,24 @@ public:
     {
         if (!contains(row, column))
             return {};
-        const std::size_t i = index(row, column);
-        const Piece &piece = m_pieces[i];
+        const Piece &piece = m_pieces[index(row, column)];
         if (piece.length < 0)
-            return m_owned[i];
+            return m_owned[std::size_t(row)][std::size_t(column)];
         return QStringView(m_source).sliced(piece.start, piece.length);
     }
     // The cell as a text of its own, for rewriting in place; the cell must exist.
     QString &at(int row, int column)
     {
-        const std::size_t i = index(row, column);
-        Piece &piece = m_pieces[i];
+        Piece &piece = m_pieces[index(row, column)];
+        std::unique_ptr<QString[]> &owned = m_owned[std::size_t(row)];
+        if (!owned)
+            owned = std::make_unique<QString[]>(std::size_t(m_columns));
+        QString &cell = owned[std::size_t(column)];
         if (piece.length >= 0) {
-            m_owned[i] = QStringView(m_source).sliced(piece.start, piece.length).toString();
+            cell = QStringView(m_source).sliced(piece.start, piece.length).toString();
             piece.length = -1;
         }
-        return m_owned[i];
+        return cell;
     }
 
 private:
@@ -67,7 +70,8 @@ private:
     int m_rows = 0;
     int m_columns = 0;
     std::vector<Piece> m_pieces;
-    std::vector<QString> m_owned;
+    // The texts of the cells rewritten, a row's made when one of its cells is first rewritten.
+    std::vector<std::unique_ptr<QString[]>> m_owned;
 };
 
 inline void CellTexts::reset(const QString &source, int rowUpper, int columnUpper)
@@ -80,6 +84,5 @@ inline void CellTexts::reset(const QString &source, int rowUpper, int columnUppe
     hugepages::reserve(m_pieces, n);
     m_pieces.resize(n);
     m_owned.clear();
-    hugepages::reserve(m_owned, n);
-    m_owned.resize(n);
+    m_owned.resize(std::size_t(m_rows));
 }

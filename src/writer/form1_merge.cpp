@@ -1,5 +1,6 @@
 // Merge coverage: which cells disappear under another cell's rowspan/colspan.
 
+#include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "frame/form1.h"
 
@@ -11,12 +12,19 @@ void Form1::BuildMergeMap()
     const int rows = countIn(0).value_or(0);
     const int columns = countIn(1).value_or(0);
 
-    rowCellCounts.assign(std::size_t(rows), 0);
+    rowCellCounts.assign(std::size_t(rows), columns);
     coveredCells.redim(rows - 1, columns - 1);
-    coveredCellFlags.assign(std::size_t(rows) * columns + 1, 0);
+    coveredCellFlags.clear();
+    hugepages::reserve(coveredCellFlags, std::size_t(rows) * columns + 1);
+    coveredCellFlags.resize(std::size_t(rows) * columns + 1, 0);
+    // Without a merge anywhere in the table no cell is covered.
+    if (cellSpans.storedCount() == 0)
+        return;
 
     // The owner of a cell is the span origin that claims it last, in row-major order; -1 for none.
-    std::vector<int> owner(std::size_t(rows) * columns, -1);
+    std::vector<int> owner;
+    hugepages::reserve(owner, std::size_t(rows) * columns);
+    owner.resize(std::size_t(rows) * columns, -1);
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < columns; ++j) {
             const QString &span = cellSpans.get(i, j);
@@ -43,7 +51,6 @@ void Form1::BuildMergeMap()
     int n = 0;
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < columns; ++j) {
-            rowCellCounts[std::size_t(i)] = columns;
             const int who = owner[std::size_t(i) * columns + j];
             if (who >= 0 && who != i * columns + j) {
                 coveredCells.set(i, j, 1);
