@@ -37,7 +37,7 @@ QStringList recordLines(const QString &text)
 {
     QStringList lines;
     for (const QString &line : text.split(QStringLiteral(u"\r\n")))
-        if (!vb::trim(line).isEmpty())
+        if (!strings::trim(line).isEmpty())
             lines.append(line);
     return lines;
 }

@@ -197,10 +197,10 @@ void FomColor::Sett(int t)
 void FomColor::InsertC()
 {
     QString value;
-    if (Check1.visible() && Check1.value() == 1 && !vb::trim(Text4.text()).isEmpty()) {
+    if (Check1.visible() && Check1.value() == 1 && !strings::trim(Text4.text()).isEmpty()) {
         value = Text4.text();
     } else {
-        if (vb::trim(Text3.text()).isEmpty())
+        if (strings::trim(Text3.text()).isEmpty())
             return;
         value = Text3.text();
     }

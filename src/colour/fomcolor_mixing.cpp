@@ -75,9 +75,9 @@ void FomColor::Picture1_DragDrop(Control &Source, int, int)
 {
     const auto *swatch = dynamic_cast<const TextBox *>(&Source);
     const QString t = swatch ? swatch->text() : QString();
-    const int red = hexValue(vb::mid(t, 2, 2));
-    const int green = hexValue(vb::mid(t, 4, 2));
-    const int blue = hexValue(vb::mid(t, 6, 2));
+    const int red = hexValue(strings::mid(t, 2, 2));
+    const int green = hexValue(strings::mid(t, 4, 2));
+    const int blue = hexValue(strings::mid(t, 6, 2));
     if (!palette.add(red, green, blue)) {
         Command4_Click();
         return;

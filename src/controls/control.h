@@ -55,12 +55,12 @@ enum class Property {
 
 // Key codes as the window logic names them (the platform's virtual-key codes), and the bits of the
 // Shift argument of a key event.
-namespace vbkey {
+namespace keycode {
 constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
               Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38,
               Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F5 = 116;
 constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
-} // namespace vbkey
+} // namespace keycode
 
 class Control;
 

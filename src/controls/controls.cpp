@@ -412,11 +412,11 @@ void ListBox::userDoubleClicked()
 
 bool ListBox::keyAction(int keyCode, int)
 {
-    if (keyCode != vbkey::Up && keyCode != vbkey::Down)
+    if (keyCode != keycode::Up && keyCode != keycode::Down)
         return false;
     if (m_list.isEmpty())
         return true;
-    const int step = keyCode == vbkey::Down ? 1 : -1;
+    const int step = keyCode == keycode::Down ? 1 : -1;
     setListIndex(std::clamp(m_listIndex < 0 ? 0 : m_listIndex + step, 0, int(m_list.size()) - 1));
     return true;
 }

@@ -58,11 +58,11 @@ void ListView::userSelected(int index)
 
 bool ListView::keyAction(int keyCode, int)
 {
-    if (keyCode != vbkey::Up && keyCode != vbkey::Down)
+    if (keyCode != keycode::Up && keyCode != keycode::Down)
         return false;
     if (m_items.empty())
         return true;
-    const int step = keyCode == vbkey::Down ? 1 : -1;
+    const int step = keyCode == keycode::Down ? 1 : -1;
     setSelectedIndex(std::clamp(m_selected == 0 ? 1 : m_selected + step, 1, count()));
     return true;
 }

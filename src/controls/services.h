@@ -9,14 +9,14 @@
 // Services the windows use but do not own: message boxes, common dialogs, the clipboard and key
 // sending. The Qt view provides real ones; tests script them. None of them calls back into the logic.
 
-namespace vbmsg {
+namespace msgbox {
 // Buttons, icons and answers of a message box, as the window logic names them.
 constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4,
               RetryCancel = 5;
 constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
 constexpr int DefaultButton2 = 256;
 constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
-} // namespace vbmsg
+} // namespace msgbox
 
 class MessageService
 {

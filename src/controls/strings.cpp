@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace vb {
+namespace strings {
 
 namespace {
 
@@ -212,4 +212,4 @@ int countOf(const QString &text, const QString &find)
     return int(text.count(find, Qt::CaseSensitive));
 }
 
-} // namespace vb
+} // namespace strings

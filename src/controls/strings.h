@@ -8,7 +8,7 @@
 // rounding, and the replace, search, split and trim rules of its string functions. Positions are
 // 1-based where a search result is concerned (0 = not found) and count UTF-16 units, CR and LF as one
 // unit each.
-namespace vb {
+namespace strings {
 
 // Reads the number at the start of a text: blanks, tabs and line feeds are ignored wherever they stand,
 // then an optional sign, digits, an optional decimal point with digits and an optional exponent; "&H" and
@@ -64,4 +64,4 @@ QString mid(const QString &text, int start, int length = -1);
 // Number of non-overlapping occurrences of `find` in `text` (0 for an empty find).
 int countOf(const QString &text, const QString &find);
 
-} // namespace vb
+} // namespace strings

@@ -6,7 +6,7 @@
 
 std::optional<int> Form1::countIn(int Index) const
 {
-    const std::optional<int> count = vb::truncated(vb::Val(Text1(Index).text()));
+    const std::optional<int> count = strings::truncated(strings::Val(Text1(Index).text()));
     if (!count || *count > 1000)
         return std::nullopt;
     return std::max(*count, 0);

@@ -85,7 +85,7 @@ std::optional<QString> Form1::askForFile(const QString &title, const QString &fi
 void Form1::reportRefusedTable()
 {
     msgBox(QStringLiteral(u"表の行数または列数が1000を超えるため、ソースを作成できません。"),
-           vbmsg::OKOnly | vbmsg::Exclamation);
+           msgbox::OKOnly | msgbox::Exclamation);
 }
 
 void Form1::makeSourceInCase()
@@ -112,10 +112,10 @@ void Form1::InsertSampleData()
     QString rest = RB3.text();
     for (const QString &token : {QStringLiteral(u"[["), QStringLiteral(u"]]"), Text6.text(),
                                  QStringLiteral(u" "), CrLf})
-        rest = vb::replace(rest, token, QString());
-    if (!rest.isEmpty()
-        && msgBox(QStringLiteral(u"既にデータ－がありますがサンプルを挿入しますか?"), vbmsg::YesNo)
-               == vbmsg::No)
+        rest = strings::replace(rest, token, QString());
+    if (!rest.isEmpty() &&
+        msgBox(QStringLiteral(u"既にデータ－がありますがサンプルを挿入しますか?"), msgbox::YesNo) ==
+            msgbox::No)
         return;
     framesub(17).setVisible(true);
     RB3.setVisible(true);
@@ -128,7 +128,7 @@ void Form1::InsertSampleData()
                        u"[[   4時間目    、   体育 、   理科 、  音楽 、  美術 、  数学   ]]")
         + QString(55, u' ');
     RB3.setText(sample);
-    RB3.setText(vb::replace(RB3.text(), QStringLiteral(u"、"), Text6.text()));
+    RB3.setText(strings::replace(RB3.text(), QStringLiteral(u"、"), Text6.text()));
     Txttit.setText(QStringLiteral(u"みどり台高校3年F組　時間割"));
     makeSourceInCase();
     showSettingsView();
@@ -142,13 +142,14 @@ void Form1::ImportCsv()
         return;
     const std::optional<QString> content = readTextFile(*path);
     if (!content) {
-        msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path, vbmsg::OKOnly | vbmsg::Critical);
+        msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path,
+               msgbox::OKOnly | msgbox::Critical);
         return;
     }
     const CsvRows csv = csvRows(toCrLf(*content));
     if (csv.tooLarge) {
         msgBox(QStringLiteral(u"行数または列数が1000を超えるため、このファイルは読み込めません。"),
-               vbmsg::OKOnly | vbmsg::Exclamation);
+               msgbox::OKOnly | msgbox::Exclamation);
         return;
     }
     const QString &rows = csv.text;
@@ -222,13 +223,14 @@ void Form1::RemoveBlanksInFields()
     BuildMergeMap();
     const QString delimiter = Text6.text();
     const QString closing = QStringLiteral(u"]]");
-    QStringList fields = vb::split(vb::replace(RB3.text(), closing, closing + delimiter), delimiter);
+    QStringList fields =
+        strings::split(strings::replace(RB3.text(), closing, closing + delimiter), delimiter);
     // Fields beyond the coverage list (extra delimiters) count as not covered.
     for (qsizetype k = 0; k < fields.size() && k < qsizetype(coveredCellFlags.size()); ++k)
         if (coveredCellFlags[std::size_t(k)] == 1)
             fields[k].remove(u' ');
     const QString joined = delimiter.isEmpty() ? fields.join(QString()) : fields.join(delimiter);
-    RB3.setText(vb::replace(joined, closing + delimiter, closing));
+    RB3.setText(strings::replace(joined, closing + delimiter, closing));
     RecolorSecondText();
 }
 

@@ -67,7 +67,7 @@ void Form1::Command2_Click(int Index)
     // The selector boxes are read as their spinners read them; a box naming no cell of the table
     // leaves the grid alone (the link is shown all the same).
     auto index = [this](int selector, int count) -> std::optional<int> {
-        const double number = vb::roundHalfEven(vb::Val(Text1(selector).text())) - 1;
+        const double number = strings::roundHalfEven(strings::Val(Text1(selector).text())) - 1;
         if (!(number >= 0 && number < count))
             return std::nullopt;
         return int(number);

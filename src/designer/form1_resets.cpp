@@ -115,8 +115,8 @@ void Form1::ResetCellMerges()
     if (d.isEmpty())
         return;
     const QString blanks = QStringLiteral(u"     ");
-    QString text = vb::replace(RB3.text(), d + d, d + blanks + d);
-    text = vb::replace(text, QStringLiteral(u"[[") + d, QStringLiteral(u"[[") + blanks + d);
+    QString text = strings::replace(RB3.text(), d + d, d + blanks + d);
+    text = strings::replace(text, QStringLiteral(u"[[") + d, QStringLiteral(u"[[") + blanks + d);
     RB3.setText(text);
 }
 

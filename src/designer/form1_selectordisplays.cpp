@@ -16,20 +16,20 @@ const QString All = QStringLiteral(u"All");
 
 QString numberOf(const ScrollBar &bar)
 {
-    return vb::str(std::llabs(bar.value()));
+    return strings::str(std::llabs(bar.value()));
 }
 
 // The number a display reads from a selector box: an "All", an empty box or text count as 1.
 double shownNumber(const TextBox &box)
 {
-    const double number = vb::Val(box.text());
+    const double number = strings::Val(box.text());
     return number == 0 ? 1 : number;
 }
 
 // A 0-based index from a display's number, when it lies inside the count.
 std::optional<int> lineIndex(double number, int count)
 {
-    const double index = vb::roundHalfEven(number - 1);
+    const double index = strings::roundHalfEven(number - 1);
     if (!(index >= 0 && index < count))
         return std::nullopt;
     return int(index);
@@ -151,7 +151,7 @@ void scanFontPanel(Form1 &f, int Index)
 
     // "All" (or anything below 1) stands for the first row or column.
     auto index = [](const TextBox &box, int count) {
-        const double number = vb::Val(box.text());
+        const double number = strings::Val(box.text());
         return lineIndex(number < 1 ? 1 : number, count);
     };
     const std::optional<int> r = index(f.Text1(rowBox), f.rowCount());
@@ -201,7 +201,7 @@ void showPosition(Form1 &f, int Index)
     // The other box shows the number it was read as; one naming nothing in the table is left.
     const std::optional<int> other = partner == columnBox ? c : r;
     if (other)
-        f.Text1(partner).setText(vb::str(*other + 1));
+        f.Text1(partner).setText(strings::str(*other + 1));
     f.VScroll1(partner).setEnabled(true);
 }
 } // namespace

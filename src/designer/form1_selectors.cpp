@@ -19,7 +19,7 @@ const QString &dataLossQuestion()
 
 QString numberOf(const ScrollBar &bar)
 {
-    return vb::str(std::llabs(bar.value()));
+    return strings::str(std::llabs(bar.value()));
 }
 } // namespace
 
@@ -36,7 +36,7 @@ int Form1::columnCount() const
 std::optional<int> Form1::selectedIndex(int Index) const
 {
     // Compared as a double, so that no text (however large, or not a number) can overflow.
-    const double index = vb::roundHalfEven(vb::Val(Text1(Index).text()) - 1);
+    const double index = strings::roundHalfEven(strings::Val(Text1(Index).text()) - 1);
     const int count = isRowSelector(Index) ? rowCount() : columnCount();
     if (!(index >= 0 && index < count))
         return std::nullopt;
@@ -47,10 +47,10 @@ bool Form1::cellDataHasContent() const
 {
     // What is left of the cell data once delimiters, line ends, row markers and the blanks round
     // them are gone is typed content; an untouched template leaves nothing.
-    QString rest = vb::replace(RB3.text(), Text6.text(), QString());
-    rest = vb::trim(vb::replace(rest, QStringLiteral(u"\r\n"), QString()));
-    rest = vb::trim(vb::replace(rest, QStringLiteral(u"]]"), QString()));
-    rest = vb::trim(vb::replace(rest, QStringLiteral(u"[["), QString()));
+    QString rest = strings::replace(RB3.text(), Text6.text(), QString());
+    rest = strings::trim(strings::replace(rest, QStringLiteral(u"\r\n"), QString()));
+    rest = strings::trim(strings::replace(rest, QStringLiteral(u"]]"), QString()));
+    rest = strings::trim(strings::replace(rest, QStringLiteral(u"[["), QString()));
     return !rest.isEmpty();
 }
 
@@ -59,7 +59,7 @@ void Form1::VScroll1_Change(int Index)
     if (Index == m_quietSpinner)
         return;
     if ((Index == 0 || Index == 1) && cellDataHasContent()) {
-        if (msgBox(dataLossQuestion(), vbmsg::YesNo) == vbmsg::No) {
+        if (msgBox(dataLossQuestion(), msgbox::YesNo) == msgbox::No) {
             revertCount(Index);
             return;
         }

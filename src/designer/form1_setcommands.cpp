@@ -82,8 +82,8 @@ void setMerge(Form1 &f)
         *lastColumn < *firstColumn)
         return;
     f.cellSpans.set(*firstRow, *firstColumn,
-                    vb::str(*lastRow - *firstRow + 1) + u',' +
-                        vb::str(*lastColumn - *firstColumn + 1));
+                    strings::str(*lastRow - *firstRow + 1) + u',' +
+                        strings::str(*lastColumn - *firstColumn + 1));
     f.Text1(9).setBackColor(Black);
     f.Text1(11).setBackColor(Black);
     f.RemoveBlanksInFields();
@@ -95,7 +95,7 @@ void setNoWrap(Form1 &f)
     // For one cell a selector reading 0 (or nothing) stands for the first row or column.
     if (selection.step == 0 && !isAll(f.Text1(12)) && !isAll(f.Text1(13))) {
         auto index = [&f](int selector) -> std::optional<int> {
-            if (vb::roundHalfEven(vb::Val(f.Text1(selector).text()) - 1) == -1)
+            if (strings::roundHalfEven(strings::Val(f.Text1(selector).text()) - 1) == -1)
                 return 0;
             return f.selectedIndex(selector);
         };
@@ -123,10 +123,10 @@ void setLength(Form1 &f, TextList &list, int selector, int valueBox)
         return;
     const std::optional<int> line = f.selectedIndex(selector);
     // Millimetres are stored as pixels.
-    const std::optional<int> pixels = vb::toWhole(vb::Val(text) / f.unitFactor);
+    const std::optional<int> pixels = strings::toWhole(strings::Val(text) / f.unitFactor);
     if (!line || !pixels)
         return;
-    list.set(*line, vb::str(*pixels));
+    list.set(*line, strings::str(*pixels));
 }
 } // namespace
 

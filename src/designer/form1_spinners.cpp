@@ -23,7 +23,7 @@ bool isSelector(int index)
 void Form1::Text1_Change(int Index)
 {
     // A typed number that the spinner cannot hold is ignored: the spinner keeps its value.
-    const std::optional<int> value = vb::toInteger16(-vb::Val(Text1(Index).text()));
+    const std::optional<int> value = strings::toInteger16(-strings::Val(Text1(Index).text()));
     if (value)
         VScroll1(Index).setValue(*value);
 }
@@ -31,7 +31,7 @@ void Form1::Text1_Change(int Index)
 namespace {
 QString numberOf(const ScrollBar &bar)
 {
-    return vb::str(std::llabs(bar.value()));
+    return strings::str(std::llabs(bar.value()));
 }
 } // namespace
 
@@ -62,7 +62,7 @@ void Form1::VScroll5_Change()
 void Form1::VScroll6_Change()
 {
     Text4.setText(numberOf(VScroll6));
-    if (vb::Val(Text4.text()) == 0)
+    if (strings::Val(Text4.text()) == 0)
         Text4.setText(QString());
 }
 

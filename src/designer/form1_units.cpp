@@ -52,7 +52,7 @@ void Form1::GetNameAndPath(const QString &s1, QString &s2, QString &s3) const
 
 QString Form1::RelativePathTo(QString &path) const
 {
-    path = vb::trim(path);
+    path = strings::trim(path);
     const QChar sep = pathSeparator;
     if (sep == u'/') {
         // Here a file path starts with "/"; any other text holding "/" is a link already.
@@ -80,10 +80,10 @@ QString Form1::RelativePathTo(QString &path) const
     // The common part ends at the last separator within it, never inside a folder name.
     const qsizetype i = f.left(k).lastIndexOf(sep) + 1;
     const qsizetype j = p.left(k).lastIndexOf(sep) + 1;
-    const QString folderRest = vb::trim(f.mid(i));
-    const QString pageRest = vb::trim(p.mid(j));
+    const QString folderRest = strings::trim(f.mid(i));
+    const QString pageRest = strings::trim(p.mid(j));
     const int up = int(pageRest.count(sep));
     QString result = QStringLiteral(u"../").repeated(up) + QString(folderRest).replace(sep, u'/')
                      + name;
-    return vb::trim(result);
+    return strings::trim(result);
 }

@@ -69,7 +69,7 @@ std::optional<QStringList> cssValues(const QString &cssRefText, const QString &p
     const QStringList lines =
         cssRefText.mid(from, explanation - from).split(QStringLiteral(u"\r\n"));
     for (const QString &line : lines) {
-        if (vb::trim(line).isEmpty())
+        if (strings::trim(line).isEmpty())
             continue;
         const qsizetype dashes = line.indexOf(QStringLiteral(u"--"));
         out.append(dashes < 0 ? line : line.left(dashes));

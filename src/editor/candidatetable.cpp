@@ -62,7 +62,7 @@ void CandidateTable::build(const QString &objTreeText, const QStringList &fileLi
         else
             u += c;
     }
-    u = vb::trim(u);
+    u = strings::trim(u);
     if (u.startsWith(u';'))
         u.remove(0, 1);
     if (u.endsWith(u';'))
@@ -71,7 +71,7 @@ void CandidateTable::build(const QString &objTreeText, const QStringList &fileLi
 
     QStringList list = u.split(u';');
     for (QString &entry : list) {
-        const QString trimmed = vb::trim(entry);
+        const QString trimmed = strings::trim(entry);
         if (trimmed.isEmpty())
             continue;
         entry = trimmed;
@@ -105,7 +105,7 @@ QStringList CandidateTable::candidates(const QString &word, bool inScript, int c
             e.remove(0, 1);
         if (QStringView(e).left(n).compare(word, Qt::CaseSensitive) > 0)
             break;
-        if (listed.contains(e) || vb::trim(e).isEmpty())
+        if (listed.contains(e) || strings::trim(e).isEmpty())
             continue;
         listed.insert(e);
         out.append(e);

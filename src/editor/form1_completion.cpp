@@ -180,7 +180,7 @@ void Form1::ShowCandidates()
         return;
     kouhoStart = int(FindWordStart(p));
     kouhoTypedLength = p - kouhoStart;
-    if (kouhoTypedLength < vb::Val(Text8.text()))
+    if (kouhoTypedLength < strings::Val(Text8.text()))
         return;
     QString word = text.mid(kouhoStart, kouhoTypedLength);
     List1.clear();

@@ -29,7 +29,7 @@ void Form1::RB1_KeyDown(int &KeyCode, int Shift)
 {
     if (m_keyDownBusy)
         return;
-    const bool intoList = KeyCode == vbkey::Tab || KeyCode == vbkey::Control;
+    const bool intoList = KeyCode == keycode::Tab || KeyCode == keycode::Control;
     if (List1.visible() && intoList) {
         if (List1.listIndex() >= 0)
             return;
@@ -43,19 +43,19 @@ void Form1::RB1_KeyDown(int &KeyCode, int Shift)
         KeyCode = 0;
         return;
     }
-    if (KeyCode == vbkey::Escape && (L1.visible() || List1.visible())) {
+    if (KeyCode == keycode::Escape && (L1.visible() || List1.visible())) {
         L1.setVisible(false);
         List1.setVisible(false);
         return;
     }
-    if (KeyCode == vbkey::Back) {
+    if (KeyCode == keycode::Back) {
         L1.setVisible(false);
         List1.setVisible(false);
         Frmexp.setVisible(false);
         return;
     }
     m_keyDownBusy = true;
-    if (List1.visible() && (KeyCode == vbkey::Return || KeyCode == vbkey::Down)) {
+    if (List1.visible() && (KeyCode == keycode::Return || KeyCode == keycode::Down)) {
         KeyCode = 0;
         if (List1.listCount() == 1) {
             insertCandidate(List1.listItem(0), InsertPath::SourceKey);
@@ -67,7 +67,8 @@ void Form1::RB1_KeyDown(int &KeyCode, int Shift)
             List1.setListIndex(0);
             ShowCandidateHelp();
         }
-    } else if (KeyCode == vbkey::Control || (KeyCode >= vbkey::Left && KeyCode <= vbkey::Down)) {
+    } else if (KeyCode == keycode::Control ||
+               (KeyCode >= keycode::Left && KeyCode <= keycode::Down)) {
         if (L1.visible()) {
             L1.setFocus();
             ShowMemberHelp();
@@ -76,7 +77,7 @@ void Form1::RB1_KeyDown(int &KeyCode, int Shift)
             List1.setFocus();
             KeyCode = 0;
         }
-    } else if (KeyCode == vbkey::Return) {
+    } else if (KeyCode == keycode::Return) {
         // Enter keeps the tabs the line holds before the caret.
         if (const std::optional<QString> lineBreak =
                 editor::autoIndentBreak(RB1.text(), RB1.selStart())) {
@@ -90,23 +91,23 @@ void Form1::RB1_KeyDown(int &KeyCode, int Shift)
 void Form1::List1_KeyDown(int &KeyCode, int Shift)
 {
     switch (KeyCode) {
-    case vbkey::Return:
+    case keycode::Return:
         // With nothing chosen there is nothing to insert (the typed word would only be deleted).
         if (List1.listIndex() >= 0)
             insertCandidate(List1.text(), InsertPath::ListEnter);
         break;
-    case vbkey::Escape:
+    case keycode::Escape:
         List1.setVisible(false);
         Frmexp.setVisible(false);
         break;
-    case vbkey::Space:
+    case keycode::Space:
         if (List1.listIndex() != 0 && List1.listIndex() == List1.listCount() - 1) {
             List1.setListIndex(0);
             break;
         }
         if (m_services.keys)
-            m_services.keys->sendKeys(Shift & vbkey::ShiftMask ? QStringLiteral(u"{UP}")
-                                                               : QStringLiteral(u"{DOWN}"));
+            m_services.keys->sendKeys(Shift & keycode::ShiftMask ? QStringLiteral(u"{UP}")
+                                                                 : QStringLiteral(u"{DOWN}"));
         ShowCandidateHelp();
         break;
     default:
@@ -133,24 +134,24 @@ void Form1::Form_KeyDown(int &KeyCode, int Shift)
     m_formKeyBusy = true;
     // Tab and Shift+Tab indent a block of the source view only when the source view has the
     // focus: elsewhere a Tab is the other control's (in the cell data it can be the delimiter).
-    const bool block = KeyCode == vbkey::Tab && RB1.hasFocus() && RB1.selLength() != 0;
+    const bool block = KeyCode == keycode::Tab && RB1.hasFocus() && RB1.selLength() != 0;
     if (block && Shift == 0) {
         RB1.setSelText(editor::indentBlock(RB1.selText()));
         KeyCode = 0;
-    } else if (block && Shift == vbkey::ShiftMask) {
+    } else if (block && Shift == keycode::ShiftMask) {
         RB1.setSelText(editor::unindentBlock(RB1.selText()));
         KeyCode = 0;
-    } else if (KeyCode == vbkey::F5) {
+    } else if (KeyCode == keycode::F5) {
         TabStrip1.selectTab(TabStrip1.selectedTab() == 1 ? 2 : 1);
         KeyCode = 0;
-    } else if (KeyCode == vbkey::Escape) {
+    } else if (KeyCode == keycode::Escape) {
         if (L1.visible()) {
             L1.setVisible(false);
             Frmexp.setVisible(false);
         }
         if (List1.visible())
             List1.setVisible(false);
-    } else if (KeyCode == 'X' && Shift == vbkey::AltMask) {
+    } else if (KeyCode == 'X' && Shift == keycode::AltMask) {
         hymm.setVisible(true);
     }
     m_formKeyBusy = false;

@@ -25,15 +25,15 @@ void Form1::ShowMemberHelp()
 void Form1::L1_KeyDown(int &KeyCode, int Shift)
 {
     switch (KeyCode) {
-    case vbkey::Return:
+    case keycode::Return:
         insertKouho();
         break;
-    case vbkey::Escape:
+    case keycode::Escape:
         L1.setVisible(false);
         Frmexp.setVisible(false);
         RB1.setFocus();
         break;
-    case vbkey::Space:
+    case keycode::Space:
         // The last member wraps round to the first one, and that is the move.
         if (L1.count() > 0 && L1.selectedIndex() == L1.count()) {
             L1.setSelectedIndex(1);
@@ -41,15 +41,15 @@ void Form1::L1_KeyDown(int &KeyCode, int Shift)
             break;
         }
         if (m_services.keys)
-            m_services.keys->sendKeys(Shift & vbkey::ShiftMask ? QStringLiteral(u"{UP}")
-                                                               : QStringLiteral(u"{DOWN}"));
+            m_services.keys->sendKeys(Shift & keycode::ShiftMask ? QStringLiteral(u"{UP}")
+                                                                 : QStringLiteral(u"{DOWN}"));
         ShowMemberHelp();
         break;
-    case vbkey::Up:
-    case vbkey::Down:
+    case keycode::Up:
+    case keycode::Down:
         // The list moves first, so that the explanation is the one of the member now selected.
         if (L1.count() > 0) {
-            const int step = KeyCode == vbkey::Down ? 1 : -1;
+            const int step = KeyCode == keycode::Down ? 1 : -1;
             L1.setSelectedIndex(std::clamp(L1.selectedIndex() + step, 1, L1.count()));
         }
         ShowMemberHelp();

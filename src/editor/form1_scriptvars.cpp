@@ -21,7 +21,7 @@ void Form1::ScanVarDeclarations()
             warned.clear();
         } else if (warned != f.statement.reserved) {
             warned = f.statement.reserved;
-            msgBox(QStringLiteral(u"予約語は使用できません"), vbmsg::OKOnly);
+            msgBox(QStringLiteral(u"予約語は使用できません"), msgbox::OKOnly);
         }
     }
 }
@@ -40,7 +40,7 @@ void Form1::CheckReservedWord()
     if (key == m_lastLineWarning)
         return;
     m_lastLineWarning = key;
-    msgBox(warning->message, vbmsg::OKOnly);
+    msgBox(warning->message, msgbox::OKOnly);
 }
 
 QString Form1::ConstructorType(QString &word, QString &member)

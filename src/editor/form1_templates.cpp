@@ -24,7 +24,7 @@ void Form1::InsertTemplate(int kind)
         if (head >= 0)
             RB1.setSelStart(int(head));
     }
-    if (vb::trim(RB1.text()).isEmpty()) {
+    if (strings::trim(RB1.text()).isEmpty()) {
         RB1.setText(block);
         m_templateStart = 0;
         Setcolor2();
@@ -36,7 +36,7 @@ void Form1::InsertTemplate(int kind)
     RB1.setSelText(block);
     m_templateStart = start;
     // The block's "//" line: the search starts one character before the block.
-    const int slashes = vb::inStr(start == 0 ? 1 : start, RB1.text(), QStringLiteral(u"//"));
+    const int slashes = strings::inStr(start == 0 ? 1 : start, RB1.text(), QStringLiteral(u"//"));
     if (slashes > 0)
         RB1.setSelStart(slashes - 2);
     RB1.setFocus();
@@ -48,7 +48,7 @@ void Form1::ms2_Click()
     if (RB1.text().contains(QStringLiteral(u"<head")) ||
         RB1.text().contains(QStringLiteral(u"<HEAD"))) {
         if (msgBox(QStringLiteral(u"既にヘッダーは挿入されています、続行しますか?"),
-                   vbmsg::YesNo) == vbmsg::No)
+                   msgbox::YesNo) == msgbox::No)
             return;
     }
     RB1.setFocus();

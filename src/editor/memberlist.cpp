@@ -30,7 +30,7 @@ std::optional<std::vector<MemberItem>> objectMembers(const QString &objTreeText,
     for (const QString &item : items) {
         if (item.isEmpty() || item.startsWith(u'<') || !item.startsWith(prefix))
             continue;
-        QString name = vb::trim(item.chopped(std::min<qsizetype>(2, item.size())));
+        QString name = strings::trim(item.chopped(std::min<qsizetype>(2, item.size())));
         QString icon = QStringLiteral(u"Pro");
         if (name.startsWith(u'*')) {
             name.remove(0, 1);
@@ -45,14 +45,14 @@ std::optional<std::vector<MemberItem>> objectMembers(const QString &objTreeText,
 
 std::optional<QString> memberHelp(const QString &objRefText, const QString &member)
 {
-    const QString name = vb::trim(member).remove(QStringLiteral(u"()"));
+    const QString name = strings::trim(member).remove(QStringLiteral(u"()"));
     const qsizetype at = objRefText.indexOf(QStringLiteral(u"\r\n") + name + u',');
     if (at < 0)
         return std::nullopt;
     const qsizetype from = at + 2;
     const qsizetype lineEnd = objRefText.indexOf(QStringLiteral(u"\r\n"), from);
     const QStringList fields = objRefText.mid(from, lineEnd < 0 ? -1 : lineEnd - from).split(u',');
-    if (fields.size() < 2 || vb::trim(fields[1]).isEmpty())
+    if (fields.size() < 2 || strings::trim(fields[1]).isEmpty())
         return std::nullopt;
     return fields[1];
 }

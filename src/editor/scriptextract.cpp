@@ -145,7 +145,7 @@ QString extractScripts(QStringView text)
         pieces.push_back(text.sliced(body.start, body.length));
     QString out;
     ScriptStripper(out).run(pieces);
-    return vb::trim(out);
+    return strings::trim(out);
 }
 
 } // namespace editor

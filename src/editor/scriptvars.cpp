@@ -11,7 +11,7 @@ VarStatement parseVarDeclaration(QString statement, const QStringList &reservedW
     VarStatement out;
     statement.remove(QStringLiteral(u"var"));
     statement.remove(u' ');
-    const QStringList parts = vb::split(statement, QStringLiteral(u","));
+    const QStringList parts = strings::split(statement, QStringLiteral(u","));
     for (QString part : parts) {
         if (part.isEmpty())
             continue;
@@ -118,7 +118,7 @@ std::optional<ReservedWarning> checkReservedWord(QStringView text, qsizetype car
     if (lineStart < 0)
         return std::nullopt;
     const QString line = text.mid(lineStart, caret - lineStart).toString();
-    const QString typed = vb::trim(QString(line).remove(QStringLiteral(u"\r\n")));
+    const QString typed = strings::trim(QString(line).remove(QStringLiteral(u"\r\n")));
     if (typed.isEmpty())
         return std::nullopt;
     if (typed.contains(u'=')) {

@@ -94,9 +94,9 @@ int Form1::msgBox(const QString &prompt, int style, const QString &title)
     if (!m_services.messages) {
         // Without a message service every question is answered as the safe choice: No / Cancel.
         const int buttons = style & 7;
-        if (buttons == vbmsg::YesNo || buttons == vbmsg::YesNoCancel)
-            return vbmsg::No;
-        return buttons == vbmsg::OKOnly ? vbmsg::OK : vbmsg::Cancel;
+        if (buttons == msgbox::YesNo || buttons == msgbox::YesNoCancel)
+            return msgbox::No;
+        return buttons == msgbox::OKOnly ? msgbox::OK : msgbox::Cancel;
     }
     return m_services.messages->msgBox(prompt, style, title);
 }

@@ -23,7 +23,7 @@ void Form1::ShowCompletionPanel()
 void Form1::ApplyCompletionSettings()
 {
     SaveSettingIni(App, Section, QStringLiteral(u"kouhoNo"), Text8.text());
-    const double size = vb::Val(Text7.text());
+    const double size = strings::Val(Text7.text());
     if (size <= 8) {
         Text7.setText(QStringLiteral(u"9"));
     } else if (size <= LargestFontSize) {

@@ -22,7 +22,7 @@ void Form1::ShowHelp()
     helpFilePath = programFolder + pathSeparator + QStringLiteral(u"morvanehelp.html");
     if (!QFileInfo(helpFilePath).isFile()) {
         msgBox(QStringLiteral(u"ヘルプファイルが見つかりません。\r\n") + helpFilePath,
-               vbmsg::OKOnly | vbmsg::Exclamation);
+               msgbox::OKOnly | msgbox::Exclamation);
         return;
     }
     if (m_services.desktop && m_services.desktop->openFile(helpFilePath))

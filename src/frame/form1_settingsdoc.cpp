@@ -23,8 +23,8 @@ int optionIndex(const ControlArray<T> &group)
 // "<" and ">" written as the cell data writes them, so that a value holding a tag survives reading.
 QString escapeMarks(const QString &text)
 {
-    return vb::replace(vb::replace(text, QStringLiteral(u"<"), QStringLiteral(u"\\0\\")),
-                       QStringLiteral(u">"), QStringLiteral(u"\\1\\"));
+    return strings::replace(strings::replace(text, QStringLiteral(u"<"), QStringLiteral(u"\\0\\")),
+                            QStringLiteral(u">"), QStringLiteral(u"\\1\\"));
 }
 
 } // namespace
@@ -122,8 +122,8 @@ QString Form1::BuildSettingsText() const
             }
         }
     }
-    text += CrLf + QStringLiteral(u"<content>")
-            + vb::replace(escapeMarks(RB3.text()), CrLf, QStringLiteral(u"\\3\\"));
+    text += CrLf + QStringLiteral(u"<content>") +
+            strings::replace(escapeMarks(RB3.text()), CrLf, QStringLiteral(u"\\3\\"));
     text += CrLf + QStringLiteral(u"<end>");
     return text;
 }
@@ -136,12 +136,12 @@ bool Form1::SaveTextFile(const QString &path, const QString &text)
         const QString question =
             QStringLiteral(u"次の文字はこのファイルに保存できません。「?」に置き換えて保存しますか？\r\n")
             + encoded.unmappable;
-        if (msgBox(question, vbmsg::YesNo | vbmsg::Exclamation) != vbmsg::Yes)
+        if (msgBox(question, msgbox::YesNo | msgbox::Exclamation) != msgbox::Yes)
             return false;
     }
     if (!writeTextFile(path, text)) {
         msgBox(QStringLiteral(u"ファイルを保存できませんでした。\r\n") + path,
-               vbmsg::OKOnly | vbmsg::Critical);
+               msgbox::OKOnly | msgbox::Critical);
         return false;
     }
     return true;

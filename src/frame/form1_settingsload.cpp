@@ -18,7 +18,7 @@ constexpr const char16_t *RecordKeys[10] = {
 
 template <typename T> bool chooseOption(ControlArray<T> &group, const QString &value)
 {
-    const std::optional<int> index = vb::toWhole(vb::Val(value));
+    const std::optional<int> index = strings::toWhole(strings::Val(value));
     if (!index || !group.exists(*index))
         return false;
     group(*index).setValue(true);
@@ -49,7 +49,7 @@ void Form1::LoadSettingsDocument()
     const std::optional<QString> text = readTextFile(*path);
     if (!text) {
         msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path,
-               vbmsg::OKOnly | vbmsg::Critical);
+               msgbox::OKOnly | msgbox::Critical);
         return;
     }
     LoadSettingsText(*text, *path);
@@ -76,7 +76,7 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     anything = anything || content.status != TagValue::Missing;
     if (!anything) {
         msgBox(QStringLiteral(u"このファイルには設定が含まれていません。\r\n") + path,
-               vbmsg::OKOnly | vbmsg::Exclamation);
+               msgbox::OKOnly | msgbox::Exclamation);
         return false;
     }
     const bool escaped = GetTagValue(text, QStringLiteral(u"<escape>")).value == u"1";
@@ -118,7 +118,7 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
                    u"それ以外の設定は読み込みました。\r\n")
                        .arg(skipped) +
                    path,
-               vbmsg::OKOnly | vbmsg::Exclamation);
+               msgbox::OKOnly | msgbox::Exclamation);
     return skipped == 0;
 }
 
@@ -154,7 +154,7 @@ std::vector<Form1::FixedKey> Form1::fixedKeys()
     auto spinner = [this](int index) {
         return [this, index](const QString &v) {
             ScrollBar &bar = VScroll1(index);
-            const std::optional<int> number = vb::toInteger16(vb::Val(v));
+            const std::optional<int> number = strings::toInteger16(strings::Val(v));
             if (!number || *number < bar.lowest() || *number > bar.highest())
                 return false;
             // A new count rebuilds the cell data, which the document's own replaces: the question

@@ -31,7 +31,7 @@ void Form1::ExitProgram()
 
 void Form1::Form_Unload(int &Cancel)
 {
-    if (msgBox(QStringLiteral(u"プログラムを終了しますか。？"), vbmsg::YesNo) != vbmsg::Yes) {
+    if (msgBox(QStringLiteral(u"プログラムを終了しますか。？"), msgbox::YesNo) != msgbox::Yes) {
         Cancel = 1;
         return;
     }

@@ -74,7 +74,7 @@ void Form1::MakeSource()
 
 void Form1::ClearCellData()
 {
-    if (msgBox(QStringLiteral(u"テキストを消去します"), vbmsg::YesNo) == vbmsg::Yes) {
+    if (msgBox(QStringLiteral(u"テキストを消去します"), msgbox::YesNo) == msgbox::Yes) {
         RB3.setText(QString());
         RB3.setVisible(true);
         Text(5).setVisible(false);
@@ -123,10 +123,9 @@ void Form1::ShowPage()
         framesub(17).setVisible(false);
         // Making the source anew would throw away what the user edited in it: it is made only
         // after asking, and otherwise the edited text is previewed as the preview command does.
-        if (!sourceEdited()
-            || msgBox(QStringLiteral(u"ソースが編集されています。設定から作り直しますか？"),
-                      vbmsg::YesNo)
-                   == vbmsg::Yes) {
+        if (!sourceEdited() ||
+            msgBox(QStringLiteral(u"ソースが編集されています。設定から作り直しますか？"),
+                   msgbox::YesNo) == msgbox::Yes) {
             if (!makeTableSourceInCase())
                 reportRefusedTable();
         }
@@ -179,7 +178,7 @@ void Form1::ShowPreview()
     // A preview that cannot be written is reported, and the browser is not left on an old one.
     if (!writeTextFile(previewPath(), withReferences(text) + CrLf)) {
         msgBox(QStringLiteral(u"プレビューのファイルを書き込めませんでした。\r\n") + previewPath(),
-               vbmsg::OKOnly | vbmsg::Critical);
+               msgbox::OKOnly | msgbox::Critical);
         WebBrowser1.navigate(QStringLiteral(u"about:blank"));
         WebBrowser1.setVisible(true);
         return;
@@ -221,9 +220,9 @@ void Form1::SaveSourceFile()
     const std::optional<QString> path = m_services.files->save(request);
     if (!path || path->isEmpty())
         return;
-    if (QFileInfo::exists(*path)
-        && msgBox(QStringLiteral(u"同名のファイルが既にあります、上書きしますか？"), vbmsg::YesNo)
-               != vbmsg::Yes)
+    if (QFileInfo::exists(*path) &&
+        msgBox(QStringLiteral(u"同名のファイルが既にあります、上書きしますか？"), msgbox::YesNo) !=
+            msgbox::Yes)
         return;
     SaveTextFile(*path, RB1.text());
 }

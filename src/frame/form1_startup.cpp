@@ -128,7 +128,7 @@ int twips(const QString &stored, int fallback)
 {
     bool ok = false;
     const float value = stored.trimmed().toFloat(&ok);
-    const std::optional<int> whole = ok ? vb::truncated(value) : std::nullopt;
+    const std::optional<int> whole = ok ? strings::truncated(value) : std::nullopt;
     return whole.value_or(fallback);
 }
 } // namespace
@@ -177,8 +177,8 @@ void Form1::Form_Load()
         !name.isEmpty() && (!m_services.fonts || m_services.fonts->exists(name)))
         font.name = name;
     if (const QString size = get(u"FontSize", u"");
-        !size.isEmpty() && vb::Val(size) > 0 && vb::truncated(vb::Val(size)))
-        font.size = vb::Val(size);
+        !size.isEmpty() && strings::Val(size) > 0 && strings::truncated(strings::Val(size)))
+        font.size = strings::Val(size);
     if (const QString italic = get(u"FontItalic", u""); !italic.isEmpty())
         font.italic = italic == u"True" || italic == u"1" || italic == u"-1";
     if (const QString bold = get(u"FontBold", u""); !bold.isEmpty())

@@ -61,5 +61,5 @@ void frmAbout::StartSysInfo()
 {
     if (m_services.messages)
         m_services.messages->msgBox(QStringLiteral(u"現時点ではｼｽﾃﾑ情報を使用できません"),
-                                    vbmsg::OKOnly, QString());
+                                    msgbox::OKOnly, QString());
 }

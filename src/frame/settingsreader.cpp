@@ -34,7 +34,7 @@ std::optional<int> wholeNumber(const QString &text)
     static const QRegularExpression number(QStringLiteral(u"^\\s*[+-]?\\d+(\\.\\d*)?\\s*$"));
     if (!number.match(text).hasMatch())
         return std::nullopt;
-    return vb::toWhole(vb::Val(text));
+    return strings::toWhole(strings::Val(text));
 }
 
 } // namespace
@@ -74,9 +74,9 @@ CellRecords readCellRecords(const QString &text, const QString &key)
 
 QString unescapeSettingsValue(const QString &value, bool lineEnds)
 {
-    QString text = vb::replace(value, QStringLiteral(u"\\0\\"), QStringLiteral(u"<"));
-    text = vb::replace(text, QStringLiteral(u"\\1\\"), QStringLiteral(u">"));
+    QString text = strings::replace(value, QStringLiteral(u"\\0\\"), QStringLiteral(u"<"));
+    text = strings::replace(text, QStringLiteral(u"\\1\\"), QStringLiteral(u">"));
     if (lineEnds)
-        text = vb::replace(text, QStringLiteral(u"\\3\\"), QStringLiteral(u"\r\n"));
+        text = strings::replace(text, QStringLiteral(u"\\3\\"), QStringLiteral(u"\r\n"));
     return text;
 }

@@ -156,18 +156,18 @@ void addMembers(const QString &objTreeText, const QString &categoryKey, TreeView
         return;
     const QString name = sectionName(categoryKey.chopped(kind.size()));
     const QString open = u'<' + name + u'>';
-    const int start = vb::inStr(objTreeText, open);
-    const int end = vb::inStr(objTreeText, QStringLiteral(u"</") + name + u'>');
+    const int start = strings::inStr(objTreeText, open);
+    const int end = strings::inStr(objTreeText, QStringLiteral(u"</") + name + u'>');
     if (start == 0 || end == 0)
         return;
     const int from = start + int(open.size());
     for (const QString &piece :
-         vb::split(vb::mid(objTreeText, from, end - from), QStringLiteral(u";"))) {
-        const QString item = vb::trim(piece);
+         strings::split(strings::mid(objTreeText, from, end - from), QStringLiteral(u";"))) {
+        const QString item = strings::trim(piece);
         if (item.isEmpty())
             continue;
         const bool event = item.startsWith(u'*');
-        const bool method = vb::mid(item, int(item.size()) - 2, 1) == u")";
+        const bool method = strings::mid(item, int(item.size()) - 2, 1) == u")";
         const bool wanted = event    ? kind == u"events"
                             : method ? kind == u"method"
                                      : kind == u"propaty" || kind == u"option";
@@ -228,17 +228,17 @@ QString explanation(const QString &key, const QString &objRefText, const QString
         member.remove(0, 1);
     if (member.endsWith(u"()"))
         member.chop(2);
-    const QString header = u'<' + vb::trim(key.left(at)).toLower() + u'>';
-    const int start = vb::inStr(objRefTextLower, header);
+    const QString header = u'<' + strings::trim(key.left(at)).toLower() + u'>';
+    const int start = strings::inStr(objRefTextLower, header);
     if (start == 0 || member.isEmpty())
         return QString();
-    const int end = vb::inStr(start + 1, objRefTextLower, QStringLiteral(u"<"));
+    const int end = strings::inStr(start + 1, objRefTextLower, QStringLiteral(u"<"));
     const QString section =
-        end == 0 ? vb::mid(objRefText, start) : vb::mid(objRefText, start, end - start);
+        end == 0 ? strings::mid(objRefText, start) : strings::mid(objRefText, start, end - start);
     const QString line = memberLine(section, member);
     if (line.isEmpty())
         return QString();
-    const QStringList fields = vb::split(line, QStringLiteral(u","));
+    const QStringList fields = strings::split(line, QStringLiteral(u","));
     QString shown = fields.value(0) + u':';
     if (fields.size() >= 2)
         shown += fields[1] + kCrLf;

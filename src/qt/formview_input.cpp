@@ -42,10 +42,10 @@ bool FormView::eventFilter(QObject *watched, QEvent *event)
     if (focus ? widget != focus : widget != this)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    const int code = vbKeyCode(*key);
+    const int code = keyCodeOf(*key);
     if (code == 0)
         return false;
     Control *control = controlOf(widget);
     return (control ? *control : static_cast<Control &>(m_form))
-        .userKeyDown(code, vbShift(key->modifiers()));
+        .userKeyDown(code, shiftStateOf(key->modifiers()));
 }

@@ -7,32 +7,32 @@ namespace {
 struct KeyPair
 {
     int qt;
-    int vb;
+    int code;
 };
 
 const KeyPair keyPairs[] = {
-    {Qt::Key_Backspace, vbkey::Back},
-    {Qt::Key_Tab, vbkey::Tab},
-    {Qt::Key_Backtab, vbkey::Tab},
-    {Qt::Key_Return, vbkey::Return},
-    {Qt::Key_Enter, vbkey::Return},
-    {Qt::Key_Shift, vbkey::Shift},
-    {Qt::Key_Control, vbkey::Control},
-    {Qt::Key_Alt, vbkey::Menu},
+    {Qt::Key_Backspace, keycode::Back},
+    {Qt::Key_Tab, keycode::Tab},
+    {Qt::Key_Backtab, keycode::Tab},
+    {Qt::Key_Return, keycode::Return},
+    {Qt::Key_Enter, keycode::Return},
+    {Qt::Key_Shift, keycode::Shift},
+    {Qt::Key_Control, keycode::Control},
+    {Qt::Key_Alt, keycode::Menu},
     {Qt::Key_Pause, 19},
     {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, vbkey::Escape},
-    {Qt::Key_Space, vbkey::Space},
-    {Qt::Key_PageUp, vbkey::PageUp},
-    {Qt::Key_PageDown, vbkey::PageDown},
-    {Qt::Key_End, vbkey::End},
-    {Qt::Key_Home, vbkey::Home},
-    {Qt::Key_Left, vbkey::Left},
-    {Qt::Key_Up, vbkey::Up},
-    {Qt::Key_Right, vbkey::Right},
-    {Qt::Key_Down, vbkey::Down},
-    {Qt::Key_Insert, vbkey::Insert},
-    {Qt::Key_Delete, vbkey::Delete},
+    {Qt::Key_Escape, keycode::Escape},
+    {Qt::Key_Space, keycode::Space},
+    {Qt::Key_PageUp, keycode::PageUp},
+    {Qt::Key_PageDown, keycode::PageDown},
+    {Qt::Key_End, keycode::End},
+    {Qt::Key_Home, keycode::Home},
+    {Qt::Key_Left, keycode::Left},
+    {Qt::Key_Up, keycode::Up},
+    {Qt::Key_Right, keycode::Right},
+    {Qt::Key_Down, keycode::Down},
+    {Qt::Key_Insert, keycode::Insert},
+    {Qt::Key_Delete, keycode::Delete},
     // The punctuation keys of a US layout, shifted or not.
     {Qt::Key_Semicolon, 186},
     {Qt::Key_Colon, 186},
@@ -60,27 +60,27 @@ const KeyPair keyPairs[] = {
 
 } // namespace
 
-int vbKeyCode(const QKeyEvent &event)
+int keyCodeOf(const QKeyEvent &event)
 {
     const int key = event.key();
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return vbkey::F1 + (key - Qt::Key_F1);
+        return keycode::F1 + (key - Qt::Key_F1);
     for (const KeyPair &pair : keyPairs)
         if (pair.qt == key)
-            return pair.vb;
+            return pair.code;
     return 0;
 }
 
-int vbShift(Qt::KeyboardModifiers modifiers)
+int shiftStateOf(Qt::KeyboardModifiers modifiers)
 {
     int shift = 0;
     if (modifiers & Qt::ShiftModifier)
-        shift |= vbkey::ShiftMask;
+        shift |= keycode::ShiftMask;
     if (modifiers & Qt::ControlModifier)
-        shift |= vbkey::CtrlMask;
+        shift |= keycode::CtrlMask;
     if (modifiers & Qt::AltModifier)
-        shift |= vbkey::AltMask;
+        shift |= keycode::AltMask;
     return shift;
 }

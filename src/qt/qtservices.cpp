@@ -38,27 +38,27 @@ MessageButtons messageButtons(int style)
     using B = QMessageBox;
     MessageButtons out;
     switch (style & 7) {
-    case vbmsg::OKCancel:
-        out.buttons = {{B::Ok, vbmsg::OK}, {B::Cancel, vbmsg::Cancel}};
+    case msgbox::OKCancel:
+        out.buttons = {{B::Ok, msgbox::OK}, {B::Cancel, msgbox::Cancel}};
         break;
-    case vbmsg::AbortRetryIgnore:
+    case msgbox::AbortRetryIgnore:
         out.buttons = {
-            {B::Abort, vbmsg::Abort}, {B::Retry, vbmsg::Retry}, {B::Ignore, vbmsg::Ignore}};
+            {B::Abort, msgbox::Abort}, {B::Retry, msgbox::Retry}, {B::Ignore, msgbox::Ignore}};
         out.escapeAnswer = 0;
         break;
-    case vbmsg::YesNoCancel:
-        out.buttons = {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}, {B::Cancel, vbmsg::Cancel}};
+    case msgbox::YesNoCancel:
+        out.buttons = {{B::Yes, msgbox::Yes}, {B::No, msgbox::No}, {B::Cancel, msgbox::Cancel}};
         break;
-    case vbmsg::YesNo:
-        out.buttons = {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}};
+    case msgbox::YesNo:
+        out.buttons = {{B::Yes, msgbox::Yes}, {B::No, msgbox::No}};
         out.escapeAnswer = 0;
         break;
-    case vbmsg::RetryCancel:
-        out.buttons = {{B::Retry, vbmsg::Retry}, {B::Cancel, vbmsg::Cancel}};
+    case msgbox::RetryCancel:
+        out.buttons = {{B::Retry, msgbox::Retry}, {B::Cancel, msgbox::Cancel}};
         break;
     default:
-        out.buttons = {{B::Ok, vbmsg::OK}};
-        out.escapeAnswer = vbmsg::OK;
+        out.buttons = {{B::Ok, msgbox::OK}};
+        out.escapeAnswer = msgbox::OK;
         break;
     }
     const int wanted = (style >> 8) & 3;
@@ -97,16 +97,16 @@ int QtMessageService::msgBox(const QString &prompt, int style, const QString &ti
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(prompt);
     switch (style & 0x70) {
-    case vbmsg::Critical:
+    case msgbox::Critical:
         box.setIcon(QMessageBox::Critical);
         break;
-    case vbmsg::Question:
+    case msgbox::Question:
         box.setIcon(QMessageBox::Question);
         break;
-    case vbmsg::Exclamation:
+    case msgbox::Exclamation:
         box.setIcon(QMessageBox::Warning);
         break;
-    case vbmsg::Information:
+    case msgbox::Information:
         box.setIcon(QMessageBox::Information);
         break;
     default:

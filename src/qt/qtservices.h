@@ -18,7 +18,7 @@ struct MessageButtons
 {
     std::vector<std::pair<int, int>> buttons; // (QMessageBox::StandardButton, answer)
     int defaultIndex = 0;
-    int escapeAnswer = vbmsg::Cancel; // 0 when the box has no way out but its buttons
+    int escapeAnswer = msgbox::Cancel; // 0 when the box has no way out but its buttons
 };
 MessageButtons messageButtons(int style);
 

@@ -69,7 +69,7 @@ void ForCss::TV1_Click()
     if (!node)
         return;
     Text2.setText(QString());
-    const QStringList parts = vb::split(node->key(), QStringLiteral(u"+"));
+    const QStringList parts = strings::split(node->key(), QStringLiteral(u"+"));
     if (parts.size() == 2) {
         const csstree::PropertyDescription description =
             csstree::describeProperty(cssRefText(), parts[0], parts[1]);

@@ -54,7 +54,7 @@ void Fortag::Form_Resize()
     const int W = width();
     const int H = height();
     const int breaks =
-        Text1.text().isEmpty() ? -1 : vb::countOf(Text1.text(), QStringLiteral(u"\r\n"));
+        Text1.text().isEmpty() ? -1 : strings::countOf(Text1.text(), QStringLiteral(u"\r\n"));
     const int n = std::min(breaks, 10);
     Text2.move(20, 0, std::abs(W - 2000), 350);
     CommandButton *previous = nullptr;
@@ -93,7 +93,7 @@ void Fortag::TV1_DblClick()
         return;
     node->setExpandedImage(QStringLiteral(u"obj2"));
     const QString code = tagtree::codePart(node->text());
-    Text2.setText(vb::trim(code));
+    Text2.setText(strings::trim(code));
     if (code.startsWith(u'<'))
         insertCode(Text2.text());
 }

@@ -13,13 +13,13 @@ void build(const QString &tagRefText, bool upperCaseTags, TreeView &tree)
     // The last node and key of each level, for the entries of the next level down.
     std::array<TreeNode *, 7> lastNode{};
     std::array<QString, 7> lastKey{};
-    for (QString line : vb::split(tagRefText, QStringLiteral(u"\r\n$"))) {
+    for (QString line : strings::split(tagRefText, QStringLiteral(u"\r\n$"))) {
         line = u'$' + line;
         line.remove(QStringLiteral(u"\r\n"));
-        if (upperCaseTags && vb::mid(line, 3, 1) == u"<")
+        if (upperCaseTags && strings::mid(line, 3, 1) == u"<")
             line = line.toUpper();
-        const int level = int(vb::Val(vb::mid(line, 2, 1)));
-        const QString text = vb::mid(line, 3);
+        const int level = int(strings::Val(strings::mid(line, 2, 1)));
+        const QString text = strings::mid(line, 3);
         if (level == 1) {
             lastNode[1] = tree.add(nullptr, 0, line, text, QStringLiteral(u"obj1"));
             lastKey[1] = line;
@@ -40,18 +40,18 @@ QString exampleFor(const QString &tagRefText, const QString &nodeText)
     const int p = int(tagRefText.indexOf(nodeText, 0, Qt::CaseInsensitive)) + 1;
     if (p == 0)
         return QString();
-    const QString marker = p > 2 ? vb::mid(tagRefText, p - 2, 2) : QString();
+    const QString marker = p > 2 ? strings::mid(tagRefText, p - 2, 2) : QString();
     if (marker == u"$1")
         return QString();
-    const int nextOfLevel = marker.isEmpty() ? p : vb::inStr(p, tagRefText, marker);
-    const int example = vb::inStr(p, tagRefText, QStringLiteral(u"$5"));
+    const int nextOfLevel = marker.isEmpty() ? p : strings::inStr(p, tagRefText, marker);
+    const int example = strings::inStr(p, tagRefText, QStringLiteral(u"$5"));
     if (example == 0 || nextOfLevel <= example)
         return QString();
-    const int next = vb::inStr(example + 2, tagRefText, QStringLiteral(u"$"));
+    const int next = strings::inStr(example + 2, tagRefText, QStringLiteral(u"$"));
     // The example's CR LF stands before the next entry; the text's last line has none.
     if (next == 0)
-        return vb::mid(tagRefText, example + 2);
-    return vb::mid(tagRefText, example + 2, next - example - 4);
+        return strings::mid(tagRefText, example + 2);
+    return strings::mid(tagRefText, example + 2, next - example - 4);
 }
 
 QString codePart(const QString &entryText)
@@ -69,7 +69,7 @@ std::optional<QString> insertion(const QString &code, const QString &selectedTex
 {
     if (!hasSelection)
         return code;
-    const int second = vb::inStr(2, code, QStringLiteral(u"<"));
+    const int second = strings::inStr(2, code, QStringLiteral(u"<"));
     if (second == 0)
         return std::nullopt;
     return code.left(second - 1) + selectedText + code.mid(second - 1);

@@ -22,7 +22,7 @@ inline QString quoted(const QString &value)
 // A length divided by its unit factor and rounded half to even, in decimal.
 inline QString whole(double value, double factor)
 {
-    return QString::number(vb::roundHalfEven(value / factor), 'f', 0);
+    return QString::number(strings::roundHalfEven(value / factor), 'f', 0);
 }
 
 } // namespace attributetext

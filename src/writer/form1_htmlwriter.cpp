@@ -51,21 +51,21 @@ void Form1::GetTableAttrs(QString &background, QString &borderColors, QString &c
                           QString &bgcolor)
 {
     background.clear();
-    if (!vb::trim(Text2(2).text()).isEmpty())
+    if (!strings::trim(Text2(2).text()).isEmpty())
         background = QStringLiteral(u" background=") + quoted(Text2(2).text());
 
     borderColors.clear();
     if (!Text5(0).text().isEmpty())
         borderColors += QStringLiteral(u" bordercolor=") + quoted(Text5(0).text());
-    if (!vb::trim(Text5(1).text()).isEmpty())
+    if (!strings::trim(Text5(1).text()).isEmpty())
         borderColors += QStringLiteral(u" bordercolorlight=") + quoted(Text5(1).text());
-    if (!vb::trim(Text5(2).text()).isEmpty())
+    if (!strings::trim(Text5(2).text()).isEmpty())
         borderColors += QStringLiteral(u" bordercolordark=") + quoted(Text5(2).text());
 
     cellSpacing.clear();
     if (!zeroOrEmpty(Text3.text()))
-        cellSpacing = QStringLiteral(u" cellspacing=")
-                      + quoted(whole(vb::Val(Text3.text()), unitFactor));
+        cellSpacing = QStringLiteral(u" cellspacing=") +
+                      quoted(whole(strings::Val(Text3.text()), unitFactor));
 
     bgcolor.clear();
     if (Text5(3).text() != u"#000000")
@@ -85,7 +85,7 @@ QString Form1::sizeAttrs() const
         else if (unit == u"ﾋﾟｸｾﾙ")
             value = box;
         else
-            value = whole(vb::Val(box), 0.35);
+            value = whole(strings::Val(box), 0.35);
         return QString::fromUtf16(name) + quoted(value);
     };
     return one(u" width=", Text1(2).text()) + one(u" height=", Text1(3).text());

@@ -191,11 +191,11 @@ QString Form1::jsAttributeBlocks(const QString &P, const QString &R, const QStri
     out += initLoop({QStringLiteral(u"Sr[t] = '';"), QStringLiteral(u"Sc[t] = '';")}, true);
     for (int i = 0, t = 0; i < rows; ++i) {
         for (int j = 0; j < columns; ++j, ++t) {
-            const QStringList parts = vb::split(cellSpans.get(i, j), QStringLiteral(u","));
+            const QStringList parts = strings::split(cellSpans.get(i, j), QStringLiteral(u","));
             if (parts.size() < 2)
                 continue;
-            const double r = vb::Val(parts[0]);
-            const double c = vb::Val(parts[1]);
+            const double r = strings::Val(parts[0]);
+            const double c = strings::Val(parts[1]);
             if (r != 0)
                 out += line(QStringLiteral(u"Sr[") + QString::number(t) + QStringLiteral(u"] = ")
                             + QString::number(r) + u';');

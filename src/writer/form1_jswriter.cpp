@@ -118,7 +118,7 @@ QString Form1::MakeJavaScriptSource(QString &startTagList)
     if (wrap)
         sections[1] += QStringLiteral(u"\tfunction tableshow(){ 　　　\t// 最後の  ｝までがこのファンクションです")
                        + CrLf;
-    startTagList = vb::replace(startTagList, CrLf, CrLf + P);
+    startTagList = strings::replace(startTagList, CrLf, CrLf + P);
     sections[2] = line(QStringLiteral(u"document.write (") + startTagList + QStringLiteral(u");"))
                   + line(QStringLiteral(u"//テーブル全体の設定はこの上で変えます"));
     sections[3] = CrLf + jsPositionBlocks(P, R, C, rule, initLoop)
@@ -134,5 +134,5 @@ QString Form1::MakeJavaScriptSource(QString &startTagList)
     QString script;
     for (const QString &section : sections)
         script += section;
-    return vb::replace(script, spaces(4), QStringLiteral(u"\t"));
+    return strings::replace(script, spaces(4), QStringLiteral(u"\t"));
 }

@@ -35,8 +35,8 @@ void Form1::BuildMergeMap()
             // ("1e300") claims nothing.
             if (comma < 0)
                 continue;
-            const std::optional<int> r = vb::truncated(vb::Val(span.left(comma)));
-            const std::optional<int> c = vb::truncated(vb::Val(span.mid(comma + 1)));
+            const std::optional<int> r = strings::truncated(strings::Val(span.left(comma)));
+            const std::optional<int> c = strings::truncated(strings::Val(span.mid(comma + 1)));
             if (!r || !c || *r < 1 || *c < 1)
                 continue;
             // A span running past the table is clipped to it.

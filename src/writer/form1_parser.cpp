@@ -39,7 +39,7 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
 
 bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCells)
 {
-    text = vb::trim(text);
+    text = strings::trim(text);
     if (text.isEmpty()) {
         const std::optional<int> r = countIn(0);
         const std::optional<int> c = countIn(1);
@@ -80,8 +80,8 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCel
     VScroll1(1).setValue(-columns);
     m_cellDataParked = false;
     RB3.setText(kept);
-    Text1(0).setText(vb::str(rows));
-    Text1(1).setText(vb::str(columns));
+    Text1(0).setText(strings::str(rows));
+    Text1(1).setText(strings::str(columns));
 
     cutCells(text, delimiter, lineEnds, numberCells);
     return true;

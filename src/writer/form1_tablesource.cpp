@@ -194,7 +194,7 @@ bool Form1::MakeTableSource()
     GetFrameRules(frame, rules);
     GetTableAttrs(background, borderColors, cellSpacing, bgcolor);
 
-    const double border = vb::Val(txtwaku2(1).text());
+    const double border = strings::Val(txtwaku2(1).text());
     const QString borderText =
         border != 0 ? QStringLiteral(u" border=") + quoted(whole(border, unitFactor)) : QString();
     const QString position =
@@ -203,12 +203,12 @@ bool Form1::MakeTableSource()
                  : Optionichi2(1).value() ? QStringLiteral(u"center")
                                           : QStringLiteral(u"right"));
     const QString size = sizeAttrs();
-    const QString padding =
-        Text4.text().isEmpty() || Text4.text() == u"0"
-            ? QString()
-            : QStringLiteral(u" cellpadding=") + quoted(whole(vb::Val(Text4.text()), unitFactor));
+    const QString padding = Text4.text().isEmpty() || Text4.text() == u"0"
+                                ? QString()
+                                : QStringLiteral(u" cellpadding=") +
+                                      quoted(whole(strings::Val(Text4.text()), unitFactor));
     QString caption;
-    if (!vb::trim(Txttit.text()).isEmpty())
+    if (!strings::trim(Txttit.text()).isEmpty())
         caption = QStringLiteral(u"<caption align=")
                   + quoted(Option16(0).value() ? QStringLiteral(u"top") : QStringLiteral(u"bottom"))
                   + u'>' + Txttit.text() + QStringLiteral(u"</caption>") + CrLf;
@@ -234,7 +234,7 @@ bool Form1::MakeTableSource()
         QString list;
         int k = 0;
         for (const QString &piece : pieces) {
-            const QString text = vb::replace(piece, CrLf, QString());
+            const QString text = strings::replace(piece, CrLf, QString());
             if (text.isEmpty())
                 continue;
             ++k;

@@ -19,7 +19,7 @@ QString escaped(const QString &text)
 QString brokenCellText(const QString &raw)
 {
     const QString &crLf = attributetext::crLf();
-    const QString text = vb::replace(raw, crLf, QString());
+    const QString text = strings::replace(raw, crLf, QString());
     const QString continuation = u'\'' + crLf + QString(10, u' ') + QStringLiteral(u"+ '");
     QString out;
     qsizetype copied = 0;

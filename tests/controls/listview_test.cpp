@@ -40,14 +40,14 @@ TEST(ListView, ItemsSelectionAndKeys)
     EXPECT_FALSE(list.setSelectedIndex(3));
     EXPECT_EQ(list.selectedText(), u"b"_qs);
     // Up and Down move the selection inside the list, unless a handler swallows them.
-    EXPECT_TRUE(list.userKeyDown(vbkey::Down, 0));
+    EXPECT_TRUE(list.userKeyDown(keycode::Down, 0));
     EXPECT_EQ(list.selectedIndex(), 2);
-    EXPECT_TRUE(list.userKeyDown(vbkey::Up, 0));
+    EXPECT_TRUE(list.userKeyDown(keycode::Up, 0));
     EXPECT_EQ(list.selectedIndex(), 1);
-    list.onKeyDown = [](int &key, int) { key = key == vbkey::Up ? 0 : key; };
-    EXPECT_TRUE(list.userKeyDown(vbkey::Up, 0));
+    list.onKeyDown = [](int &key, int) { key = key == keycode::Up ? 0 : key; };
+    EXPECT_TRUE(list.userKeyDown(keycode::Up, 0));
     EXPECT_EQ(list.selectedIndex(), 1);
-    EXPECT_FALSE(list.userKeyDown(vbkey::Space, 0));
+    EXPECT_FALSE(list.userKeyDown(keycode::Space, 0));
     list.clear();
     EXPECT_EQ(list.selectedIndex(), 0);
     list.clear(); // nothing to clear: nothing told
@@ -64,11 +64,11 @@ TEST(ListView, KeyPreviewRunsTheFormFirst)
         log.append(u"form "_qs + QString::number(key) + u'/' + QString::number(shift));
     };
     list.onKeyDown = [&](int &key, int) { log.append(u"list "_qs + QString::number(key)); };
-    list.userKeyDown(vbkey::Down, vbkey::ShiftMask);
+    list.userKeyDown(keycode::Down, keycode::ShiftMask);
     form.setKeyPreview(true);
-    list.userKeyDown(vbkey::Down, 0);
+    list.userKeyDown(keycode::Down, 0);
     form.onKeyDown = [&](int &key, int) { key = 0; };
-    EXPECT_TRUE(list.userKeyDown(vbkey::Down, 0)); // swallowed by the form
+    EXPECT_TRUE(list.userKeyDown(keycode::Down, 0)); // swallowed by the form
     EXPECT_EQ(log.join(u';'), u"list 40;form 40/0;list 40"_qs);
     EXPECT_EQ(list.listIndex(), 0); // Down chose the first item once; then it was the last
 }

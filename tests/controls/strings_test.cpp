@@ -18,56 +18,56 @@ TEST(Val, ReadsTheLeadingNumber)
         {u"75%", 75}, {u"１２", 0}, {u"-", 0},
     };
     for (const Case &c : cases)
-        EXPECT_DOUBLE_EQ(vb::Val(QString::fromUtf16(c.text)), c.value)
+        EXPECT_DOUBLE_EQ(strings::Val(QString::fromUtf16(c.text)), c.value)
             << QString::fromUtf16(c.text).toStdString();
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour)
 {
-    EXPECT_EQ(vb::roundHalfEven(2.5), 2);
-    EXPECT_EQ(vb::roundHalfEven(3.5), 4);
-    EXPECT_EQ(vb::roundHalfEven(-2.5), -2);
-    EXPECT_EQ(vb::roundHalfEven(2 / 0.35), 6);
-    EXPECT_EQ(vb::roundHalfEven(70 / 0.35), 200);
-    EXPECT_EQ(*vb::toInteger16(-32768.4), -32768);
-    EXPECT_FALSE(vb::toInteger16(40000).has_value());
-    EXPECT_FALSE(vb::toWhole(1e12).has_value());
+    EXPECT_EQ(strings::roundHalfEven(2.5), 2);
+    EXPECT_EQ(strings::roundHalfEven(3.5), 4);
+    EXPECT_EQ(strings::roundHalfEven(-2.5), -2);
+    EXPECT_EQ(strings::roundHalfEven(2 / 0.35), 6);
+    EXPECT_EQ(strings::roundHalfEven(70 / 0.35), 200);
+    EXPECT_EQ(*strings::toInteger16(-32768.4), -32768);
+    EXPECT_FALSE(strings::toInteger16(40000).has_value());
+    EXPECT_FALSE(strings::toWhole(1e12).has_value());
 }
 
 TEST(Rounding, WholePartsThatCannotBeHeldAreRefused)
 {
-    EXPECT_EQ(*vb::truncated(12.9), 12);
-    EXPECT_EQ(*vb::truncated(-12.9), -12);
-    EXPECT_EQ(*vb::truncated(2147483647.9), 2147483647);
-    EXPECT_EQ(*vb::truncated(-2147483648.5), -2147483648);
+    EXPECT_EQ(*strings::truncated(12.9), 12);
+    EXPECT_EQ(*strings::truncated(-12.9), -12);
+    EXPECT_EQ(*strings::truncated(2147483647.9), 2147483647);
+    EXPECT_EQ(*strings::truncated(-2147483648.5), -2147483648);
     for (double refused : {2147483648.0, -2147483649.0, 1e300, -1e300,
                            std::numeric_limits<double>::infinity(),
                            -std::numeric_limits<double>::infinity(),
                            std::numeric_limits<double>::quiet_NaN()})
-        EXPECT_FALSE(vb::truncated(refused).has_value()) << refused;
+        EXPECT_FALSE(strings::truncated(refused).has_value()) << refused;
     // Texts read as numbers: an exponent too large to hold becomes infinite, and is refused.
-    EXPECT_FALSE(vb::truncated(vb::Val(QStringLiteral(u"1e999"))).has_value());
-    EXPECT_FALSE(vb::toWhole(vb::Val(QStringLiteral(u"1e300"))).has_value());
-    EXPECT_FALSE(vb::toInteger16(vb::Val(QStringLiteral(u"-1e999"))).has_value());
+    EXPECT_FALSE(strings::truncated(strings::Val(QStringLiteral(u"1e999"))).has_value());
+    EXPECT_FALSE(strings::toWhole(strings::Val(QStringLiteral(u"1e300"))).has_value());
+    EXPECT_FALSE(strings::toInteger16(strings::Val(QStringLiteral(u"-1e999"))).has_value());
 }
 
 TEST(StringFunctions, EmptyArgumentsBehaveSafely)
 {
-    EXPECT_EQ(vb::replace(QStringLiteral(u"abc"), QString(), QStringLiteral(u"x")),
+    EXPECT_EQ(strings::replace(QStringLiteral(u"abc"), QString(), QStringLiteral(u"x")),
               QStringLiteral(u"abc"));
-    EXPECT_EQ(vb::replace(QStringLiteral(u"aaa"), QStringLiteral(u"aa"), QStringLiteral(u"b")),
+    EXPECT_EQ(strings::replace(QStringLiteral(u"aaa"), QStringLiteral(u"aa"), QStringLiteral(u"b")),
               QStringLiteral(u"ba"));
-    EXPECT_EQ(vb::inStr(QStringLiteral(u"abcabc"), QStringLiteral(u"c")), 3);
-    EXPECT_EQ(vb::inStr(4, QStringLiteral(u"abcabc"), QStringLiteral(u"c")), 6);
-    EXPECT_EQ(vb::inStr(QStringLiteral(u"abc"), QStringLiteral(u"x")), 0);
-    EXPECT_EQ(vb::inStr(2, QStringLiteral(u"abc"), QString()), 2);
-    EXPECT_EQ(vb::inStrRev(QStringLiteral(u"a\\b\\c"), QStringLiteral(u"\\")), 4);
-    EXPECT_TRUE(vb::split(QString(), QStringLiteral(u",")).isEmpty());
-    EXPECT_EQ(vb::split(QStringLiteral(u"a,,b"), QStringLiteral(u",")).size(), 3);
-    EXPECT_EQ(vb::split(QStringLiteral(u"a,b"), QString()).size(), 1);
-    EXPECT_EQ(vb::trim(QStringLiteral(u"  a\t ")), QStringLiteral(u"a\t"));
-    EXPECT_EQ(vb::mid(QStringLiteral(u"abc"), 2), QStringLiteral(u"bc"));
-    EXPECT_EQ(vb::mid(QStringLiteral(u"abc"), 5), QString());
+    EXPECT_EQ(strings::inStr(QStringLiteral(u"abcabc"), QStringLiteral(u"c")), 3);
+    EXPECT_EQ(strings::inStr(4, QStringLiteral(u"abcabc"), QStringLiteral(u"c")), 6);
+    EXPECT_EQ(strings::inStr(QStringLiteral(u"abc"), QStringLiteral(u"x")), 0);
+    EXPECT_EQ(strings::inStr(2, QStringLiteral(u"abc"), QString()), 2);
+    EXPECT_EQ(strings::inStrRev(QStringLiteral(u"a\\b\\c"), QStringLiteral(u"\\")), 4);
+    EXPECT_TRUE(strings::split(QString(), QStringLiteral(u",")).isEmpty());
+    EXPECT_EQ(strings::split(QStringLiteral(u"a,,b"), QStringLiteral(u",")).size(), 3);
+    EXPECT_EQ(strings::split(QStringLiteral(u"a,b"), QString()).size(), 1);
+    EXPECT_EQ(strings::trim(QStringLiteral(u"  a\t ")), QStringLiteral(u"a\t"));
+    EXPECT_EQ(strings::mid(QStringLiteral(u"abc"), 2), QStringLiteral(u"bc"));
+    EXPECT_EQ(strings::mid(QStringLiteral(u"abc"), 5), QString());
 }
 
 } // namespace

@@ -58,10 +58,10 @@ TEST_F(CellDataCommands, SampleReplacesATemplateWithoutAsking)
 TEST_F(CellDataCommands, SampleAsksBeforeReplacingData)
 {
     f.RB3.setText(QStringLiteral(u"[[mine]]"));
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.InsertSampleData();
     EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[mine]]"));
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f.InsertSampleData();
     EXPECT_TRUE(f.RB3.text().startsWith(QStringLiteral(u"[[   曜日")));
 }
@@ -95,12 +95,12 @@ TEST_F(CellDataCommands, CsvTooLargeIsRefused)
 {
     const QString before = f.RB3.text();
     files.openPath = writeFile(QStringLiteral(u"big.csv"), QByteArray("1\r\n").repeated(1001));
-    messages.answers = {vbmsg::OK};
+    messages.answers = {msgbox::OK};
     f.ImportCsv();
     EXPECT_EQ(messages.prompts.size(), 1);
     EXPECT_EQ(f.RB3.text(), before);
     files.openPath = writeFile(QStringLiteral(u"wide.csv"), QByteArray("1,").repeated(1000) + "1");
-    messages.answers = {vbmsg::OK};
+    messages.answers = {msgbox::OK};
     f.ImportCsv();
     EXPECT_EQ(messages.prompts.size(), 2);
     EXPECT_EQ(f.Text6.text(), QStringLiteral(u"$"));

@@ -215,7 +215,7 @@ TEST_F(ClearAll, TypedCellDataIsAskedAboutOnce)
 {
     changeEverything();
     f.RB3.setText(S(u"[[ 月 # 火 ]]\r\n"));
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f.ClearAllSettings();
     EXPECT_EQ(messages.prompts.size(), 1);
     EXPECT_EQ(f.rowCount(), 3);
@@ -226,7 +226,7 @@ TEST_F(ClearAll, TypedCellDataIsAskedAboutOnce)
     f.VScroll1(0).setValue(-2);
     f.RB3.setText(S(u"[[ 月 # 火 ]]\r\n"));
     f.cellColors.set(0, 0, S(u"red"));
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.ClearAllSettings();
     EXPECT_EQ(messages.prompts.size(), 2);
     EXPECT_EQ(f.rowCount(), 2);

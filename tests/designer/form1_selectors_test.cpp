@@ -57,13 +57,13 @@ TEST_F(CountChange, TypedDataAsksYesEmptiesItAndRebuilds)
 {
     f.RB3.setText(S(u"[[a$b]]\r\n"));
     log.clear();
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f.VScroll1(0).setValue(-2);
     EXPECT_EQ(log.text(), S(u"VScroll1_Change(0);MsgBox;RB3_Change;Text1_Change(0);RB3_Change"));
     ASSERT_EQ(messages.prompts.size(), 1);
     EXPECT_EQ(messages.prompts[0],
               S(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？"));
-    EXPECT_EQ(messages.styles[0], vbmsg::YesNo);
+    EXPECT_EQ(messages.styles[0], msgbox::YesNo);
     EXPECT_EQ(f.Text1(0).text(), S(u"2"));
     EXPECT_EQ(f.VScroll1(4).min(), -2);
     EXPECT_EQ(f.RB3.text(), S(u"[[     $     $     $     ]]\r\n").repeated(2) + QString(25, u' '));
@@ -73,7 +73,7 @@ TEST_F(CountChange, NoLeavesEverythingAndPutsTheSpinnerBackQuietly)
 {
     f.RB3.setText(S(u"[[a$b]]\r\n"));
     log.clear();
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.VScroll1(0).setValue(-5);
     // The second change is the spinner going back; its handler ignores it.
     EXPECT_EQ(log.text(), S(u"VScroll1_Change(0);MsgBox;VScroll1_Change(0)"));
@@ -86,7 +86,7 @@ TEST_F(CountChange, NoLeavesEverythingAndPutsTheSpinnerBackQuietly)
 
     // A count typed into the box goes back as well.
     log.clear();
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.Text1(1).userTyped(S(u"6"));
     EXPECT_EQ(log.text(), S(u"Text1_Change(1);VScroll1_Change(1);MsgBox;VScroll1_Change(1);"
                             u"Text1_Change(1)"));
@@ -136,7 +136,8 @@ TEST_F(CountChange, ARefusedBoxTextNeverSizesTheGridsOrTheTemplate)
         EXPECT_EQ(f.cellColors.columnUpper(), 4);
         EXPECT_EQ(f.columnWidths.upper(), 4);
         EXPECT_EQ(f.VScroll1(5).min(), -4);
-        EXPECT_EQ(vb::split(f.RB3.text(), S(u"\r\n")).first(), S(u"[[     $     $     $     ]]"));
+        EXPECT_EQ(strings::split(f.RB3.text(), S(u"\r\n")).first(),
+                  S(u"[[     $     $     $     ]]"));
     }
 }
 
@@ -222,7 +223,7 @@ TEST(RowTemplate, EmptyDelimiterRemovesNothingInTheQuestionCheck)
     f.VScroll1(0).setValue(-4);
     EXPECT_EQ(messages.prompts.size(), 0);
     f.RB3.setText(S(u"[[ x ]]"));
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.VScroll1(0).setValue(-5);
     EXPECT_EQ(messages.prompts.size(), 1);
 }

@@ -145,16 +145,16 @@ TEST_F(Completion, CssValuesOnceTheCssWindowHasMadeItsText)
     EXPECT_EQ(f.List1.list().first(), u"色名"_qs);
     EXPECT_EQ(f.kouhoStart, f.RB1.selStart());
     EXPECT_EQ(f.kouhoTypedLength, 0);
-    keyboard.press(vbkey::Down); // several values: into the list, its first one explained
+    keyboard.press(keycode::Down); // several values: into the list, its first one explained
     EXPECT_TRUE(f.List1.hasFocus());
     EXPECT_EQ(f.List1.listIndex(), 0);
     EXPECT_TRUE(f.Frmexp.visible());
     EXPECT_EQ(f.LblExp.caption(), u"red、blueなどの色の名前"_qs);
-    keyboard.press(vbkey::Space);
+    keyboard.press(keycode::Space);
     EXPECT_EQ(keys.sent, QStringList{u"{DOWN}"_qs});
     EXPECT_EQ(f.List1.listIndex(), 1);
     EXPECT_EQ(f.LblExp.caption(), u"16進数6桁で指定"_qs);
-    keyboard.press(vbkey::Return);
+    keyboard.press(keycode::Return);
     EXPECT_TRUE(f.RB1.text().endsWith(u"color.#rrggbb"_qs));
     EXPECT_FALSE(f.List1.visible());
 }
@@ -214,7 +214,7 @@ TEST_F(Completion, OneCandidateGoesInWithItsClosingTag)
     start(u"<p>\r\n"_qs);
     keyboard.type(u"<tabl"_qs);
     ASSERT_EQ(f.List1.list(), QStringList{u"<TABLE>"_qs});
-    keyboard.press(vbkey::Return);
+    keyboard.press(keycode::Return);
     EXPECT_EQ(f.RB1.text(), u"<p>\r\n<TABLE></TABLE>"_qs);
     EXPECT_EQ(f.RB1.selStart(), 12); // between the tags
     EXPECT_FALSE(f.List1.visible());
@@ -226,13 +226,13 @@ TEST_F(Completion, ListKeysAndTheirInsertions)
     start(u"<p>\r\n"_qs);
     keyboard.type(u"<t"_qs);
     ASSERT_GT(f.List1.listCount(), 2);
-    keyboard.press(vbkey::Tab); // nothing chosen: into the list, its first item chosen
+    keyboard.press(keycode::Tab); // nothing chosen: into the list, its first item chosen
     EXPECT_TRUE(f.List1.hasFocus());
     EXPECT_EQ(f.List1.listIndex(), 0);
-    keyboard.press(vbkey::Space, vbkey::ShiftMask);
+    keyboard.press(keycode::Space, keycode::ShiftMask);
     EXPECT_EQ(keys.sent.last(), u"{UP}"_qs);
     f.List1.setListIndex(f.List1.listCount() - 1);
-    keyboard.press(vbkey::Space); // the last one wraps to the first
+    keyboard.press(keycode::Space); // the last one wraps to the first
     EXPECT_EQ(f.List1.listIndex(), 0);
     const QString chosen = f.List1.listItem(0);
     f.List1.userDoubleClicked();
@@ -243,17 +243,17 @@ TEST_F(Completion, ListKeysAndTheirInsertions)
     start(u"<p>\r\n"_qs);
     keyboard.type(u"<ta"_qs);
     ASSERT_TRUE(f.List1.visible());
-    EXPECT_FALSE(f.RB1.userKeyDown(vbkey::Back, 0)); // closes the lists, the key goes on
+    EXPECT_FALSE(f.RB1.userKeyDown(keycode::Back, 0)); // closes the lists, the key goes on
     EXPECT_FALSE(f.List1.visible());
     f.RB1.userDeleted(true); // "<t" opens them again
     ASSERT_TRUE(f.List1.visible());
-    keyboard.press(vbkey::Back);
+    keyboard.press(keycode::Back);
     EXPECT_FALSE(f.List1.visible());
     EXPECT_EQ(f.RB1.text(), u"<p>\r\n<"_qs);
     keyboard.type(u"ta"_qs);
     ASSERT_TRUE(f.List1.visible());
     f.List1.setListIndex(1);
-    keyboard.press(vbkey::Tab, 0, u"\t"_qs); // an item is chosen: the Tab goes into the text
+    keyboard.press(keycode::Tab, 0, u"\t"_qs); // an item is chosen: the Tab goes into the text
     EXPECT_TRUE(f.RB1.text().endsWith(u"<ta\t"_qs));
 }
 
@@ -262,10 +262,10 @@ TEST_F(Completion, EscClosesTheListsAndLeavesTheExplanation)
     f.forCss().Gettext1();
     start(u"<p style=\""_qs);
     keyboard.type(u"color."_qs);
-    keyboard.press(vbkey::Down);
+    keyboard.press(keycode::Down);
     ASSERT_TRUE(f.Frmexp.visible());
     f.RB1.setFocus();
-    keyboard.press(vbkey::Escape);
+    keyboard.press(keycode::Escape);
     EXPECT_FALSE(f.List1.visible());
     EXPECT_TRUE(f.Frmexp.visible());
 }
@@ -285,23 +285,23 @@ TEST_F(Completion, MemberListKeysAndExplanations)
     start(js);
     keyboard.type(u"document."_qs);
     ASSERT_TRUE(f.L1.visible());
-    keyboard.press(vbkey::Down); // into the list; the selected member explained
+    keyboard.press(keycode::Down); // into the list; the selected member explained
     EXPECT_TRUE(f.L1.hasFocus());
     EXPECT_EQ(f.L1.selectedIndex(), 1);
     EXPECT_TRUE(f.Frmexp.visible());
     EXPECT_EQ(f.LblExp.caption(), u"クリック中のリンクの色を取得・設定"_qs);
-    keyboard.press(vbkey::Down); // the explanation follows the member the key selects
+    keyboard.press(keycode::Down); // the explanation follows the member the key selects
     EXPECT_EQ(f.L1.selectedIndex(), 2);
     EXPECT_EQ(f.LblExp.caption(), u"文書内のアンカーを配列で返す"_qs);
-    keyboard.press(vbkey::Space);
+    keyboard.press(keycode::Space);
     EXPECT_EQ(keys.sent, QStringList{u"{DOWN}"_qs});
     EXPECT_EQ(f.L1.selectedIndex(), 3);
     f.L1.setSelectedIndex(f.L1.count());
-    keyboard.press(vbkey::Space); // the last member wraps to the first, and that is all
+    keyboard.press(keycode::Space); // the last member wraps to the first, and that is all
     EXPECT_EQ(f.L1.selectedIndex(), 1);
     EXPECT_EQ(keys.sent.size(), 1);
     const QString text = f.RB1.text();
-    keyboard.press(vbkey::Escape);
+    keyboard.press(keycode::Escape);
     EXPECT_FALSE(f.L1.visible());
     EXPECT_FALSE(f.Frmexp.visible());
     EXPECT_TRUE(f.RB1.hasFocus());
@@ -312,9 +312,9 @@ TEST_F(Completion, MembersGoInAfterTheDot)
 {
     start(js);
     keyboard.type(u"document.wr"_qs);
-    keyboard.press(vbkey::Control); // Ctrl moves into the list as well
+    keyboard.press(keycode::Control); // Ctrl moves into the list as well
     ASSERT_TRUE(f.L1.hasFocus());
-    keyboard.press(vbkey::Return);
+    keyboard.press(keycode::Return);
     EXPECT_EQ(f.RB1.text(), js + u"document.write()"_qs);
     EXPECT_EQ(f.RB1.selStart(), f.RB1.text().size()); // after the ")"
     EXPECT_TRUE(f.RB1.hasFocus());
@@ -348,7 +348,7 @@ TEST_F(Completion, ListsOpenBelowTheCaretOrAboveIt)
     caret.pos = QPoint(40, 300);
     start(u"<p style=\""_qs);
     keyboard.type(u"color."_qs);
-    keyboard.press(vbkey::Down);
+    keyboard.press(keycode::Down);
     EXPECT_FALSE(f.kouhoListBelow);
     EXPECT_EQ(f.List1.top(), 300 * 15 + 600 - 2000);
     EXPECT_LT(f.Frmexp.top() + f.Frmexp.height(), f.List1.top());

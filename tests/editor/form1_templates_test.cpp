@@ -80,12 +80,12 @@ TEST_F(Templates, HeaderAroundAnExistingDocument)
     EXPECT_TRUE(f.RB1.text().endsWith(u"<html>\r\n<p>x</p>\r\n\r\n</BODY>\r\n</HTML>\r\n"_qs));
 
     start(u"<head>\r\n"_qs, 0);
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.ms2_Click();
     EXPECT_EQ(messages.prompts, QStringList{u"既にヘッダーは挿入されています、続行しますか?"_qs});
-    EXPECT_EQ(messages.styles.back(), vbmsg::YesNo);
+    EXPECT_EQ(messages.styles.back(), msgbox::YesNo);
     EXPECT_EQ(f.RB1.text(), u"<head>\r\n"_qs);
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f.ms2_Click();
     EXPECT_FALSE(f.RB1.text().contains(u"<HEAD>"_qs));
     EXPECT_TRUE(f.RB1.text().contains(u"<TITLE></TITLE>\r\n</HEAD>\r\n"_qs));

@@ -118,7 +118,7 @@ TEST_F(HelpMenu, SystemInformationIsNotAvailable)
     f->frmAboutWindow.loaded()->cmdSysInfo.userClicked();
     EXPECT_EQ(messages.prompts,
               QStringList({QStringLiteral(u"現時点ではｼｽﾃﾑ情報を使用できません")}));
-    EXPECT_EQ(messages.styles, std::vector<int>({vbmsg::OKOnly}));
+    EXPECT_EQ(messages.styles, std::vector<int>({msgbox::OKOnly}));
     EXPECT_TRUE(f->frmAboutWindow.isLoaded());
 }
 

@@ -39,12 +39,12 @@ TEST(SaveTextFile, UnmappableCharactersAreAskedAbout)
     ScriptedMessages messages;
     Form1 f({&messages});
     const QString path = out.filePath(QStringLiteral(u"x.txt"));
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     EXPECT_FALSE(f.SaveTextFile(path, QStringLiteral(u"a€b😀")));
     EXPECT_FALSE(QFile::exists(path));
     ASSERT_EQ(messages.prompts.size(), 1);
     EXPECT_TRUE(messages.prompts[0].endsWith(QStringLiteral(u"€😀")));
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     EXPECT_TRUE(f.SaveTextFile(path, QStringLiteral(u"a€b")));
     EXPECT_EQ(readBytes(path), QByteArray("a?b"));
 }
@@ -53,7 +53,7 @@ TEST(SaveTextFile, FailureIsReportedNotHidden)
 {
     ScriptedMessages messages;
     Form1 f({&messages});
-    messages.answers = {vbmsg::OK};
+    messages.answers = {msgbox::OK};
     EXPECT_FALSE(f.SaveTextFile(QStringLiteral(u"/no/such/folder/x.txt"), QStringLiteral(u"a")));
     EXPECT_EQ(messages.prompts.size(), 1);
 }

@@ -144,7 +144,7 @@ TEST_P(LoadGolden, LeavesTheExpectedWindow)
             ASSERT_EQ(w.messages.prompts.size(), 1);
             EXPECT_TRUE(w.messages.prompts[0].contains(expected + QStringLiteral(u" 件")))
                 << w.messages.prompts[0].toStdString();
-            EXPECT_EQ(w.messages.styles[0], vbmsg::OKOnly | vbmsg::Exclamation);
+            EXPECT_EQ(w.messages.styles[0], msgbox::OKOnly | msgbox::Exclamation);
         } else if (name == u"prompt~") {
             ASSERT_EQ(w.messages.prompts.size(), 1);
             EXPECT_TRUE(w.messages.prompts[0].contains(expected))

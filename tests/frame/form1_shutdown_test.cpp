@@ -62,13 +62,13 @@ TEST_F(Shutdown, NoKeepsTheWindowTheDesignTheFilesAndTheSettings)
     const QString source = f->RB1.text();
     f->setLeft(2345);
 
-    messages.answers = {vbmsg::No, vbmsg::No};
+    messages.answers = {msgbox::No, msgbox::No};
     f->Command9.userClicked();
     // The close box asks the same question and No keeps the window as well.
     EXPECT_FALSE(f->userClosing());
 
     EXPECT_EQ(messages.prompts, QStringList({Question, Question}));
-    EXPECT_EQ(messages.styles, std::vector<int>({vbmsg::YesNo, vbmsg::YesNo}));
+    EXPECT_EQ(messages.styles, std::vector<int>({msgbox::YesNo, msgbox::YesNo}));
     EXPECT_EQ(messages.titles, QStringList({QString(), QString()}));
     EXPECT_EQ(ended, 0);
     EXPECT_TRUE(f->visible());
@@ -97,7 +97,7 @@ TEST_F(Shutdown, YesDeletesThePreviewsOfThisRunStoresTheGeometryAndClosesEveryth
     f->setLeft(2400);
     f->setHeight(11000);
 
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f->Command9.userClicked();
 
     EXPECT_EQ(messages.prompts, QStringList({Question}));
@@ -131,7 +131,7 @@ TEST_F(Shutdown, YesDeletesThePreviewsOfThisRunStoresTheGeometryAndClosesEveryth
 
 TEST_F(Shutdown, YesWithNothingToCleanEndsQuietly)
 {
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     EXPECT_TRUE(f->userClosing());
     f->userClosed();
     EXPECT_EQ(messages.prompts.size(), 1);
@@ -143,7 +143,7 @@ TEST_F(Shutdown, SettingsThatCannotBeWrittenDoNotStopTheExit)
 {
     f->settingsFolder = dir.filePath(QStringLiteral(u"missing/folder"));
     f->ShowAbout();
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f->ExitProgram();
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(f->frmAboutWindow.isLoaded());

@@ -178,7 +178,7 @@ TEST_F(SourceCommands, UnwritablePreviewIsReported)
     const QString earlier = f.WebBrowser1.locationURL();
     EXPECT_FALSE(earlier.isEmpty());
     f.SetNamePath(QStringLiteral(u"$html$.html"), dir.filePath(QStringLiteral(u"missing/folder")));
-    messages.answers = {vbmsg::OK};
+    messages.answers = {msgbox::OK};
     f.Cmd(3).userClicked();
     EXPECT_EQ(messages.prompts.size(), 1);
     EXPECT_NE(f.WebBrowser1.locationURL(), earlier);
@@ -213,10 +213,10 @@ TEST_F(SourceCommands, SaveAsksBeforeOverwriting)
     file.write("keep");
     file.close();
     files.savePath = path;
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.Command19.userClicked();
     EXPECT_EQ(readBytes(path), QByteArray("keep"));
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f.mhtml.userClicked();
     EXPECT_EQ(readBytes(path), f.RB1.text().toUtf8()); // ASCII source: same bytes in CP932
     EXPECT_EQ(files.requests.back().title, QStringLiteral(u"名前を付けて保存"));
@@ -227,10 +227,10 @@ TEST_F(SourceCommands, ClipboardAndClearCommand)
     f.Cmd(1).userClicked();
     f.Command15.userClicked();
     EXPECT_EQ(clipboard.content, f.RB1.text());
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     f.Cmd(5).userClicked();
     EXPECT_FALSE(f.RB3.text().isEmpty());
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     f.Cmd(5).userClicked();
     EXPECT_TRUE(f.RB3.text().isEmpty());
     EXPECT_EQ(messages.prompts.last(), QStringLiteral(u"テキストを消去します"));

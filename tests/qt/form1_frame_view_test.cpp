@@ -99,12 +99,12 @@ TEST_F(FrameView, ExitAnsweredNoThenYesClosesTheSideWindowsToo)
     form->ShowAbout();
     settle();
     ASSERT_NE(windows.viewOf(*form->frmAboutWindow.loaded()), nullptr);
-    messages.answers = {vbmsg::No};
+    messages.answers = {msgbox::No};
     EXPECT_FALSE(view->close());
     EXPECT_TRUE(view->isVisible());
     EXPECT_TRUE(windows.viewOf(*form->frmAboutWindow.loaded())->isVisible());
 
-    messages.answers = {vbmsg::Yes};
+    messages.answers = {msgbox::Yes};
     form->Command9.userClicked();
     settle();
     EXPECT_FALSE(view->isVisible());

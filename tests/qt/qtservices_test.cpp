@@ -44,21 +44,24 @@ TEST(QtServices, MessageStylesGiveButtonsDefaultsAndAnswers)
         int escape;
     };
     const std::vector<Case> cases = {
-        {vbmsg::OKOnly | vbmsg::Information, {{B::Ok, vbmsg::OK}}, 0, vbmsg::OK},
-        {vbmsg::YesNo | vbmsg::Question, {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}}, 0, 0},
-        {vbmsg::YesNo | vbmsg::DefaultButton2, {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}}, 1, 0},
-        {vbmsg::YesNoCancel | vbmsg::Exclamation,
-         {{B::Yes, vbmsg::Yes}, {B::No, vbmsg::No}, {B::Cancel, vbmsg::Cancel}},
-         0,
-         vbmsg::Cancel},
-        {vbmsg::OKCancel | vbmsg::DefaultButton2,
-         {{B::Ok, vbmsg::OK}, {B::Cancel, vbmsg::Cancel}},
+        {msgbox::OKOnly | msgbox::Information, {{B::Ok, msgbox::OK}}, 0, msgbox::OK},
+        {msgbox::YesNo | msgbox::Question, {{B::Yes, msgbox::Yes}, {B::No, msgbox::No}}, 0, 0},
+        {msgbox::YesNo | msgbox::DefaultButton2,
+         {{B::Yes, msgbox::Yes}, {B::No, msgbox::No}},
          1,
-         vbmsg::Cancel},
-        {vbmsg::RetryCancel,
-         {{B::Retry, vbmsg::Retry}, {B::Cancel, vbmsg::Cancel}},
+         0},
+        {msgbox::YesNoCancel | msgbox::Exclamation,
+         {{B::Yes, msgbox::Yes}, {B::No, msgbox::No}, {B::Cancel, msgbox::Cancel}},
          0,
-         vbmsg::Cancel},
+         msgbox::Cancel},
+        {msgbox::OKCancel | msgbox::DefaultButton2,
+         {{B::Ok, msgbox::OK}, {B::Cancel, msgbox::Cancel}},
+         1,
+         msgbox::Cancel},
+        {msgbox::RetryCancel,
+         {{B::Retry, msgbox::Retry}, {B::Cancel, msgbox::Cancel}},
+         0,
+         msgbox::Cancel},
     };
     for (const Case &c : cases) {
         const MessageButtons got = messageButtons(c.style);
@@ -81,8 +84,8 @@ TEST(QtServices, MessageBoxAnswersWithTheButtonPressedInJapanese)
         box->button(QMessageBox::No)->click();
     });
     EXPECT_EQ(messages.msgBox(QStringLiteral(u"プログラムを終了しますか。？"),
-                              vbmsg::YesNo | vbmsg::Question, QString()),
-              vbmsg::No);
+                              msgbox::YesNo | msgbox::Question, QString()),
+              msgbox::No);
     if (translated)
         EXPECT_TRUE(yesText.startsWith(QStringLiteral(u"はい"))) << yesText.toStdString();
     else

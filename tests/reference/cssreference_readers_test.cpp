@@ -26,23 +26,23 @@ QString cssText()
 // the completion cut them: untrimmed, pieces that `blank` accepts dropped.
 QStringList valuePieces(const QString &text, int from, bool (*blank)(const QString &))
 {
-    const int vs = vb::inStr(from, text, kValueMarker);
+    const int vs = strings::inStr(from, text, kValueMarker);
     if (vs == 0)
         return {};
-    const int ve = vb::inStr(vs, text, kDescMarker);
+    const int ve = strings::inStr(vs, text, kDescMarker);
     if (ve == 0)
         return {};
     const int start = vs + int(kValueMarker.size());
     QStringList out;
-    for (const QString &piece : vb::split(vb::mid(text, start, ve - start), kCrLf))
+    for (const QString &piece : strings::split(strings::mid(text, start, ve - start), kCrLf))
         if (!blank(piece))
             out << piece;
     return out;
 }
 
-bool vbBlank(const QString &piece)
+bool isBlankPiece(const QString &piece)
 {
-    return vb::trim(piece).isEmpty();
+    return strings::trim(piece).isEmpty();
 }
 
 } // namespace
@@ -50,27 +50,28 @@ bool vbBlank(const QString &piece)
 TEST(CssRefTextReaders, SearchesFindTheBlockTheyMust)
 {
     const QString text = cssText();
-    const int fontGroup = vb::inStr(text, u"<$フォントの設定>"_s);
-    const int textGroup = vb::inStr(text, u"<$テキストの設定>"_s);
-    const int first = vb::inStr(text, u"<line-height>"_s);
+    const int fontGroup = strings::inStr(text, u"<$フォントの設定>"_s);
+    const int textGroup = strings::inStr(text, u"<$テキストの設定>"_s);
+    const int first = strings::inStr(text, u"<line-height>"_s);
     EXPECT_GT(first, fontGroup);
     EXPECT_LT(first, textGroup);
-    const int second = vb::inStr(textGroup, text, u"<line-height>"_s);
+    const int second = strings::inStr(textGroup, text, u"<line-height>"_s);
     EXPECT_GT(second, textGroup);
-    EXPECT_LT(second, vb::inStr(text, u"<$色設定>"_s));
+    EXPECT_LT(second, strings::inStr(text, u"<$色設定>"_s));
 
     // A bare word is found inside a longer property name; the bracketed name finds its line.
-    EXPECT_EQ(vb::inStr(fontGroup, text, u"font"_s), vb::inStr(text, u"<font-family>"_s) + 1);
-    EXPECT_EQ(vb::mid(text, vb::inStr(text, u"<font>"_s) - 2, 2), kCrLf);
+    EXPECT_EQ(strings::inStr(fontGroup, text, u"font"_s),
+              strings::inStr(text, u"<font-family>"_s) + 1);
+    EXPECT_EQ(strings::mid(text, strings::inStr(text, u"<font>"_s) - 2, 2), kCrLf);
 
     // The valueless properties find the next group's value section first.
     for (const QString &name : {u"font"_s, u"border"_s, u"border-top"_s, u"border-left"_s,
                                 u"border-right"_s, u"border-bottom"_s}) {
-        const int p = vb::inStr(text, u"<"_s + name + u">"_s);
-        const int nextGroup = vb::inStr(p, text, u"<$"_s);
-        const int values = vb::inStr(p, text, kValueMarker);
+        const int p = strings::inStr(text, u"<"_s + name + u">"_s);
+        const int nextGroup = strings::inStr(p, text, u"<$"_s);
+        const int values = strings::inStr(p, text, kValueMarker);
         EXPECT_GT(values, nextGroup) << qPrintable(name);
-        EXPECT_GT(vb::inStr(nextGroup + 1, text, u"<$"_s), values) << qPrintable(name);
+        EXPECT_GT(strings::inStr(nextGroup + 1, text, u"<$"_s), values) << qPrintable(name);
     }
 }
 
@@ -78,13 +79,13 @@ TEST(CssRefTextReaders, CompletionListsValuesInTextOrder)
 {
     const QString text = cssText();
     auto complete = [&](const QString &property) {
-        const int p = vb::inStr(text, u"<"_s + property + u">"_s);
+        const int p = strings::inStr(text, u"<"_s + property + u">"_s);
         QStringList values;
         if (p == 0)
             return values;
-        for (const QString &piece : valuePieces(text, p, vbBlank)) {
-            const int dash = vb::inStr(piece, u"--"_s);
-            values << (dash == 0 ? piece : vb::mid(piece, 1, dash - 1));
+        for (const QString &piece : valuePieces(text, p, isBlankPiece)) {
+            const int dash = strings::inStr(piece, u"--"_s);
+            values << (dash == 0 ? piece : strings::mid(piece, 1, dash - 1));
         }
         return values;
     };
@@ -99,5 +100,5 @@ TEST(CssRefTextReaders, CompletionListsValuesInTextOrder)
     EXPECT_EQ(complete(u"font-weight"_s).mid(4, 3), (QStringList{u"100"_s, u"200"_s, u"300"_s}));
     EXPECT_TRUE(complete(u"no-such-property"_s).isEmpty());
     CssReference unbuilt;
-    EXPECT_EQ(vb::inStr(unbuilt.cssRefText(), u"<color>"_s), 0);
+    EXPECT_EQ(strings::inStr(unbuilt.cssRefText(), u"<color>"_s), 0);
 }

@@ -165,8 +165,8 @@ const Block &blockOf(const Parsed &p, const QString &header, const QString &prop
 // The value of a value line: the text before its first "--", or the whole line.
 QString valueOf(const QString &line)
 {
-    const int p = vb::inStr(line, u"--"_s);
-    return p == 0 ? line : vb::mid(line, 1, p - 1);
+    const int p = strings::inStr(line, u"--"_s);
+    return p == 0 ? line : strings::mid(line, 1, p - 1);
 }
 
 class CssRefTextTest : public ::testing::Test

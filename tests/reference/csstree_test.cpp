@@ -81,7 +81,7 @@ TEST_F(CssTreeTest, TenGroupsSixtyEightPropertiesAndTheirValuesInTextOrder)
         EXPECT_TRUE(v->key().isEmpty());
         EXPECT_EQ(v->parent()->image(), u"propaty1");
         EXPECT_FALSE(v->text().startsWith(u'<')) << qPrintable(v->text());
-        EXPECT_FALSE(vb::trim(v->text()).isEmpty());
+        EXPECT_FALSE(strings::trim(v->text()).isEmpty());
     }
     TreeNode *borderGroup = tree.node(u"<$ボックスの枠線の設定>"_s);
     EXPECT_EQ(borderGroup->children().size(), 20u);
@@ -126,13 +126,13 @@ TEST_F(CssTreeTest, EveryPropertyShowsItsOwnDescriptionAndExamples)
         EXPECT_EQ(cut.count(u"\r\n<例>\r\n"), 1);
         EXPECT_TRUE(cut.endsWith(kCrLf));
         // It ends where the next property, group or the end line begins.
-        const int at = vb::inStr(text, cut);
-        EXPECT_EQ(vb::mid(text, at + int(cut.size()), 1), u"<");
+        const int at = strings::inStr(text, cut);
+        EXPECT_EQ(strings::mid(text, at + int(cut.size()), 1), u"<");
         // The property's own line lies in its group, with no other description before the cut.
-        const int header = vb::inStr(text, p->parent()->key());
-        const int own = vb::inStr(header + 1, text, u'<' + p->text() + u'>');
-        EXPECT_LT(own, vb::inStr(header + 1, text, u"<$"_s));
-        EXPECT_FALSE(vb::mid(text, own, at - own).contains(u"<例>"));
+        const int header = strings::inStr(text, p->parent()->key());
+        const int own = strings::inStr(header + 1, text, u'<' + p->text() + u'>');
+        EXPECT_LT(own, strings::inStr(header + 1, text, u"<$"_s));
+        EXPECT_FALSE(strings::mid(text, own, at - own).contains(u"<例>"));
     }
     auto describe = [&](const QString &group, const QString &name) {
         return csstree::describeProperty(text, group, name).text.value_or(u"(none)"_s);

@@ -39,7 +39,7 @@ TEST_F(ForCssTest, LoadingBuildsTheTextAndACollapsedTreeOnTop)
     EXPECT_EQ(window.caption(), u"CSSツリービュー");
     EXPECT_TRUE(window.topMost());
     EXPECT_EQ(window.cssRefText(), object.cssRefText());
-    EXPECT_EQ(vb::countOf(object.cssRefText(), u"\r\n"_s), 766);
+    EXPECT_EQ(strings::countOf(object.cssRefText(), u"\r\n"_s), 766);
     EXPECT_EQ(window.TV1.count(), 564);
     EXPECT_EQ(window.TV1.roots().size(), 10u);
     for (TreeNode *root : window.TV1.roots())
@@ -47,7 +47,7 @@ TEST_F(ForCssTest, LoadingBuildsTheTextAndACollapsedTreeOnTop)
     EXPECT_EQ(window.TV1.selectedItem(), nullptr);
     // Loading again rebuilds the text, once.
     window.Form_Load();
-    EXPECT_EQ(vb::countOf(object.cssRefText(), u"\r\n"_s), 766);
+    EXPECT_EQ(strings::countOf(object.cssRefText(), u"\r\n"_s), 766);
     EXPECT_EQ(window.TV1.count(), 564);
     EXPECT_EQ(window.Command1.caption(), u"挿入");
     EXPECT_EQ(window.Command2.caption(), u"全開");
@@ -68,12 +68,13 @@ TEST_F(ForCssTest, PropertyClickShowsItsDescriptionAndEmptiesTheSnippet)
           u"<$リストの設定>+list-style"}) {
         const QString k = QString::fromUtf16(key);
         click(k);
-        const int at = vb::inStr(object.cssRefText(), window.Text1.text());
+        const int at = strings::inStr(object.cssRefText(), window.Text1.text());
         // The block shown is the one below the property's own line.
-        const int own = vb::inStr(vb::inStr(object.cssRefText(), k.section(u'+', 0, 0)) + 1,
-                                  object.cssRefText(), u'<' + k.section(u'+', 1) + u'>');
+        const int own =
+            strings::inStr(strings::inStr(object.cssRefText(), k.section(u'+', 0, 0)) + 1,
+                           object.cssRefText(), u'<' + k.section(u'+', 1) + u'>');
         EXPECT_GT(at, own) << qPrintable(k);
-        EXPECT_FALSE(vb::mid(object.cssRefText(), own, at - own).contains(u"<説明>"))
+        EXPECT_FALSE(strings::mid(object.cssRefText(), own, at - own).contains(u"<説明>"))
             << qPrintable(k);
     }
 }

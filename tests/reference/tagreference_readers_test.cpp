@@ -29,7 +29,7 @@ TEST(TagRefTextReaders, EveryEntryFindsItsOwnLineFirst)
 {
     const QString text = tagText();
     int pos = 1, copies = 0, checked = 0;
-    for (const QString &piece : vb::split(text, u"\r\n$"_s)) {
+    for (const QString &piece : strings::split(text, u"\r\n$"_s)) {
         const QString entry = piece.mid(1);
         const int own = pos + 1; // after the level digit
         pos += int(piece.size()) + 3;

@@ -22,7 +22,7 @@ struct Keyboard
         auto *box = dynamic_cast<RichTextBox *>(focused);
         if (!box)
             return;
-        if (code == vbkey::Back)
+        if (code == keycode::Back)
             box->userDeleted(true);
         else if (!typed.isEmpty())
             box->userTyped(typed);
@@ -34,10 +34,10 @@ struct Keyboard
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text.at(i);
             if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-                press(vbkey::Return, 0, QStringLiteral(u"\r\n"));
+                press(keycode::Return, 0, QStringLiteral(u"\r\n"));
                 ++i;
             } else {
-                press(codeOf(c), c.isUpper() ? vbkey::ShiftMask : 0, QString(c));
+                press(codeOf(c), c.isUpper() ? keycode::ShiftMask : 0, QString(c));
             }
         }
     }
@@ -50,9 +50,9 @@ struct Keyboard
             return c.unicode();
         switch (c.unicode()) {
         case u' ':
-            return vbkey::Space;
+            return keycode::Space;
         case u'\t':
-            return vbkey::Tab;
+            return keycode::Tab;
         case u'.':
             return 190;
         case u',':

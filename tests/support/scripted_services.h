@@ -21,7 +21,7 @@ public:
             onAsk();
         if (answers.empty()) {
             ++unexpected;
-            return (style & 7) == vbmsg::OKOnly ? vbmsg::OK : vbmsg::No;
+            return (style & 7) == msgbox::OKOnly ? msgbox::OK : msgbox::No;
         }
         const int answer = answers.front();
         answers.pop_front();
@@ -164,7 +164,7 @@ public:
         sent.append(keys);
         if (!form || !form->activeControl())
             return;
-        const int code = keys == u"{UP}" ? vbkey::Up : keys == u"{DOWN}" ? vbkey::Down : 0;
+        const int code = keys == u"{UP}" ? keycode::Up : keys == u"{DOWN}" ? keycode::Down : 0;
         if (code)
             form->activeControl()->userKeyDown(code, 0);
     }
