@@ -3,6 +3,8 @@
 // - First paint: the text and its colours (worked out when first drawn, as Setcolor2 leaves them)
 //   handed to a shown view, until its first screen is painted; "last_line_shown_s" until its last
 //   line has been scrolled to and painted too (all of it loaded and scrollable).
+// - The make command in the shown main window on the imported table, until the source page is
+//   painted.
 // - Typing: 200 characters typed in the middle of the text, each with its repaint; the worst is
 //   the figure that counts.
 //
@@ -199,6 +201,33 @@ void BM_TypeOnTheSourcePage(benchmark::State &state)
 }
 BENCHMARK(BM_TypeOnTheSourcePage)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(200);
+
+// The make command on the imported 1000 x 1000 table in the shown main window, until the source
+// page's first screen is painted: make, colour, indent and show as the user waits for them.
+void BM_MakeCommandInTheWindow(benchmark::State &state)
+{
+    OneFile files;
+    files.path = benchsupport::csvFile(1000);
+    for (auto _ : state) {
+        Services services;
+        services.files = &files;
+        Form1 form(services);
+        form.workFolder = benchsupport::folder().path();
+        form.Form_Load();
+        FormView view(form);
+        view.show();
+        form.ImportCsv();
+        QApplication::processEvents();
+        auto *source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
+        const auto start = Clock::now();
+        form.Cmd_Click(1);
+        source->viewport()->grab();
+        state.SetIterationTime(since(start));
+    }
+    state.counters["peak_MB"] = double(benchsupport::peakMegabytes());
+}
+BENCHMARK(BM_MakeCommandInTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

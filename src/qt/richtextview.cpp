@@ -215,7 +215,7 @@ void RichTextView::loadWindow(int line)
             placeLineBar();
         }
         setPlainText(toLf(QStringView(text).sliced(start, end - start)));
-        m_shownFrom = m_shownTo = -1;
+        m_shownAnchor = m_shownCaret = -1;
     }
     ++m_colourGeneration;
     updateLineBar();
@@ -334,15 +334,22 @@ void RichTextView::mouseReleaseEvent(QMouseEvent *event)
 void RichTextView::syncSelection()
 {
     const QScopedValueRollback guard(m_syncing, true);
-    const int from = toQt(m_box.selStart());
-    const int to = toQt(m_box.selStart() + m_box.selLength());
-    m_shownFrom = from;
-    m_shownTo = to;
+    const qsizetype start = m_box.selStart();
+    const qsizetype end = start + m_box.selLength();
+    // A selection the control still holds keeps the direction the user gave it.
+    if (std::min(m_anchor, m_caret) != start || std::max(m_anchor, m_caret) != end) {
+        m_anchor = start;
+        m_caret = end;
+    }
+    const int anchor = toQt(m_anchor);
+    const int caret = toQt(m_caret);
+    m_shownAnchor = anchor;
+    m_shownCaret = caret;
     QTextCursor cursor = textCursor();
-    if (cursor.selectionStart() == from && cursor.selectionEnd() == to)
+    if (cursor.anchor() == anchor && cursor.position() == caret)
         return;
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    cursor.setPosition(anchor);
+    cursor.setPosition(caret, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -368,38 +375,53 @@ void RichTextView::applyColors()
     setPalette(palette);
 }
 
+RichTextView::ModelSelection RichTextView::modelSelection(const QTextCursor &cursor) const
+{
+    const int anchor = cursor.anchor();
+    const int caret = cursor.position();
+    if (anchor == m_shownAnchor && caret == m_shownCaret)
+        return {m_anchor, m_caret};
+    // A selection extended (Shift with a key or a click) keeps its anchor, wherever it is.
+    if (anchor != caret && anchor == m_shownAnchor)
+        return {m_anchor, toModel(caret)};
+    return {toModel(anchor), toModel(caret)};
+}
+
 void RichTextView::reportSelection()
 {
     if (m_syncing)
         return;
     const QTextCursor cursor = textCursor();
-    // The cursor still shows the control's selection (cut to the window): nothing was chosen.
-    if (cursor.selectionStart() == m_shownFrom && cursor.selectionEnd() == m_shownTo)
-        return;
-    m_shownFrom = m_shownTo = -1;
-    const qsizetype start = toModel(cursor.selectionStart());
-    const qsizetype end = toModel(cursor.selectionEnd());
-    if (start == m_box.selStart() && end - start == m_box.selLength())
-        return;
-    m_box.userSelected(int(start), int(end - start));
+    const ModelSelection chosen = modelSelection(cursor);
+    m_shownAnchor = cursor.anchor();
+    m_shownCaret = cursor.position();
+    selectByUser(chosen.anchor, chosen.caret);
+}
+
+void RichTextView::selectByUser(qsizetype anchor, qsizetype caret)
+{
+    m_anchor = anchor;
+    m_caret = caret;
+    const qsizetype start = std::min(anchor, caret);
+    const qsizetype end = std::max(anchor, caret);
+    if (start != m_box.selStart() || end - start != m_box.selLength())
+        m_box.userSelected(int(start), int(end - start));
 }
 
 void RichTextView::selectInModel(int qtFrom, int qtTo)
 {
-    const qsizetype start = toModel(std::min(qtFrom, qtTo));
-    const qsizetype end = toModel(std::max(qtFrom, qtTo));
-    if (start != m_box.selStart() || end - start != m_box.selLength())
-        m_box.userSelected(int(start), int(end - start));
+    selectByUser(toModel(qtFrom), toModel(qtTo));
 }
 
 void RichTextView::windowOnCaret()
 {
     if (!m_windowed)
         return;
-    const qsizetype caret = m_box.selStart() + m_box.selLength();
-    if (caret >= m_winStart && caret <= windowEnd())
+    const int line = m_box.lineAt(m_caret);
+    const int top = m_first + verticalScrollBar()->value();
+    if (line >= top && line < top + visibleLines())
         return;
-    showLine(m_box.lineAt(caret));
+    showLine(std::max(0, line - visibleLines() / 2));
     syncSelection();
 }
 
@@ -442,11 +464,9 @@ QMimeData *RichTextView::createMimeDataFromSelection() const
 {
     // The clipboard gets the control's text, CR LF line ends included; a selection reaching out
     // of the window is taken whole from the control.
-    const QTextCursor cursor = textCursor();
-    const bool shown = cursor.selectionStart() == m_shownFrom && cursor.selectionEnd() == m_shownTo;
-    const qsizetype start = shown ? m_box.selStart() : toModel(cursor.selectionStart());
-    const qsizetype end =
-        shown ? m_box.selStart() + m_box.selLength() : toModel(cursor.selectionEnd());
+    const ModelSelection chosen = modelSelection(textCursor());
+    const qsizetype start = std::min(chosen.anchor, chosen.caret);
+    const qsizetype end = std::max(chosen.anchor, chosen.caret);
     auto *data = new QMimeData;
     data->setText(m_box.text().mid(start, end - start));
     return data;

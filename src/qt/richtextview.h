@@ -77,6 +77,16 @@ private:
     void updateLineBar();
     int visibleLines() const;
     void syncSelection();
+    // The model ends of a selection in the document: an end still where the control's selection
+    // was last shown stands for that end, which may lie outside the window.
+    struct ModelSelection
+    {
+        qsizetype anchor;
+        qsizetype caret;
+    };
+    ModelSelection modelSelection(const QTextCursor &cursor) const;
+    // Selects in the control as the user did, anchored at `anchor`.
+    void selectByUser(qsizetype anchor, qsizetype caret);
     void syncScroll();
     void applyColors();
     void reportSelection();
@@ -87,7 +97,8 @@ private:
     void pasteFromClipboard();
     bool editKey(QKeyEvent *event);
     bool jumpKey(QKeyEvent *event);
-    // Brings the control's caret into the window before an edit at it.
+    void selectWholeText();
+    // Scrolls the control's caret into view (moving the window) before a key acts at it.
     void windowOnCaret();
     void colourVisibleBlocks();
     void colourBlock(QTextBlock &block);
@@ -105,8 +116,11 @@ private:
     bool m_scrolling = false;
     bool m_mouseDown = false;
     bool m_moveScheduled = false;
-    // The Qt selection last set to show the control's (it may be cut to the window): a cursor
-    // still there is no choice of the user's.
-    int m_shownFrom = -1;
-    int m_shownTo = -1;
+    // The control's selection with the direction the user gave it (the control keeps none).
+    qsizetype m_anchor = 0;
+    qsizetype m_caret = 0;
+    // The Qt anchor and cursor last set to show it (cut to the window): a cursor still there is
+    // no choice of the user's.
+    int m_shownAnchor = -1;
+    int m_shownCaret = -1;
 };

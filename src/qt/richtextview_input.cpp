@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <algorithm>
@@ -29,6 +30,22 @@ bool isTypedText(const QKeyEvent *event)
     return std::all_of(text.begin(), text.end(), [](QChar c) {
         return c == u'\t' || (c.unicode() >= 0x20 && c.unicode() != 0x7F);
     });
+}
+bool movesCaret(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
 }
 } // namespace
 
@@ -70,11 +87,15 @@ bool RichTextView::editKey(QKeyEvent *event)
 }
 
 // The start and the end of the text, which a window may not hold: the caret goes there in the
-// control, and the window follows it.
+// control, and the window follows it. Selecting all takes the control's whole text.
 bool RichTextView::jumpKey(QKeyEvent *event)
 {
     if (!m_windowed)
         return false;
+    if (event == QKeySequence::SelectAll) {
+        selectWholeText();
+        return true;
+    }
     const bool toStart = event == QKeySequence::MoveToStartOfDocument
                          || event == QKeySequence::SelectStartOfDocument;
     const bool toEnd =
@@ -84,21 +105,25 @@ bool RichTextView::jumpKey(QKeyEvent *event)
     reportSelection();
     const bool select = event == QKeySequence::SelectStartOfDocument
                         || event == QKeySequence::SelectEndOfDocument;
-    const qsizetype size = m_box.text().size();
-    const qsizetype caret = toModel(textCursor().position());
-    const qsizetype anchor = toModel(textCursor().anchor());
-    const qsizetype target = toStart ? 0 : size;
-    if (select) {
-        const qsizetype from = toStart ? target : std::min(anchor, caret);
-        const qsizetype to = toStart ? std::max(anchor, caret) : target;
-        m_box.userSelected(int(from), int(to - from));
-    } else {
-        m_box.userSelected(int(target), 0);
-    }
+    const qsizetype target = toStart ? 0 : m_box.text().size();
+    selectByUser(select ? m_anchor : target, target);
     showLine(toStart ? 0 : m_box.lineCount() - visibleLines());
     syncSelection();
     ensureCursorVisible();
     return true;
+}
+
+void RichTextView::selectWholeText()
+{
+    if (!m_windowed) {
+        QPlainTextEdit::selectAll();
+        return;
+    }
+    // The view stays where it is; the selection shown is the window's part of it.
+    const int top = m_first + verticalScrollBar()->value();
+    selectByUser(0, m_box.text().size());
+    syncSelection();
+    showLine(top);
 }
 
 void RichTextView::keyPressEvent(QKeyEvent *event)
@@ -112,7 +137,10 @@ void RichTextView::keyPressEvent(QKeyEvent *event)
         ensureCursorVisible();
         return;
     }
-    // Moving, selecting, copying: the widget's own, reported back as selections.
+    // Moving, selecting, copying: the widget's own, reported back as selections. A key that
+    // moves the caret acts where the caret is, which may lie outside the window.
+    if (movesCaret(event))
+        windowOnCaret();
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -166,6 +194,8 @@ void RichTextView::contextMenuEvent(QContextMenuEvent *event)
                     [this] { pasteFromClipboard(); });
         else if (name == u"edit-delete")
             reroute(editable && selected, [this] { deleteSelection(); });
+        else if (name == u"select-all")
+            reroute(!m_box.text().isEmpty(), [this] { selectWholeText(); });
     }
     menu->exec(event->globalPos());
     delete menu;

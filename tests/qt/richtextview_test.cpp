@@ -46,6 +46,24 @@ protected:
         QApplication::sendEvent(text, &press);
     }
     QString shown() const { return text->toPlainText(); }
+    // A text long enough to be shown through a window: "<td>cell N</td>" on line N.
+    void setLongText()
+    {
+        QString big;
+        for (int i = 0; i < 120000; ++i)
+            big += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+        ASSERT_GT(big.size(), RichTextView::WholeText);
+        RB1.setText(big);
+    }
+    void shiftClick(QPoint at)
+    {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, text->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::ShiftModifier);
+            QApplication::sendEvent(text->viewport(), &event);
+        }
+    }
 
     Form form{QStringLiteral(u"Form1")};
     RichTextBox RB1{&form, QStringLiteral(u"RB1")};
@@ -260,11 +278,7 @@ TEST_F(RichTextViewTest, FirstVisibleLineFollowsBothWays)
 
 TEST_F(RichTextViewTest, LongTextsShowThroughAWindowOfLines)
 {
-    QString big;
-    for (int i = 0; i < 120000; ++i)
-        big += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
-    ASSERT_GT(big.size(), RichTextView::WholeText);
-    RB1.setText(big);
+    setLongText();
     // What the document holds is a window of whole lines of the control's text.
     auto windowText = [&] {
         const qsizetype start = RB1.lineStart(text->windowFirstLine());
@@ -328,6 +342,58 @@ TEST_F(RichTextViewTest, LongTextsShowThroughAWindowOfLines)
     const QTextBlock line = text->document()->findBlockByNumber(60000 - text->windowFirstLine());
     ASSERT_FALSE(line.layout()->formats().isEmpty());
     EXPECT_EQ(line.layout()->formats()[0].format.foreground().color(), QColor(100, 0, 100));
+}
+
+// Keys and clicks act on the control's selection, also where the window does not hold it: the
+// caret, the anchor and the whole text stay the control's.
+TEST_F(RichTextViewTest, SelectionsReachingOutOfTheWindowKeepTheirEnds)
+{
+    setLongText();
+    auto visible = [&](int line) {
+        const int top = RB1.firstVisibleLine();
+        return line >= top && line < top + 20;
+    };
+
+    // The caret far above the lines in view: an arrow key moves it there, and the view follows.
+    RB1.setSelStart(int(RB1.lineStart(10)) + 3);
+    RB1.lineScroll(100000);
+    key(Qt::Key_Down);
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(11) + 3);
+    EXPECT_EQ(RB1.selLength(), 0);
+    EXPECT_TRUE(visible(11)) << RB1.firstVisibleLine();
+
+    // Selecting all takes the whole text, the view staying where it was.
+    RB1.lineScroll(60000 - RB1.firstVisibleLine());
+    key(Qt::Key_A, QString(), Qt::ControlModifier);
+    EXPECT_EQ(RB1.selStart(), 0);
+    EXPECT_EQ(RB1.selLength(), RB1.text().size());
+    EXPECT_EQ(RB1.firstVisibleLine(), 60000);
+    text->copy();
+    EXPECT_TRUE(QApplication::clipboard()->text() == RB1.text());
+
+    // A selection made upwards, extended to the end far away: it keeps its anchor.
+    RB1.setSelStart(int(RB1.lineStart(5)));
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Up, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(2));
+    key(Qt::Key_End, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(5));
+    EXPECT_EQ(RB1.selStart() + RB1.selLength(), RB1.text().size());
+
+    // Shrunk from its far end: the anchor outside the window stays.
+    key(Qt::Key_Up, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(5));
+    EXPECT_EQ(RB1.selStart() + RB1.selLength(), RB1.lineStart(RB1.lineCount() - 2));
+
+    // Shift+click far below the caret selects from the caret.
+    RB1.setSelStart(int(RB1.lineStart(100)));
+    RB1.lineScroll(100000 - RB1.firstVisibleLine());
+    shiftClick(QPoint(2, text->fontMetrics().lineSpacing() / 2 + 2));
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(100));
+    EXPECT_EQ(RB1.selStart() + RB1.selLength(), RB1.lineStart(100000));
+    text->copy();
+    EXPECT_TRUE(QApplication::clipboard()->text() ==
+                RB1.text().mid(RB1.lineStart(100), RB1.lineStart(100000) - RB1.lineStart(100)));
 }
 
 } // namespace

@@ -102,6 +102,15 @@ TEST(ParseCellData, CellDataKeptAcrossTheCountChange)
     EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
     EXPECT_EQ(f.cellColors.columnUpper(), 5);
     EXPECT_EQ(f.VScroll1(5).min(), -5);
+
+    // Parsed again with the counts as they now stand: the cell data is not touched, and the caret
+    // the user left in it stays.
+    cellData.clear();
+    f.RB3.setSelStart(7);
+    p = parse(f, QStringLiteral(u"1$2$3$4$5\r\n"));
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(cellData.join(u'|'), QString());
+    EXPECT_EQ(f.RB3.selStart(), 7);
 }
 
 TEST(ParseCellData, CellsArePiecesUntilRewritten)
