@@ -32,6 +32,56 @@ QString rowVAlign(const QString &marker)
     return {};
 }
 
+// The attribute strings of the cells, one a cell row by row (empty where a cell has none);
+// `anyAttribute` tells whether any is not empty.
+std::vector<QString> cellAttributes(const TableDesign &design, int rows, int columns,
+                                    bool &anyAttribute)
+{
+    const QString Q = QStringLiteral(u"\"");
+    std::vector<QString> attributes(std::size_t(rows) * std::size_t(columns));
+    for (int i = 0, t = 0; i < rows; ++i) {
+        for (int j = 0; j < columns; ++j, ++t) {
+            QString &a = attributes[std::size_t(t)];
+            if (!design.cellImages.get(i, j).isEmpty())
+                a += QStringLiteral(u" background=") + Q + design.cellImages.get(i, j) + Q;
+            if (!design.cellColors.get(i, j).isEmpty())
+                a += QStringLiteral(u"  bgcolor= ") + Q + design.cellColors.get(i, j) + Q;
+            if (!design.rowHeights.get(i).isEmpty())
+                a += QStringLiteral(u" height=") + Q + design.rowHeights.get(i) + Q;
+            if (!design.columnWidths.get(j).isEmpty())
+                a += QStringLiteral(u" width=") + Q + design.columnWidths.get(j) + Q;
+            if (!design.cellNowraps.get(i, j).isEmpty())
+                a += QStringLiteral(u" nowrap");
+            anyAttribute = anyAttribute || !a.isEmpty();
+        }
+    }
+    return attributes;
+}
+
+// The script lines (each after the prefix P) that give the merged cells their row and column
+// spans.
+QString spanLines(const TextGrid &cellSpans, int rows, int columns, const QString &P)
+{
+    QString out;
+    auto line = [&](const QString &text) { return P + text + CrLf; };
+    for (int i = 0, t = 0; i < rows; ++i) {
+        for (int j = 0; j < columns; ++j, ++t) {
+            const QStringList parts = strings::split(cellSpans.get(i, j), QStringLiteral(u","));
+            if (parts.size() < 2)
+                continue;
+            const double r = strings::Val(parts[0]);
+            const double c = strings::Val(parts[1]);
+            if (r != 0)
+                out += line(QStringLiteral(u"Sr[") + QString::number(t) + QStringLiteral(u"] = ")
+                            + QString::number(r) + u';');
+            if (c != 0)
+                out += line(QStringLiteral(u"Sc[") + QString::number(t) + QStringLiteral(u"] = ")
+                            + QString::number(c) + u';');
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QString Form1::jsPositionBlocks(const QString &P, const QString &R, const QString &C,
@@ -108,31 +158,14 @@ QString Form1::jsAttributeBlocks(const QString &P, const QString &R, const QStri
 {
     const int rows = R.toInt();
     const int columns = C.toInt();
-    const QString Q = QStringLiteral(u"\"");
     auto line = [&](const QString &text) { return P + text + CrLf; };
     auto rowComment = [&](int i) {
         return line(QStringLiteral(u"//") + QString::number(i + 1) + QStringLiteral(u"行目です"));
     };
 
     // C. The attribute strings of the cells.
-    std::vector<QString> attributes(std::size_t(rows) * std::size_t(columns));
     bool anyAttribute = false;
-    for (int i = 0, t = 0; i < rows; ++i) {
-        for (int j = 0; j < columns; ++j, ++t) {
-            QString &a = attributes[std::size_t(t)];
-            if (!cellImages.get(i, j).isEmpty())
-                a += QStringLiteral(u" background=") + Q + cellImages.get(i, j) + Q;
-            if (!cellColors.get(i, j).isEmpty())
-                a += QStringLiteral(u"  bgcolor= ") + Q + cellColors.get(i, j) + Q;
-            if (!rowHeights.get(i).isEmpty())
-                a += QStringLiteral(u" height=") + Q + rowHeights.get(i) + Q;
-            if (!columnWidths.get(j).isEmpty())
-                a += QStringLiteral(u" width=") + Q + columnWidths.get(j) + Q;
-            if (!cellNowraps.get(i, j).isEmpty())
-                a += QStringLiteral(u" nowrap");
-            anyAttribute = anyAttribute || !a.isEmpty();
-        }
-    }
+    const std::vector<QString> attributes = cellAttributes(*this, rows, columns, anyAttribute);
 
     // D. Merges.
     QString out = P + CrLf + rule;
@@ -189,20 +222,5 @@ QString Form1::jsAttributeBlocks(const QString &P, const QString &R, const QStri
     out += line(QStringLiteral(u"var Sr=new Array();//横の結合の変数定義"));
     out += line(QStringLiteral(u"var Sc=new Array();//縦の結合の変数定義"));
     out += initLoop({QStringLiteral(u"Sr[t] = '';"), QStringLiteral(u"Sc[t] = '';")}, true);
-    for (int i = 0, t = 0; i < rows; ++i) {
-        for (int j = 0; j < columns; ++j, ++t) {
-            const QStringList parts = strings::split(cellSpans.get(i, j), QStringLiteral(u","));
-            if (parts.size() < 2)
-                continue;
-            const double r = strings::Val(parts[0]);
-            const double c = strings::Val(parts[1]);
-            if (r != 0)
-                out += line(QStringLiteral(u"Sr[") + QString::number(t) + QStringLiteral(u"] = ")
-                            + QString::number(r) + u';');
-            if (c != 0)
-                out += line(QStringLiteral(u"Sc[") + QString::number(t) + QStringLiteral(u"] = ")
-                            + QString::number(c) + u';');
-        }
-    }
-    return out;
+    return out + spanLines(cellSpans, rows, columns, P);
 }

@@ -78,6 +78,28 @@ QString blankTemplate(int rows, int columns, const QString &delimiter)
     return text;
 }
 
+// The pieces of the start tag as the script's list: each non-empty piece quoted and escaped, four
+// to a line, separated by commas.
+QString startTagList(std::initializer_list<QString> pieces)
+{
+    QString list;
+    int k = 0;
+    for (const QString &piece : pieces) {
+        const QString text = strings::replace(piece, CrLf, QString());
+        if (text.isEmpty())
+            continue;
+        ++k;
+        list += u'\'' + scripttext::escaped(text) + QStringLiteral(u"',");
+        if (k % 4 == 0)
+            list += CrLf;
+    }
+    if (list.endsWith(CrLf))
+        list.chop(2);
+    if (list.endsWith(u','))
+        list.chop(1);
+    return list;
+}
+
 } // namespace
 
 void Form1::writeRows(int first, int last, int columns, QString &rowsText)
@@ -228,24 +250,9 @@ bool Form1::MakeTableSource()
     if (Check5.value() == 1) {
         // The script takes over only the start tag, as a list of quoted pieces, four to a line;
         // a caption "Tom's table" or an image path with a backslash must not end its string.
-        const QString pieces[13] = {QStringLiteral(u"<table "), borderText, position, bgcolor,
-                                    background, borderColors, frame, rules, cellSpacing, size,
-                                    padding, QStringLiteral(u">"), caption};
-        QString list;
-        int k = 0;
-        for (const QString &piece : pieces) {
-            const QString text = strings::replace(piece, CrLf, QString());
-            if (text.isEmpty())
-                continue;
-            ++k;
-            list += u'\'' + scripttext::escaped(text) + QStringLiteral(u"',");
-            if (k % 4 == 0)
-                list += CrLf;
-        }
-        if (list.endsWith(CrLf))
-            list.chop(2);
-        if (list.endsWith(u','))
-            list.chop(1);
+        QString list = startTagList({QStringLiteral(u"<table "), borderText, position, bgcolor,
+                                     background, borderColors, frame, rules, cellSpacing, size,
+                                     padding, QStringLiteral(u">"), caption});
         source = MakeJavaScriptSource(list);
     }
     RB1.setText(source);
