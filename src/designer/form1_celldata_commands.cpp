@@ -69,19 +69,6 @@ CsvRows csvRows(const QString &text)
 
 } // namespace
 
-std::optional<QString> Form1::askForFile(const QString &title, const QString &filter)
-{
-    if (!m_services.files)
-        return std::nullopt;
-    FileDialogRequest request;
-    request.title = title;
-    request.filter = filter;
-    std::optional<QString> path = m_services.files->open(request);
-    if (!path || path->isEmpty())
-        return std::nullopt;
-    return path;
-}
-
 void Form1::reportRefusedTable()
 {
     msgBox(QStringLiteral(u"表の行数または列数が1000を超えるため、ソースを作成できません。"),

@@ -25,6 +25,10 @@ struct EditorState
     editor::VariableTable varTable;
     QStringList wordDelimiters;
 
+    // True when RB1 holds edits (typed, pasted, inserted by a command) made after the source was
+    // last made.
+    bool sourceEdited() const { return m_sourceEdited; }
+
 protected:
     editor::SourceIndex m_sourceIndex;
     bool m_keyDownBusy = false;

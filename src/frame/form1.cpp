@@ -52,6 +52,22 @@ int Form1::msgBox(const QString &prompt, int style, const QString &title)
     return m_services.messages->msgBox(prompt, style, title);
 }
 
+std::optional<QString> Form1::askForFile(const QString &title, const QString &filter,
+                                         FileDialogKind kind, const QString &fileName)
+{
+    if (!m_services.files)
+        return std::nullopt;
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.fileName = fileName;
+    std::optional<QString> path = kind == FileDialogKind::Save ? m_services.files->save(request)
+                                                               : m_services.files->open(request);
+    if (!path || path->isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 void Form1::wireDesignHandlers()
 {
     VScroll1.forEach([this](int i, ScrollBar &c) { c.onChange = [this, i] { VScroll1_Change(i); }; });

@@ -213,9 +213,6 @@ public:
     void Command18_Click();
     // The view the edit commands act on: RB3 while the settings page shows it, else RB1.
     RichTextBox &editTarget();
-    // True when RB1 holds edits (typed, pasted, inserted by a command) made after the source was
-    // last made.
-    bool sourceEdited() const { return m_sourceEdited; }
 
     // ---- Completion ---------------------------------------------------------------------------------
     void BuildKouhoList();
@@ -312,7 +309,12 @@ private:
     void wireSideWindowHandlers();
 
     int msgBox(const QString &prompt, int style, const QString &title = QString());
-    std::optional<QString> askForFile(const QString &title, const QString &filter);
+    // The file chosen in an open (or save) dialog starting at `fileName`; empty when there is no
+    // file service or the user chose none.
+    enum class FileDialogKind { Open, Save };
+    std::optional<QString> askForFile(const QString &title, const QString &filter,
+                                      FileDialogKind kind = FileDialogKind::Open,
+                                      const QString &fileName = QString());
 
     // Designer and source commands.
     bool cellDataHasContent() const;

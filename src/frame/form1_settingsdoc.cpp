@@ -150,15 +150,12 @@ bool Form1::SaveTextFile(const QString &path, const QString &text)
 void Form1::SaveSettingsDocument()
 {
     const QString text = BuildSettingsText();
-    if (!m_services.files)
-        return;
-    FileDialogRequest request;
-    request.title = QStringLiteral(u"設定の保存");
-    request.filter = QStringLiteral(u"HTMLファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
-                                    u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|");
-    request.fileName = m_lastSettingsName;
-    const std::optional<QString> path = m_services.files->save(request);
-    if (!path || path->isEmpty())
+    const std::optional<QString> path = askForFile(
+        QStringLiteral(u"設定の保存"),
+        QStringLiteral(u"HTMLファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
+                       u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|"),
+        FileDialogKind::Save, m_lastSettingsName);
+    if (!path)
         return;
     m_lastSettingsName = *path;
     SaveTextFile(*path, text);

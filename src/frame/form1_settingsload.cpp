@@ -96,15 +96,12 @@ std::vector<FixedKey> fixedKeys(Form1Controls &form)
 
 void Form1::LoadSettingsDocument()
 {
-    if (!m_services.files)
-        return;
-    FileDialogRequest request;
-    request.title = QStringLiteral(u"ファイルの読み込み");
-    request.filter = QStringLiteral(u"設定ファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
-                                    u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|");
-    request.fileName = m_lastSettingsName;
-    const std::optional<QString> path = m_services.files->open(request);
-    if (!path || path->isEmpty())
+    const std::optional<QString> path = askForFile(
+        QStringLiteral(u"ファイルの読み込み"),
+        QStringLiteral(u"設定ファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
+                       u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|"),
+        FileDialogKind::Open, m_lastSettingsName);
+    if (!path)
         return;
     m_lastSettingsName = *path;
     const std::optional<QString> text = readTextFile(*path);

@@ -211,14 +211,12 @@ void Form1::SaveSourceAs()
 
 void Form1::SaveSourceFile()
 {
-    if (!m_services.files)
-        return;
-    FileDialogRequest request;
-    request.title = QStringLiteral(u"名前を付けて保存");
-    request.filter = QStringLiteral(u"HTMLファイル (*.html)|*.html|&CSSファイル (*.css)|*.css|"
-                                    u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|");
-    const std::optional<QString> path = m_services.files->save(request);
-    if (!path || path->isEmpty())
+    const std::optional<QString> path = askForFile(
+        QStringLiteral(u"名前を付けて保存"),
+        QStringLiteral(u"HTMLファイル (*.html)|*.html|&CSSファイル (*.css)|*.css|"
+                       u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|"),
+        FileDialogKind::Save);
+    if (!path)
         return;
     if (QFileInfo::exists(*path) &&
         msgBox(QStringLiteral(u"同名のファイルが既にあります、上書きしますか？"), msgbox::YesNo) !=
