@@ -161,6 +161,18 @@ void TreeView::setSelectedItem(TreeNode *node)
     notify(Property::Selection);
 }
 
+void TreeView::expandNodes(const QString &image, const QString &expandedImage, bool expanded)
+{
+    setVisible(false);
+    for (const std::unique_ptr<TreeNode> &node : m_nodes) {
+        if (node->image() != image)
+            continue;
+        node->setExpanded(expanded);
+        node->setExpandedImage(expandedImage);
+    }
+    setVisible(true);
+}
+
 void TreeView::nodeChanged(TreeNode &node)
 {
     m_lastChange = {ChangeKind::NodeChanged, &node};

@@ -98,6 +98,10 @@ public:
     TreeNode *selectedItem() const { return m_selected; }
     // Code's selection: runs nothing. Null clears the selection.
     void setSelectedItem(TreeNode *node);
+    // Opens (or closes) every node whose picture is `image` and gives each `expandedImage` as its
+    // picture while open. The tree is hidden meanwhile, so that a view redraws it once. Runs
+    // nothing.
+    void expandNodes(const QString &image, const QString &expandedImage, bool expanded);
 
     // What the last change did, for a view that mirrors the tree piecewise: a node was added, a
     // node's text, pictures or expansion changed, or the whole tree went (node null).

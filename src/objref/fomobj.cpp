@@ -68,15 +68,7 @@ void FomObj::Command1_Click()
 
 void FomObj::expandObjects(bool expanded)
 {
-    TV1.setVisible(false);
-    for (int i = 1; i <= TV1.count(); ++i) {
-        TreeNode *node = TV1.node(i);
-        if (node->image() != u"closed")
-            continue;
-        node->setExpanded(expanded);
-        node->setExpandedImage(QStringLiteral(u"open"));
-    }
-    TV1.setVisible(true);
+    TV1.expandNodes(QStringLiteral(u"closed"), QStringLiteral(u"open"), expanded);
     TV1.setSelectedItem(TV1.node(1));
 }
 

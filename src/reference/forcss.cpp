@@ -92,29 +92,15 @@ void ForCss::Command1_Click()
     m_source.setSelText(Text2.text());
 }
 
-void ForCss::expandGroups(bool expanded)
-{
-    TV1.setVisible(false);
-    const int count = TV1.count();
-    for (int i = 1; i <= count; ++i) {
-        TreeNode *node = TV1.node(i);
-        if (node->image() != u"obj1")
-            continue;
-        node->setExpanded(expanded);
-        node->setExpandedImage(QStringLiteral(u"obj2"));
-    }
-    TV1.setVisible(true);
-}
-
 void ForCss::Command2_Click()
 {
-    expandGroups(true);
+    TV1.expandNodes(QStringLiteral(u"obj1"), QStringLiteral(u"obj2"), true);
     TV1.setSelectedItem(TV1.node(1));
 }
 
 void ForCss::Command3_Click()
 {
-    expandGroups(false);
+    TV1.expandNodes(QStringLiteral(u"obj1"), QStringLiteral(u"obj2"), false);
 }
 
 void ForCss::Form_Resize()

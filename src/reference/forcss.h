@@ -44,8 +44,6 @@ public:
     void Form_Resize();
 
 private:
-    void expandGroups(bool expanded);
-
     CssReference &m_object;
     RichTextBox &m_source;
 };

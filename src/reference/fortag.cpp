@@ -112,26 +112,13 @@ void Fortag::insertCode(const QString &code)
         m_source.setSelText(*text);
 }
 
-void Fortag::expandAll(bool expanded)
-{
-    TV1.setVisible(false);
-    for (int i = 1; i <= TV1.count(); ++i) {
-        TreeNode *node = TV1.node(i);
-        if (node->image() != u"obj1")
-            continue;
-        node->setExpanded(expanded);
-        node->setExpandedImage(QStringLiteral(u"obj2"));
-    }
-    TV1.setVisible(true);
-}
-
 void Fortag::Command2_Click()
 {
-    expandAll(true);
+    TV1.expandNodes(QStringLiteral(u"obj1"), QStringLiteral(u"obj2"), true);
     TV1.setSelectedItem(TV1.node(1));
 }
 
 void Fortag::Command3_Click()
 {
-    expandAll(false);
+    TV1.expandNodes(QStringLiteral(u"obj1"), QStringLiteral(u"obj2"), false);
 }

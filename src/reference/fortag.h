@@ -47,7 +47,6 @@ public:
 
 private:
     void insertCode(const QString &code);
-    void expandAll(bool expanded);
 
     TagReference m_reference;
     RichTextBox &m_source;
