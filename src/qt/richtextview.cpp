@@ -368,9 +368,10 @@ void RichTextView::applyColors()
         palette.setColor(group, QPalette::Base, back);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::Text, fore);
+    // A hidden selection is drawn with no brushes at all: the text keeps its colours.
     if (m_box.hideSelection()) {
-        palette.setColor(QPalette::Inactive, QPalette::Highlight, back);
-        palette.setColor(QPalette::Inactive, QPalette::HighlightedText, fore);
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight, QBrush());
+        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText, QBrush());
     }
     setPalette(palette);
 }
