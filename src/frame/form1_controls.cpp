@@ -15,6 +15,109 @@ constexpr quint32 Black = 0x000000;
 constexpr quint32 Green = 0x00FF00;
 } // namespace
 
+Form1Controls::Form1Controls(Form *form)
+    : Frame3(form, QStringLiteral(u"Frame3")),
+      Frame5(form, QStringLiteral(u"Frame5")),
+      Frame6(form, QStringLiteral(u"Frame6")),
+      Frame7(form, QStringLiteral(u"Frame7")),
+      Frame8(form, QStringLiteral(u"Frame8")),
+      Frame9(form, QStringLiteral(u"Frame9")),
+      Frame10(form, QStringLiteral(u"Frame10")),
+      Frame11(form, QStringLiteral(u"Frame11")),
+      Frame12(form, QStringLiteral(u"Frame12")),
+      Frame13(form, QStringLiteral(u"Frame13")),
+      Frame14(form, QStringLiteral(u"Frame14")),
+      Frame15(form, QStringLiteral(u"Frame15")),
+      Frame16(form, QStringLiteral(u"Frame16")),
+      Combo2(form, QStringLiteral(u"Combo2")),
+      Txttit(form, QStringLiteral(u"Txttit")),
+      VScrollhaba(form, QStringLiteral(u"VScrollhaba")),
+      Text3(form, QStringLiteral(u"Text3")),
+      VScroll5(form, QStringLiteral(u"VScroll5")),
+      Text4(form, QStringLiteral(u"Text4")),
+      VScroll6(form, QStringLiteral(u"VScroll6")),
+      Txttatek(form, QStringLiteral(u"Txttatek")),
+      VScroll2(form, QStringLiteral(u"VScroll2")),
+      Txtyokok(form, QStringLiteral(u"Txtyokok")),
+      VScroll3(form, QStringLiteral(u"VScroll3")),
+      Text6(form, QStringLiteral(u"Text6")),
+      VScroll4(form, QStringLiteral(u"VScroll4")),
+      Frame2(form, QStringLiteral(u"Frame2")),
+      Check1(&Frame2, QStringLiteral(u"Check1")),
+      Check2(&Frame2, QStringLiteral(u"Check2")),
+      Check3(&Frame2, QStringLiteral(u"Check3")),
+      Check4(&Frame2, QStringLiteral(u"Check4")),
+      Check5(&Frame2, QStringLiteral(u"Check5")),
+      Command18(&Frame2, QStringLiteral(u"Command18")),
+      TabStrip1(form, QStringLiteral(u"TabStrip1")),
+      WebBrowser1(form, QStringLiteral(u"WebBrowser1")),
+      RB1(form, QStringLiteral(u"RB1")),
+      RB2(form, QStringLiteral(u"RB2")),
+      RB3(&Frame5, QStringLiteral(u"RB3")),
+      Frame20(form, QStringLiteral(u"Frame20")),
+      Label2(&Frame20, QStringLiteral(u"Label2")),
+      Text8(&Frame20, QStringLiteral(u"Text8")),
+      Text7(&Frame20, QStringLiteral(u"Text7")),
+      Command29(&Frame20, QStringLiteral(u"Command29")),
+      mk(form, QStringLiteral(u"mk")),
+      Moomoji(form, QStringLiteral(u"Moomoji"), -1, &mk),
+      Mkomoji(form, QStringLiteral(u"Mkomoji"), -1, &mk),
+      mkoment(form, QStringLiteral(u"mkoment"), -1, &mk),
+      med(form, QStringLiteral(u"med")),
+      ms(form, QStringLiteral(u"ms")),
+      hymm(form, QStringLiteral(u"hymm")),
+      Command1(form, QStringLiteral(u"Command1")),
+      Command4(form, QStringLiteral(u"Command4")),
+      Command5(form, QStringLiteral(u"Command5")),
+      Command7(form, QStringLiteral(u"Command7")),
+      Command10(form, QStringLiteral(u"Command10")),
+      Command13(form, QStringLiteral(u"Command13")),
+      Command14(form, QStringLiteral(u"Command14")),
+      Command20(form, QStringLiteral(u"Command20")),
+      Command21(form, QStringLiteral(u"Command21")),
+      Command23(form, QStringLiteral(u"Command23")),
+      Command11(form, QStringLiteral(u"Command11")),
+      Command12(form, QStringLiteral(u"Command12")),
+      Command26(form, QStringLiteral(u"Command26")),
+      Command16(form, QStringLiteral(u"Command16")),
+      Command25(form, QStringLiteral(u"Command25")),
+      Command17(form, QStringLiteral(u"Command17")),
+      Command22(form, QStringLiteral(u"Command22")),
+      Command27(form, QStringLiteral(u"Command27")),
+      Frame17(form, QStringLiteral(u"Frame17")),
+      Command15(form, QStringLiteral(u"Command15")),
+      Command19(form, QStringLiteral(u"Command19")),
+      Command9(form, QStringLiteral(u"Command9")),
+      Command8(form, QStringLiteral(u"Command8")),
+      List1(form, QStringLiteral(u"List1")),
+      ImageList1(form, QStringLiteral(u"ImageList1")),
+      L1(form, QStringLiteral(u"L1")),
+      Frmexp(form, QStringLiteral(u"Frmexp")),
+      LblExp(&Frmexp, QStringLiteral(u"LblExp")),
+      TimerMove(form, QStringLiteral(u"TimerMove")),
+      mfile(form, QStringLiteral(u"mfile")),
+      msettei(form, QStringLiteral(u"msettei"), -1, &mfile),
+      myomi(form, QStringLiteral(u"myomi"), -1, &mfile),
+      mfilesep1(form, QStringLiteral(u"mfilesep1"), -1, &mfile),
+      rcsv(form, QStringLiteral(u"rcsv"), -1, &mfile),
+      mfilesep2(form, QStringLiteral(u"mfilesep2"), -1, &mfile),
+      mhtml(form, QStringLiteral(u"mhtml"), -1, &mfile),
+      med11(form, QStringLiteral(u"med11"), -1, &med),
+      mksep1(form, QStringLiteral(u"mksep1"), -1, &mk),
+      ms2(form, QStringLiteral(u"ms2"), -1, &ms),
+      mssep1(form, QStringLiteral(u"mssep1"), -1, &ms),
+      ms1(form, QStringLiteral(u"ms1"), -1, &ms),
+      mssep2(form, QStringLiteral(u"mssep2"), -1, &ms),
+      ms3(form, QStringLiteral(u"ms3"), -1, &ms),
+      mhokan(form, QStringLiteral(u"mhokan")),
+      mss(form, QStringLiteral(u"mss"), -1, &mhokan),
+      mh(form, QStringLiteral(u"mh")),
+      hmmorvane(form, QStringLiteral(u"hmmorvane"), -1, &mh),
+      mb(form, QStringLiteral(u"mb"), -1, &mh),
+      m_form(form)
+{
+}
+
 void Form1::createControls()
 {
     framesub.add(this, QStringLiteral(u"framesub"), 17);
@@ -37,7 +140,7 @@ void Form1::createControls()
         [this](int, TextBox &t) { t.move(RB3.left(), RB3.top(), RB3.width(), RB3.height()); });
 }
 
-void Form1::createFrameControls()
+void Form1Controls::createFrameControls()
 {
     struct Option
     {
@@ -90,7 +193,7 @@ void Form1::createFrameControls()
     TimerMove.setInterval(20);
 }
 
-void Form1::createCompletionControls()
+void Form1Controls::createCompletionControls()
 {
     // The member list's small icons: a property (a blue tag), a method (a purple block) and an
     // event (an orange flash).
@@ -119,7 +222,7 @@ void Form1::createCompletionControls()
     LblExp.setAutoSize(true);
 }
 
-void Form1::createToolControls()
+void Form1Controls::createToolControls()
 {
     struct Button
     {
@@ -158,7 +261,7 @@ void Form1::createToolControls()
     }
 }
 
-void Form1::createMenus()
+void Form1Controls::createMenus()
 {
     mfile.setCaption(S(u"ファイル(&F)"));
     msettei.setCaption(S(u"設定の保存"));
@@ -168,27 +271,27 @@ void Form1::createMenus()
 
     med.setCaption(S(u"ソースの編集(&E)"));
     med11.setCaption(S(u"元に戻す(&Z)"));
-    medsep.add(this, QStringLiteral(u"medsep"), 0, &med);
+    medsep.add(m_form, QStringLiteral(u"medsep"), 0, &med);
     const char16_t *clipboard[] = {u"切り取り(&T)", u"コピー(&C)", u"貼り付け(&P)"};
     for (int i = 0; i < 3; ++i)
-        med2.add(this, QStringLiteral(u"med2"), i, &med).setCaption(S(clipboard[i]));
-    mmm.add(this, QStringLiteral(u"mmm"), 0, &med);
+        med2.add(m_form, QStringLiteral(u"med2"), i, &med).setCaption(S(clipboard[i]));
+    mmm.add(m_form, QStringLiteral(u"mmm"), 0, &med);
     const char16_t *cellData[] = {u"画像の挿入(&G)", u"テキストの挿入(&T)", u"-",
                                   u"テキストボックスの拡大"};
     for (int i = 1; i <= 4; ++i)
-        mm2.add(this, QStringLiteral(u"mm2"), i, &med).setCaption(S(cellData[i - 1]));
-    medsep.add(this, QStringLiteral(u"medsep"), 1, &med);
+        mm2.add(m_form, QStringLiteral(u"mm2"), i, &med).setCaption(S(cellData[i - 1]));
+    medsep.add(m_form, QStringLiteral(u"medsep"), 1, &med);
     const char16_t *tags[] = {u"<b></b>挿入  (&B)",       u"<br>挿入       (&N)",
                               u"<font></font>の挿入(&F)", u"<p></p>の挿入(&A)",
                               u"<div></div>の挿入(&D)",   u"&&sp;の挿入(&S)"};
     for (int i = 1; i <= 6; ++i)
-        mm.add(this, QStringLiteral(u"mm"), i, &med).setCaption(S(tags[i - 1]));
+        mm.add(m_form, QStringLiteral(u"mm"), i, &med).setCaption(S(tags[i - 1]));
 
     mk.setCaption(S(u"HTMLの形式"));
     Moomoji.setCaption(S(u"全て大文字で"));
     Mkomoji.setCaption(S(u"全て小文字で"));
     mkoment.setCaption(S(u"行と列のコメントを挿入する"));
-    moo.add(this, QStringLiteral(u"moo"), 0, &mk).setCaption(S(u"JavaScriptを関数に変換"));
+    moo.add(m_form, QStringLiteral(u"moo"), 0, &mk).setCaption(S(u"JavaScriptを関数に変換"));
 
     ms.setCaption(S(u"基本タグの挿入"));
     ms2.setCaption(S(u"HTMLのヘッダーの挿入"));
@@ -203,7 +306,7 @@ void Form1::createMenus()
     const char16_t *views[] = {u"JavaScriptオブジェクトツリーの表示", u"CCSツリー表示",
                                u"HTMLツリー表示", u"カラーTessikを表示"};
     for (int i = 0; i < 4; ++i)
-        hym1.add(this, QStringLiteral(u"hym1"), i, &hymm).setCaption(S(views[i]));
+        hym1.add(m_form, QStringLiteral(u"hym1"), i, &hymm).setCaption(S(views[i]));
 
     mh.setCaption(S(u"ヘルプ(&H)"));
     hmmorvane.setCaption(S(u"Morvaneヘルプ"));
@@ -214,13 +317,13 @@ void Form1::createMenus()
     medsep.forEach([](int, MenuItem &m) { m.setCaption(QStringLiteral(u"-")); });
     mmm(0).setCaption(QStringLiteral(u"-"));
     for (MenuItem *menu : {&mfile, &med, &mk, &ms, &mhokan, &hymm, &mh})
-        addMenu(menu);
+        m_form->addMenu(menu);
 }
 
 namespace {
 // The panel of each spinner pair Text1(i) / VScroll1(i): the table size for 0..3, then the cell
 // panels Frame4(k) and the text positions.
-Container *spinnerPanel(Form1 &f, int i)
+Container *spinnerPanel(Form1Controls &f, int i)
 {
     static const int panels[26] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3,  3,  3,  4,
                                    4, 5, 5, 6, 6, 7, 8, 7, 8, 15, 15, 16, 16};
@@ -283,7 +386,7 @@ void Form1::createDesignControls()
 }
 
 // The spinner pairs: counts, sizes, selectors and the row height / column width values.
-void Form1::createSpinnerPairs()
+void Form1Controls::createSpinnerPairs()
 {
     for (int i = 0; i <= 25; ++i) {
         TextBox &box = Text1.add(spinnerPanel(*this, i), QStringLiteral(u"Text1"), i);
@@ -330,7 +433,7 @@ void Form1::createSpinnerPairs()
     Combo2.setText(S(u"区切り記号選択"));
 }
 
-void Form1::createOptionGroups()
+void Form1Controls::createOptionGroups()
 {
     const char16_t *headings[] = {u"見出しなし", u"一行目を見出しに", u"一列目を見出しに",
                                   u"一行目と一列目を見出に"};
@@ -375,7 +478,7 @@ void Form1::createOptionGroups()
     Option9(4).setValue(true);
 }
 
-void Form1::createValueBoxes()
+void Form1Controls::createValueBoxes()
 {
     txtwaku2.add(&Frame12, QStringLiteral(u"txtwaku2"), 1).setText(QStringLiteral(u"10"));
     VScrollhaba.setContainer(&Frame12);
@@ -417,7 +520,7 @@ void Form1::createValueBoxes()
         Text.add(&Frame5, QStringLiteral(u"Text"), i).setVisible(false);
 }
 
-void Form1::createPanelButtons()
+void Form1Controls::createPanelButtons()
 {
     Frame *browsePanels[] = {&Frame3, &Frame4(1), &Frame4(0)};
     for (int i = 0; i < 3; ++i)

@@ -57,7 +57,8 @@ constexpr int ColumnB2Width = 2850;
 constexpr int PanelRow = boxFrameHeight(2) + Gap;
 } // namespace
 
-Label &Form1::addLabel(Container *container, const QString &caption, int left, int top, int width)
+Label &Form1Controls::addLabel(Container *container, const QString &caption, int left, int top,
+                               int width)
 {
     Label &label = Label3.add(container, QStringLiteral(u"Label3"), Label3.uBound() + 1);
     label.setCaption(caption);
@@ -65,7 +66,7 @@ Label &Form1::addLabel(Container *container, const QString &caption, int left, i
     return label;
 }
 
-void Form1::placeSettingsPage()
+void Form1Controls::placeSettingsPage()
 {
     placeCellPanels();
     placePathPanels();
@@ -76,7 +77,7 @@ void Form1::placeSettingsPage()
 namespace {
 // A row or column selector: caption, box, spinner and, where the panel has one, its "全体" button.
 // It takes 1600 across.
-void putSelector(Form1 &f, int i, int left, int top, CommandButton *all)
+void putSelector(Form1Controls &f, int i, int left, int top, CommandButton *all)
 {
     put(f.Text1(i), left + 240, top, 540);
     put(f.VScroll1(i), left + 780, top, 220);
@@ -101,7 +102,7 @@ void putColourValue(TextBox &box, CommandButton &pick, CommandButton &clear, int
 }
 } // namespace
 
-void Form1::placeCellPanels()
+void Form1Controls::placeCellPanels()
 {
     const int right = ColumnA + PanelWidth + Gap;
     const QString row = QStringLiteral(u"行");
@@ -170,7 +171,7 @@ void Form1::placeCellPanels()
     putSetAndReset(Command6(2), Command20, PanelWidth, line(1));
 }
 
-void Form1::placePathPanels()
+void Form1Controls::placePathPanels()
 {
     const int top = Gap + 4 * PanelRow;
     put(Frame3, ColumnA, top, ColumnAWidth, boxFrameHeight(1));
@@ -198,7 +199,7 @@ void Form1::placePathPanels()
     put(Text2(2), Inset, line(0), Command2(2).left() - Gap - Inset);
 }
 
-void Form1::placeTablePanels()
+void Form1Controls::placeTablePanels()
 {
     const int width = ColumnB1Width;
     int top = Gap;
@@ -254,7 +255,7 @@ void Form1::placeTablePanels()
     put(Combo2, Inset + 540 + Inset, line(0), 1800);
 }
 
-void Form1::placeSpacingPanels()
+void Form1Controls::placeSpacingPanels()
 {
     const int width = ColumnB2Width;
     int top = Gap + boxFrameHeight(1) + Gap;
@@ -308,7 +309,7 @@ void Form1::placeSpacingPanels()
     put(Command22, Command17.left() - Gap - 870, bottom - BoxHeight, 870);
 }
 
-void Form1::placeToolArea()
+void Form1Controls::placeToolArea()
 {
     // One row of buttons 300 high in the 310 of the tool area; the groups stand a little apart.
     int left = 60;
@@ -333,7 +334,7 @@ void Form1::placeToolArea()
     next(Command9, 540, 150);
 }
 
-void Form1::placeCompletionPanel()
+void Form1Controls::placeCompletionPanel()
 {
     // The panel opens at 1000, 1000 with 3960 by 1900; its title label is the handle to drag it.
     Frame20.move(1000, 1000, 3960, 1900);

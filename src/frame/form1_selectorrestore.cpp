@@ -11,83 +11,55 @@ const QString All = QStringLiteral(u"All");
 const QString One = QStringLiteral(u"1");
 } // namespace
 
-int Form1::loadedRowCount() const
+namespace {
+
+// The row and column counts the document set.
+int loadedRowCount(const Form1Controls &form)
 {
-    return std::abs(VScroll1(0).value());
+    return std::abs(form.VScroll1(0).value());
 }
 
-int Form1::loadedColumnCount() const
+int loadedColumnCount(const Form1Controls &form)
 {
-    return std::abs(VScroll1(1).value());
+    return std::abs(form.VScroll1(1).value());
 }
 
-bool Form1::everyRowHolds(const TextGrid &grid, const QString &value) const
+bool everyRowHolds(const Form1Controls &form, const TextGrid &grid, const QString &value)
 {
-    for (int r = 0; r < loadedRowCount(); ++r)
+    for (int r = 0; r < loadedRowCount(form); ++r)
         if (grid.get(r, 0) != value)
             return false;
     return true;
 }
 
-bool Form1::everyColumnHolds(const TextGrid &grid, const QString &value) const
+bool everyColumnHolds(const Form1Controls &form, const TextGrid &grid, const QString &value)
 {
-    for (int c = 0; c < loadedColumnCount(); ++c)
+    for (int c = 0; c < loadedColumnCount(form); ++c)
         if (grid.get(0, c) != value)
             return false;
     return true;
 }
 
-void Form1::showSelector(int index, bool all)
+void showSelector(Form1Controls &form, int index, bool all)
 {
-    Text1(index).setText(all ? All : One);
-    VScroll1(index).setEnabled(!all);
+    form.Text1(index).setText(all ? All : One);
+    form.VScroll1(index).setEnabled(!all);
 }
 
-void Form1::RestoreSelectors()
+struct Marker
 {
-    // Font colour and font size: a selector is marked only where its grid is uniform; the others
-    // stay as they are.
-    struct Uniform
-    {
-        TextGrid *grid;
-        int rowSelector;
-        int valueBox;
-    };
-    for (const Uniform &u : {Uniform{&cellFontColors, 14, 5}, Uniform{&cellFontSizes, 16, 6}}) {
-        const QString &first = u.grid->get(0, 0);
-        if (first.isEmpty())
-            continue;
-        if (everyRowHolds(*u.grid, first)) {
-            showSelector(u.rowSelector, true);
-            Text5(u.valueBox).setText(first);
-        }
-        if (everyColumnHolds(*u.grid, first)) {
-            showSelector(u.rowSelector + 1, true);
-            Text5(u.valueBox).setText(first);
-        }
-    }
+    QString value;
+    int option;
+};
 
-    restorePositionSelectors(cellIchiYoko, 22, {QStringLiteral(u"Allcenter"), 1},
-                             {QStringLiteral(u"Allright"), 2}, 0);
-    restorePositionSelectors(cellIchiTate, 24, {QStringLiteral(u"Alltop"), 3},
-                             {QStringLiteral(u"Allbottom"), 5}, 4);
-
-    VScroll1(12).setEnabled(true);
-    VScroll1(13).setEnabled(true);
-    const QString no = QStringLiteral(u"no");
-    if (everyRowHolds(cellNowraps, no))
-        showSelector(12, true);
-    if (everyColumnHolds(cellNowraps, no))
-        showSelector(13, true);
-}
-
-void Form1::restorePositionSelectors(const TextGrid &grid, int rowSelector, const Marker &first,
-                                     const Marker &second, int otherwise)
+// The horizontal or vertical position panel: its two selectors and its option buttons.
+void restorePositionSelectors(Form1Controls &form, const TextGrid &grid, int rowSelector,
+                              const Marker &first, const Marker &second, int otherwise)
 {
-    const bool firstRows = everyRowHolds(grid, first.value);
-    const bool firstColumns = everyColumnHolds(grid, first.value);
-    const bool secondRows = everyRowHolds(grid, second.value);
-    const bool secondColumns = everyColumnHolds(grid, second.value);
+    const bool firstRows = everyRowHolds(form, grid, first.value);
+    const bool firstColumns = everyColumnHolds(form, grid, first.value);
+    const bool secondRows = everyRowHolds(form, grid, second.value);
+    const bool secondColumns = everyColumnHolds(form, grid, second.value);
     bool rows = false;
     bool columns = false;
     int option = otherwise;
@@ -114,7 +86,47 @@ void Form1::restorePositionSelectors(const TextGrid &grid, int rowSelector, cons
         else if (cell == second.value.mid(All.size()))
             option = second.option;
     }
-    showSelector(rowSelector, rows);
-    showSelector(rowSelector + 1, columns);
-    Option9(option).setValue(true);
+    showSelector(form, rowSelector, rows);
+    showSelector(form, rowSelector + 1, columns);
+    form.Option9(option).setValue(true);
+}
+
+} // namespace
+
+void Form1::RestoreSelectors()
+{
+    // Font colour and font size: a selector is marked only where its grid is uniform; the others
+    // stay as they are.
+    struct Uniform
+    {
+        TextGrid *grid;
+        int rowSelector;
+        int valueBox;
+    };
+    for (const Uniform &u : {Uniform{&cellFontColors, 14, 5}, Uniform{&cellFontSizes, 16, 6}}) {
+        const QString &first = u.grid->get(0, 0);
+        if (first.isEmpty())
+            continue;
+        if (everyRowHolds(*this, *u.grid, first)) {
+            showSelector(*this, u.rowSelector, true);
+            Text5(u.valueBox).setText(first);
+        }
+        if (everyColumnHolds(*this, *u.grid, first)) {
+            showSelector(*this, u.rowSelector + 1, true);
+            Text5(u.valueBox).setText(first);
+        }
+    }
+
+    restorePositionSelectors(*this, cellIchiYoko, 22, {QStringLiteral(u"Allcenter"), 1},
+                             {QStringLiteral(u"Allright"), 2}, 0);
+    restorePositionSelectors(*this, cellIchiTate, 24, {QStringLiteral(u"Alltop"), 3},
+                             {QStringLiteral(u"Allbottom"), 5}, 4);
+
+    VScroll1(12).setEnabled(true);
+    VScroll1(13).setEnabled(true);
+    const QString no = QStringLiteral(u"no");
+    if (everyRowHolds(*this, cellNowraps, no))
+        showSelector(*this, 12, true);
+    if (everyColumnHolds(*this, cellNowraps, no))
+        showSelector(*this, 13, true);
 }

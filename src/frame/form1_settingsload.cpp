@@ -31,6 +31,67 @@ bool setText(TextBox &box, const QString &value)
     return true;
 }
 
+struct FixedKey
+{
+    const char16_t *key;
+    std::function<bool(const QString &value)> apply;
+};
+
+// The table-wide keys in the order they are applied, each with what applying a value does;
+// `apply` returns false when the control refuses the value.
+std::vector<FixedKey> fixedKeys(Form1Controls &form)
+{
+    // Spinners take the value as a whole number within their range; anything else is refused.
+    auto spinner = [&form](int index) {
+        return [&form, index](const QString &v) {
+            ScrollBar &bar = form.VScroll1(index);
+            const std::optional<int> number = strings::toInteger16(strings::Val(v));
+            if (!number || *number < bar.lowest() || *number > bar.highest())
+                return false;
+            // A new count rebuilds the cell data, which the document's own replaces: the question
+            // whether typed data may go is not asked.
+            if ((index == 0 || index == 1) && *number != bar.value())
+                form.RB3.setText(QString());
+            bar.setValue(*number);
+            return true;
+        };
+    };
+    auto text = [](TextBox &box) { return [&box](const QString &v) { return setText(box, v); }; };
+    return {
+        {u"<path>", text(form.Text2(0))},
+        {u"<行>", spinner(0)},
+        {u"<列>", spinner(1)},
+        {u"<幅>", spinner(2)},
+        {u"<高>", spinner(3)},
+        {u"<幅単位>",
+         [&form](const QString &v) {
+             form.Combo1(0).setText(v);
+             return true;
+         }},
+        {u"<見出>", [&form](const QString &v) { return chooseOption(form.Option10, v); }},
+        {u"<間隔縦>", text(form.Txttatek)},
+        {u"<間隔横>", text(form.Txtyokok)},
+        {u"<外枠>", [&form](const QString &v) { return chooseOption(form.Option11, v); }},
+        {u"<線幅>", text(form.txtwaku2(1))},
+        {u"<枠色>", text(form.Text5(0))},
+        {u"<枠色名>", text(form.Text5(1))},
+        {u"<枠色暗>", text(form.Text5(2))},
+        {u"<セル色>", text(form.Text5(3))},
+        {u"<区切り記号>", text(form.Text6)},
+        {u"<セル内マージン>", text(form.Text4)},
+        {u"<内線の太さ>", text(form.Text3)},
+        {u"<位置>", [&form](const QString &v) { return chooseOption(form.Optionichi2, v); }},
+        {u"<タイトル>", text(form.Txttit)},
+        {u"<タイトル位置>",
+         [&form](const QString &v) {
+             form.Option16(v == u"0" ? 0 : 1).setValue(true);
+             return true;
+         }},
+        {u"<画像>", text(form.Text2(2))},
+        {u"<罫線の表示>", [&form](const QString &v) { return chooseOption(form.Option12, v); }},
+    };
+}
+
 } // namespace
 
 void Form1::LoadSettingsDocument()
@@ -60,7 +121,7 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     const QString text = joinSettingsLines(fileText);
 
     // Read and check everything before anything changes.
-    const std::vector<FixedKey> keys = fixedKeys();
+    const std::vector<FixedKey> keys = fixedKeys(*this);
     std::vector<TagValue> fixed;
     bool anything = false;
     for (const FixedKey &key : keys) {
@@ -146,57 +207,4 @@ int Form1::LoadCellRecords(const CellRecords &records, const QString &key, bool 
         skipped += stored ? 0 : 1;
     }
     return skipped;
-}
-
-std::vector<Form1::FixedKey> Form1::fixedKeys()
-{
-    // Spinners take the value as a whole number within their range; anything else is refused.
-    auto spinner = [this](int index) {
-        return [this, index](const QString &v) {
-            ScrollBar &bar = VScroll1(index);
-            const std::optional<int> number = strings::toInteger16(strings::Val(v));
-            if (!number || *number < bar.lowest() || *number > bar.highest())
-                return false;
-            // A new count rebuilds the cell data, which the document's own replaces: the question
-            // whether typed data may go is not asked.
-            if ((index == 0 || index == 1) && *number != bar.value())
-                RB3.setText(QString());
-            bar.setValue(*number);
-            return true;
-        };
-    };
-    auto text = [](TextBox &box) { return [&box](const QString &v) { return setText(box, v); }; };
-    return {
-        {u"<path>", text(Text2(0))},
-        {u"<行>", spinner(0)},
-        {u"<列>", spinner(1)},
-        {u"<幅>", spinner(2)},
-        {u"<高>", spinner(3)},
-        {u"<幅単位>",
-         [this](const QString &v) {
-             Combo1(0).setText(v);
-             return true;
-         }},
-        {u"<見出>", [this](const QString &v) { return chooseOption(Option10, v); }},
-        {u"<間隔縦>", text(Txttatek)},
-        {u"<間隔横>", text(Txtyokok)},
-        {u"<外枠>", [this](const QString &v) { return chooseOption(Option11, v); }},
-        {u"<線幅>", text(txtwaku2(1))},
-        {u"<枠色>", text(Text5(0))},
-        {u"<枠色名>", text(Text5(1))},
-        {u"<枠色暗>", text(Text5(2))},
-        {u"<セル色>", text(Text5(3))},
-        {u"<区切り記号>", text(Text6)},
-        {u"<セル内マージン>", text(Text4)},
-        {u"<内線の太さ>", text(Text3)},
-        {u"<位置>", [this](const QString &v) { return chooseOption(Optionichi2, v); }},
-        {u"<タイトル>", text(Txttit)},
-        {u"<タイトル位置>",
-         [this](const QString &v) {
-             Option16(v == u"0" ? 0 : 1).setValue(true);
-             return true;
-         }},
-        {u"<画像>", text(Text2(2))},
-        {u"<罫線の表示>", [this](const QString &v) { return chooseOption(Option12, v); }},
-    };
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "designer/textgrid.h"
+#include "writer/celltexts.h"
+
+#include <vector>
+
+// What one generation of the table source works on: the cells cut from the cell data, the cells
+// each row holds and the cells that merges cover. Made afresh by every generation; Form1 inherits
+// it.
+struct TableGeneration
+{
+    CellTexts cellTexts;
+    std::vector<int> rowCellCounts;
+    IntGrid coveredCells;
+    std::vector<int> coveredCellFlags;
+
+protected:
+    // Set while the parser has put the cell data aside to move the count spinners: the template
+    // their change would write is overwritten at once, so it is not built.
+    bool m_cellDataParked = false;
+    // Read once per generation, before the rows are written (possibly on several threads).
+    int m_headingMode = 0;
+    bool m_writeComments = false;
+};
