@@ -36,6 +36,12 @@ RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(p
     // Any scrolling, the user's or the caret's, is what the control's first visible line reports.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { internalScrolled(value); });
+    // Paging scrolls with the scroll bar's signals blocked; the widget then reports only the
+    // repaint of the scrolled lines.
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
+        if (dy != 0)
+            internalScrolled(verticalScrollBar()->value());
+    });
     connect(m_lineBar, &QScrollBar::valueChanged, this, [this](int line) {
         if (!m_scrolling)
             showLine(line);

@@ -425,4 +425,28 @@ TEST_F(RichTextViewTest, SelectionsReachingOutOfTheWindowKeepTheirEnds)
                 RB1.text().mid(RB1.lineStart(100), RB1.lineStart(100000) - RB1.lineStart(100)));
 }
 
+// Paging down and back up through a long text: the window follows, the control learns where the
+// view stands, and a selection made by paging keeps its anchor.
+TEST_F(RichTextViewTest, PagingGoesThroughTheWholeText)
+{
+    setLongText();
+    RB1.setSelStart(int(RB1.lineStart(10)));
+    for (int i = 0; i < 300; ++i) {
+        key(Qt::Key_PageDown, QString(), Qt::ShiftModifier);
+        QApplication::processEvents();
+    }
+    const int caretLine = RB1.lineAt(RB1.selStart() + RB1.selLength());
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(10));
+    EXPECT_GT(caretLine, 3000);
+    EXPECT_GT(RB1.firstVisibleLine(), caretLine - 20);
+    EXPECT_LE(RB1.firstVisibleLine(), caretLine);
+    EXPECT_EQ(text->lineScrollBar()->value(), RB1.firstVisibleLine());
+    for (int i = 0; i < 300; ++i) {
+        key(Qt::Key_PageUp);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(RB1.firstVisibleLine(), 0);
+    EXPECT_LT(RB1.selStart(), RB1.lineStart(20));
+}
+
 } // namespace
