@@ -36,6 +36,12 @@ RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(p
     // Any scrolling, the user's or the caret's, is what the control's first visible line reports.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { internalScrolled(value); });
+    // Paging scrolls with the scroll bar's signals blocked; the widget then reports only the
+    // repaint of the scrolled lines.
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
+        if (dy != 0)
+            internalScrolled(verticalScrollBar()->value());
+    });
     connect(m_lineBar, &QScrollBar::valueChanged, this, [this](int line) {
         if (!m_scrolling)
             showLine(line);
@@ -368,9 +374,10 @@ void RichTextView::applyColors()
         palette.setColor(group, QPalette::Base, back);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::Text, fore);
+    // A hidden selection is drawn with no brushes at all: the text keeps its colours.
     if (m_box.hideSelection()) {
-        palette.setColor(QPalette::Inactive, QPalette::Highlight, back);
-        palette.setColor(QPalette::Inactive, QPalette::HighlightedText, fore);
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight, QBrush());
+        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText, QBrush());
     }
     setPalette(palette);
 }

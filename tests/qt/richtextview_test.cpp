@@ -252,6 +252,35 @@ TEST_F(RichTextViewTest, ColourRunsShowWithoutTouchingTextOrHistory)
     EXPECT_EQ(after[1].length, 2);
 }
 
+// A box that hides its selection without the focus shows the selected text in its own colours
+// on its own background, as if nothing were selected.
+TEST_F(RichTextViewTest, AHiddenSelectionKeepsTheTextsColours)
+{
+    RB1.setBackColor(0x000000);
+    RB1.setText(QStringLiteral(u"MMMMMMMM\r\nMMMMMMMM"));
+    RB1.setColorRuns({{0, 0x0000FF}}); // red (colours are stored blue, green, red)
+    auto colours = [&] {
+        const QImage image = text->viewport()->grab().toImage();
+        int red = 0;
+        int other = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 128 && c.green() < 64 && c.blue() < 64)
+                    ++red;
+                else if (c != Qt::black)
+                    ++other;
+            }
+        return std::pair(red, other);
+    };
+    const auto unselected = colours();
+    ASSERT_GT(unselected.first, 50);
+    RB1.setSelStart(0);
+    RB1.setSelLength(int(RB1.text().size()));
+    ASSERT_FALSE(text->hasFocus());
+    EXPECT_EQ(colours(), unselected);
+}
+
 TEST_F(RichTextViewTest, FirstVisibleLineFollowsBothWays)
 {
     QString many;
@@ -394,6 +423,30 @@ TEST_F(RichTextViewTest, SelectionsReachingOutOfTheWindowKeepTheirEnds)
     text->copy();
     EXPECT_TRUE(QApplication::clipboard()->text() ==
                 RB1.text().mid(RB1.lineStart(100), RB1.lineStart(100000) - RB1.lineStart(100)));
+}
+
+// Paging down and back up through a long text: the window follows, the control learns where the
+// view stands, and a selection made by paging keeps its anchor.
+TEST_F(RichTextViewTest, PagingGoesThroughTheWholeText)
+{
+    setLongText();
+    RB1.setSelStart(int(RB1.lineStart(10)));
+    for (int i = 0; i < 300; ++i) {
+        key(Qt::Key_PageDown, QString(), Qt::ShiftModifier);
+        QApplication::processEvents();
+    }
+    const int caretLine = RB1.lineAt(RB1.selStart() + RB1.selLength());
+    EXPECT_EQ(RB1.selStart(), RB1.lineStart(10));
+    EXPECT_GT(caretLine, 3000);
+    EXPECT_GT(RB1.firstVisibleLine(), caretLine - 20);
+    EXPECT_LE(RB1.firstVisibleLine(), caretLine);
+    EXPECT_EQ(text->lineScrollBar()->value(), RB1.firstVisibleLine());
+    for (int i = 0; i < 300; ++i) {
+        key(Qt::Key_PageUp);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(RB1.firstVisibleLine(), 0);
+    EXPECT_LT(RB1.selStart(), RB1.lineStart(20));
 }
 
 } // namespace
