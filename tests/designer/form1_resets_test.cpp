@@ -1,11 +1,9 @@
 // The panels' reset buttons and the small clear buttons: every value of one attribute thrown away,
 // the panel's selectors back on 1, the merge reset refilling the cell data.
 
-#include "frame/form1.h"
+#include "support/designer_fixture.h"
 #include "support/grid_text.h"
-#include "support/handler_log.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +14,7 @@ QString S(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
-class Resets : public ::testing::Test
-{
-protected:
-    ScriptedMessages messages;
-    Form1 f{Services{&messages}};
-    HandlerLog log{f, &messages};
-    void SetUp() override
-    {
-        f.BuildRowTemplate();
-        log.clear();
-    }
-};
+using Resets = DesignerTest;
 
 struct GridReset
 {

@@ -1,10 +1,8 @@
 // What the panels show as their selectors move: stored values, the "All" state of uniform rows and
 // columns, the position markers, the merge order. Cascades are compared as whole handler logs.
 
-#include "frame/form1.h"
-#include "support/handler_log.h"
+#include "support/designer_fixture.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +13,9 @@ QString S(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
-class SelectorDisplay : public ::testing::Test
+class SelectorDisplay : public DesignerTest
 {
 protected:
-    ScriptedMessages messages;
-    Services services{&messages};
-    Form1 f{services};
-    HandlerLog log{f, &messages};
-    void SetUp() override
-    {
-        f.BuildRowTemplate();
-        log.clear();
-    }
     // Fills one row (or column) of a grid over the table's four columns (three rows).
     static void fillRow(TextGrid &grid, int row, const QString &value)
     {

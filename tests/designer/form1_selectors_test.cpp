@@ -3,10 +3,8 @@
 // compared as whole handler logs.
 
 #include "controls/strings.h"
-#include "frame/form1.h"
-#include "support/handler_log.h"
+#include "support/designer_fixture.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
@@ -17,19 +15,7 @@ QString S(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
-class CountChange : public ::testing::Test
-{
-protected:
-    ScriptedMessages messages;
-    Services services{&messages};
-    Form1 f{services};
-    HandlerLog log{f, &messages};
-    void SetUp() override
-    {
-        f.BuildRowTemplate();
-        log.clear();
-    }
-};
+using CountChange = DesignerTest;
 
 TEST_F(CountChange, TemplateOnlyAsksNothingAndPutsTheSelectorsBackOnOne)
 {

@@ -6,17 +6,11 @@
 #include "objref/objectreference.h"
 #include "reference/cssreference.h"
 #include "support/qt_printers.h"
+#include "support/reference_texts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString cssText()
-{
-    CssReference css;
-    css.Gettext1();
-    return css.cssRefText();
-}
 
 TEST(CandidateList, WordStartSkipsTheCharacterBeforeTheCaret)
 {

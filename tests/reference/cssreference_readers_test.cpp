@@ -3,6 +3,7 @@
 // tested with the tree.)
 #include "controls/strings.h"
 #include "reference/cssreference.h"
+#include "support/reference_texts.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -14,13 +15,6 @@ namespace {
 const QString kCrLf = u"\r\n"_s;
 const QString kValueMarker = u"<バリュー>"_s;
 const QString kDescMarker = u"<説明>"_s;
-
-QString cssText()
-{
-    CssReference css;
-    css.Gettext1();
-    return css.cssRefText();
-}
 
 // The value pieces between "<バリュー>" at or after `from` and the next "<説明>", as the tree and
 // the completion cut them: untrimmed, pieces that `blank` accepts dropped.

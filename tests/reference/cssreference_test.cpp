@@ -3,6 +3,7 @@
 // editor's value completion.
 #include "controls/strings.h"
 #include "reference/cssreference.h"
+#include "support/reference_texts.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -43,13 +44,6 @@ struct Group
     std::vector<Block> blocks;
     int blankLines = 0;
 };
-
-QString builtText()
-{
-    CssReference css;
-    css.Gettext1();
-    return css.cssRefText();
-}
 
 QStringList linesOf(const QString &text)
 {
@@ -174,7 +168,7 @@ class CssRefTextTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        text = builtText();
+        text = cssText();
         lines = linesOf(text);
         parsed = parse(lines);
     }

@@ -7,6 +7,7 @@
 #include "reference/cssreference.h"
 #include "reference/csstree.h"
 #include "resources/treepictures.h"
+#include "support/reference_texts.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -16,13 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString kCrLf = u"\r\n"_s;
-
-QString cssText()
-{
-    CssReference css;
-    css.Gettext1();
-    return css.cssRefText();
-}
 
 struct CssTreeTest : ::testing::Test
 {

@@ -3,6 +3,7 @@
 // tested with the tree.)
 #include "controls/strings.h"
 #include "reference/tagreference.h"
+#include "support/reference_texts.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -10,13 +11,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString tagText()
-{
-    TagReference tag;
-    tag.GetText();
-    return tag.tagRefText();
-}
 
 int findIgnoringCase(int start, const QString &text, const QString &find)
 {

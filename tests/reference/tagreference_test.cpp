@@ -2,6 +2,7 @@
 // lines, entries and levels, the category/subject/tag outline with each tag's number of attribute
 // variants, separators, blanks, quotes and the entries given in full.
 #include "reference/tagreference.h"
+#include "support/reference_texts.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -19,13 +20,6 @@ struct Entry
     int level;
     QString text; // without "$" and the level digit; an example keeps its inner CR LFs
 };
-
-QString tagText()
-{
-    TagReference tag;
-    tag.GetText();
-    return tag.tagRefText();
-}
 
 std::vector<Entry> entriesOf(const QString &text)
 {

@@ -8,6 +8,7 @@
 #include "reference/tagreference.h"
 #include "reference/tagtree.h"
 #include "resources/treepictures.h"
+#include "support/reference_texts.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -15,13 +16,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString tagText()
-{
-    TagReference tag;
-    tag.GetText();
-    return tag.tagRefText();
-}
 
 struct TagTreeTest : ::testing::Test
 {
