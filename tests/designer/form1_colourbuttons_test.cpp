@@ -1,24 +1,15 @@
 // The colour buttons "色": each opens the colour picker for the box beside it, clears what the new
 // colour replaces, and the picker hands the chosen name or value back into that box.
 
-#include "frame/form1.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
+#include "support/window_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ColourButtons : ::testing::Test
+struct ColourButtons : WindowLogTest
 {
-    WindowLog windows;
-    Services services = [this] {
-        Services s;
-        s.windows = &windows;
-        return s;
-    }();
-    Form1 f{services};
-
     // Text and text colour of the six colour boxes.
     QString boxes() const
     {

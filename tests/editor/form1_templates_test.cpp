@@ -16,11 +16,7 @@ class Templates : public ::testing::Test
 {
 protected:
     ScriptedMessages messages;
-    Services services = [this] {
-        Services s;
-        s.messages = &messages;
-        return s;
-    }();
+    Services services{&messages};
     Form1 f{services};
     void SetUp() override
     {

@@ -1,24 +1,14 @@
 // The colour picker as a side window of the main window: opened from the View menu, unloaded by a
 // title-bar close (and opened afresh keeping its target), and closed with the other side windows.
 
-#include "frame/form1.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
+#include "support/window_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ColourPickerWindow : ::testing::Test
-{
-    WindowLog windows;
-    Services services = [this] {
-        Services s;
-        s.windows = &windows;
-        return s;
-    }();
-    Form1 f{services};
-};
+using ColourPickerWindow = WindowLogTest;
 
 TEST_F(ColourPickerWindow, ViewMenuOpensThePickerWhichFillsTheFirstBoxUntilAButtonNamesOne)
 {
