@@ -166,20 +166,38 @@ BENCHMARK(BM_TypeCharacter)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 
 // The same typing on the source page of the main window after the make command, with the
 // source view's own reactions to every change (the colour of the typed text among them).
-void BM_TypeOnTheSourcePage(benchmark::State &state)
+// The main window shown, with the 1000 x 1000 CSV table imported.
+struct WindowOnTheTable
 {
     OneFile files;
-    files.path = benchsupport::csvFile(1000);
     Services services;
-    services.files = &files;
-    Form1 form(services);
-    form.workFolder = benchsupport::folder().path();
-    form.Form_Load();
-    FormView view(form);
-    view.show();
-    form.ImportCsv();
+    Form1 form;
+    FormView view;
+    RichTextView *source = nullptr;
+
+    WindowOnTheTable() : services(withFiles()), form(services), view(form)
+    {
+        form.workFolder = benchsupport::folder().path();
+        form.Form_Load();
+        view.show();
+        form.ImportCsv();
+        source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
+    }
+    Services withFiles()
+    {
+        files.path = benchsupport::csvFile(1000);
+        Services s;
+        s.files = &files;
+        return s;
+    }
+};
+
+void BM_TypeOnTheSourcePage(benchmark::State &state)
+{
+    WindowOnTheTable window;
+    Form1 &form = window.form;
+    RichTextView *source = window.source;
     form.Cmd_Click(1);
-    auto *source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
     form.RB1.lineScroll(form.RB1.lineCount() / 2);
     form.RB1.setSelStart(int(form.RB1.lineStart(form.RB1.lineCount() / 2 + 10)));
     QApplication::processEvents();
@@ -206,22 +224,12 @@ BENCHMARK(BM_TypeOnTheSourcePage)->UseManualTime()->Unit(benchmark::kMillisecond
 // page's first screen is painted: make, colour, indent and show as the user waits for them.
 void BM_MakeCommandInTheWindow(benchmark::State &state)
 {
-    OneFile files;
-    files.path = benchsupport::csvFile(1000);
     for (auto _ : state) {
-        Services services;
-        services.files = &files;
-        Form1 form(services);
-        form.workFolder = benchsupport::folder().path();
-        form.Form_Load();
-        FormView view(form);
-        view.show();
-        form.ImportCsv();
+        WindowOnTheTable window;
         QApplication::processEvents();
-        auto *source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
         const auto start = Clock::now();
-        form.Cmd_Click(1);
-        source->viewport()->grab();
+        window.form.Cmd_Click(1);
+        window.source->viewport()->grab();
         state.SetIterationTime(since(start));
     }
     state.counters["peak_MB"] = double(benchsupport::peakMegabytes());
