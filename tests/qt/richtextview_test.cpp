@@ -467,7 +467,7 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
         QApplication::sendEvent(port, &event);
     };
     auto caretLine = [&] { return RB1.lineAt(text->toModel(text->textCursor().position())); };
-    // Holds the button outside the view until the caret has come to `line` (or time is up).
+    // Presses, then holds the button outside the view until `reached` (or time is up).
     auto dragTo = [&](QPoint from, QPoint outside, auto reached) {
         mouse(QEvent::MouseButtonPress, from);
         mouse(QEvent::MouseMove, outside);
