@@ -195,36 +195,79 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     return windowEnd() == oldEnd + delta;
 }
 
-void RichTextView::loadWindow(int line)
+QString RichTextView::linesText(int from, int to) const
 {
     const QString &text = m_box.text();
-    const int lines = m_box.lineCount();
-    const bool windowed = text.size() > WholeText;
+    const qsizetype start = m_box.lineStart(from);
+    // The last line without its line end: the document has no empty line after it.
+    const qsizetype end = to >= m_box.lineCount() ? text.size() : m_box.lineStart(to) - 2;
+    return toLf(QStringView(text).sliced(start, end - start));
+}
+
+void RichTextView::loadWindow(int line)
+{
+    const bool windowed = m_box.text().size() > WholeText;
     int first = 0;
-    int last = lines; // one past the window's last line
+    int last = m_box.lineCount(); // one past the window's last line
     if (windowed) {
         first = std::max(0, line - Margin);
-        last = std::min(lines, line + visibleLines() + Margin);
+        last = std::min(last, line + visibleLines() + Margin);
     }
-    const qsizetype start = m_box.lineStart(first);
-    // The window's last line without its line end: the document has no empty line after it.
-    const qsizetype end = last >= lines ? text.size() : m_box.lineStart(last) - 2;
     {
         const QScopedValueRollback guard(m_syncing, true);
         const QScopedValueRollback scrolling(m_scrolling, true);
         m_first = first;
-        m_winStart = start;
+        m_winStart = m_box.lineStart(first);
         if (windowed != m_windowed) {
             m_windowed = windowed;
             setVerticalScrollBarPolicy(windowed ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
             m_lineBar->setVisible(windowed);
             placeLineBar();
         }
-        setPlainText(toLf(QStringView(text).sliced(start, end - start)));
+        setPlainText(linesText(first, last));
         m_shownAnchor = m_shownCaret = -1;
     }
     ++m_colourGeneration;
     updateLineBar();
+}
+
+bool RichTextView::slideWindow(int line)
+{
+    const int first = std::max(0, line - Margin);
+    const int last = std::min(m_box.lineCount(), line + visibleLines() + Margin);
+    const int oldFirst = m_first;
+    const int oldLast = m_first + document()->blockCount();
+    if (!m_windowed || first >= oldLast || last <= oldFirst)
+        return false;
+    {
+        const QScopedValueRollback guard(m_syncing, true);
+        const QScopedValueRollback scrolling(m_scrolling, true);
+        QTextCursor cursor(document());
+        cursor.beginEditBlock();
+        // The end first, so that the block numbers counted from the start still hold.
+        if (last < oldLast) {
+            const QTextBlock kept = document()->findBlockByNumber(last - oldFirst - 1);
+            cursor.setPosition(kept.position() + kept.length() - 1);
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        } else if (last > oldLast) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(u'\n' + linesText(oldLast, last));
+        }
+        cursor.setPosition(0);
+        if (first > oldFirst) {
+            cursor.setPosition(document()->findBlockByNumber(first - oldFirst).position(),
+                               QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        } else if (first < oldFirst) {
+            cursor.insertText(linesText(first, oldFirst) + u'\n');
+        }
+        cursor.endEditBlock();
+        m_first = first;
+        m_winStart = m_box.lineStart(first);
+    }
+    ++m_colourGeneration;
+    return true;
 }
 
 int RichTextView::visibleLines() const
@@ -275,7 +318,8 @@ void RichTextView::showLine(int line)
     const bool nearTop = line - m_first < Edge && m_first > 0;
     const bool nearBottom = m_first + count - (line + visibleLines()) < Edge && m_first + count < lines;
     if (line < m_first || line >= m_first + count || nearTop || nearBottom) {
-        loadWindow(line);
+        if (!m_dragging || !slideWindow(line))
+            loadWindow(line);
         syncSelection();
     }
     {

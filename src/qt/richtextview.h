@@ -68,6 +68,12 @@ private:
     bool applyChange(const RichTextBox::TextChange &change);
     // Puts lines around `line` into the document (the whole text when it is short).
     void loadWindow(int line);
+    // Moves the window around `line` by cutting lines off one end and adding lines at the other,
+    // so that the widget's cursors into the lines kept (its own, the word a double click picked
+    // for a drag) stay on their text. False when the two windows share no line.
+    bool slideWindow(int line);
+    // Lines from..to-1 of the control's text with LF line ends, the last one without.
+    QString linesText(int from, int to) const;
     qsizetype windowEnd() const;
     bool windowed() const { return m_windowed; }
     // Scrolls so that `line` is the first visible line, moving the window when needed.

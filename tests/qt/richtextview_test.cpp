@@ -467,15 +467,18 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
         QApplication::sendEvent(port, &event);
     };
     auto caretLine = [&] { return RB1.lineAt(text->toModel(text->textCursor().position())); };
-    // Presses, then holds the button outside the view until `reached` (or time is up).
-    auto dragTo = [&](QPoint from, QPoint outside, auto reached) {
-        mouse(QEvent::MouseButtonPress, from);
+    // Holds the pressed button outside the view until `reached` (or time is up).
+    auto holdAt = [&](QPoint outside, auto reached) {
         mouse(QEvent::MouseMove, outside);
         QElapsedTimer held;
         held.start();
         while (!reached() && held.elapsed() < 30000)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         mouse(QEvent::MouseButtonRelease, outside);
+    };
+    auto dragTo = [&](QPoint from, QPoint outside, auto reached) {
+        mouse(QEvent::MouseButtonPress, from);
+        holdAt(outside, reached);
     };
     // Where the view shows a model position.
     auto pointOf = [&](qsizetype position) {
@@ -512,6 +515,20 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
     text->copy();
     EXPECT_TRUE(QApplication::clipboard()->text() ==
                 RB1.text().mid(RB1.selStart(), RB1.selLength()));
+
+    // A double click picks the word "cell"; dragging on keeps it as the selection's start
+    // while the window moves on.
+    RB1.lineScroll(1000 - RB1.firstVisibleLine());
+    const qsizetype word = RB1.lineStart(top + 2) + 4;
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick})
+        mouse(type, pointOf(word + 2));
+    EXPECT_EQ(RB1.selText(), QStringLiteral(u"cell"));
+    // (The widget extends a word selection while the mouse is over a word.)
+    holdAt(QPoint(pointOf(word + 2).x(), port->height() + 100),
+           [&] { return caretLine() > top + 2500; });
+    EXPECT_EQ(RB1.selStart(), word);
+    EXPECT_GT(RB1.lineAt(RB1.selStart() + RB1.selLength()), top + 2500);
 }
 
 } // namespace
