@@ -379,17 +379,48 @@ void RichTextView::mousePressEvent(QMouseEvent *event)
 
 void RichTextView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A double click selects a word, and dragging on extends the selection from it.
+    // A double click selects a word, and dragging on extends the selection word by word.
     m_dragging = false;
     QPlainTextEdit::mouseDoubleClickEvent(event);
     reportSelection();
     m_dragging = event->button() == Qt::LeftButton;
+    m_wordDrag = m_dragging && m_windowed && m_box.selLength() > 0;
+    m_wordStart = m_box.selStart();
+    m_wordEnd = m_box.selStart() + m_box.selLength();
+}
+
+void RichTextView::mouseMoveEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    if (!m_wordDrag || !m_dragging || !(event->buttons() & Qt::LeftButton))
+        return;
+    // The widget extends a word selection only while its document holds the word picked; in a
+    // long text the view does it, from that word to the one under the mouse.
+    QTextCursor at = cursorForPosition(event->position().toPoint());
+    const qsizetype hit = toModel(at.position());
+    if (hit >= m_wordEnd) {
+        at.movePosition(QTextCursor::EndOfWord);
+        selectByUser(m_wordStart, toModel(at.position()));
+    } else if (hit < m_wordStart) {
+        at.movePosition(QTextCursor::StartOfWord);
+        selectByUser(m_wordEnd, toModel(at.position()));
+    } else {
+        selectByUser(m_wordStart, m_wordEnd);
+    }
+    // Shown where the view stands: the widget's auto-scroll moves the view, line by line.
+    const QScopedValueRollback scrolling(m_scrolling, true);
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
+    syncSelection();
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
 }
 
 void RichTextView::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
     m_dragging = false;
+    m_wordDrag = false;
 }
 
 void RichTextView::syncSelection()

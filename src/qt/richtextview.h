@@ -61,6 +61,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
@@ -123,6 +124,10 @@ private:
     bool m_scrolling = false;
     // Set between a left-button press and its release: the widget is extending a selection.
     bool m_dragging = false;
+    // A drag from a double-clicked word of a long text, and the word's model range.
+    bool m_wordDrag = false;
+    qsizetype m_wordStart = 0;
+    qsizetype m_wordEnd = 0;
     bool m_moveScheduled = false;
     // The control's selection with the direction the user gave it (the control keeps none).
     qsizetype m_anchor = 0;
