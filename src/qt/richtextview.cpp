@@ -305,7 +305,7 @@ void RichTextView::internalScrolled(int value)
 
 void RichTextView::moveWindowIfNearItsEdge()
 {
-    if (!m_windowed || m_moveScheduled || m_mouseDown)
+    if (!m_windowed || m_moveScheduled)
         return;
     const int top = verticalScrollBar()->value();
     const int count = document()->blockCount();
@@ -325,16 +325,27 @@ void RichTextView::moveWindowIfNearItsEdge()
 
 void RichTextView::mousePressEvent(QMouseEvent *event)
 {
-    // A selection dragged with the mouse keeps its window until the button is released.
-    m_mouseDown = true;
+    m_dragging = false;
     QPlainTextEdit::mousePressEvent(event);
+    // From here until the release the widget extends the selection from the anchor the press
+    // set, also after the window has moved on under an auto-scrolling drag.
+    reportSelection();
+    m_dragging = event->button() == Qt::LeftButton;
+}
+
+void RichTextView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click selects a word, and dragging on extends the selection from it.
+    m_dragging = false;
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    reportSelection();
+    m_dragging = event->button() == Qt::LeftButton;
 }
 
 void RichTextView::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    m_mouseDown = false;
-    moveWindowIfNearItsEdge();
+    m_dragging = false;
 }
 
 void RichTextView::syncSelection()
@@ -388,6 +399,9 @@ RichTextView::ModelSelection RichTextView::modelSelection(const QTextCursor &cur
     const int caret = cursor.position();
     if (anchor == m_shownAnchor && caret == m_shownCaret)
         return {m_anchor, m_caret};
+    // A drag keeps its anchor, wherever the window has moved since the press.
+    if (m_dragging && m_windowed && anchor == m_shownAnchor)
+        return {m_anchor, toModel(caret)};
     // A selection extended (Shift with a key or a click) keeps its anchor, wherever it is.
     if (anchor != caret && anchor == m_shownAnchor)
         return {m_anchor, toModel(caret)};

@@ -60,6 +60,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
@@ -114,7 +115,8 @@ private:
     qsizetype m_winStart = 0;
     QScrollBar *m_lineBar = nullptr;
     bool m_scrolling = false;
-    bool m_mouseDown = false;
+    // Set between a left-button press and its release: the widget is extending a selection.
+    bool m_dragging = false;
     bool m_moveScheduled = false;
     // The control's selection with the direction the user gave it (the control keeps none).
     qsizetype m_anchor = 0;

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -447,6 +449,69 @@ TEST_F(RichTextViewTest, PagingGoesThroughTheWholeText)
     }
     EXPECT_EQ(RB1.firstVisibleLine(), 0);
     EXPECT_LT(RB1.selStart(), RB1.lineStart(20));
+}
+
+// Dragging with the button held past the bottom edge, then past the top edge: the view keeps
+// scrolling (its window moving on) for as long as the button is held, and the selection runs from
+// the press point to the mouse, in the control's positions.
+TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
+{
+    setLongText();
+    QWidget *port = text->viewport();
+    auto mouse = [&](QEvent::Type type, QPoint at) {
+        // The widget's auto-scroll reads where the mouse is from the cursor.
+        QCursor::setPos(port->mapToGlobal(at));
+        QMouseEvent event(type, at, port->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(port, &event);
+    };
+    auto caretLine = [&] { return RB1.lineAt(text->toModel(text->textCursor().position())); };
+    // Presses, then holds the button outside the view until `reached` (or time is up).
+    auto dragTo = [&](QPoint from, QPoint outside, auto reached) {
+        mouse(QEvent::MouseButtonPress, from);
+        mouse(QEvent::MouseMove, outside);
+        QElapsedTimer held;
+        held.start();
+        while (!reached() && held.elapsed() < 30000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        mouse(QEvent::MouseButtonRelease, outside);
+    };
+    // Where the view shows a model position.
+    auto pointOf = [&](qsizetype position) {
+        QTextCursor cursor(text->document());
+        cursor.setPosition(text->toQt(position));
+        return text->cursorRect(cursor).center();
+    };
+    RB1.lineScroll(1000);
+    const int top = RB1.firstVisibleLine();
+    const qsizetype pressed = RB1.lineStart(top + 2) + 4;
+    const int x = pointOf(pressed).x();
+
+    dragTo(pointOf(pressed), QPoint(x, port->height() + 100),
+           [&] { return caretLine() > top + 5000; });
+    const qsizetype below = RB1.selStart() + RB1.selLength();
+    EXPECT_EQ(RB1.selStart(), pressed);
+    EXPECT_GT(RB1.lineAt(below), top + 5000);
+    EXPECT_EQ(text->toModel(text->textCursor().position()), below);
+    EXPECT_GT(RB1.firstVisibleLine(), top + 4000);
+    text->copy();
+    EXPECT_TRUE(QApplication::clipboard()->text() == RB1.text().mid(pressed, below - pressed));
+
+    // Upwards from a line of the view, back over where the first drag began (a click first: a
+    // press inside the selection would start dragging the selected text).
+    const int from = RB1.firstVisibleLine() + 5;
+    const qsizetype upper = RB1.lineStart(from) + 4;
+    mouse(QEvent::MouseButtonPress, pointOf(upper));
+    mouse(QEvent::MouseButtonRelease, pointOf(upper));
+    dragTo(pointOf(upper), QPoint(x, -100),
+           [&] { return caretLine() < from - 5000; });
+    EXPECT_EQ(RB1.selStart() + RB1.selLength(), upper);
+    EXPECT_LT(RB1.lineAt(RB1.selStart()), from - 5000);
+    EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.selStart());
+    text->copy();
+    EXPECT_TRUE(QApplication::clipboard()->text() ==
+                RB1.text().mid(RB1.selStart(), RB1.selLength()));
 }
 
 } // namespace
