@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <algorithm>
 
 Control *FormView::controlOf(const QWidget *widget) const
 {
@@ -46,6 +47,15 @@ bool FormView::eventFilter(QObject *watched, QEvent *event)
     if (code == 0)
         return false;
     Control *control = controlOf(widget);
-    return (control ? *control : static_cast<Control &>(m_form))
-        .userKeyDown(code, shiftStateOf(key->modifiers()));
+    const bool used = (control ? *control : static_cast<Control &>(m_form))
+                          .userKeyDown(code, shiftStateOf(key->modifiers()));
+    // A letter held with Alt is a menu key, as on the platform the program comes from: the
+    // window's key handling sees it (Alt+X shows the View menu), but it types nothing into a box
+    // and moves no caret. Ctrl+Alt is AltGr on some keyboards and still types.
+    const Qt::KeyboardModifiers mods = key->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    const QString text = key->text();
+    const bool typed = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() != 0x7F;
+    });
+    return used || (mods == Qt::AltModifier && typed);
 }

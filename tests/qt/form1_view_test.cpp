@@ -345,4 +345,35 @@ TEST_F(MainWindow, PanelButtonsReachTheTable)
     EXPECT_EQ(form.RB1.text().count(QStringLiteral(u"align = \"right\"")), 0);
 }
 
+// Alt+X shows the View menu wherever the focus is and types no "x": not into a text box, not into
+// the source view, whose caret stays where it was.
+TEST_F(MainWindow, AltXShowsTheViewMenuAndTypesNothing)
+{
+    view->activateWindow();
+    auto altX = [&](QWidget *target) {
+        target->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), target);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::AltModifier, u"x"_s);
+        QApplication::sendEvent(target, &press);
+    };
+    form.Txttit.setText(u"時間割"_s);
+    auto *title = qobject_cast<QLineEdit *>(view->widgetOf(form.Txttit));
+    ASSERT_NE(title, nullptr);
+    title->setCursorPosition(3);
+    altX(title);
+    EXPECT_TRUE(form.hymm.visible());
+    EXPECT_EQ(form.Txttit.text() + u"|"_s + title->text(), u"時間割|時間割"_s);
+
+    form.Cmd(4).userClicked();
+    form.Cmd(1).userClicked();
+    const QString made = form.RB1.text();
+    form.RB1.setSelStart(0);
+    QApplication::processEvents();
+    altX(view->widgetOf(form.RB1));
+    QApplication::processEvents();
+    EXPECT_EQ(form.RB1.selStart(), 0);
+    EXPECT_EQ(form.RB1.text(), made);
+}
+
 } // namespace
