@@ -87,11 +87,18 @@ bool RichTextView::editKey(QKeyEvent *event)
 }
 
 // The start and the end of the text, which a window may not hold: the caret goes there in the
-// control, and the window follows it. Selecting all takes the control's whole text.
+// control, and the window follows it. Selecting all takes the control's whole text, copying the
+// control's selection (which may lie wholly outside the window, where the widget sees none).
 bool RichTextView::jumpKey(QKeyEvent *event)
 {
     if (!m_windowed)
         return false;
+    if (event == QKeySequence::Copy) {
+        reportSelection();
+        if (m_box.selLength() > 0)
+            QApplication::clipboard()->setText(m_box.selText());
+        return true;
+    }
     if (event == QKeySequence::SelectAll) {
         selectWholeText();
         return true;

@@ -425,6 +425,14 @@ TEST_F(RichTextViewTest, SelectionsReachingOutOfTheWindowKeepTheirEnds)
     text->copy();
     EXPECT_TRUE(QApplication::clipboard()->text() ==
                 RB1.text().mid(RB1.lineStart(100), RB1.lineStart(100000) - RB1.lineStart(100)));
+
+    // Copied with the view scrolled far away from it (the window holds none of it).
+    RB1.setSelStart(int(RB1.lineStart(10)));
+    RB1.setSelLength(int(RB1.lineStart(20) - RB1.lineStart(10)));
+    RB1.lineScroll(100000 - RB1.firstVisibleLine());
+    QApplication::clipboard()->clear();
+    key(Qt::Key_C, QString(), Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text() == RB1.selText());
 }
 
 // Paging down and back up through a long text: the window follows, the control learns where the
