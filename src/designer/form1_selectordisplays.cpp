@@ -14,11 +14,6 @@ constexpr quint32 Green = 0x00FF00;
 
 const QString All = QStringLiteral(u"All");
 
-QString numberOf(const ScrollBar &bar)
-{
-    return strings::str(std::llabs(bar.value()));
-}
-
 // The number a display reads from a selector box: an "All", an empty box or text count as 1.
 double shownNumber(const TextBox &box)
 {
