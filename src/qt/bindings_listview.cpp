@@ -41,19 +41,11 @@ protected:
             return;
         const QSignalBlocker blocker(list);
         if (property == Property::List) {
-            // Items are added one by one: only a change other than an appended item rebuilds.
-            const int count = m_list.count();
-            if (count != list->count() + 1 || count == 0)
-                list->clear();
-            for (int i = list->count(); i < count; ++i)
-                list->addItem(makeItem(m_list.item(i + 1)));
+            syncListRows(list, m_list.count(),
+                         [this](int row) { return makeItem(m_list.item(row + 1)); });
             refresh(Property::Selection);
         } else if (property == Property::Selection) {
-            const int row = m_list.selectedIndex() - 1;
-            if (list->currentRow() != row)
-                list->setCurrentRow(row);
-            if (row >= 0)
-                list->scrollToItem(list->item(row));
+            showListRow(list, m_list.selectedIndex() - 1);
         } else {
             ControlBinding::refresh(property);
         }
