@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <unordered_map>
 
 namespace {
 
@@ -55,13 +56,33 @@ private:
     QListWidgetItem *makeItem(const ListView::Item &item)
     {
         auto *out = new QListWidgetItem(item.text);
-        if (const ImageList *images = m_list.smallIcons())
-            if (const Picture *picture = images->picture(item.smallIcon))
-                out->setIcon(QIcon(toQPixmap(*picture)));
+        if (const QIcon icon = iconOf(item.smallIcon); !icon.isNull())
+            out->setIcon(icon);
         return out;
     }
 
+    // The list is filled again at every keystroke of a completion: each picture is drawn once,
+    // not once per item. A key's picture never changes; another image list starts afresh.
+    QIcon iconOf(const QString &key)
+    {
+        const ImageList *images = m_list.smallIcons();
+        if (images != m_iconSource) {
+            m_icons.clear();
+            m_iconSource = images;
+        }
+        if (!images)
+            return {};
+        if (auto it = m_icons.find(key); it != m_icons.end())
+            return it->second;
+        const Picture *picture = images->picture(key);
+        if (!picture)
+            return {};
+        return m_icons.emplace(key, QIcon(toQPixmap(*picture))).first->second;
+    }
+
     ListView &m_list;
+    const ImageList *m_iconSource = nullptr;
+    std::unordered_map<QString, QIcon> m_icons;
 };
 
 } // namespace
