@@ -53,10 +53,9 @@ void FomColor::Command6_Click()
     if (!chosen)
         return;
     m_dialogColour = *chosen;
-    const QString hex = getRgb(*chosen);
-    const int red = hexValue(QStringView(hex).mid(0, 2));
-    const int green = hexValue(QStringView(hex).mid(2, 2));
-    const int blue = hexValue(QStringView(hex).mid(4, 2));
+    const int red = redOf(*chosen);
+    const int green = greenOf(*chosen);
+    const int blue = blueOf(*chosen);
     Text7(3).setBackColor(rgb(red, green, blue));
     const bool unchanged = HScroll1(0).value() == red && HScroll1(1).value() == green &&
                            HScroll1(2).value() == blue;

@@ -62,6 +62,16 @@ bool TypedTextColouring::touchesCommentMarker(QStringView text, const Edit &edit
     return holdsCommentMarker(old);
 }
 
+// A kept state inside a comment holds where the comment ends: a comment whose "-->" follows the
+// edit (the edit touched no marker) now ends as much further on as the edit made the text longer.
+void TypedTextColouring::followEdit(const Edit &edit)
+{
+    const qsizetype delta = edit.inserted - edit.removedText.size();
+    for (Checkpoint &kept : m_checkpoints)
+        if (kept.state.inComment && kept.state.commentEnd > edit.start)
+            kept.state.commentEnd += delta;
+}
+
 ColorState TypedTextColouring::stateAt(const HtmlColorizer &colorizer, qsizetype position,
                                        const ColorScheme &scheme)
 {
@@ -90,6 +100,8 @@ ColorRuns TypedTextColouring::colourEdit(QStringView text, const Edit &edit,
     const qsizetype oldSize = text.size() - edit.inserted + edit.removedText.size();
     if (oldSize != m_size || colorizer.hasTag() != m_hasTag || touchesCommentMarker(text, edit))
         m_checkpoints.clear();
+    else
+        followEdit(edit);
     m_size = text.size();
     m_hasTag = colorizer.hasTag();
     const qsizetype start = std::clamp<qsizetype>(edit.start, 0, text.size());

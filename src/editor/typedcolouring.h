@@ -17,7 +17,8 @@ namespace editor {
 // The lexical states met at fixed steps of the text are kept from one edit to the next, so that an
 // edit is coloured from the nearest state before it rather than from the start of the text. They
 // stay valid across an edit as long as the text before the edit is unchanged and no comment marker
-// ("<!--", "-->") was made or broken by it; otherwise the next edit starts again from the start.
+// ("<!--", "-->") was made or broken by it (the end a state inside a comment holds moves with the
+// edit); otherwise the next edit starts again from the start.
 class TypedTextColouring
 {
 public:
@@ -48,6 +49,7 @@ private:
         ColorState state;
     };
     static bool touchesCommentMarker(QStringView text, const Edit &edit);
+    void followEdit(const Edit &edit);
     ColorState stateAt(const HtmlColorizer &colorizer, qsizetype position,
                        const ColorScheme &scheme);
 

@@ -192,4 +192,25 @@ TEST(TypedColouring, ACommentClosedFarBelowItsStart)
     EXPECT_EQ(log, QStringLiteral(u"a=-=-=>=b="));
 }
 
+// Typing inside a long comment moves its "-->": a state kept from before the edit, inside that
+// comment, still ends it at the right place for text typed after it.
+TEST(TypedColouring, ACommentLengthenedAcrossAKeptState)
+{
+    Reference reference;
+    Form1 f;
+    f.Check1.setValue(1);
+    f.RB1.setText(QStringLiteral(u"<p><!--") + QString(40000, u'a') + QStringLiteral(u"--><b ") +
+                  QString(30000, u'c'));
+    f.Setcolor2();
+    QString log;
+    for (const int at : {35000, 36000, 60000}) {
+        f.RB1.userSelected(at, 0);
+        f.RB1.userTyped(QStringLiteral(u"y"));
+        const bool same =
+            coloursOf(f.RB1, at, at + 1) == reference.colours(f.RB1.text(), 1, at, at + 1);
+        log += QString::number(at) + (same ? u'=' : u'!');
+    }
+    EXPECT_EQ(log, QStringLiteral(u"35000=36000=60000="));
+}
+
 } // namespace

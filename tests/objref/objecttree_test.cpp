@@ -8,6 +8,7 @@
 #include "objref/objecttree.h"
 #include "objref_reader.h"
 #include "resources/treepictures.h"
+#include "support/reference_texts.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -15,17 +16,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const ObjectReference &texts()
-{
-    static const ObjectReference object = [] {
-        ObjectReference o;
-        o.Gets();
-        o.GetString();
-        return o;
-    }();
-    return object;
-}
 
 struct ObjectTreeTest : ::testing::Test
 {
@@ -36,7 +26,7 @@ struct ObjectTreeTest : ::testing::Test
     {
         treepictures::addObjectTreePictures(images);
         tree.setImageList(&images);
-        objecttree::build(texts().objTreeText, tree);
+        objecttree::build(objectTexts().objTreeText, tree);
     }
     QStringList childTexts(const QString &key) const
     {
@@ -55,7 +45,8 @@ struct ObjectTreeTest : ::testing::Test
     }
     QString explain(const QString &key) const
     {
-        return objecttree::explanation(key, texts().objRefText, texts().objRefTextLower);
+        return objecttree::explanation(key, objectTexts().objRefText,
+                                       objectTexts().objRefTextLower);
     }
 };
 
@@ -101,7 +92,7 @@ TEST_F(ObjectTreeTest, EveryCategoryListsTheCodedItemsOfItsKindOnce)
             continue;
         const QString object = category->parent()->key();
         const auto section =
-            treeSection(texts().objTreeText, object == u"Form" ? u"forms"_s : object);
+            treeSection(objectTexts().objTreeText, object == u"Form" ? u"forms"_s : object);
         const Kind kind = image == u"pro"    ? Kind::Property
                           : image == u"meth" ? Kind::Method
                                              : Kind::Event;
@@ -152,7 +143,7 @@ TEST_F(ObjectTreeTest, RepeatedUncodedAndJoinedItemsAsTheyStand)
     EXPECT_EQ(childTexts(u"Formevents"_s).join(u' '), u"onReset onSubmit"_s);
     // Building again gives the same tree, not a second one.
     const int count = tree.count();
-    objecttree::build(texts().objTreeText, tree);
+    objecttree::build(objectTexts().objTreeText, tree);
     EXPECT_EQ(tree.count(), count);
 }
 
@@ -192,8 +183,8 @@ TEST_F(ObjectTreeTest, ExplanationsShowNameDescriptionAndTheWholeExample)
 TEST_F(ObjectTreeTest, AMembersOwnLineIsPreferredToAMatchInsideALongerName)
 {
     // "name," stands inside "hostname," before the links section's own name line.
-    const auto links =
-        objref_reader::refSection(texts().objRefText, texts().objRefTextLower, u"links"_s);
+    const auto links = objref_reader::refSection(objectTexts().objRefText,
+                                                 objectTexts().objRefTextLower, u"links"_s);
     ASSERT_TRUE(links.has_value());
     const qsizetype own = links->text.indexOf(u"\r\nname,"_s);
     ASSERT_GT(own, links->text.indexOf(u"hostname,"_s));

@@ -3,6 +3,7 @@
 // they must.
 #include "objref/objectreference.h"
 #include "objref_reader.h"
+#include "support/reference_texts.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -11,20 +12,10 @@ using namespace objref_reader;
 
 namespace {
 
-const ObjectReference &built()
-{
-    static const ObjectReference obj = [] {
-        ObjectReference o;
-        o.Gets();
-        o.GetString();
-        return o;
-    }();
-    return obj;
-}
-
 std::optional<RefLine> lookUp(const QString &object, const QString &member)
 {
-    const auto section = refSection(built().objRefText, built().objRefTextLower, object);
+    const auto section =
+        refSection(objectTexts().objRefText, objectTexts().objRefTextLower, object);
     if (!section)
         return std::nullopt;
     return refMember(section->text, member);
@@ -58,7 +49,7 @@ TEST(ObjRefWalk, EveryTreeMemberHasItsDescription)
     const QString openItem = QStringLiteral(u"open(\"URL\",\"ウィンドウ名\",\"属性\")");
     int walked = 0;
     for (const QString &object : objects) {
-        const auto section = treeSection(built().objTreeText, object);
+        const auto section = treeSection(objectTexts().objTreeText, object);
         ASSERT_TRUE(section.has_value()) << object.toStdString();
         for (const Item &item : treeItems(*section)) {
             if (item.level.isEmpty() || item.name == openItem)
@@ -72,7 +63,8 @@ TEST(ObjRefWalk, EveryTreeMemberHasItsDescription)
             EXPECT_FALSE(line->fields.value(1).trimmed().isEmpty());
             EXPECT_FALSE(line->fields.value(2).trimmed().isEmpty());
             // The search must land on the member's own line, not inside a longer name.
-            const auto refSec = refSection(built().objRefText, built().objRefTextLower, object);
+            const auto refSec =
+                refSection(objectTexts().objRefText, objectTexts().objRefTextLower, object);
             const bool atLineStart = refSec->text.mid(line->offset - 2, 2) == u"\r\n";
             const QString key = object + u'.' + searchName(item);
             EXPECT_EQ(atLineStart, !runTogether.contains(key));
@@ -83,7 +75,7 @@ TEST(ObjRefWalk, EveryTreeMemberHasItsDescription)
 
 TEST(ObjRefWalk, DocumentedLookups)
 {
-    const ObjectReference &obj = built();
+    const ObjectReference &obj = objectTexts();
     // The window's closed member, shown as name, description with its blank, and example.
     const auto closed = lookUp(QStringLiteral(u"window"), QStringLiteral(u"closed"));
     ASSERT_TRUE(closed.has_value());
@@ -114,7 +106,7 @@ TEST(ObjRefWalk, DocumentedLookups)
 
 TEST(ObjRefWalk, SectionsEndAtTheNextMarker)
 {
-    const ObjectReference &obj = built();
+    const ObjectReference &obj = objectTexts();
     // The image section stops at "<location>", in the middle of its last line.
     const auto image = refSection(obj.objRefText, obj.objRefTextLower, QStringLiteral(u"image"));
     ASSERT_TRUE(image.has_value());
@@ -141,7 +133,7 @@ TEST(ObjRefWalk, EditorLookupByNameAlone)
 {
     // The editor's member explanation: the first line anywhere beginning with the name after a
     // CR LF, compared with case, shows the second field.
-    const QString &text = built().objRefText;
+    const QString &text = objectTexts().objRefText;
     const struct
     {
         const char16_t *member;
