@@ -4,15 +4,11 @@
 #include "support/designer_fixture.h"
 #include "support/grid_text.h"
 #include "support/qt_printers.h"
+#include "support/text_literal.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString S(const char16_t *text)
-{
-    return QString::fromUtf16(text);
-}
 
 using Resets = DesignerTest;
 

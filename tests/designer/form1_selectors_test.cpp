@@ -5,15 +5,11 @@
 #include "controls/strings.h"
 #include "support/designer_fixture.h"
 #include "support/qt_printers.h"
+#include "support/text_literal.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString S(const char16_t *text)
-{
-    return QString::fromUtf16(text);
-}
 
 using CountChange = DesignerTest;
 
