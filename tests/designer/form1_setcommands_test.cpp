@@ -5,15 +5,11 @@
 #include "support/grid_text.h"
 #include "support/qt_printers.h"
 #include "support/scripted_services.h"
+#include "support/text_literal.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString S(const char16_t *text)
-{
-    return QString::fromUtf16(text);
-}
 
 class SetCommands : public ::testing::Test
 {
