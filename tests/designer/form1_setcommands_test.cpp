@@ -1,23 +1,16 @@
 // The panels' Set buttons: one cell, a row, a column or the whole table under "All"; the merge and
 // the row-height and column-width lists; selectors that name no cell of the table.
 
-#include "frame/form1.h"
+#include "support/designer_fixture.h"
 #include "support/grid_text.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
 #include "support/text_literal.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class SetCommands : public ::testing::Test
-{
-protected:
-    ScriptedMessages messages;
-    Form1 f{Services{&messages}};
-    void SetUp() override { f.BuildRowTemplate(); }
-};
+using SetCommands = DesignerTest;
 
 TEST_F(SetCommands, FontSizeWithBothSelectorsAllFillsTheTableOnly)
 {
