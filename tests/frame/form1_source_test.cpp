@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -41,6 +42,18 @@ protected:
             f.TabStrip1_Click();
         };
         f.RB3.setText(QStringLiteral(u"[[a$b]]\r\n[[c$d]]"));
+    }
+
+    ScriptedEventPump pump;
+    // A second window, loaded like f, whose long commands let `pump` run.
+    std::unique_ptr<Form1> pumpedWindow()
+    {
+        Services withPump = services;
+        withPump.events = &pump;
+        auto window = std::make_unique<Form1>(withPump);
+        window->workFolder = dir.path();
+        window->Form_Load();
+        return window;
     }
 };
 
@@ -92,12 +105,8 @@ TEST_F(SourceCommands, EachPassOfTheMakeCommandRunsOnce)
 
 TEST_F(SourceCommands, APageChosenDuringTheMakeCommandWaitsUntilItEnds)
 {
-    ScriptedEventPump pump;
-    Services withPump = services;
-    withPump.events = &pump;
-    Form1 g(withPump);
-    g.workFolder = dir.path();
-    g.Form_Load();
+    const std::unique_ptr<Form1> window = pumpedWindow();
+    Form1 &g = *window;
     g.RB3.setText(QStringLiteral(u"[[a$b]]\r\n[[c$d]]"));
     QStringList log;
     g.TabStrip1.onClick = [&] {
@@ -126,12 +135,8 @@ TEST_F(SourceCommands, APageChosenDuringTheMakeCommandWaitsUntilItEnds)
 
 TEST_F(SourceCommands, PreviewLetsTheWindowPaintBetweenItsSteps)
 {
-    ScriptedEventPump pump;
-    Services withPump = services;
-    withPump.events = &pump;
-    Form1 g(withPump);
-    g.workFolder = dir.path();
-    g.Form_Load();
+    const std::unique_ptr<Form1> window = pumpedWindow();
+    Form1 &g = *window;
     QStringList states;
     pump.during = [&] {
         states << QStringLiteral(u"%1 %2 %3")
