@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "qt/formview.h"
+#include "qt/keycodes.h"
 #include "qt/qtconvert.h"
 
 #include <QApplication>
@@ -328,11 +329,8 @@ private:
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const Qt::MouseButtons buttons =
             type == QEvent::MouseMove ? mouse->buttons() : Qt::MouseButtons(mouse->button());
-        const int button = (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-                           | (buttons & Qt::MiddleButton ? 4 : 0);
-        const Qt::KeyboardModifiers keys = mouse->modifiers();
-        const int shift = (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0)
-                          | (keys & Qt::AltModifier ? 4 : 0);
+        const int button = mouseButtonsOf(buttons);
+        const int shift = shiftStateOf(mouse->modifiers());
         const QPoint at = mouse->position().toPoint();
         const TwipsScale &scale = view().scale();
         const int x = scale.toTwips(at.x());

@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "controls/forms.h"
 #include "qt/formview.h"
+#include "qt/keycodes.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -12,26 +13,6 @@
 namespace {
 
 const QString ControlMimeType = QStringLiteral(u"application/x-morvane-control");
-
-int buttonOf(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-int shiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
 
 // "Form/Control(i)": the window's name keeps a drag from one window from naming a control of another.
 QString dragName(const Control &control)
@@ -74,7 +55,7 @@ bool PressTracker::handle(QEvent *event)
         m_dragArmed = false;
         m_inPress = left;
         const QPointer<QWidget> alive = m_widget;
-        m_box.userMouseDown(buttonOf(mouse->button()), shiftOf(mouse->modifiers()),
+        m_box.userMouseDown(mouseButtonsOf(mouse->button()), shiftStateOf(mouse->modifiers()),
                             m_view.scale().toTwips(at.x()), m_view.scale().toTwips(at.y()));
         if (!alive)
             return true;

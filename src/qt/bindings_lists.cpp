@@ -19,6 +19,23 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+void syncListRows(QListWidget *list, int count,
+                  const std::function<QListWidgetItem *(int row)> &makeItem)
+{
+    if (count != list->count() + 1 || count == 0)
+        list->clear();
+    for (int row = list->count(); row < count; ++row)
+        list->addItem(makeItem(row));
+}
+
+void showListRow(QListWidget *list, int row)
+{
+    if (list->currentRow() != row)
+        list->setCurrentRow(row);
+    if (row >= 0)
+        list->scrollToItem(list->item(row));
+}
+
 namespace {
 
 class ComboBinding : public ControlBinding
@@ -114,18 +131,11 @@ protected:
             return;
         const QSignalBlocker blocker(list);
         if (property == Property::List) {
-            // Items are added one by one: only a change other than an appended item rebuilds.
-            const int count = m_list.listCount();
-            if (count != list->count() + 1 || count == 0)
-                list->clear();
-            for (int i = list->count(); i < count; ++i)
-                list->addItem(m_list.listItem(i));
+            syncListRows(list, m_list.listCount(),
+                         [this](int row) { return new QListWidgetItem(m_list.listItem(row)); });
             refresh(Property::Selection);
         } else if (property == Property::Selection) {
-            if (list->currentRow() != m_list.listIndex())
-                list->setCurrentRow(m_list.listIndex());
-            if (m_list.listIndex() >= 0)
-                list->scrollToItem(list->item(m_list.listIndex()));
+            showListRow(list, m_list.listIndex());
         } else {
             ControlBinding::refresh(property);
         }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <unordered_map>
 
 namespace {
 
@@ -41,19 +42,11 @@ protected:
             return;
         const QSignalBlocker blocker(list);
         if (property == Property::List) {
-            // Items are added one by one: only a change other than an appended item rebuilds.
-            const int count = m_list.count();
-            if (count != list->count() + 1 || count == 0)
-                list->clear();
-            for (int i = list->count(); i < count; ++i)
-                list->addItem(makeItem(m_list.item(i + 1)));
+            syncListRows(list, m_list.count(),
+                         [this](int row) { return makeItem(m_list.item(row + 1)); });
             refresh(Property::Selection);
         } else if (property == Property::Selection) {
-            const int row = m_list.selectedIndex() - 1;
-            if (list->currentRow() != row)
-                list->setCurrentRow(row);
-            if (row >= 0)
-                list->scrollToItem(list->item(row));
+            showListRow(list, m_list.selectedIndex() - 1);
         } else {
             ControlBinding::refresh(property);
         }
@@ -63,13 +56,33 @@ private:
     QListWidgetItem *makeItem(const ListView::Item &item)
     {
         auto *out = new QListWidgetItem(item.text);
-        if (const ImageList *images = m_list.smallIcons())
-            if (const Picture *picture = images->picture(item.smallIcon))
-                out->setIcon(QIcon(toQPixmap(*picture)));
+        if (const QIcon icon = iconOf(item.smallIcon); !icon.isNull())
+            out->setIcon(icon);
         return out;
     }
 
+    // The list is filled again at every keystroke of a completion: each picture is drawn once,
+    // not once per item. A key's picture never changes; another image list starts afresh.
+    QIcon iconOf(const QString &key)
+    {
+        const ImageList *images = m_list.smallIcons();
+        if (images != m_iconSource) {
+            m_icons.clear();
+            m_iconSource = images;
+        }
+        if (!images)
+            return {};
+        if (auto it = m_icons.find(key); it != m_icons.end())
+            return it->second;
+        const Picture *picture = images->picture(key);
+        if (!picture)
+            return {};
+        return m_icons.emplace(key, QIcon(toQPixmap(*picture))).first->second;
+    }
+
     ListView &m_list;
+    const ImageList *m_iconSource = nullptr;
+    std::unordered_map<QString, QIcon> m_icons;
 };
 
 } // namespace

@@ -19,11 +19,7 @@ FormView::FormView(Form &form, QWidget *parent)
 
     buildControls();
     buildMenus();
-    restack(&m_form);
-    for (Control *control : m_form.allControls())
-        if (auto *container = dynamic_cast<Container *>(control))
-            restack(container);
-    applyTabOrder();
+    arrangeControls();
     watchInput();
 
     m_form.setObserver(this);
@@ -105,8 +101,12 @@ void FormView::adoptNewControls()
     m_adoptPending = false;
     const std::size_t before = m_bindings.size();
     buildControls();
-    if (m_bindings.size() == before)
-        return;
+    if (m_bindings.size() != before)
+        arrangeControls();
+}
+
+void FormView::arrangeControls()
+{
     restack(&m_form);
     for (Control *control : m_form.allControls())
         if (auto *container = dynamic_cast<Container *>(control))

@@ -68,6 +68,8 @@ private:
     void buildControls();
     // Makes the widgets of the controls that have none yet.
     void adoptNewControls();
+    // Stacks the widgets of every container by z-level and sets the tab order.
+    void arrangeControls();
     void applyTopMost();
     void buildMenus();
     void addMenuItem(MenuItem &item, QMenu *parentMenu);

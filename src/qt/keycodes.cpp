@@ -84,3 +84,9 @@ int shiftStateOf(Qt::KeyboardModifiers modifiers)
         shift |= keycode::AltMask;
     return shift;
 }
+
+int mouseButtonsOf(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+           | (buttons & Qt::MiddleButton ? 4 : 0);
+}

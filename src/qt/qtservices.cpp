@@ -182,9 +182,8 @@ std::optional<quint32> QtColorDialogService::choose(quint32 initial)
 {
     // The picker that asks is kept on top of the other windows: a dialog of the main window could
     // open behind it, so the dialog belongs to the window that is active when it is asked for.
-    QWidget *parent = QApplication::activeWindow() ? QApplication::activeWindow()
-                                                   : dialogParent.data();
-    const QColor color = QColorDialog::getColor(toQColor(initial, QApplication::palette()), parent);
+    const QColor color = QColorDialog::getColor(toQColor(initial, QApplication::palette()),
+                                                askingWindow(dialogParent));
     if (!color.isValid())
         return std::nullopt;
     return fromQColor(color);

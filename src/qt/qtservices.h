@@ -92,7 +92,6 @@ public:
     bool openFile(const QString &path) override;
 };
 
-// All of them, and the Services a window is constructed with.
 // Paints, timers and the window system's own events; the user's input waits for the idle loop.
 class QtEventPump : public EventPump
 {
@@ -100,6 +99,7 @@ public:
     void processPendingEvents() override;
 };
 
+// All of them, and the Services a window is constructed with.
 class QtServices
 {
 public:

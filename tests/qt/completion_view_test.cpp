@@ -8,9 +8,9 @@
 #include "qt/qtservices.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -61,9 +61,7 @@ protected:
     void shoot(const QString &name)
     {
         QApplication::processEvents();
-        const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(folder);
-        EXPECT_TRUE(view->grab().save(folder + u'/' + name));
+        EXPECT_TRUE(saveArtifact(view->grab(), name));
     }
 };
 

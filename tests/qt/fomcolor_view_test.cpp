@@ -9,9 +9,9 @@
 #include "qt/japanese.h"
 #include "qt/windowservice.h"
 #include "support/qt_printers.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDrag>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -55,9 +55,7 @@ protected:
         settle();
         const QPixmap shot = view->grab();
         ASSERT_FALSE(shot.isNull());
-        const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(folder);
-        EXPECT_TRUE(shot.save(folder + u'/' + name));
+        EXPECT_TRUE(saveArtifact(shot, name));
     }
     // Every swatch has a widget, shown, painted in the swatch's colour.
     void expectSwatchesShown(const ControlArray<TextBox> &swatches)

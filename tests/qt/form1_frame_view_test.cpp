@@ -10,9 +10,9 @@
 #include "qt/windowservice.h"
 #include "support/qt_printers.h"
 #include "support/scripted_services.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -164,12 +164,7 @@ TEST_F(FrameView, HelpPageBesideTheProgramShowsInTheHelpWindow)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(title, QStringLiteral(u"Morvaneヘルプ|5"));
     EXPECT_EQ(helpView->windowTitle(), QStringLiteral(u"Morvaneヘルプ"));
-    const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
-    QDir().mkpath(folder);
-    const QPixmap shot = QGuiApplication::platformName() == u"xcb"
-                             ? helpView->screen()->grabWindow(helpView->winId())
-                             : helpView->grab();
-    EXPECT_TRUE(shot.save(folder + QStringLiteral(u"/help-window.png")));
+    EXPECT_TRUE(saveArtifact(photograph(*helpView), QStringLiteral(u"help-window.png")));
 }
 
 } // namespace

@@ -7,10 +7,10 @@
 #include "qt/japanese.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QEventLoop>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -22,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -55,15 +54,9 @@ protected:
     void shoot(const QString &name)
     {
         QApplication::processEvents();
-        // On a real display the screen holds what the embedded browser drew; offscreen, the
-        // window's own rendering is all there is (the browser's page shows blank there).
-        const QPixmap shot = QGuiApplication::platformName() == u"xcb"
-                                 ? view->screen()->grabWindow(view->winId())
-                                 : view->grab();
+        const QPixmap shot = photograph(*view);
         ASSERT_FALSE(shot.isNull());
-        const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(folder);
-        EXPECT_TRUE(shot.save(folder + u'/' + name));
+        EXPECT_TRUE(saveArtifact(shot, name));
     }
     // Evaluates a script in the embedded browser's page once the page has loaded: the script is
     // asked again while it answers `notYet` (a loaded machine may take seconds to show the page).

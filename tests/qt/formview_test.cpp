@@ -6,13 +6,13 @@
 #include "qt/formview.h"
 #include "qt/japanese.h"
 #include "support/qt_printers.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -509,9 +509,7 @@ TEST_F(FormViewTest, RendersTheFormWithItsJapaneseTexts)
     form.Tab1.move(120, 2400, 6000, 2400);
     view.show();
     const QImage shot = view.grab().toImage();
-    const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
-    QDir().mkpath(folder);
-    EXPECT_TRUE(shot.save(folder + QStringLiteral(u"/formview.png")));
+    EXPECT_TRUE(saveArtifact(shot, QStringLiteral(u"formview.png")));
     // The option's text is drawn (not just the background): dark pixels inside its widget.
     const QRect option = view.widgetOf(form.Option1(0))
                              ->geometry()

@@ -9,14 +9,13 @@
 #include "qt/windowservice.h"
 #include "reference/forcss.h"
 #include "reference/fortag.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -82,13 +81,9 @@ protected:
         settle();
         FormView *view = windows.viewOf(window);
         ASSERT_NE(view, nullptr);
-        const QPixmap shot = QGuiApplication::platformName() == u"xcb"
-                                 ? view->screen()->grabWindow(view->winId())
-                                 : view->grab();
+        const QPixmap shot = photograph(*view);
         ASSERT_FALSE(shot.isNull());
-        const QString folder = qEnvironmentVariable("MORVANE_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(folder);
-        EXPECT_TRUE(shot.save(folder + u'/' + name));
+        EXPECT_TRUE(saveArtifact(shot, name));
     }
 };
 
