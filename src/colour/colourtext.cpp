@@ -5,21 +5,27 @@
 
 namespace {
 const QStringView HexDigits = u"123456789abcdef";
-}
 
-QString HexToByte(QStringView s)
+// The value HexToByte writes as text.
+qint64 hexSum(QStringView s)
 {
     qint64 sum = 0;
     for (QChar c : s) {
         // A text far longer than a colour's pair saturates instead of overflowing.
         sum = std::min(sum * 16 + (HexDigits.indexOf(c.toLower()) + 1), qint64(1) << 48);
     }
-    return QString::number(sum);
+    return sum;
+}
+} // namespace
+
+QString HexToByte(QStringView s)
+{
+    return QString::number(hexSum(s));
 }
 
 int hexValue(QStringView s)
 {
-    return int(std::min<qint64>(HexToByte(s).toLongLong(), std::numeric_limits<int>::max()));
+    return int(std::min<qint64>(hexSum(s), std::numeric_limits<int>::max()));
 }
 
 QString colourText(int red, int green, int blue)

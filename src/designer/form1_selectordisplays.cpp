@@ -14,11 +14,6 @@ constexpr quint32 Green = 0x00FF00;
 
 const QString All = QStringLiteral(u"All");
 
-QString numberOf(const ScrollBar &bar)
-{
-    return strings::str(std::llabs(bar.value()));
-}
-
 // The number a display reads from a selector box: an "All", an empty box or text count as 1.
 double shownNumber(const TextBox &box)
 {
@@ -46,6 +41,19 @@ bool isUniform(const TextGrid &grid, bool rowLine, int line, int count, const QS
         if ((rowLine ? grid.get(line, k) : grid.get(k, line)) != first)
             return false;
     return true;
+}
+
+// The other selector of a panel reads "All" and stands still while the moved one's whole line
+// holds one value; otherwise it shows its own number and moves again.
+void showPartner(Form1 &f, int partner)
+{
+    if (!f.differs) {
+        f.Text1(partner).setText(All);
+        f.VScroll1(partner).setEnabled(false);
+    } else {
+        f.Text1(partner).setText(numberOf(f.VScroll1(partner)));
+        f.VScroll1(partner).setEnabled(true);
+    }
 }
 
 void showCellImage(Form1 &f)
@@ -118,13 +126,7 @@ void scanNoWrapPanel(Form1 &f, int Index)
     f.differs =
         !(line && isUniform(f.cellNowraps, rowMoved, *line,
                             rowMoved ? f.columnCount() : f.rowCount(), QStringLiteral(u"no")));
-    if (!f.differs) {
-        f.Text1(partner).setText(All);
-        f.VScroll1(partner).setEnabled(false);
-    } else {
-        f.Text1(partner).setText(numberOf(f.VScroll1(partner)));
-        f.VScroll1(partner).setEnabled(true);
-    }
+    showPartner(f, partner);
 }
 
 void scanFontPanel(Form1 &f, int Index)
@@ -140,13 +142,7 @@ void scanFontPanel(Form1 &f, int Index)
     const std::optional<int> line = f.selectedIndex(Index);
     f.differs = !(line && isUniform(grid, rowMoved, *line,
                                     rowMoved ? f.columnCount() : f.rowCount(), QString()));
-    if (!f.differs) {
-        f.Text1(partner).setText(All);
-        f.VScroll1(partner).setEnabled(false);
-    } else {
-        f.Text1(partner).setText(numberOf(f.VScroll1(partner)));
-        f.VScroll1(partner).setEnabled(true);
-    }
+    showPartner(f, partner);
     f.Text1(Index).setText(numberOf(f.VScroll1(Index)));
 
     // "All" (or anything below 1) stands for the first row or column.

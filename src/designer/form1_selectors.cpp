@@ -16,11 +16,6 @@ const QString &dataLossQuestion()
         QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
     return text;
 }
-
-QString numberOf(const ScrollBar &bar)
-{
-    return strings::str(std::llabs(bar.value()));
-}
 } // namespace
 
 int Form1::rowCount() const

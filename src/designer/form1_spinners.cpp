@@ -28,12 +28,10 @@ void Form1::Text1_Change(int Index)
         VScroll1(Index).setValue(*value);
 }
 
-namespace {
 QString numberOf(const ScrollBar &bar)
 {
     return strings::str(std::llabs(bar.value()));
 }
-} // namespace
 
 void Form1::VScroll2_Change()
 {

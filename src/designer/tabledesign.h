@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class ScrollBar;
+
 // The state of the table design that its controls do not hold: the length unit, the home page, the
 // per-cell attributes and the inserted file texts. Form1 inherits it; the designer's panels, the
 // settings documents and the writer read and write it.
@@ -33,3 +35,6 @@ protected:
 // selectors (5..19 and 22..25) choose columns.
 bool isRowSelector(int index);
 bool isSelector(int index);
+
+// The number a spinner stands for, as its box shows it: the spinners hold minus the number.
+QString numberOf(const ScrollBar &bar);
