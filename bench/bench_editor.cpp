@@ -2,6 +2,7 @@
 #include "editor/blockindent.h"
 #include "editor/htmlcolorizer.h"
 #include "editor/tagcase.h"
+#include "editor/typedcolouring.h"
 
 #include <benchmark/benchmark.h>
 #include "benchsupport.h"
@@ -85,6 +86,24 @@ void BM_ColourCommentedTable(benchmark::State &state)
     reportMemory(state);
 }
 
+// One character typed (replaced by itself, so the text stays) in the commented table, after a
+// whole pass has kept its states: what the colouring of typed text costs per keystroke.
+void BM_TypeInTheCommentedTable(benchmark::State &state)
+{
+    const QString &text = commentedSource();
+    std::vector<HtmlColorizer::StateAt> states;
+    HtmlColorizer(text).runs(ColorScheme::light(), &states, TypedTextColouring::stateStep());
+    TypedTextColouring typed;
+    typed.keepStates(text, states);
+    qsizetype at = text.size() / 2;
+    for (auto _ : state) {
+        at = text.indexOf(u"text", at + 1);
+        const TypedTextColouring::Edit edit{at, 1, QStringView(text).sliced(at, 1)};
+        ColorRuns runs = typed.colourEdit(text, edit, ColorScheme::light());
+        benchmark::DoNotOptimize(runs.data());
+    }
+}
+
 void BM_IndentThenUnindent(benchmark::State &state)
 {
     const QString &text = tableSource();
@@ -115,6 +134,7 @@ const QString &generatedSource = tableSource();
 BENCHMARK(BM_ColourRunsToList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ColourRunsToSink)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ColourCommentedTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TypeInTheCommentedTable)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(BM_IndentThenUnindent)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ConvertTagCase)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -225,6 +225,10 @@ void appendRun(ColorRuns &out, const ColorRun &run, qsizetype n)
 
 void RichTextBox::normalise(ColorRuns &runs, qsizetype n, quint32 foreColor)
 {
+    // Colouring engines hand over runs already in order: sort only what is not.
+    auto byStart = [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; };
+    if (!std::is_sorted(runs.begin(), runs.end(), byStart))
+        std::stable_sort(runs.begin(), runs.end(), byStart);
     // In place: clip to the text, let a later run win over an earlier one at the same start, and
     // merge neighbours of one colour.
     std::size_t out = 0;
@@ -241,11 +245,6 @@ void RichTextBox::normalise(ColorRuns &runs, qsizetype n, quint32 foreColor)
     runs.resize(out);
     if (runs.empty() || runs.front().start != 0)
         runs.insert(runs.begin(), ColorRun{0, foreColor});
-}
-
-void RichTextBox::normaliseRuns()
-{
-    normalise(m_runs, m_text.size(), foreColor());
 }
 
 void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
@@ -278,13 +277,9 @@ void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
 
 void RichTextBox::setColorRuns(ColorRuns runs)
 {
-    auto byStart = [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; };
-    // Colouring engines hand over runs already in order: sort only what is not.
-    if (!std::is_sorted(runs.begin(), runs.end(), byStart))
-        std::stable_sort(runs.begin(), runs.end(), byStart);
+    normalise(runs, m_text.size(), foreColor());
     m_pendingRuns = nullptr;
     m_runs = std::move(runs);
-    normaliseRuns();
     ++m_revision;
     notify(Property::ColorRuns);
 }
@@ -303,9 +298,6 @@ void RichTextBox::settleRuns() const
     // The text has not changed since the colours were set: every change of it settles them first.
     ColorRuns runs = m_pendingRuns(m_text);
     m_pendingRuns = nullptr;
-    auto byStart = [](const ColorRun &a, const ColorRun &b) { return a.start < b.start; };
-    if (!std::is_sorted(runs.begin(), runs.end(), byStart))
-        std::stable_sort(runs.begin(), runs.end(), byStart);
     normalise(runs, m_text.size(), foreColor());
     m_runs = std::move(runs);
 }

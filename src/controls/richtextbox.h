@@ -139,8 +139,8 @@ private:
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
     // Works out colours set for later, before anything reads or changes the runs.
     void settleRuns() const;
+    // Sorts the runs by start (stably), clips them to the text and merges neighbours of one colour.
     static void normalise(ColorRuns &runs, qsizetype size, quint32 foreColor);
-    void normaliseRuns();
     // Normalises the runs that start in [from, to] with their neighbours (after a local change).
     void normaliseAround(qsizetype from, qsizetype to);
 

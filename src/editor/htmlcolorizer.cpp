@@ -26,11 +26,12 @@ qsizetype HtmlColorizer::commentEndingAfter(qsizetype i) const
 {
     if (!m_commentsSorted) {
         m_commentsSorted = true;
-        m_pairsInTurn = commentsPairInTurn(m_text);
         if (!m_pairsInTurn)
+            m_pairsInTurn = commentsPairInTurn(m_text);
+        if (!*m_pairsInTurn)
             m_comments = findCommentSpans(m_text);
     }
-    if (m_pairsInTurn) {
+    if (*m_pairsInTurn) {
         // Short comments, one after the other: the "-->" is found where the comment runs.
         const qsizetype close = m_text.indexOf(u"-->", i + 2);
         return close < 0 ? -1 : close + 3;

@@ -6,8 +6,7 @@
 
 #include <QStringView>
 
-#include <vector>
-
+#include <optional>
 #include <vector>
 
 namespace editor {
@@ -51,6 +50,12 @@ public:
 
     bool hasTag() const { return m_hasTag; }
 
+    // Whether the comment markers of the text pair in turn (commentsPairInTurn): found out, with a
+    // look through the whole text, when the colouring first meets a "<!--"; empty until then. A
+    // caller that knows it already (an edit since made or broke no marker) tells it beforehand.
+    std::optional<bool> pairsInTurn() const { return m_pairsInTurn; }
+    void knowPairsInTurn(bool inTurn) { m_pairsInTurn = inTurn; }
+
     // Colours the whole text: the runs cover [0, size) in order, each non-empty, and neighbours
     // never share a role (they may share a colour only if the scheme gives two roles the same
     // colour).
@@ -88,7 +93,7 @@ private:
     // no comment and need not be searched for them. Where the markers pair in turn, each comment
     // is found as it is met; otherwise all spans are found at once.
     mutable bool m_commentsSorted = false;
-    mutable bool m_pairsInTurn = false;
+    mutable std::optional<bool> m_pairsInTurn;
     mutable std::vector<TextSpan> m_comments;
     mutable std::size_t m_nextComment = 0;
     bool m_hasTag = false;

@@ -35,12 +35,14 @@ void TypedTextColouring::keepStates(QStringView text,
         m_checkpoints.push_back({at.position, at.state});
     m_size = text.size();
     m_hasTag = text.contains(u'<');
+    m_pairsInTurn.reset();
 }
 
 void TypedTextColouring::reset()
 {
     m_checkpoints.clear();
     m_size = -1;
+    m_pairsInTurn.reset();
 }
 
 // Whether the edit made or broke a "<!--" or "-->": the removed and the inserted text are looked at
@@ -96,21 +98,28 @@ ColorState TypedTextColouring::stateAt(const HtmlColorizer &colorizer, qsizetype
 ColorRuns TypedTextColouring::colourEdit(QStringView text, const Edit &edit,
                                          const ColorScheme &scheme)
 {
-    const HtmlColorizer colorizer(text);
+    HtmlColorizer colorizer(text);
     const qsizetype oldSize = text.size() - edit.inserted + edit.removedText.size();
-    if (oldSize != m_size || colorizer.hasTag() != m_hasTag || touchesCommentMarker(text, edit))
+    if (oldSize != m_size || colorizer.hasTag() != m_hasTag || touchesCommentMarker(text, edit)) {
         m_checkpoints.clear();
-    else
+        m_pairsInTurn.reset();
+    } else {
         followEdit(edit);
+    }
+    // The markers are where they were: the colouring need not look through the text for them.
+    if (m_pairsInTurn)
+        colorizer.knowPairsInTurn(*m_pairsInTurn);
     m_size = text.size();
     m_hasTag = colorizer.hasTag();
     const qsizetype start = std::clamp<qsizetype>(edit.start, 0, text.size());
     const qsizetype end = std::min(text.size(), start + edit.inserted);
     const ColorState state = stateAt(colorizer, start, scheme);
+    m_pairsInTurn = colorizer.pairsInTurn();
     if (end <= start)
         return {};
     ColorRunCollector runs;
     colorizer.colorRange(start, end, state, scheme, runs);
+    m_pairsInTurn = colorizer.pairsInTurn();
     return runs.take();
 }
 

@@ -5,6 +5,7 @@
 #include "editor/htmlcolorizer.h"
 
 #include <QStringView>
+#include <optional>
 #include <vector>
 
 namespace editor {
@@ -58,6 +59,9 @@ private:
     // The size of the text the states were kept for, and whether it held a "<".
     qsizetype m_size = -1;
     bool m_hasTag = false;
+    // Whether the text's comment markers pair in turn, once a colouring found out; it holds as long
+    // as the kept states do.
+    std::optional<bool> m_pairsInTurn;
 };
 
 } // namespace editor

@@ -128,9 +128,10 @@ QPixmap toQPixmap(const Picture &picture)
     QImage image(std::max(1, picture.width()), std::max(1, picture.height()),
                  QImage::Format_ARGB32);
     image.fill(Qt::transparent);
+    const QPalette system = QGuiApplication::palette();
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             if (const auto colour = picture.colourAt(x, y))
-                image.setPixelColor(x, y, toQColor(*colour, QGuiApplication::palette()));
+                image.setPixelColor(x, y, toQColor(*colour, system));
     return QPixmap::fromImage(image);
 }
