@@ -2,6 +2,7 @@
 // counts beyond the range), reading it neither crashes nor blows up.
 
 #include "frame/form1.h"
+#include "support/ini_file.h"
 #include "support/qt_printers.h"
 
 #include <QFile>
@@ -51,10 +52,7 @@ protected:
     Form1 f;
     void load(const QByteArray &ini)
     {
-        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(ini);
-        file.close();
+        writeIniFile(dir, ini);
         f.settingsFolder = dir.path();
         f.workFolder = dir.path();
         f.Form_Load();

@@ -2,6 +2,7 @@
 
 #include "controls/textfile.h"
 #include "frame/form1.h"
+#include "support/ini_file.h"
 #include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
@@ -21,17 +22,8 @@ protected:
     QTemporaryDir dir;
     Form1 f;
     void SetUp() override { f.settingsFolder = dir.path(); }
-    void writeIni(const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readIni()
-    {
-        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeIni(const QByteArray &bytes) { writeIniFile(dir, bytes); }
+    QByteArray readIni() const { return readIniFile(dir); }
     QString get(const QString &key, const QString &fallback = QStringLiteral(u"-"))
     {
         return f.GetSettingIni(App, Section, key, fallback);

@@ -6,6 +6,7 @@
 #include "frame/frmabout.h"
 #include "frame/helpwindow.h"
 #include "reference/fortag.h"
+#include "support/ini_file.h"
 #include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
@@ -42,11 +43,7 @@ protected:
         f->setVisible(true);
         f->onUnloaded = [this] { ++ended; };
     }
-    QByteArray readIni() const
-    {
-        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readIni() const { return readIniFile(dir); }
     static bool exists(const QTemporaryDir &d, const char16_t *name)
     {
         return QFile::exists(d.filePath(QString::fromUtf16(name)));

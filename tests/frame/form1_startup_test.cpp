@@ -2,6 +2,7 @@
 // and the INI file written at every start.
 
 #include "frame/form1.h"
+#include "support/ini_file.h"
 #include "support/qt_printers.h"
 #include "support/scripted_services.h"
 
@@ -21,17 +22,8 @@ protected:
         f->settingsFolder = dir.path();
         f->workFolder = dir.path();
     }
-    void writeIni(const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readIni()
-    {
-        QFile file(dir.filePath(QStringLiteral(u"morvane.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeIni(const QByteArray &bytes) { writeIniFile(dir, bytes); }
+    QByteArray readIni() const { return readIniFile(dir); }
 };
 
 TEST_F(StartUp, WithoutAnIniFile)
