@@ -58,9 +58,6 @@ struct Window
         view->show();
         view->activateWindow();
         form.Cmd(1).userClicked(); // make the source and show it
-        auto *source = static_cast<RichTextView *>(view->widgetOf(form.RB1));
-        while (source->loading())
-            QApplication::processEvents();
         QApplication::processEvents();
     }
     // Puts the caret on a new line after the first occurrence of `after` from `from` on.

@@ -41,8 +41,6 @@ public:
     // Positions inside the window; a model position outside it maps to the window's nearest end.
     qsizetype toModel(int qtPosition) const;
     int toQt(qsizetype modelPosition) const;
-    // Always false: every part of the text can be shown at once (kept for callers that waited).
-    bool loading() const { return false; }
 
     // The lines the document holds: the first one, and how many (all of them for a short text).
     int windowFirstLine() const { return m_first; }
