@@ -1,8 +1,10 @@
 #include "controls/treeview.h"
 
 #include "controls/imagelist.h"
+#include "controls/userinput.h"
 
 #include <QStringList>
+#include <algorithm>
 
 TreeNode::TreeNode(TreeView &tree, TreeNode *parent, int index, QString key, QString text)
     : m_tree(tree), m_parent(parent), m_index(index), m_key(std::move(key)), m_text(std::move(text))
@@ -179,34 +181,49 @@ void TreeView::nodeChanged(TreeNode &node)
     notify(Property::Value);
 }
 
+bool TreeView::holds(const TreeNode *node) const
+{
+    // Compared by address only: a node cleared away meanwhile must not be read.
+    return std::any_of(m_nodes.begin(), m_nodes.end(),
+                       [node](const std::unique_ptr<TreeNode> &n) { return n.get() == node; });
+}
+
 void TreeView::userClicked(TreeNode *node)
 {
-    if (!effectivelyEnabled())
-        return;
-    if (node)
-        setSelectedItem(node);
-    if (onClick)
-        onClick();
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || (node && !holds(node)))
+            return;
+        if (node)
+            setSelectedItem(node);
+        if (onClick)
+            onClick();
+    });
 }
 
 void TreeView::userDoubleClicked(TreeNode *node)
 {
-    if (!effectivelyEnabled())
-        return;
-    if (node)
-        setSelectedItem(node);
-    if (onDblClick)
-        onDblClick();
+    userinput::deliver(*this, [=, this] {
+        if (!effectivelyEnabled() || (node && !holds(node)))
+            return;
+        if (node)
+            setSelectedItem(node);
+        if (onDblClick)
+            onDblClick();
+    });
 }
 
 void TreeView::userSelected(TreeNode *node)
 {
-    if (effectivelyEnabled() && node)
-        setSelectedItem(node);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && node && holds(node))
+            setSelectedItem(node);
+    });
 }
 
 void TreeView::userExpanded(TreeNode *node, bool expanded)
 {
-    if (effectivelyEnabled() && ownsNode(node) && !node->m_children.empty())
-        node->setExpanded(expanded);
+    userinput::deliver(*this, [=, this] {
+        if (effectivelyEnabled() && holds(node) && !node->m_children.empty())
+            node->setExpanded(expanded);
+    });
 }

@@ -126,6 +126,7 @@ public:
 private:
     friend class TreeNode;
     bool ownsNode(const TreeNode *node) const;
+    bool holds(const TreeNode *node) const;
     bool imageAllowed(const QString &key) const;
     void nodeChanged(TreeNode &node);
 

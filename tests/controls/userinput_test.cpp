@@ -4,6 +4,7 @@
 #include "support/qt_printers.h"
 #include "controls/controls.h"
 #include "controls/forms.h"
+#include "controls/treeview.h"
 #include "controls/userinput.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,34 @@ TEST(UserInput, ActionsOfAControlGoneMeanwhileAreDropped)
     };
     w.make.userClicked();
     EXPECT_EQ(w.log.join(u'|'), QStringLiteral(u"make begins|make ends|page 3"));
+}
+
+TEST(UserInput, TreeClicksWaitAndThoseOnNodesClearedMeanwhileAreDropped)
+{
+    Window w;
+    TreeView tree(&w.form, QStringLiteral(u"Tree"));
+    TreeNode *kept = tree.add(nullptr, 0, QStringLiteral(u"a"), QStringLiteral(u"a"));
+    tree.add(kept, tvw::Child, QStringLiteral(u"b"), QStringLiteral(u"b"));
+    tree.onClick = [&] { w.log << QStringLiteral(u"tree ") + tree.selectedItem()->text(); };
+    w.meanwhile = [&] {
+        tree.userExpanded(kept, true);
+        tree.userClicked(kept);
+        EXPECT_FALSE(kept->expanded());
+        EXPECT_EQ(w.log.join(u'|'), QStringLiteral(u"make begins"));
+    };
+    w.make.userClicked();
+    EXPECT_TRUE(kept->expanded());
+    EXPECT_EQ(w.log.join(u'|'), QStringLiteral(u"make begins|make ends|tree a"));
+
+    // The running command rebuilds the tree: the click meant for a node now gone does nothing.
+    w.log.clear();
+    w.meanwhile = [&] {
+        tree.userClicked(kept);
+        tree.clear();
+        tree.add(nullptr, 0, QStringLiteral(u"c"), QStringLiteral(u"c"));
+    };
+    w.make.userClicked();
+    EXPECT_EQ(w.log.join(u'|'), QStringLiteral(u"make begins|make ends"));
 }
 
 } // namespace
