@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/colorrun.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -17,14 +19,6 @@ int hexValue(QStringView s);
 // component (0..255) in two digits.
 QString colourText(int red, int green, int blue);
 
-// 0x00BBGGRR of three components 0..255.
-constexpr quint32 rgb(int red, int green, int blue)
-{
-    return quint32(red & 0xFF) | quint32(green & 0xFF) << 8 | quint32(blue & 0xFF) << 16;
-}
-constexpr int redOf(quint32 colour) { return int(colour & 0xFF); }
-constexpr int greenOf(quint32 colour) { return int(colour >> 8 & 0xFF); }
-constexpr int blueOf(quint32 colour) { return int(colour >> 16 & 0xFF); }
 
 // The colour of a six-digit "rrggbb" text (a leading "#" is not part of it), each pair read with
 // HexToByte.

@@ -15,6 +15,15 @@ struct ColorRun
 
 using ColorRuns = std::vector<ColorRun>;
 
+// 0x00BBGGRR of three components 0..255, and the components of such a colour.
+constexpr quint32 rgb(int red, int green, int blue)
+{
+    return quint32(red & 0xFF) | quint32(green & 0xFF) << 8 | quint32(blue & 0xFF) << 16;
+}
+constexpr int redOf(quint32 colour) { return int(colour & 0xFF); }
+constexpr int greenOf(quint32 colour) { return int(colour >> 8 & 0xFF); }
+constexpr int blueOf(quint32 colour) { return int(colour >> 16 & 0xFF); }
+
 // Receives the runs of a colouring pass in text order; consecutive calls with the same colour may be
 // merged by the receiver.
 class ColorSink

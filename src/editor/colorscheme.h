@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/colorrun.h"
+
 #include <QtGlobal>
 
 #include <optional>
@@ -18,12 +20,6 @@ enum class SyntaxRole : quint8 {
     Spare = 5, // in the colour table, never placed by the colouring
     Plain = 6, // the whole source when it holds no "<"
 };
-
-// 0x00BBGGRR, red in the low byte.
-constexpr quint32 rgb(int red, int green, int blue)
-{
-    return quint32(red) | (quint32(green) << 8) | (quint32(blue) << 16);
-}
 
 // The colours of one scheme of the source view `RB1` and the cell-data view `RB3`.
 struct ColorScheme

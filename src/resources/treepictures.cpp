@@ -1,5 +1,6 @@
 #include "resources/treepictures.h"
 
+#include "controls/colorrun.h"
 #include "controls/imagelist.h"
 
 #include <initializer_list>
@@ -7,11 +8,6 @@
 namespace treepictures {
 
 namespace {
-
-constexpr quint32 rgb(int r, int g, int b)
-{
-    return quint32(r) | quint32(g) << 8 | quint32(b) << 16;
-}
 
 // Every picture draws with these letters; a blank is transparent.
 const std::map<QChar, quint32> kColours = {
