@@ -135,15 +135,16 @@ void build(const QString &objTreeText, TreeView &tree)
     addSkeleton(tree);
     for (const auto &[object, categories] : kMembers)
         for (QChar category : QStringView(categories))
-            addMembers(objTreeText, QString::fromUtf16(object) + categoryEnding(category), tree);
+            AddObjectMembers(objTreeText, QString::fromUtf16(object) + categoryEnding(category),
+                             tree);
     if (TreeNode *open = tree.node(kOpenMethodKey)) {
         tree.add(open, tvw::Child, QStringLiteral(u"openoption"), QStringLiteral(u"option"),
                  QStringLiteral(u"closed"));
-        addMembers(objTreeText, QStringLiteral(u"openoption"), tree);
+        AddObjectMembers(objTreeText, QStringLiteral(u"openoption"), tree);
     }
 }
 
-void addMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree)
+void AddObjectMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree)
 {
     TreeNode *category = tree.node(categoryKey);
     if (!category)

@@ -23,7 +23,7 @@ void build(const QString &objTreeText, TreeView &tree);
 // "propaty" or "option" node. A leaf's text is the item without its level code (and an event's
 // "*"); its picture is the level code. Items whose level code the image list lacks, and items whose
 // key the tree holds already, are left out. The form object's members stand in its "forms" section.
-void addMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree);
+void AddObjectMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree);
 
 // The dotted access path of a node: its path from the root with the category texts dropped, the
 // parts joined by "." and "window." removed ("document.title", "Date.getDate()").
