@@ -30,9 +30,11 @@ void AddObjectMembers(const QString &objTreeText, const QString &categoryKey, Tr
 QString accessPath(const TreeNode &node);
 
 // The explanation of a member leaf's key, from the member's line in its object's section of the
-// description text: "name:description", then "使用例:" and the usage example (all the remaining
-// fields, commas included) on lines of their own. A line that begins with the member's name is
-// preferred to a match inside a longer name. Empty for any other key or when nothing is found.
+// description text: "name:description", then "使用例:" and the usage example (the third and fourth
+// fields, with their comma, of a four-field line) on lines of their own. A line of five fields is
+// two member lines run together, of which the first member's fields are shown; a longer line shows
+// nothing. A line that begins with the member's name is preferred to a match inside a longer
+// name. Empty for any other key or when nothing is found.
 QString explanation(const QString &key, const QString &objRefText, const QString &objRefTextLower);
 
 } // namespace objecttree
