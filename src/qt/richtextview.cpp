@@ -102,7 +102,9 @@ void RichTextView::refresh(Property property)
         syncText();
         break;
     case Property::Selection:
+        // A selection set by code is shown where it is.
         syncSelection();
+        showCaret();
         break;
     case Property::ColorRuns:
         ++m_colourGeneration;
@@ -126,16 +128,23 @@ void RichTextView::refresh(Property property)
 void RichTextView::syncText()
 {
     const RichTextBox::TextChange &change = m_box.lastChange();
+    // A window loaded again keeps the line in view; a new text starts at its top.
+    const int top = change.whole ? 0 : m_first + verticalScrollBar()->value();
     bool mirrored = false;
     {
         const QScopedValueRollback guard(m_syncing, true);
         mirrored = applyChange(change);
     }
-    if (!mirrored)
-        loadWindow(change.whole ? 0 : m_box.lineAt(change.start));
+    if (!mirrored) {
+        const int line = std::min(top, m_box.lineCount() - 1);
+        loadWindow(line);
+        showLine(line);
+    }
     ++m_colourGeneration;
     updateLineBar();
     syncSelection();
+    // The caret the edit leaves is shown: where the user typed, or where a command put it.
+    showCaret();
     viewport()->update();
 }
 
@@ -507,6 +516,12 @@ void RichTextView::selectByUser(qsizetype anchor, qsizetype caret)
 void RichTextView::selectInModel(int qtFrom, int qtTo)
 {
     selectByUser(toModel(qtFrom), toModel(qtTo));
+}
+
+void RichTextView::showCaret()
+{
+    windowOnCaret();
+    ensureCursorVisible();
 }
 
 void RichTextView::windowOnCaret()

@@ -22,6 +22,9 @@ class QTextBlock;
 // scrollable as soon as it is set; the document never holds more than a few thousand lines. A
 // text up to WholeText characters is held whole, with the widget's own scroll bar.
 //
+// A caret or selection set by code, and the caret an edit leaves, are scrolled into view in
+// either mode; an edit the window cannot take piecewise loads it again at the line in view.
+//
 // Colours are not part of the document: the control's colour runs are looked up (binary search)
 // for the blocks about to be painted and set as the blocks' layout formats, so colouring never
 // touches the text nor the undo history, and costs in proportion to the lines on screen.
@@ -106,6 +109,9 @@ private:
     void selectWholeText();
     // Scrolls the control's caret into view (moving the window) before a key acts at it.
     void windowOnCaret();
+    // The same, and to the caret's column too: after the control's caret was set or moved by an
+    // edit, in either mode.
+    void showCaret();
     void colourVisibleBlocks();
     void colourBlock(QTextBlock &block);
 
