@@ -163,16 +163,21 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     const qsizetype oldEnd = windowEnd();
     const qsizetype editEnd = change.start + change.removed;
     const qsizetype delta = change.inserted - change.removed;
+    const qsizetype insertedLines =
+        QStringView(text).sliced(change.start, change.inserted).count(u'\n');
     if (m_windowed && editEnd < m_winStart) {
         // Before the window: its lines move, its text stays.
-        const QStringView inserted = QStringView(text).sliced(change.start, change.inserted);
-        m_first += int(inserted.count(u'\n') - change.removedText.count(u'\n'));
+        m_first += int(insertedLines - change.removedText.count(u'\n'));
         m_winStart += delta;
         return true;
     }
     if (m_windowed && change.start > oldEnd)
         return true; // behind the window: nothing of it shows
     if (change.start < m_winStart || editEnd > oldEnd)
+        return false;
+    // A text grown long is shown through a window from now on, and a window takes no more
+    // lines at once than it holds: the document would hold them all, at great cost.
+    if (m_windowed ? insertedLines > Margin : text.size() > WholeText)
         return false;
     const qsizetype n = text.size();
     auto loneLineEnd = [&](qsizetype i) {

@@ -20,7 +20,8 @@ class QTextBlock;
 // lines of the control (the control keeps an index of its lines). Scrolling, moving the caret or
 // an edit near the window's edge moves the window, so the whole text is reachable at once and
 // scrollable as soon as it is set; the document never holds more than a few thousand lines. A
-// text up to WholeText characters is held whole, with the widget's own scroll bar.
+// text up to WholeText characters is held whole, with the widget's own scroll bar; an edit that
+// makes it longer shows it through a window at once.
 //
 // A caret or selection set by code, and the caret an edit leaves, are scrolled into view in
 // either mode; an edit the window cannot take piecewise loads it again at the line in view.

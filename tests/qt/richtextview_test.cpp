@@ -543,6 +543,27 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
     EXPECT_GT(selEndLine(), top + 5000);
 }
 
+// A text that grows past the whole-text size in one paste is shown through a window at once.
+TEST_F(RichTextViewTest, APasteThatMakesTheTextLongShowsItThroughAWindow)
+{
+    RB1.setText(QStringLiteral(u"<p>\r\n"));
+    RB1.setSelStart(5);
+    QString pasted;
+    for (int i = 0; i < 40000; ++i)
+        pasted += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+    QApplication::clipboard()->setText(pasted);
+    key(Qt::Key_V, QString(), Qt::ControlModifier);
+    ASSERT_EQ(RB1.text().size(), pasted.size() + 5);
+    EXPECT_NE(text->lineScrollBar(), text->verticalScrollBar());
+    EXPECT_LT(text->windowLineCount(), 10000);
+    const int first = text->windowFirstLine();
+    const qsizetype start = RB1.lineStart(first);
+    EXPECT_EQ(shown(), lfOf(RB1.text().mid(start)));
+    // The caret after the pasted text, in view.
+    EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.text().size());
+    EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect()));
+}
+
 // The source page of the main window with a long source (a header, then a table of 60,000 rows)
 // or a short one (2,000 rows): what the view shows after menu commands and whole-text edits.
 class SourcePage : public ::testing::TestWithParam<int>
