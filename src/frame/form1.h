@@ -63,10 +63,11 @@ public:
 
     // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
     // name a row and column of the table (a number the spinner refused, 0, a negative number or
-    // text) does nothing.
-    void Command2_Click(int Index);
-    void Command3_Click(int Index);
+    // text) does nothing. Command6(6) is the completion panel's "×".
+    void BrowseImage(int Index);
+    void MarkSelectorAll(int Index);
     void Command6_Click(int Index);
+    void SetCellAttribute(int Index);
     void SetCellFontSize();
     void SetCellBackColor();
     void SetCellFontColor();
@@ -223,6 +224,8 @@ public:
     void ShowCandidates();
     void ShowCandidateHelp();
     void ScanVarDeclarations();
+    // Appends one var statement's columns to varTable; a reserved name in it is told once.
+    void ParseVarDeclaration(const editor::FoundStatement &found);
     void CheckReservedWord();
     QString ConstructorType(QString &word, QString &member);
     QString FindWithObject();

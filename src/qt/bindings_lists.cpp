@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -147,14 +148,43 @@ private:
     ListBox &m_list;
 };
 
+// A press on an arrow or in the trough steps at once and repeats while the button is held; a drag
+// of the thumb goes on until the button is let go. A modal dialog that a step opens (the question
+// before the cell data goes) takes the mouse from the window: the press ends there, as if the
+// button had been let go, so that it neither steps again under the dialog nor after it.
+class PressEndingScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            endPress();
+        return QScrollBar::event(event);
+    }
+
+private:
+    void endPress()
+    {
+        // The release Qt would have delivered; the step the press made is the control's already.
+        const QSignalBlocker blocker(this);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        mouseReleaseEvent(&release);
+    }
+};
+
 // Qt's bar moves its up (left) arrow towards its minimum; the control's up (left) arrow moves
 // towards Min, which may be the larger end. A reversed control shows as the mirrored (negated) range.
 class ScrollBinding : public ControlBinding
 {
 public:
     ScrollBinding(FormView &view, ScrollBar &bar, QWidget *parent)
-        : ControlBinding(view, bar,
-                         new QScrollBar(bar.horizontal() ? Qt::Horizontal : Qt::Vertical, parent)),
+        : ControlBinding(
+              view, bar,
+              new PressEndingScrollBar(bar.horizontal() ? Qt::Horizontal : Qt::Vertical, parent)),
           m_bar(bar)
     {
         auto *qbar = static_cast<QScrollBar *>(widget());

@@ -81,7 +81,7 @@ TEST_F(SelectorDisplay, NoWrapRowAndColumn)
 TEST_F(SelectorDisplay, FontColourWithTheRowOnAllShowsTheFirstRow)
 {
     f.Text5(5).setForeColor(0xFFFF00);
-    f.Command3_Click(4); // row box "All"
+    f.MarkSelectorAll(4); // row box "All"
     fillColumn(f.cellFontColors, 1, S(u"navy"));
     log.clear();
     f.VScroll1(15).setValue(-2);
