@@ -9,15 +9,6 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
-const QString &dataLossQuestion()
-{
-    static const QString text =
-        QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
-    return text;
-}
-} // namespace
-
 int Form1::rowCount() const
 {
     return std::abs(VScroll1(0).value());
@@ -49,12 +40,19 @@ bool Form1::cellDataHasContent() const
     return !rest.isEmpty();
 }
 
+bool Form1::mayDiscardCellData()
+{
+    return msgBox(QStringLiteral(
+                      u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？"),
+                  msgbox::YesNo) == msgbox::Yes;
+}
+
 void Form1::VScroll1_Change(int Index)
 {
     if (Index == m_quietSpinner)
         return;
     if ((Index == 0 || Index == 1) && cellDataHasContent()) {
-        if (msgBox(dataLossQuestion(), msgbox::YesNo) == msgbox::No) {
+        if (!mayDiscardCellData()) {
             revertCount(Index);
             return;
         }
