@@ -56,9 +56,8 @@ public:
     void Text5_Change(int Index);
     void Option1_Click(int Index);
     bool BuildRowTemplate();
-    // The row (Index 0) or column (Index 1) count that the box Text1(Index) holds: its leading
-    // number, the fraction dropped. Empty when the designer refuses it: above 1000, or too large to
-    // be held at all ("30000", "1e300"); a negative count counts as 0.
+    // The count Text1(Index) holds (0 rows, 1 columns): its leading decimal number, the fraction
+    // dropped; empty above 1000 (refused), a negative count counts as 0.
     std::optional<int> countIn(int Index) const;
 
     // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
