@@ -34,15 +34,16 @@ public:
         widget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         widget->header()->setStretchLastSection(false);
         // Clicks are reported from the viewport, so that a click beside every node counts too.
-        new EventHook(widget->viewport(), [this](QEvent *event) { return mouseEvent(event); });
-        QObject::connect(widget, &QTreeWidget::currentItemChanged, widget,
+        new EventHook(widget->viewport(), this,
+                      [this](QEvent *event) { return mouseEvent(event); });
+        QObject::connect(widget, &QTreeWidget::currentItemChanged, this,
                          [this](QTreeWidgetItem *current) {
                              m_tree.userSelected(nodeOf(current));
                              refresh(Property::Selection);
                          });
-        QObject::connect(widget, &QTreeWidget::itemExpanded, widget,
+        QObject::connect(widget, &QTreeWidget::itemExpanded, this,
                          [this](QTreeWidgetItem *item) { userExpanded(item, true); });
-        QObject::connect(widget, &QTreeWidget::itemCollapsed, widget,
+        QObject::connect(widget, &QTreeWidget::itemCollapsed, this,
                          [this](QTreeWidgetItem *item) { userExpanded(item, false); });
     }
     void refreshAll() override
