@@ -56,9 +56,8 @@ public:
     void Text5_Change(int Index);
     void Option1_Click(int Index);
     bool BuildRowTemplate();
-    // The row (Index 0) or column (Index 1) count that the box Text1(Index) holds: its leading
-    // number, the fraction dropped. Empty when the designer refuses it: above 1000, or too large to
-    // be held at all ("30000", "1e300"); a negative count counts as 0.
+    // The count Text1(Index) holds (0 rows, 1 columns): its leading decimal number, the fraction
+    // dropped; empty above 1000 (refused), a negative count counts as 0.
     std::optional<int> countIn(int Index) const;
 
     // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
@@ -181,13 +180,12 @@ public:
     void SaveSettingsDocument();
     void Command22_Click();
     void msettei_Click();
-    // Loads the settings document chosen in the open dialog.
-    void LoadSettingsDocument();
+    void LoadSettingsDocument(); // loads the document chosen in the open dialog
     // Applies a settings document's text, read from `path`: the table-wide values to their controls,
     // the per-cell records to the grids (emptied first), the cell data to RB3, then the selectors.
-    // What cannot be applied (a damaged value or record, a value its control refuses, a record
-    // outside its grid) is skipped and the rest applied; one message tells how many were skipped.
-    // A text holding no settings key changes nothing. Returns true when nothing was skipped.
+    // What cannot be applied is skipped and the rest applied; one message tells how many were
+    // skipped. Nothing changes when the text holds no settings key, or when it would replace typed
+    // cell data and the user says No. Returns true when all was applied.
     bool LoadSettingsText(const QString &fileText, const QString &path);
     // Stores one per-cell key's records; `escaped` undoes the escapes of "<" and ">". Returns the
     // number of records skipped (damaged or outside their grid or list).
@@ -321,6 +319,7 @@ private:
 
     // Designer and source commands.
     bool cellDataHasContent() const;
+    bool mayDiscardCellData(); // asks whether typed cell data may go
     void CountChange();
     void revertCount(int Index);
     void reportRefusedTable();

@@ -31,6 +31,15 @@ bool setText(TextBox &box, const QString &value)
     return true;
 }
 
+// The value a document gives a spinner, when the spinner can hold it.
+std::optional<int> spinnerValue(const ScrollBar &bar, const QString &value)
+{
+    const std::optional<int> number = strings::toInteger16(strings::Val(value));
+    if (!number || *number < bar.lowest() || *number > bar.highest())
+        return std::nullopt;
+    return number;
+}
+
 struct FixedKey
 {
     const char16_t *key;
@@ -45,11 +54,11 @@ std::vector<FixedKey> fixedKeys(Form1Controls &form)
     auto spinner = [&form](int index) {
         return [&form, index](const QString &v) {
             ScrollBar &bar = form.VScroll1(index);
-            const std::optional<int> number = strings::toInteger16(strings::Val(v));
-            if (!number || *number < bar.lowest() || *number > bar.highest())
+            const std::optional<int> number = spinnerValue(bar, v);
+            if (!number)
                 return false;
-            // A new count rebuilds the cell data, which the document's own replaces: the question
-            // whether typed data may go is not asked.
+            // A new count rebuilds the cell data: the load has asked already whether typed data
+            // may go, so the spinner finds none to ask about.
             if ((index == 0 || index == 1) && *number != bar.value())
                 form.RB3.setText(QString());
             bar.setValue(*number);
@@ -96,11 +105,11 @@ std::vector<FixedKey> fixedKeys(Form1Controls &form)
 
 void Form1::LoadSettingsDocument()
 {
-    const std::optional<QString> path = askForFile(
-        QStringLiteral(u"ファイルの読み込み"),
-        QStringLiteral(u"設定ファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
-                       u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|"),
-        FileDialogKind::Open, m_lastSettingsName);
+    const std::optional<QString> path =
+        askForFile(QStringLiteral(u"ファイルの読み込み"),
+                   QStringLiteral(u"設定ファイル (*.set)|*.set|&設定ファイル (*.set)|*.set|"
+                                  u"テキストファイル(*.txt)|*.txt|全てのファイル (*.*)|*.*|"),
+                   FileDialogKind::Open, m_lastSettingsName);
     if (!path)
         return;
     m_lastSettingsName = *path;
@@ -141,6 +150,23 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     auto value = [escaped](const QString &v) {
         return escaped ? unescapeSettingsValue(v, false) : v;
     };
+
+    // Typed cell data that the load would replace (by the document's, or by the template of a new
+    // count) goes only when the user agrees; asked once, before anything changes.
+    if (cellDataHasContent()) {
+        auto changesCount = [&](int index) {
+            const TagValue &found = fixed[std::size_t(index) + 1]; // after <path>: <行>, <列>
+            if (found.status != TagValue::Found)
+                return false;
+            const std::optional<int> number = spinnerValue(VScroll1(index), value(found.value));
+            return number && *number != VScroll1(index).value();
+        };
+        const bool replaced = content.status == TagValue::Found
+                                  ? unescapeSettingsValue(content.value, true) != RB3.text()
+                                  : changesCount(0) || changesCount(1);
+        if (replaced && !mayDiscardCellData())
+            return false;
+    }
 
     int skipped = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {

@@ -120,7 +120,7 @@ TEST_F(CompletionPanel, LargerFontSizeIsStoredAndGivenToTheList)
     EXPECT_FALSE(f.Frame20.visible());
     // A size no font takes changes nothing.
     openOnSourcePage();
-    f.Text7.setText(QStringLiteral(u"1e300"));
+    f.Text7.setText(QStringLiteral(u"99999999999999999999"));
     f.Command29.userClicked();
     EXPECT_EQ(f.List1.font().size, 12);
     EXPECT_EQ(f.L1.font().size, 12);
