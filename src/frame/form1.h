@@ -62,7 +62,7 @@ public:
 
     // The panels' buttons: browse, "全体", Set, reset and clear. A command whose selectors do not
     // name a row and column of the table (a number the spinner refused, 0, a negative number or
-    // text) does nothing. Command6(6) is the completion panel's "×".
+    // text) writes no grid. Command6(6) is the completion panel's "×".
     void BrowseImage(int Index);
     void MarkSelectorAll(int Index);
     void Command6_Click(int Index);
