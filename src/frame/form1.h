@@ -187,9 +187,9 @@ public:
     // skipped. Nothing changes when the text holds no settings key, or when it would replace typed
     // cell data and the user says No. Returns true when all was applied.
     bool LoadSettingsText(const QString &fileText, const QString &path);
-    // Stores one per-cell key's records; `escaped` undoes the escapes of "<" and ">". Returns the
-    // number of records skipped (damaged or outside their grid or list).
-    int LoadCellRecords(const CellRecords &records, const QString &key, bool escaped);
+    // Stores one per-cell key's records, undoing the escapes of the document's "<escape>" level
+    // (0 without one). Returns the number of records skipped (damaged or outside their grid).
+    int LoadCellRecords(const CellRecords &records, const QString &key, int escapes);
     // Marks as "All" the selectors of the font colour, font size, position and no-wrap panels whose
     // attribute is set for every row (column 0) or every column (row 0).
     void RestoreSelectors();
