@@ -29,7 +29,7 @@ using Clock = std::chrono::steady_clock;
 // process at once (its shutdown is not measured).
 void reportFirstPaint(QWidget &window)
 {
-    auto *hook = new EventHook(&window, [&window](QEvent *event) {
+    auto *hook = new EventHook(&window, &window, [&window](QEvent *event) {
         if (event->type() == QEvent::Paint && !window.property("painted").toBool()) {
             window.setProperty("painted", true);
             // Queued: runs once the paint of the whole window has been done.

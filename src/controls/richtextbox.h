@@ -103,7 +103,7 @@ public:
     bool undo();
 
     // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
-    // as CP932 text. Returns false (and changes nothing) when the file cannot be read. Only a
+    // as text, UTF-8 or CP932 as decodeTextFile decides. Returns false (and changes nothing) when the file cannot be read. Only a
     // regular file of at most MaxLoadBytes is read: a folder, a device, a pipe or a larger file
     // counts as unreadable (a device such as /dev/zero would otherwise be read forever).
     bool loadFile(const QString &path);

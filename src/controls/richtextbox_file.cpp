@@ -1,6 +1,5 @@
 // Loading and saving the text of a rich-text box.
 
-#include "controls/cp932.h"
 #include "controls/richtextbox.h"
 #include "controls/rtf.h"
 #include "controls/textfile.h"
@@ -21,7 +20,7 @@ std::optional<QString> RichTextBox::readFileText(const QString &path)
     const QByteArray bytes = file.read(MaxLoadBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxLoadBytes)
         return std::nullopt;
-    return toCrLf(rtf::looksLikeRtf(bytes) ? rtf::toPlainText(bytes) : cp932::decode(bytes));
+    return toCrLf(rtf::looksLikeRtf(bytes) ? rtf::toPlainText(bytes) : decodeTextFile(bytes));
 }
 
 bool RichTextBox::loadFile(const QString &path)

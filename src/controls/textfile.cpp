@@ -8,6 +8,61 @@
 
 #include <algorithm>
 
+namespace {
+
+// Whether `bytes`, from `from` on, are well-formed UTF-8; stops at the first byte that is not.
+bool isUtf8(const unsigned char *p, qsizetype n, qsizetype from)
+{
+    qsizetype i = from;
+    while (i < n) {
+        const unsigned char lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The range the second byte must lie in follows from the lead (no overlong forms, no
+        // surrogates, nothing past U+10FFFF); the others are always 80-BF.
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (n - i < length || p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k)
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+QString decodeTextFile(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.sliced(3));
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype first = 0;
+    while (first < n && p[first] < 0x80)
+        ++first;
+    if (first < n && isUtf8(p, n, first))
+        return QString::fromUtf8(bytes);
+    return cp932::decode(bytes);
+}
+
 std::optional<QString> readTextFile(const QString &path)
 {
     QFile file(path);
@@ -30,7 +85,7 @@ std::optional<QString> readTextFile(const QString &path)
     }
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return cp932::decode(bytes);
+    return decodeTextFile(bytes);
 }
 
 bool writeTextFile(const QString &path, const QString &text, QString *unmappable)

@@ -20,9 +20,9 @@ constexpr int AllSelectors[12] = {6, 7, 12, 13, 14, 15, 16, 17, 22, 23, 24, 25};
 void Form1::wirePanelButtons()
 {
     Command2.forEach(
-        [this](int i, CommandButton &c) { c.onClick = [this, i] { Command2_Click(i); }; });
+        [this](int i, CommandButton &c) { c.onClick = [this, i] { BrowseImage(i); }; });
     Command3.forEach(
-        [this](int i, CommandButton &c) { c.onClick = [this, i] { Command3_Click(i); }; });
+        [this](int i, CommandButton &c) { c.onClick = [this, i] { MarkSelectorAll(i); }; });
     Command6.forEach(
         [this](int i, CommandButton &c) { c.onClick = [this, i] { Command6_Click(i); }; });
     Command24.forEach(
@@ -46,7 +46,7 @@ void Form1::wirePanelButtons()
     Command27.onClick = [this] { ClearAllSettings(); };
 }
 
-void Form1::Command2_Click(int Index)
+void Form1::BrowseImage(int Index)
 {
     // Cancel ends the command with nothing changed.
     const std::optional<QString> chosen =
@@ -78,7 +78,7 @@ void Form1::Command2_Click(int Index)
         cellImages.set(*row, *column, Text2(1).text());
 }
 
-void Form1::Command3_Click(int Index)
+void Form1::MarkSelectorAll(int Index)
 {
     if (Index < 0 || Index > 11)
         return;

@@ -9,15 +9,6 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
-const QString &dataLossQuestion()
-{
-    static const QString text =
-        QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？");
-    return text;
-}
-} // namespace
-
 int Form1::rowCount() const
 {
     return std::abs(VScroll1(0).value());
@@ -49,12 +40,19 @@ bool Form1::cellDataHasContent() const
     return !rest.isEmpty();
 }
 
+bool Form1::mayDiscardCellData()
+{
+    return msgBox(QStringLiteral(
+                      u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？"),
+                  msgbox::YesNo) == msgbox::Yes;
+}
+
 void Form1::VScroll1_Change(int Index)
 {
     if (Index == m_quietSpinner)
         return;
     if ((Index == 0 || Index == 1) && cellDataHasContent()) {
-        if (msgBox(dataLossQuestion(), msgbox::YesNo) == msgbox::No) {
+        if (!mayDiscardCellData()) {
             revertCount(Index);
             return;
         }
@@ -94,7 +92,13 @@ void Form1::CountChange()
     for (int i = 4; i <= 25; ++i) {
         if (!isSelector(i))
             continue;
-        VScroll1(i).setMin(isRowSelector(i) ? VScroll1(0).value() : VScroll1(1).value());
+        const int lowest = isRowSelector(i) ? VScroll1(0).value() : VScroll1(1).value();
+        // A selector beyond the new count is moved onto it first, so that its panel shows the
+        // cell it then names: the new range alone would move it without a change, and the "1"
+        // below moves nothing when the count is 1.
+        if (VScroll1(i).value() < lowest)
+            VScroll1(i).setValue(lowest);
+        VScroll1(i).setMin(lowest);
         Text1(i).setText(QStringLiteral(u"1"));
     }
     BuildRowTemplate();

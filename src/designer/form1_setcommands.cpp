@@ -132,6 +132,15 @@ void setLength(Form1 &f, TextList &list, int selector, int valueBox)
 
 void Form1::Command6_Click(int Index)
 {
+    // The "×" of the completion settings panel shares the Set buttons' array.
+    if (Index == 6)
+        Frame20.setVisible(false);
+    else
+        SetCellAttribute(Index);
+}
+
+void Form1::SetCellAttribute(int Index)
+{
     switch (Index) {
     case 0:
         setMerge(*this);
@@ -159,9 +168,6 @@ void Form1::Command6_Click(int Index)
         setPosition(*this, cellIchiTate, 24, 25, value);
         break;
     }
-    case 6:
-        Frame20.setVisible(false);
-        break;
     default:
         break;
     }

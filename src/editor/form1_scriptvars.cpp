@@ -7,22 +7,26 @@
 
 void Form1::ScanVarDeclarations()
 {
-    const std::vector<editor::FoundStatement> found =
-        editor::scanVarDeclarations(RB1.text(), m_sourceIndex.var.positions(), reservedWords);
-    varTable.fill(found);
-    for (const editor::FoundStatement &f : found) {
-        // A declaration is warned about once for the reserved name it uses, not at every change;
-        // the note travels with its "var" while the text around it is edited.
-        const qsizetype i = m_sourceIndex.var.find(f.position);
-        if (i < 0)
-            continue;
-        QString &warned = m_sourceIndex.var.note(std::size_t(i));
-        if (f.statement.reserved.isEmpty()) {
-            warned.clear();
-        } else if (warned != f.statement.reserved) {
-            warned = f.statement.reserved;
-            msgBox(QStringLiteral(u"予約語は使用できません"), msgbox::OKOnly);
-        }
+    varTable.clear();
+    for (const editor::FoundStatement &found :
+         editor::scanVarDeclarations(RB1.text(), m_sourceIndex.var.positions(), reservedWords))
+        ParseVarDeclaration(found);
+}
+
+void Form1::ParseVarDeclaration(const editor::FoundStatement &found)
+{
+    varTable.append(found.statement.columns);
+    // A declaration is warned about once for the reserved name it uses, not at every change; the
+    // note travels with its "var" while the text around it is edited.
+    const qsizetype i = m_sourceIndex.var.find(found.position);
+    if (i < 0)
+        return;
+    QString &warned = m_sourceIndex.var.note(std::size_t(i));
+    if (found.statement.reserved.isEmpty()) {
+        warned.clear();
+    } else if (warned != found.statement.reserved) {
+        warned = found.statement.reserved;
+        msgBox(QStringLiteral(u"予約語は使用できません"), msgbox::OKOnly);
     }
 }
 

@@ -76,8 +76,12 @@ void VariableTable::fill(const std::vector<FoundStatement> &statements)
 {
     clear();
     for (const FoundStatement &found : statements)
-        m_columns.insert(m_columns.end(), found.statement.columns.begin(),
-                         found.statement.columns.end());
+        append(found.statement.columns);
+}
+
+void VariableTable::append(const std::vector<VarColumn> &columns)
+{
+    m_columns.insert(m_columns.end(), columns.begin(), columns.end());
 }
 
 QString VariableTable::name(int column) const

@@ -56,6 +56,8 @@ public:
     void clear();
     // Makes the table anew from the statements found in a text.
     void fill(const std::vector<FoundStatement> &statements);
+    // Adds the columns of one statement after the last column.
+    void append(const std::vector<VarColumn> &columns);
     int columnUpper() const { return int(m_columns.size()) - 1; }
     // Empty outside the table.
     QString name(int column) const;

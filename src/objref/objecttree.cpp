@@ -135,15 +135,16 @@ void build(const QString &objTreeText, TreeView &tree)
     addSkeleton(tree);
     for (const auto &[object, categories] : kMembers)
         for (QChar category : QStringView(categories))
-            addMembers(objTreeText, QString::fromUtf16(object) + categoryEnding(category), tree);
+            AddObjectMembers(objTreeText, QString::fromUtf16(object) + categoryEnding(category),
+                             tree);
     if (TreeNode *open = tree.node(kOpenMethodKey)) {
         tree.add(open, tvw::Child, QStringLiteral(u"openoption"), QStringLiteral(u"option"),
                  QStringLiteral(u"closed"));
-        addMembers(objTreeText, QStringLiteral(u"openoption"), tree);
+        AddObjectMembers(objTreeText, QStringLiteral(u"openoption"), tree);
     }
 }
 
-void addMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree)
+void AddObjectMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree)
 {
     TreeNode *category = tree.node(categoryKey);
     if (!category)
@@ -207,6 +208,18 @@ QString memberLine(const QString &section, const QString &member)
     return section.mid(start, end < 0 ? -1 : end - start);
 }
 
+// The example of the first of two member lines run together, `joined` being that example with
+// the second member's name after it. That name is the longest end of `joined` that the second
+// member's own example uses (an example names its member); empty when no such end leaves an
+// example before it.
+QString firstExample(const QString &joined, const QString &secondExample)
+{
+    for (qsizetype nameLength = joined.size() - 1; nameLength > 0; --nameLength)
+        if (secondExample.contains(joined.right(nameLength)))
+            return joined.chopped(nameLength);
+    return QString();
+}
+
 } // namespace
 
 QString explanation(const QString &key, const QString &objRefText, const QString &objRefTextLower)
@@ -238,7 +251,17 @@ QString explanation(const QString &key, const QString &objRefText, const QString
     const QString line = memberLine(section, member);
     if (line.isEmpty())
         return QString();
-    const QStringList fields = strings::split(line, QStringLiteral(u","));
+    QStringList fields = strings::split(line, QStringLiteral(u","));
+    if (fields.size() == 5) {
+        // Two member lines run together: the first one's example runs straight into the second
+        // member's name. Only the first member's own fields are shown.
+        const QString example = firstExample(fields[2], fields[4]);
+        if (example.isEmpty())
+            return QString();
+        fields = {fields[0], fields[1], example};
+    } else if (fields.size() > 5) {
+        return QString();
+    }
     QString shown = fields.value(0) + u':';
     if (fields.size() >= 2)
         shown += fields[1] + kCrLf;

@@ -23,16 +23,18 @@ void build(const QString &objTreeText, TreeView &tree);
 // "propaty" or "option" node. A leaf's text is the item without its level code (and an event's
 // "*"); its picture is the level code. Items whose level code the image list lacks, and items whose
 // key the tree holds already, are left out. The form object's members stand in its "forms" section.
-void addMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree);
+void AddObjectMembers(const QString &objTreeText, const QString &categoryKey, TreeView &tree);
 
 // The dotted access path of a node: its path from the root with the category texts dropped, the
 // parts joined by "." and "window." removed ("document.title", "Date.getDate()").
 QString accessPath(const TreeNode &node);
 
 // The explanation of a member leaf's key, from the member's line in its object's section of the
-// description text: "name:description", then "使用例:" and the usage example (all the remaining
-// fields, commas included) on lines of their own. A line that begins with the member's name is
-// preferred to a match inside a longer name. Empty for any other key or when nothing is found.
+// description text: "name:description", then "使用例:" and the usage example (the third and fourth
+// fields, with their comma, of a four-field line) on lines of their own. A line of five fields is
+// two member lines run together, of which the first member's fields are shown; a longer line shows
+// nothing. A line that begins with the member's name is preferred to a match inside a longer
+// name. Empty for any other key or when nothing is found.
 QString explanation(const QString &key, const QString &objRefText, const QString &objRefTextLower);
 
 } // namespace objecttree

@@ -31,7 +31,7 @@ ControlBinding::ControlBinding(FormView &view, Control &control, QWidget *widget
         // Named after the control ("Text1(3)"), as tools and tests find widgets by name.
         widget->setObjectName(control.displayName());
         // Where the user puts the focus, the form learns it.
-        new EventHook(widget, [&control](QEvent *event) {
+        new EventHook(widget, this, [&control](QEvent *event) {
             if (event->type() == QEvent::FocusIn)
                 control.userFocused();
             return false;
@@ -154,15 +154,15 @@ void ControlBinding::refresh(Property property)
     }
 }
 
-EventHook::EventHook(QObject *target, std::function<bool(QEvent *)> handler)
-    : QObject(target), m_handler(std::move(handler))
+EventHook::EventHook(QObject *target, QObject *owner, std::function<bool(QEvent *)> handler)
+    : QObject(owner), m_target(target), m_handler(std::move(handler))
 {
     target->installEventFilter(this);
 }
 
 bool EventHook::eventFilter(QObject *watched, QEvent *event)
 {
-    return watched == parent() && m_handler(event);
+    return watched == m_target && m_handler(event);
 }
 
 std::unique_ptr<ControlBinding> makeBinding(FormView &view, Control &control, QWidget *parent)
@@ -196,7 +196,7 @@ public:
     {
         auto *push = static_cast<QPushButton *>(widget());
         push->setAutoDefault(false);
-        QObject::connect(push, &QPushButton::clicked, push, [this] { m_button.userClicked(); });
+        QObject::connect(push, &QPushButton::clicked, this, [this] { m_button.userClicked(); });
     }
     void refreshAll() override
     {
@@ -253,7 +253,7 @@ public:
         auto *button = static_cast<WidgetT *>(widget());
         prepareToggle(button);
         button->setAutoFillBackground(true);
-        QObject::connect(button, &WidgetT::clicked, button, [this] {
+        QObject::connect(button, &WidgetT::clicked, this, [this] {
             m_control.userClicked();
             refresh(Property::Value);
         });
@@ -295,7 +295,7 @@ public:
         qlabel->setWordWrap(true);
         qlabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         qlabel->setTextFormat(Qt::PlainText);
-        new EventHook(qlabel, [this, qlabel](QEvent *event) {
+        new EventHook(qlabel, this, [this, qlabel](QEvent *event) {
             reportMouse(event);
             if (isClick(event) &&
                 qlabel->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
@@ -354,7 +354,7 @@ public:
     {
         widget()->setAutoFillBackground(true);
         // The caption's height follows the frame's font and style: its controls are placed again.
-        new EventHook(widget(), [this](QEvent *event) {
+        new EventHook(widget(), this, [this](QEvent *event) {
             if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
                 placeContents();
             return false;
@@ -404,7 +404,7 @@ public:
         frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         frame->setAutoFillBackground(true);
         frame->setAcceptDrops(true);
-        new EventHook(frame, [this](QEvent *event) { return handle(event); });
+        new EventHook(frame, this, [this](QEvent *event) { return handle(event); });
     }
 
 private:

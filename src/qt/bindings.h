@@ -16,7 +16,10 @@ class QTimer;
 // signals, so a program change never comes back as a user action; user actions go to the control's
 // `user...()` doors, after which the widget is brought back to what the control says (a refused or
 // rewritten change shows the control's state, not the widget's).
-class ControlBinding : public ControlObserver
+// The binding is the context of every connection it makes and the owner of every hook and timer it
+// installs: once it is destroyed nothing from Qt reaches it or its control, even while its widget
+// lives on (the window closes after its bindings are gone).
+class ControlBinding : public QObject, public ControlObserver
 {
 public:
     ControlBinding(FormView &view, Control &control, QWidget *widget);
@@ -51,13 +54,15 @@ private:
 // the view does not show by itself (menu items, which the form's menu bar shows).
 std::unique_ptr<ControlBinding> makeBinding(FormView &view, Control &control, QWidget *parent);
 
-// Runs `handler` for every event an object receives; returning true swallows the event.
+// Runs `handler` for every event `target` receives; returning true swallows the event. The hook
+// belongs to `owner` and stops with it.
 class EventHook : public QObject
 {
 public:
-    EventHook(QObject *target, std::function<bool(QEvent *)> handler);
+    EventHook(QObject *target, QObject *owner, std::function<bool(QEvent *)> handler);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    const QObject *m_target;
     std::function<bool(QEvent *)> m_handler;
 };

@@ -25,8 +25,8 @@ QString dragName(const Control &control)
 
 } // namespace
 
-PressTracker::PressTracker(FormView &view, TextBox &box, QWidget *widget)
-    : QObject(widget), m_view(view), m_box(box), m_widget(widget)
+PressTracker::PressTracker(FormView &view, TextBox &box, QWidget *widget, QObject *owner)
+    : QObject(owner), m_view(view), m_box(box), m_widget(widget)
 {
     widget->installEventFilter(this);
 }

@@ -16,11 +16,12 @@ class TextBox;
 // box is a click, unless a double click came in between or the press began a drag. A drag that the
 // MouseDown handler asked for (Control::drag) starts only once the mouse has moved by the platform's
 // drag distance with the button held, so a press released where it was still clicks.
-// The tracker filters the events of the widget it is made for, and goes with it.
+// The tracker filters the events of the widget it is made for; it belongs to `owner` (the box's
+// binding) and stops with it.
 class PressTracker : public QObject
 {
 public:
-    PressTracker(FormView &view, TextBox &box, QWidget *widget);
+    PressTracker(FormView &view, TextBox &box, QWidget *widget, QObject *owner);
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The control asked for a drag during the press now being handled.
     void dragRequested();

@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -30,10 +31,12 @@ void syncListRows(QListWidget *list, int count,
 
 void showListRow(QListWidget *list, int row)
 {
-    if (list->currentRow() != row)
+    // The list's own focus handling can make a row current without selecting it.
+    QListWidgetItem *item = row >= 0 ? list->item(row) : nullptr;
+    if (list->currentRow() != row || (item && !item->isSelected()))
         list->setCurrentRow(row);
-    if (row >= 0)
-        list->scrollToItem(list->item(row));
+    if (item)
+        list->scrollToItem(item);
 }
 
 namespace {
@@ -48,11 +51,11 @@ public:
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr);
-        QObject::connect(box, &QComboBox::activated, box, [this](int index) {
+        QObject::connect(box, &QComboBox::activated, this, [this](int index) {
             m_combo.userChose(index);
             refresh(Property::Text);
         });
-        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box, [this](const QString &t) {
+        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &t) {
             m_combo.userTyped(t);
             if (auto *b = comboBox(); b && b->currentText() != m_combo.text())
                 refresh(Property::Text);
@@ -109,12 +112,12 @@ public:
         auto *widgetList = static_cast<QListWidget *>(widget());
         // Items are one line each: the list need not measure every one of them.
         widgetList->setUniformItemSizes(true);
-        QObject::connect(widgetList, &QListWidget::currentRowChanged, widgetList, [this](int row) {
+        QObject::connect(widgetList, &QListWidget::currentRowChanged, this, [this](int row) {
             if (row >= 0)
                 m_list.userChose(row);
             refresh(Property::Selection);
         });
-        QObject::connect(widgetList, &QListWidget::itemDoubleClicked, widgetList,
+        QObject::connect(widgetList, &QListWidget::itemDoubleClicked, this,
                          [this] { m_list.userDoubleClicked(); });
     }
     void refreshAll() override
@@ -145,19 +148,48 @@ private:
     ListBox &m_list;
 };
 
+// A press on an arrow or in the trough steps at once and repeats while the button is held; a drag
+// of the thumb goes on until the button is let go. A modal dialog that a step opens (the question
+// before the cell data goes) takes the mouse from the window: the press ends there, as if the
+// button had been let go, so that it neither steps again under the dialog nor after it.
+class PressEndingScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            endPress();
+        return QScrollBar::event(event);
+    }
+
+private:
+    void endPress()
+    {
+        // The release Qt would have delivered; the step the press made is the control's already.
+        const QSignalBlocker blocker(this);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        mouseReleaseEvent(&release);
+    }
+};
+
 // Qt's bar moves its up (left) arrow towards its minimum; the control's up (left) arrow moves
 // towards Min, which may be the larger end. A reversed control shows as the mirrored (negated) range.
 class ScrollBinding : public ControlBinding
 {
 public:
     ScrollBinding(FormView &view, ScrollBar &bar, QWidget *parent)
-        : ControlBinding(view, bar,
-                         new QScrollBar(bar.horizontal() ? Qt::Horizontal : Qt::Vertical, parent)),
+        : ControlBinding(
+              view, bar,
+              new PressEndingScrollBar(bar.horizontal() ? Qt::Horizontal : Qt::Vertical, parent)),
           m_bar(bar)
     {
         auto *qbar = static_cast<QScrollBar *>(widget());
         // The slider has moved when the action comes, its value not yet: the control decides.
-        QObject::connect(qbar, &QScrollBar::actionTriggered, qbar,
+        QObject::connect(qbar, &QScrollBar::actionTriggered, this,
                          [this](int action) { userAction(action); });
     }
     void refreshAll() override
@@ -248,7 +280,7 @@ public:
         page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
         layout->addWidget(m_tabBar);
         layout->addWidget(page, 1);
-        QObject::connect(m_tabBar, &QTabBar::currentChanged, m_tabBar, [this](int index) {
+        QObject::connect(m_tabBar, &QTabBar::currentChanged, this, [this](int index) {
             m_tabs.userSelected(index + 1);
             refresh(Property::Tabs);
         });
@@ -344,9 +376,9 @@ class TimerBinding : public ControlBinding
 {
 public:
     TimerBinding(FormView &view, Timer &timer)
-        : ControlBinding(view, timer, nullptr), m_timer(timer), m_qtimer(new QTimer(&view))
+        : ControlBinding(view, timer, nullptr), m_timer(timer), m_qtimer(new QTimer(this))
     {
-        QObject::connect(m_qtimer, &QTimer::timeout, m_qtimer, [this] { m_timer.fire(); });
+        QObject::connect(m_qtimer, &QTimer::timeout, this, [this] { m_timer.fire(); });
     }
     QTimer *timer() const override { return m_qtimer; }
     void refreshAll() override { refresh(Property::Enabled); }

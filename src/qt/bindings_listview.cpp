@@ -21,7 +21,7 @@ public:
         auto *widgetList = listWidget();
         widgetList->setSelectionMode(QAbstractItemView::SingleSelection);
         widgetList->setUniformItemSizes(true);
-        QObject::connect(widgetList, &QListWidget::currentRowChanged, widgetList, [this](int row) {
+        QObject::connect(widgetList, &QListWidget::currentRowChanged, this, [this](int row) {
             if (row >= 0)
                 m_list.userSelected(row + 1);
             refresh(Property::Selection);

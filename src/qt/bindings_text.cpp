@@ -26,9 +26,9 @@ Qt::Alignment alignmentOf(int alignment)
 // The mouse goes to the control's doors (focus goes there through every binding); the tracker
 // turns presses into clicks and drags. A box whose handler takes the mouse shows that handler's
 // menu instead of Qt's.
-PressTracker *hookMouse(FormView &view, QWidget *mouseTarget, TextBox &box)
+PressTracker *hookMouse(FormView &view, QWidget *mouseTarget, TextBox &box, QObject *owner)
 {
-    return new PressTracker(view, box, mouseTarget);
+    return new PressTracker(view, box, mouseTarget, owner);
 }
 
 class LineBinding : public ControlBinding
@@ -39,7 +39,7 @@ public:
     {
         auto *edit = static_cast<QLineEdit *>(widget());
         edit->setFrame(true);
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString &text) {
+        QObject::connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) {
             m_box.userTyped(text);
             // A refused or rewritten text shows what the control holds.
             if (auto *e = lineEdit(); e && e->text() != m_box.text())
@@ -51,9 +51,9 @@ public:
             m_box.userSelected(has ? e->selectionStart() : e->cursorPosition(),
                                has ? int(e->selectedText().size()) : 0);
         };
-        QObject::connect(edit, &QLineEdit::selectionChanged, edit, reportSelection);
-        QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, reportSelection);
-        m_tracker = hookMouse(view, edit, box);
+        QObject::connect(edit, &QLineEdit::selectionChanged, this, reportSelection);
+        QObject::connect(edit, &QLineEdit::cursorPositionChanged, this, reportSelection);
+        m_tracker = hookMouse(view, edit, box, this);
     }
     void refreshAll() override
     {
@@ -122,17 +122,17 @@ public:
     {
         auto *edit = static_cast<QPlainTextEdit *>(widget());
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] {
+        QObject::connect(edit, &QPlainTextEdit::textChanged, this, [this] {
             m_box.userTyped(toCrLfText(textEdit()->toPlainText()));
             if (auto *e = textEdit(); e && toCrLfText(e->toPlainText()) != m_box.text())
                 refresh(Property::Text);
         });
-        QObject::connect(edit, &QPlainTextEdit::cursorPositionChanged, edit, [this] {
+        QObject::connect(edit, &QPlainTextEdit::cursorPositionChanged, this, [this] {
             const QTextCursor c = textEdit()->textCursor();
             const int start = modelPosition(textEdit(), c.selectionStart());
             m_box.userSelected(start, modelPosition(textEdit(), c.selectionEnd()) - start);
         });
-        m_tracker = hookMouse(view, edit->viewport(), box);
+        m_tracker = hookMouse(view, edit->viewport(), box, this);
     }
     void refreshAll() override
     {

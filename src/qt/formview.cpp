@@ -33,9 +33,13 @@ FormView::FormView(Form &form, QWidget *parent)
 
 FormView::~FormView()
 {
+    // Nothing may lead from the form or from Qt into this view once it goes: the form forgets it,
+    // keys stop coming here, and each binding takes its hooks and connections along before the
+    // window closes (closing sends focus and activation events to the widgets left).
     if (m_form.observer() == this)
         m_form.setObserver(nullptr);
-    // The bindings detach from their controls before the widgets go.
+    m_form.showPopup = nullptr;
+    qApp->removeEventFilter(this);
     m_byControl.clear();
     m_byWidget.clear();
     m_bindings.clear();

@@ -71,27 +71,35 @@ void FormView::buildMenus()
 
 void FormView::addMenuItem(MenuItem &item, QMenu *parentMenu)
 {
+    QMenu *menu = nullptr;
     QAction *action = nullptr;
     if (!item.items().empty()) {
-        auto *menu =
+        menu =
             parentMenu ? parentMenu->addMenu(item.caption()) : menuBar()->addMenu(item.caption());
         action = menu->menuAction();
-        // Opening a menu is its click: handlers use it to set their items' check marks.
-        connect(menu, &QMenu::aboutToShow, menu, [&item] { item.userClicked(); });
-        for (MenuItem *child : item.items())
-            addMenuItem(*child, menu);
     } else {
         action = parentMenu ? parentMenu->addAction(item.caption())
                             : menuBar()->addAction(item.caption());
-        connect(action, &QAction::triggered, action, [this, &item] {
-            item.userClicked();
-            // Qt toggles a checkable action by itself; the item's state is the handler's.
-            if (ControlBinding *binding = bindingOf(item))
-                binding->propertyChanged(item, Property::Checked);
-        });
     }
     auto binding = std::make_unique<MenuBinding>(*this, item, action);
+    MenuBinding *context = binding.get();
+    if (menu) {
+        // Opening a menu is its click: handlers use it to set their items' check marks.
+        connect(menu, &QMenu::aboutToShow, context, [&item] { item.userClicked(); });
+    } else {
+        connect(action, &QAction::triggered, context, [context, &item] {
+            const QPointer<MenuBinding> alive(context);
+            item.userClicked();
+            // Qt toggles a checkable action by itself; the item's state is the handler's (unless
+            // the handler closed the window).
+            if (alive)
+                alive->propertyChanged(item, Property::Checked);
+        });
+    }
     binding->refreshAll();
-    m_byControl[&item] = binding.get();
+    m_byControl[&item] = context;
     m_bindings.push_back(std::move(binding));
+    if (menu)
+        for (MenuItem *child : item.items())
+            addMenuItem(*child, menu);
 }

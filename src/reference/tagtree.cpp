@@ -3,6 +3,7 @@
 #include "controls/strings.h"
 #include "controls/treeview.h"
 
+#include <QRegularExpression>
 #include <array>
 
 namespace tagtree {
@@ -56,6 +57,13 @@ QString exampleFor(const QString &tagRefText, const QString &nodeText)
 
 QString codePart(const QString &entryText)
 {
+    // A special character's entry ("ampersand & -> &amp; ") stands for its character reference.
+    static const QRegularExpression reference(QStringLiteral(u"->[^&]*(&#?[A-Za-z0-9]+;)"));
+    if (!entryText.startsWith(u'<')) {
+        const QRegularExpressionMatch match = reference.match(entryText);
+        if (match.hasMatch())
+            return match.captured(1);
+    }
     for (const char16_t *separator : {u"---", u" - --", u"--"}) {
         const qsizetype at = entryText.indexOf(QStringView(separator));
         if (at >= 0)

@@ -24,7 +24,8 @@ void build(const QString &tagRefText, bool upperCaseTags, TreeView &tree);
 QString exampleFor(const QString &tagRefText, const QString &nodeText);
 
 // The code part of an entry text, untrimmed: the text before its separator ("---", else " - --",
-// else "--"), or the whole text when it has none.
+// else "--"), or the whole text when it has none. A special character's entry, "name -> &ref;",
+// gives its (first) character reference alone.
 QString codePart(const QString &entryText);
 
 // How a code goes into the source view: with a selection, the code's start tag (up to its second

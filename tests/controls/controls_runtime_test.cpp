@@ -25,6 +25,8 @@ struct Recorder : ControlObserver
 
 TEST(ControlArrayLoad, NewElementsCopyTheFirstAndStartHidden)
 {
+    // The view outlives the form, which tells it about every element that goes.
+    Recorder view;
     Form form(QStringLiteral(u"F"));
     Frame frame(&form, QStringLiteral(u"Frame5"));
     ControlArray<TextBox> boxes;
@@ -38,7 +40,6 @@ TEST(ControlArrayLoad, NewElementsCopyTheFirstAndStartHidden)
     first.setLocked(true);
     first.setBorderStyle(0);
     first.setText(QStringLiteral(u"#000000"));
-    Recorder view;
     form.setObserver(&view);
 
     TextBox &copy = boxes.load(5);

@@ -1,5 +1,7 @@
 #include "controls/textfile.h"
 
+#include "controls/cp932.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,6 +35,29 @@ TEST(TextFile, WritesCp932AndReadsItBack)
     EXPECT_TRUE(unmappable.isEmpty());
     EXPECT_EQ(fileBytes(path), QByteArray("<p>\x95\x5C\x8E\xA6\x81\x60</p>\r\n\\~\n\xB6\xC5\r"));
     EXPECT_EQ(readTextFile(path), text); // line ends untouched both ways
+}
+
+TEST(TextFile, ReadsUtf8WhenTheBytesSaySoAndCp932Otherwise)
+{
+    const QString table = QStringLiteral(u"表,値\r\n");
+    // A byte-order mark, or valid UTF-8 with a multi-byte sequence: UTF-8, the mark dropped.
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xE8\xA1\xA8,\xE5\x80\xA4\r\n"), table);
+    EXPECT_EQ(decodeTextFile("\xE8\xA1\xA8,\xE5\x80\xA4\r\n"), table);
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF" "a"), QStringLiteral(u"a"));
+    EXPECT_EQ(decodeTextFile("x\xF0\x9F\x98\x80"), QStringLiteral(u"x😀"));
+    // CP932, including bytes that would be UTF-8 but for one invalid sequence further on.
+    EXPECT_EQ(decodeTextFile("\x95\x5C,\x92\x6C\r\n"), table);
+    EXPECT_EQ(decodeTextFile("\xE8\xA1\xA8\x95\x5C"), QStringLiteral(u"陦ｨ表"));
+    // Forms UTF-8 forbids: overlong, a surrogate, beyond U+10FFFF, a cut-off sequence.
+    for (const char *bytes : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                              "a\xE8\xA1"})
+        EXPECT_EQ(decodeTextFile(bytes), cp932::decode(bytes)) << bytes;
+    EXPECT_EQ(decodeTextFile("plain\r\n"), QStringLiteral(u"plain\r\n"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(u"u.csv"));
+    putBytes(path, "\xE8\xA1\xA8,\xE5\x80\xA4\r\n");
+    EXPECT_EQ(readTextFile(path), table);
 }
 
 TEST(TextFile, ReportsUnmappableAndStillWrites)

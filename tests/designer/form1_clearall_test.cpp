@@ -55,7 +55,7 @@ protected:
         f.Text2(1).setText(S(u"cell.gif"));
         f.VScroll1(6).setValue(-3);
         f.VScroll1(25).setValue(-2);
-        f.Command3_Click(2);
+        f.MarkSelectorAll(2);
         f.Text1(20).setText(S(u"15"));
         f.Text5(4).setText(S(u"lime"));
 

@@ -16,8 +16,8 @@ TEST_F(SetCommands, FontSizeWithBothSelectorsAllFillsTheTableOnly)
 {
     f.cellFontSizes.set(3, 0, S(u"5")); // a row beyond the count
     f.cellFontSizes.set(0, 4, S(u"5")); // the spare column
-    f.Command3_Click(6);
-    f.Command3_Click(7);
+    f.MarkSelectorAll(6);
+    f.MarkSelectorAll(7);
     f.Text5(6).setText(S(u"3"));
     f.Text5(6).setBackColor(0xFFFFFF);
     f.Command16.userClicked();
@@ -29,7 +29,7 @@ TEST_F(SetCommands, FontSizeWithBothSelectorsAllFillsTheTableOnly)
 TEST_F(SetCommands, HorizontalPositionOverAColumnIsMarkedAndLeftClearsIt)
 {
     f.VScroll1(23).setValue(-2);
-    f.Command3_Click(8); // every row
+    f.MarkSelectorAll(8); // every row
     f.Option9(1).setValue(true);
     f.Command6(4).userClicked();
     EXPECT_EQ(contents(f.cellIchiYoko), S(u"0,1=Allcenter 1,1=Allcenter 2,1=Allcenter"));
@@ -48,13 +48,13 @@ TEST_F(SetCommands, HorizontalPositionOverAColumnIsMarkedAndLeftClearsIt)
 TEST_F(SetCommands, VerticalPositionOverARowAndTheWholeTable)
 {
     f.VScroll1(24).setValue(-2);
-    f.Command3_Click(11); // every column
+    f.MarkSelectorAll(11); // every column
     f.Option9(5).setValue(true);
     f.Command6_Click(5);
     EXPECT_EQ(contents(f.cellIchiTate),
               S(u"1,0=Allbottom 1,1=Allbottom 1,2=Allbottom 1,3=Allbottom"));
 
-    f.Command3_Click(10);
+    f.MarkSelectorAll(10);
     f.Option9(3).setValue(true);
     f.Command6_Click(5);
     EXPECT_EQ(contents(f.cellIchiTate),
@@ -78,13 +78,13 @@ TEST_F(SetCommands, MiddleAndLeftClearEveryCellCovered)
     EXPECT_EQ(f.cellIchiTate.get(1, 2), QString());
     EXPECT_EQ(f.cellIchiTate.get(1, 1), S(u"top"));
 
-    f.Command3_Click(10);
-    f.Command3_Click(11);
+    f.MarkSelectorAll(10);
+    f.MarkSelectorAll(11);
     f.Command6_Click(5);
     EXPECT_EQ(contents(f.cellIchiTate), QString());
 
-    f.Command3_Click(8);
-    f.Command3_Click(9);
+    f.MarkSelectorAll(8);
+    f.MarkSelectorAll(9);
     f.Option9(0).setValue(true);
     f.Command6_Click(4);
     EXPECT_EQ(contents(f.cellIchiYoko), QString());
@@ -105,7 +105,7 @@ TEST_F(SetCommands, ColoursCopyTheBoxAndAnEmptyBoxClears)
 
     // A selector moved after "全体" shows numbers again, so the row is chosen first.
     f.Text1(14).setText(S(u"3"));
-    f.Command3_Click(5); // font colour: every column of the row
+    f.MarkSelectorAll(5); // font colour: every column of the row
     f.Text5(5).setText(S(u"navy"));
     f.Text5(5).setForeColor(0xFFFF00);
     f.Command28(5).userClicked();
@@ -116,14 +116,14 @@ TEST_F(SetCommands, ColoursCopyTheBoxAndAnEmptyBoxClears)
 TEST_F(SetCommands, NoWrapOverRowsColumnsAndOneCell)
 {
     f.Text1(13).setText(S(u"4"));
-    f.Command3_Click(2); // every row
+    f.MarkSelectorAll(2); // every row
     f.Command6_Click(1);
     EXPECT_EQ(contents(f.cellNowraps), S(u"0,3=no 1,3=no 2,3=no"));
     EXPECT_FALSE(f.VScroll1(12).enabled());
     EXPECT_TRUE(f.VScroll1(13).enabled());
 
     f.Text1(12).setText(S(u"2"));
-    f.Command3_Click(3); // every column
+    f.MarkSelectorAll(3); // every column
     f.Command6_Click(1);
     EXPECT_EQ(contents(f.cellNowraps), S(u"0,3=no 1,0=no 1,1=no 1,2=no 1,3=no 2,3=no"));
     EXPECT_TRUE(f.VScroll1(12).enabled());
@@ -216,7 +216,8 @@ TEST_F(SetCommands, RowHeightsAndColumnWidthsInPixelsAndMillimetres)
 // negative number, text) makes the command do nothing; with "All" in the other box as well.
 TEST_F(SetCommands, SelectorsNamingNoCellWriteNothing)
 {
-    const char16_t *nothing[] = {u"5", u"0", u"-1", u"abc", u"", u"1e300", u"2000000000"};
+    const char16_t *nothing[] = {u"5", u"0", u"-1", u"abc", u"", u"99999999999999999999",
+                                 u"2000000000"};
     f.Text5(4).setText(S(u"red"));
     f.Text5(5).setText(S(u"red"));
     f.Text5(6).setText(S(u"4"));

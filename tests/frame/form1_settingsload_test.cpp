@@ -65,9 +65,11 @@ TEST_P(RoundTrip, SavedDocumentLoadsBackByteForByte)
                                                 u"cellNowraps(0,0)=no\nrowHeights(5)=9\n"
                                                 u"Option11=2\nTxttit=別の表\nText6=|"));
             w.form->RB3.setText(QStringLiteral(u"[[x|y]]"));
+            w.messages.answers = {msgbox::Yes}; // the typed cell data may go
         }
         w.load(golden);
-        EXPECT_EQ(w.messages.prompts, QStringList()) << otherDesignFirst;
+        EXPECT_EQ(w.messages.prompts.size(), otherDesignFirst ? 1 : 0) << otherDesignFirst;
+        EXPECT_EQ(w.messages.unexpected, 0);
         EXPECT_EQ(w.save(out.filePath(QStringLiteral(u"again.set"))).toStdString(),
                   readBytes(golden).toStdString())
             << otherDesignFirst;
@@ -75,7 +77,8 @@ TEST_P(RoundTrip, SavedDocumentLoadsBackByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(GoldenDocuments, RoundTrip,
-                         ::testing::Values("every_attribute", "empty", "tag_in_caption"));
+                         ::testing::Values("every_attribute", "empty", "tag_in_caption",
+                                           "backslash_sequences"));
 
 TEST(RoundTripDesign, JapaneseTextsAndEscapedValuesComeBack)
 {
@@ -199,24 +202,62 @@ TEST(LoadSettingsDocument, UnreadableFileIsReportedAndChangesNothing)
     EXPECT_EQ(w.form->Txttit.text(), QStringLiteral(u"元"));
 }
 
-TEST(LoadSettingsDocument, NoQuestionAboutTypedCellDataAndCountsApplyFirst)
+TEST(LoadSettingsDocument, TypedCellDataGoesOnlyAfterOneYesAndCountsApplyFirst)
 {
-    QTemporaryDir out;
-    Window w;
-    w.form->RB3.setText(QStringLiteral(u"[[typed$data]]"));
+    const QString typed = QStringLiteral(u"[[typed$data]]");
     const QString doc = QStringLiteral(u"<行>-2\r\n<列>-6\r\n<selcolor>1:5:red\r\n"
                                        u"<content>[[1$2$3$4$5$6]]\r\n<end>");
-    const QString path = out.filePath(QStringLiteral(u"six.set"));
-    ASSERT_TRUE(writeTextFile(path, doc));
-    w.load(path);
+    Window w;
+    w.form->RB3.setText(typed);
+    w.form->cellColors.set(0, 0, QStringLiteral(u"blue"));
+    const QString before = w.form->BuildSettingsText();
+    w.messages.answers = {msgbox::No};
+    EXPECT_FALSE(w.form->LoadSettingsText(doc, QStringLiteral(u"six.set")));
+    ASSERT_EQ(w.messages.prompts.size(), 1);
+    EXPECT_EQ(
+        w.messages.prompts[0],
+        QStringLiteral(u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？"));
+    EXPECT_EQ(w.messages.styles[0], msgbox::YesNo);
+    EXPECT_EQ(w.form->BuildSettingsText(), before); // nothing changed, the typed data included
+
+    w.messages.answers = {msgbox::Yes};
+    EXPECT_TRUE(w.form->LoadSettingsText(doc, QStringLiteral(u"six.set")));
+    EXPECT_EQ(w.messages.prompts.size(), 2); // once for the whole load
     // The column bound follows the document's count before the record for column 5 is stored.
-    EXPECT_EQ(w.messages.prompts, QStringList());
     EXPECT_EQ(w.form->Text1(1).text(), QStringLiteral(u"6"));
     EXPECT_EQ(w.form->cellColors.columnUpper(), 6);
     EXPECT_EQ(w.form->cellColors.get(1, 5), QStringLiteral(u"red"));
     EXPECT_EQ(w.form->RB3.text(), QStringLiteral(u"[[1$2$3$4$5$6]]"));
     for (int i : {4, 6, 12, 14})
         EXPECT_EQ(w.form->VScroll1(i).min(), -2) << i;
+    // The same document again takes nothing typed away: no question.
+    EXPECT_TRUE(w.form->LoadSettingsText(doc, QStringLiteral(u"six.set")));
+    EXPECT_EQ(w.messages.prompts.size(), 2);
+
+    // Without cell data of its own, a new count would leave the bare template.
+    const QString countsOnly = QStringLiteral(u"<行>-5\r\n<列>-3\r\n<end>");
+    w.form->RB3.setText(typed);
+    w.messages.answers = {msgbox::No};
+    EXPECT_FALSE(w.form->LoadSettingsText(countsOnly, QStringLiteral(u"c.set")));
+    EXPECT_EQ(w.form->RB3.text(), typed);
+    EXPECT_EQ(w.form->Text1(0).text(), QStringLiteral(u"2"));
+    w.messages.answers = {msgbox::Yes};
+    w.form->LoadSettingsText(countsOnly, QStringLiteral(u"c.set"));
+    EXPECT_EQ(w.messages.prompts.size(), 4);
+    EXPECT_EQ(w.form->Text1(0).text(), QStringLiteral(u"5"));
+    EXPECT_EQ(w.form->RB3.text().count(QStringLiteral(u"[[")), 5); // the template of five rows
+    EXPECT_FALSE(w.form->RB3.text().contains(QStringLiteral(u"typed")));
+    // The document's cell data would replace typed data under the same counts: asked as well.
+    w.form->RB3.setText(typed);
+    w.messages.answers = {msgbox::No};
+    EXPECT_FALSE(w.form->LoadSettingsText(QStringLiteral(u"<行>-5<content>[[x]]<end>"), {}));
+    EXPECT_EQ(w.messages.prompts.size(), 5);
+    EXPECT_EQ(w.form->RB3.text(), typed);
+    // Neither counts nor cell data in the document: the typed data stays, unasked.
+    w.form->LoadSettingsText(QStringLiteral(u"<行>-5<タイトル>t<end>"), QStringLiteral(u"t.set"));
+    EXPECT_EQ(w.messages.prompts.size(), 5);
+    EXPECT_EQ(w.form->RB3.text(), typed);
+    EXPECT_EQ(w.messages.unexpected, 0);
 }
 
 TEST(LoadSettingsDocument, LeavesTheSourceAlone)

@@ -193,8 +193,17 @@ TEST_F(ObjectTreeTest, AMembersOwnLineIsPreferredToAMatchInsideALongerName)
     ASSERT_EQ(fields.size(), 3);
     EXPECT_EQ(explain(u"linkspropatynameA0"_s),
               u"name:"_s + fields[1] + u"\r\n使用例:\r\n"_s + fields[2] + u"\r\n"_s);
-    // A member that runs on from the line before it is still found there.
-    EXPECT_TRUE(explain(u"windowpropatyouterHeightA2"_s).startsWith(u"outerHeight:"));
+    // Two member lines run together: each member gets its own explanation.
+    EXPECT_EQ(explain(u"windowpropatyouterWidthA2"_s),
+              u"outerWidth:枠を含めたウインドウの幅をピクセルで取得・設定\r\n使用例:\r\n"
+              u"w=window.outerWidth\r\n"_s);
+    EXPECT_EQ(explain(u"windowpropatyouterHeightA2"_s),
+              u"outerHeight:枠を含めたウインドウの高さをピクセルで取得・設定\r\n使用例:\r\n"
+              u"h=window.outerHeight\r\n"_s);
+    EXPECT_EQ(explain(u"layerspropatysrcA2"_s),
+              u"src:レイヤーに読み込む文書のURLを取得・設定\r\n使用例:\r\n"
+              u"objLayer.src=\"news.html\"\r\n"_s);
+    EXPECT_TRUE(explain(u"layerspropatyvisibilityA2"_s).startsWith(u"visibility:"));
 }
 
 } // namespace

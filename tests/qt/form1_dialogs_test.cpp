@@ -8,6 +8,7 @@
 #include "qt/qtservices.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
+#include "support/when_shown.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,39 +22,16 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 using namespace Qt::StringLiterals;
-
-// Acts on each modal dialog of type T as it shows (the services run them with exec()).
-template <typename T> class WhenShown
-{
-public:
-    explicit WhenShown(std::function<void(T *)> act) : m_act(std::move(act))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (!dialog || dialog == m_last)
-                return;
-            m_last = dialog;
-            ++shown;
-            m_act(dialog);
-        });
-        m_timer.start();
-    }
-    int shown = 0;
-
-private:
-    std::function<void(T *)> m_act;
-    QTimer m_timer;
-    QPointer<T> m_last;
-};
 
 class MainWindowDialogs : public ::testing::Test
 {
@@ -89,14 +67,14 @@ protected:
         view->widgetOf(form.TabStrip1)->findChild<QTabBar *>()->setCurrentIndex(tab - 1);
         QApplication::processEvents();
     }
-    // Types at the end of the source view, key by key.
-    void typeAtEnd(const QString &text)
+    // Types at the end of an editor (the source view unless told), key by key.
+    void typeAtEnd(const QString &text, const Control *editor = nullptr)
     {
-        auto *source = static_cast<RichTextView *>(view->widgetOf(form.RB1));
-        source->moveCursor(QTextCursor::End);
+        auto *edit = static_cast<RichTextView *>(view->widgetOf(editor ? *editor : form.RB1));
+        edit->moveCursor(QTextCursor::End);
         for (QChar c : text) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(source, &press);
+            QApplication::sendEvent(edit, &press);
         }
     }
     QByteArray previewFile() const
@@ -155,6 +133,52 @@ TEST_F(MainWindowDialogs, PreviewTabAsksBeforeRemakingEditedSource)
     EXPECT_EQ(asked.size(), 2);
     EXPECT_EQ(box.shown, 2);
     EXPECT_TRUE(previewFile().startsWith("<table"));
+}
+
+// A press on a count's arrow steps once and asks once: the question's dialog ends the press, so
+// that the arrow repeats neither under the dialog nor after it, however long the button is held.
+// No leaves the counts, their spinners, the selectors and the cell data as they were.
+TEST_F(MainWindowDialogs, CountArrowPressAsksOnceAndNoKeepsEverything)
+{
+    start();
+    typeAtEnd(u"月曜"_s, &form.RB3);
+    const QString cellData = form.RB3.text();
+    QScrollBar *bar = nullptr;
+    const QPoint upArrow(4, 2);
+    int asked = 0;
+    WhenShown<QMessageBox> box(
+        [&](QMessageBox *message) {
+            EXPECT_EQ(message->text(),
+                      u"現在埋め込みデータ－が有ります、データ－を消去しても宜しいですか？"_s);
+            // An arrow that goes on repeating is let go after a few questions, so the test ends.
+            if (++asked == 3)
+                QTest::mouseRelease(bar, Qt::LeftButton, {}, upArrow);
+            message->button(QMessageBox::No)->click();
+        },
+        1200);
+    const struct
+    {
+        int index;
+        int count;
+        int holdMs;
+    } presses[] = {{0, 3, 0}, {1, 4, 1000}};
+    for (const auto &press : presses) {
+        SCOPED_TRACE(press.index);
+        bar = qobject_cast<QScrollBar *>(view->widgetOf(form.VScroll1(press.index)));
+        ASSERT_NE(bar, nullptr);
+        asked = 0;
+        QTest::mousePress(bar, Qt::LeftButton, {}, upArrow);
+        QTest::qWait(press.holdMs);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, upArrow);
+        QTest::qWait(800); // a repeating arrow steps every 50 ms
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(form.Text1(press.index).text(), QString::number(press.count));
+        EXPECT_EQ(form.VScroll1(press.index).value(), -press.count);
+        EXPECT_EQ(bar->value(), -press.count);
+        EXPECT_EQ(form.VScroll1(4 + press.index).min(), -press.count);
+        EXPECT_EQ(form.RB3.text(), cellData);
+    }
+    EXPECT_EQ(box.shown, 2);
 }
 
 // The reference windows and the about box are kept on top: a question asked while one of them

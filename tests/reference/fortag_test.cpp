@@ -65,9 +65,14 @@ TEST_F(FortagTest, ClickShowsTheCodeUntrimmedAndTheExampleWhereThereIsOne)
     EXPECT_EQ(window->Text2.text(), u"<font font-weight=n>");
     click(u"<p></p> "_s);
     EXPECT_EQ(window->Text2.text(), u"<p></p> ");
+    // A special character's entry gives its character reference alone, and "挿入" puts that in.
     click(u"ampersand & -> &amp; "_s);
-    EXPECT_EQ(window->Text2.text(), u"ampersand & -> &amp; ");
+    EXPECT_EQ(window->Text2.text(), u"&amp;");
     EXPECT_EQ(byText(u"ampersand & -> &amp; "_s)->expandedImage(), u"obj2");
+    RB1.setText(u"ab"_s);
+    RB1.setSelStart(1);
+    window->Command1.userClicked();
+    EXPECT_EQ(RB1.text(), u"a&amp;b");
 
     click(u"<ol></ol> "_s);
     EXPECT_EQ(window->Text1.text(), u"<ol type=\"A\">\r\n<li>犬\r\n<li>猫\r\n<li>豚\r\n</ol>");
@@ -89,11 +94,12 @@ TEST_F(FortagTest, DoubleClickInsertsOnlyTagCodes)
     EXPECT_EQ(RB1.text(), u"x<body></body>y");
     EXPECT_EQ(byText(u"<body></body> - --この中に記述する"_s)->expandedImage(), u"obj2");
     // Codes that do not begin with "<" go into the code box only, trimmed.
-    for (const char16_t *entry :
-         {u"ampersand & -> &amp; ", u"h1を参照  ", u"rows=XX", u"基本構造関係"}) {
+    for (const char16_t *entry : {u"h1を参照  ", u"rows=XX", u"基本構造関係"}) {
         doubleClick(QString::fromUtf16(entry));
         EXPECT_EQ(window->Text2.text(), QString::fromUtf16(entry).trimmed());
     }
+    doubleClick(u"ampersand & -> &amp; "_s);
+    EXPECT_EQ(window->Text2.text(), u"&amp;");
     EXPECT_EQ(RB1.text(), u"x<body></body>y");
     EXPECT_EQ(log, u"RB1_Change;"_s);
     // With no node selected nothing happens.

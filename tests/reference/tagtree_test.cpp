@@ -148,7 +148,11 @@ TEST_F(TagTreeTest, CodesAreCutAtTheirSeparator)
         {u"<body></body> - --この中に記述する", u"<body></body>"},
         {u"<frame noresize>--フレームのリサイズを禁止  ", u"<frame noresize>"},
         {u"<p></p> ", u"<p></p> "},
-        {u"ampersand & -> &amp; ", u"ampersand & -> &amp; "},
+        // A special character: its character reference (the first of two), nothing else.
+        {u"ampersand & -> &amp; ", u"&amp;"},
+        {u"cent sign ￠ ->    &cent; ", u"&cent;"},
+        {u"copyright symbol -> c &copy; or &#169; ", u"&copy;"},
+        {u"registered trademark ->R &#174; ", u"&#174;"},
         {u"h1を参照  ", u"h1を参照  "},
         {u"rows=XX", u"rows=XX"},
     };

@@ -72,12 +72,17 @@ TEST(MakeTableSource, InsertedTextFiles)
     ASSERT_TRUE(rtfFile.open(QIODevice::WriteOnly));
     rtfFile.write("{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0 x;}}\\f0 R\\'95\\'5c\\par}");
     rtfFile.close();
+    const QString utf8 = dir.filePath(QStringLiteral(u"utf8.txt"));
+    QFile utf8File(utf8);
+    ASSERT_TRUE(utf8File.open(QIODevice::WriteOnly));
+    utf8File.write("\xE3\x83\xA1\xE3\x83\xA2"); // "メモ" in UTF-8
+    utf8File.close();
 
     Form1 f;
     f.Check4.setValue(1);
     f.RB3.setText(QStringLiteral(u"[[before[%") + plain + QStringLiteral(u"]after$[%")
                   + dir.filePath(QStringLiteral(u"missing.txt")) + QStringLiteral(u"]$x] [%y$[%")
-                  + rtf + QStringLiteral(u"]]]"));
+                  + rtf + QStringLiteral(u"]$[%") + utf8 + QStringLiteral(u"]]]"));
     ASSERT_TRUE(f.MakeTableSource());
     const QString rows = rowsOf(f);
     // The file's text replaces the whole cell, numbering and surrounding text included.
@@ -86,6 +91,7 @@ TEST(MakeTableSource, InsertedTextFiles)
     EXPECT_TRUE(rows.contains(QStringLiteral(u"(1,2)[%"))) << rows.toStdString();
     EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>(1,3)x] [%y</th>"))) << rows.toStdString();
     EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>R表</th>"))) << rows.toStdString();
+    EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>メモ</th>"))) << rows.toStdString();
 }
 
 TEST(MakeTableSource, RefusesTooManyRowsAndChangesNothing)
