@@ -289,7 +289,8 @@ public:
     // Only on the source page: the panel opens at its fixed place, in front.
     void ShowCompletionPanel();
     // Stores "kouhoNo"; a font size of 8 or less becomes "9" and is not applied, a larger one is
-    // stored as "HelpFont" and given to the candidate lists. Hides the panel.
+    // stored as "HelpFont" and given to the candidate lists; then hides the panel. A size above
+    // 2160 is refused with a message, and the panel stays open.
     void ApplyCompletionSettings();
     void Label2_MouseDown(int Button, int Shift, int X, int Y);
     void Label2_MouseMove(int Button, int Shift, int X, int Y);
