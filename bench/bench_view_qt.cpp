@@ -7,6 +7,8 @@
 //   painted.
 // - Typing: 200 characters typed in the middle of the text, each with its repaint; the worst is
 //   the figure that counts.
+// - Pasting 400,000 lines (about 10 million characters) with Ctrl+V into an empty source, until
+//   the view is painted: in a bare view, and on the main window's source page with its reactions.
 //
 // Run with repetitions and read the medians: the machine is shared.
 
@@ -20,6 +22,7 @@
 #include "qt/richtextview.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <benchmark/benchmark.h>
@@ -231,6 +234,76 @@ void BM_MakeCommandInTheWindow(benchmark::State &state)
     state.counters["peak_MB"] = double(benchsupport::peakMegabytes());
 }
 BENCHMARK(BM_MakeCommandInTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+const QString &pastedText()
+{
+    static const QString text = [] {
+        QString lines;
+        for (int i = 0; i < 400000; ++i)
+            lines += QStringLiteral(u"<td>pasted  %1 </td>\r\n").arg(i, 6, 10, QLatin1Char('0'));
+        return lines;
+    }();
+    return text;
+}
+
+// Ctrl+V into `target`, with the repaint it causes, once per iteration on a fresh view.
+template <typename Fresh> void pasteAndTime(benchmark::State &state, Fresh fresh)
+{
+    QApplication::clipboard()->setText(pastedText());
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto [target, keep] = fresh();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        const auto start = Clock::now();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        QApplication::sendEvent(target, &press);
+        target->viewport()->grab();
+        state.SetIterationTime(since(start));
+        state.PauseTiming();
+        keep.reset();
+        state.ResumeTiming();
+    }
+    state.counters["chars"] = double(pastedText().size());
+}
+
+void BM_PasteIntoAnEmptyView(benchmark::State &state)
+{
+    pasteAndTime(state, [] {
+        auto editor = std::make_shared<Editor>();
+        editor->text->setFocus();
+        return std::pair(editor->text, std::shared_ptr<void>(editor));
+    });
+}
+BENCHMARK(BM_PasteIntoAnEmptyView)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The main window shown on its source page, the source empty.
+struct EmptySourcePage
+{
+    Form1 form;
+    FormView view{form};
+
+    EmptySourcePage()
+    {
+        form.workFolder = benchsupport::folder().path();
+        form.Form_Load();
+        view.show();
+        form.TabStrip1.userSelected(3);
+        form.RB1.setText(QString());
+        form.RB1.setFocus();
+    }
+};
+
+void BM_PasteIntoAnEmptySourcePage(benchmark::State &state)
+{
+    pasteAndTime(state, [] {
+        auto window = std::make_shared<EmptySourcePage>();
+        auto *source = static_cast<RichTextView *>(window->view.widgetOf(window->form.RB1));
+        return std::pair(source, std::shared_ptr<void>(window));
+    });
+}
+BENCHMARK(BM_PasteIntoAnEmptySourcePage)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
 } // namespace

@@ -185,11 +185,39 @@ void RichTextBox::setRangeColors(qsizetype start, qsizetype end, const ColorRuns
     end = std::clamp<qsizetype>(end, start, m_text.size());
     if (start == end || runs.empty())
         return;
+    settleRuns();
+    // The runs of the range are replaced in one splice, merged with their neighbours as they are
+    // built, the colour in force at its end going on behind it: a long paste brings millions of
+    // runs, and a splice per run, or one that grows the list only to shrink it again, would move
+    // all the runs behind it.
+    auto first = std::lower_bound(m_runs.begin(), m_runs.end(), start,
+                                  [](const ColorRun &run, qsizetype p) { return run.start < p; });
+    auto last = std::upper_bound(first, m_runs.end(), end,
+                                 [](qsizetype p, const ColorRun &run) { return p < run.start; });
+    const quint32 after = last == m_runs.begin() ? foreColor() : std::prev(last)->color;
+    std::optional<quint32> current;
+    if (first != m_runs.begin())
+        current = std::prev(first)->color;
+    ColorRuns inside;
+    inside.reserve(runs.size() + 1);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const qsizetype from = std::max(start, runs[i].start);
         const qsizetype to = i + 1 < runs.size() ? std::min(end, runs[i + 1].start) : end;
-        setRunRange(from, to, runs[i].color);
+        if (from < to && current != runs[i].color) {
+            inside.push_back({from, runs[i].color});
+            current = runs[i].color;
+        }
     }
+    if (end < m_text.size() && current != after)
+        inside.push_back({end, after});
+    const auto present = last - first;
+    const auto count = std::ptrdiff_t(inside.size());
+    const auto common = std::min(present, count);
+    std::copy(inside.begin(), inside.begin() + common, first);
+    if (present > count)
+        m_runs.erase(first + common, last);
+    else
+        m_runs.insert(first + common, inside.begin() + common, inside.end());
     normaliseAround(start, end);
     ++m_revision;
     notify(Property::ColorRuns);

@@ -1,67 +1,27 @@
 #include "controls/strings.h"
 
+#include <algorithm>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace strings {
 
-namespace {
-
-bool isIgnoredBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
-
-double readRadix(const QString &text, int pos, int radix)
-{
-    double value = 0;
-    for (; pos < text.size(); ++pos) {
-        const QChar c = text.at(pos);
-        if (isIgnoredBlank(c))
-            continue;
-        int digit = -1;
-        if (c >= u'0' && c <= u'9')
-            digit = c.unicode() - u'0';
-        else if (radix == 16 && c.toLower() >= u'a' && c.toLower() <= u'f')
-            digit = c.toLower().unicode() - u'a' + 10;
-        if (digit < 0 || digit >= radix)
-            break;
-        value = value * radix + digit;
-    }
-    return value;
-}
-
-} // namespace
-
 double Val(const QString &text)
 {
-    // Gather the characters that can form a number, skipping blanks, then let strtod read them.
+    // Gather the decimal number at the start, then read it the same whatever the user's locale.
     QByteArray number;
-    int pos = 0;
-    const int n = text.size();
-    auto skip = [&] {
-        while (pos < n && isIgnoredBlank(text.at(pos)))
-            ++pos;
-    };
-    skip();
-    if (pos + 1 < n && text.at(pos) == u'&') {
-        const QChar r = text.at(pos + 1).toUpper();
-        if (r == u'H')
-            return readRadix(text, pos + 2, 16);
-        if (r == u'O')
-            return readRadix(text, pos + 2, 8);
-    }
-    if (pos < n && (text.at(pos) == u'-' || text.at(pos) == u'+')) {
-        number.append(char(text.at(pos).unicode()));
+    qsizetype pos = 0;
+    const qsizetype n = text.size();
+    while (pos < n && (text.at(pos) == u' ' || text.at(pos) == u'\t' || text.at(pos) == u'\n'))
         ++pos;
-    }
+    if (pos < n && (text.at(pos) == u'-' || text.at(pos) == u'+'))
+        number.append(char(text.at(pos++).unicode()));
     bool digits = false;
     bool point = false;
     for (; pos < n; ++pos) {
         const QChar c = text.at(pos);
-        if (isIgnoredBlank(c))
-            continue;
         if (c >= u'0' && c <= u'9') {
             digits = true;
             number.append(char(c.unicode()));
@@ -74,29 +34,17 @@ double Val(const QString &text)
     }
     if (!digits)
         return 0;
-    // An exponent only counts when a digit follows it.
-    skip();
-    if (pos < n && (text.at(pos).toUpper() == u'E' || text.at(pos).toUpper() == u'D')) {
-        int p = pos + 1;
-        QByteArray exponent("e");
-        while (p < n && isIgnoredBlank(text.at(p)))
-            ++p;
-        if (p < n && (text.at(p) == u'-' || text.at(p) == u'+'))
-            exponent.append(char(text.at(p++).unicode()));
-        bool expDigits = false;
-        for (; p < n; ++p) {
-            const QChar c = text.at(p);
-            if (isIgnoredBlank(c))
-                continue;
-            if (c < u'0' || c > u'9')
-                break;
-            expDigits = true;
-            exponent.append(char(c.unicode()));
-        }
-        if (expDigits)
-            number.append(exponent);
-    }
-    return std::strtod(number.constData(), nullptr);
+    const char *first = number.constData() + (number.startsWith('+') ? 1 : 0);
+    const char *last = number.constData() + number.size();
+    double value = 0;
+    if (std::from_chars(first, last, value, std::chars_format::fixed).ec == std::errc())
+        return value;
+    // Out of range: a whole part of too many digits is infinite (every caller refuses it), a
+    // fraction too small to hold is 0.
+    const QByteArray whole = number.left(point ? number.indexOf('.') : number.size());
+    const bool huge = std::any_of(whole.begin(), whole.end(), [](char c) { return c > '0'; });
+    const double size = huge ? std::numeric_limits<double>::infinity() : 0.0;
+    return number.startsWith('-') ? -size : size;
 }
 
 double roundHalfEven(double value)
@@ -111,8 +59,8 @@ double roundHalfEven(double value)
 std::optional<int> truncated(double value)
 {
     const double whole = std::trunc(value);
-    if (!std::isfinite(whole) || whole < std::numeric_limits<int>::min()
-        || whole > std::numeric_limits<int>::max())
+    if (!std::isfinite(whole) || whole < std::numeric_limits<int>::min() ||
+        whole > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(whole);
 }
@@ -120,8 +68,8 @@ std::optional<int> truncated(double value)
 std::optional<int> toWhole(double value)
 {
     const double r = roundHalfEven(value);
-    if (!std::isfinite(r) || r < std::numeric_limits<int>::min()
-        || r > std::numeric_limits<int>::max())
+    if (!std::isfinite(r) || r < std::numeric_limits<int>::min() ||
+        r > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(r);
 }

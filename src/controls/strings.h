@@ -10,10 +10,10 @@
 // unit each.
 namespace strings {
 
-// Reads the number at the start of a text: blanks, tabs and line feeds are ignored wherever they stand,
-// then an optional sign, digits, an optional decimal point with digits and an optional exponent; "&H" and
-// "&O" prefixes read hexadecimal and octal whole numbers. Reading stops at the first character that
-// cannot continue the number. An empty or non-numeric text gives 0.
+// Reads the decimal number at the start of a text: leading blanks, tabs and line feeds, then an
+// optional sign, digits and an optional decimal point with digits. Reading stops at the first
+// character that cannot continue the number (a blank inside it, an "e", a "&H"). An empty or
+// non-numeric text gives 0.
 double Val(const QString &text);
 
 // Rounds to the nearest whole number, a half to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
@@ -22,8 +22,8 @@ double roundHalfEven(double value);
 // The whole part of a number (its fraction dropped, towards zero) as a 32-bit whole number; empty
 // when the number is not finite or its whole part does not fit. Every count, size and position read
 // from a box or a stored value becomes a whole number through it (or through toWhole and
-// toInteger16, which round, with the same guard), so that no text ("1e300", "1e999") can make an
-// undefined conversion: the caller treats an empty result as a value it refuses.
+// toInteger16, which round, with the same guard), so that no text (a run of 400 digits) can make
+// an undefined conversion: the caller treats an empty result as a value it refuses.
 std::optional<int> truncated(double value);
 
 // Rounds half to even and converts to a 32-bit whole number; empty when the result does not fit.

@@ -92,7 +92,13 @@ void Form1::CountChange()
     for (int i = 4; i <= 25; ++i) {
         if (!isSelector(i))
             continue;
-        VScroll1(i).setMin(isRowSelector(i) ? VScroll1(0).value() : VScroll1(1).value());
+        const int lowest = isRowSelector(i) ? VScroll1(0).value() : VScroll1(1).value();
+        // A selector beyond the new count is moved onto it first, so that its panel shows the
+        // cell it then names: the new range alone would move it without a change, and the "1"
+        // below moves nothing when the count is 1.
+        if (VScroll1(i).value() < lowest)
+            VScroll1(i).setValue(lowest);
+        VScroll1(i).setMin(lowest);
         Text1(i).setText(QStringLiteral(u"1"));
     }
     BuildRowTemplate();

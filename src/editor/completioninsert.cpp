@@ -12,15 +12,14 @@ qsizetype caretAfterInsertion(QStringView text, qsizetype start, qsizetype inser
     const bool tagRule = path == InsertPath::SourceKey ? closingAppended : beginsWithTag;
     if (tagRule)
         return start + candidate;
-    // Both searches look from 1-based position `start` (the character before the insertion)
-    // to the inserted text's end; only what lies there decides.
-    const qsizetype from = std::max<qsizetype>(start - 1, 0);
-    const QStringView stretch = text.mid(from, std::clamp<qsizetype>(end - from, 0, text.size()));
-    const qsizetype quote = stretch.indexOf(u'"');
+    // Only the inserted text decides: a quote or ")" just before it (a value typed after `="`)
+    // would put the caret in front of the word that went in.
+    const QStringView added = text.mid(start, inserted);
+    const qsizetype quote = added.indexOf(u'"');
     if (quote >= 0)
-        return from + quote + 1;
-    const qsizetype paren = stretch.lastIndexOf(u')');
-    return paren < 0 ? end : from + paren;
+        return start + quote + 1;
+    const qsizetype paren = added.lastIndexOf(u')');
+    return paren < 0 ? end : start + paren;
 }
 
 std::optional<QString> autoIndentBreak(QStringView text, qsizetype caret)

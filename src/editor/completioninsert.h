@@ -18,10 +18,9 @@ enum class InsertPath { SourceKey, ListEnter, ListDoubleClick };
 // insertion. The first rule that applies:
 // - the tag rule: in the source-key path when a closing tag went in, in the list paths whenever
 //   the candidate begins with "<": between the candidate and its closing tag;
-// - the quote rule: just after the first double quote from 1-based position `start` on, when it
-//   lies within the inserted text's end;
-// - the parenthesis rule: just before the last ")" of that stretch, else at the end of the
-//   inserted text.
+// - the quote rule: just after the first double quote of the inserted text;
+// - the parenthesis rule: just before the last ")" of the inserted text, else at its end.
+// A quote or ")" before the inserted text never counts.
 // In the list's Enter path a candidate inserted at the very start keeps the caret at its end.
 qsizetype caretAfterInsertion(QStringView text, qsizetype start, qsizetype inserted,
                               qsizetype candidate, bool closingAppended, bool beginsWithTag,

@@ -32,6 +32,9 @@ struct EditorState
 protected:
     editor::SourceIndex m_sourceIndex;
     bool m_keyDownBusy = false;
+    // The open member list is a with block's, opened by a dot after a blank: the member chosen
+    // takes the place of that dot, at kouhoStart.
+    bool m_memberReplacesDot = false;
     bool m_formKeyBusy = false;
     // The reserved-word warning last shown for the line being typed: its message, line and word.
     QString m_lastLineWarning;

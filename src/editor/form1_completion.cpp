@@ -99,6 +99,7 @@ void Form1::offerMembers(const QString &with, int p)
 {
     QString type;
     QString member;
+    m_memberReplacesDot = false;
     if (with.isEmpty()) {
         QString word;
         type = ConstructorType(word, member);
@@ -110,12 +111,12 @@ void Form1::offerMembers(const QString &with, int p)
         type = varTable.resolve(type);
     } else {
         type = with;
-        // The member chosen later replaces the dot.
-        RB1.setSelStart(p - 1);
-        RB1.setSelLength(1);
+        // The member chosen later replaces the dot. The dot is not selected for that: a character
+        // typed on, or a Tab, would replace or indent it.
         RB1.setFocus();
     }
-    if (const QString inferred = InferVarType(RB1.selStart(), type); !inferred.isEmpty())
+    const int at = with.isEmpty() ? RB1.selStart() : p - 1;
+    if (const QString inferred = InferVarType(at, type); !inferred.isEmpty())
         type = inferred;
 
     const std::optional<std::vector<editor::MemberItem>> members =
@@ -149,7 +150,8 @@ void Form1::offerMembers(const QString &with, int p)
         return;
     }
     ShowMemberList();
-    kouhoStart = RB1.selStart();
+    kouhoStart = at;
+    m_memberReplacesDot = !with.isEmpty();
 }
 
 bool Form1::placeAtCaret(Control &list, int width)

@@ -99,6 +99,8 @@ void Form1::List1_KeyDown(int &KeyCode, int Shift)
     case keycode::Escape:
         List1.setVisible(false);
         Frmexp.setVisible(false);
+        // Typing goes on in the source view, the caret where it was.
+        RB1.setFocus();
         break;
     case keycode::Space:
         if (List1.listIndex() != 0 && List1.listIndex() == List1.listCount() - 1) {
@@ -165,6 +167,8 @@ void Form1::wireCompletionHandlers()
     RB1.onMouseDown = [this](int button) { RB1_MouseDown(button); };
     List1.onKeyDown = [this](int &key, int shift) { List1_KeyDown(key, shift); };
     List1.onDblClick = [this] { List1_DblClick(); };
+    // However the selection moves (keys, the mouse), the explanation is the selected item's.
+    List1.onClick = [this] { ShowCandidateHelp(); };
     L1.onKeyDown = [this](int &key, int shift) { L1_KeyDown(key, shift); };
     ms1.onClick = [this] { ms1_Click(); };
     ms2.onClick = [this] { ms2_Click(); };

@@ -65,7 +65,10 @@ void Form1::insertKouho()
     const QString member = L1.selectedText();
     if (L1.selectedIndex() == 0)
         return;
-    if (RB1.selText() == u".") {
+    if (m_memberReplacesDot && QStringView(RB1.text()).mid(kouhoStart, 1) == u".") {
+        m_memberReplacesDot = false;
+        RB1.setSelStart(kouhoStart);
+        RB1.setSelLength(1);
         RB1.setSelText(member);
         L1.setVisible(false);
         Frmexp.setVisible(false);

@@ -1,8 +1,32 @@
 // The settings table: 21 key/value entries kept in memory, loaded from and written whole to
 // morvane.ini ("key,value" per line, CP932, CR LF).
 
+#include "controls/cp932.h"
 #include "controls/textfile.h"
 #include "frame/form1.h"
+
+#include <algorithm>
+
+namespace {
+
+// The characters of `text` that morvane.ini would not give back as they are, each once: those the
+// code page lacks and those it reads back as another character; empty when the text is storable.
+QString notStorable(const QString &text)
+{
+    if (cp932::decode(cp932::encode(text).bytes) == text)
+        return {};
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString c = text.mid(i, length);
+        i += length - 1;
+        if (!out.contains(c) && cp932::decode(cp932::encode(c).bytes) != c)
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
 
 QString Form1::iniPath() const
 {
@@ -13,6 +37,7 @@ QString Form1::iniPath() const
 
 void Form1::LoadSettingsIni()
 {
+    m_storedSettings.clear();
     const QString path = iniPath();
     if (path.isEmpty())
         return;
@@ -34,6 +59,7 @@ void Form1::LoadSettingsIni()
             continue;
         settingsTable[next].key = key;
         settingsTable[next].value = comma < 0 ? QString() : line.mid(comma + 1);
+        m_storedSettings.push_back(settingsTable[next]);
         ++next;
     }
 }
@@ -68,18 +94,46 @@ void Form1::SaveSettingIni(const QString &, const QString &, const QString &s3, 
     }
 }
 
+// Writes the table whole. A value the code page cannot hold is never written changed: the file
+// keeps the value it held for that key (or no line for it), the table keeps the new value for this
+// run, and the user is told once per such value which setting it is and why.
 void Form1::Savereg()
 {
     const QString path = iniPath();
     if (path.isEmpty())
         return;
     QString text;
+    std::vector<SettingsEntry> written;
+    QString refused;
     for (const SettingsEntry &entry : settingsTable) {
         if (entry.key.isEmpty())
             break;
-        text += entry.key + u',' + entry.value + QStringLiteral(u"\r\n");
+        const SettingsEntry *line = &entry;
+        const QString pair = entry.key + u',' + entry.value;
+        if (const QString lost = notStorable(pair); !lost.isEmpty()) {
+            const auto stored =
+                std::find_if(m_storedSettings.cbegin(), m_storedSettings.cend(),
+                             [&entry](const SettingsEntry &old) { return old.key == entry.key; });
+            line = stored == m_storedSettings.cend() ? nullptr : &*stored;
+            if (!m_unstorableReported.contains(pair)) {
+                m_unstorableReported.append(pair);
+                refused += QStringLiteral(u"\r\n%1「%2」（保存できない文字：%3）")
+                               .arg(entry.key, entry.value, lost);
+            }
+        }
+        if (!line)
+            continue;
+        text += line->key + u',' + line->value + QStringLiteral(u"\r\n");
+        written.push_back(*line);
     }
     // Written through a temporary file and renamed, so that a crash never leaves half a file; a
     // folder that cannot be written leaves the old file and the program goes on.
-    writeTextFile(path, text);
+    if (writeTextFile(path, text))
+        m_storedSettings = std::move(written);
+    if (!refused.isEmpty())
+        msgBox(
+            QStringLiteral(u"次の設定には設定ファイルに保存できない文字が含まれているため、"
+                           u"新しい値を保存しませんでした。設定ファイルには以前の値が残ります。") +
+                refused,
+            msgbox::OKOnly | msgbox::Exclamation);
 }

@@ -123,7 +123,7 @@ void Form1::InitDelimiters()
 
 namespace {
 // A stored geometry value that is not a number, or one no window position or size can hold
-// ("nan", "inf", "1e300"), falls back to the key's default.
+// ("nan", "inf", a run of 400 digits), falls back to the key's default.
 int twips(const QString &stored, int fallback)
 {
     bool ok = false;

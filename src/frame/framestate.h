@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 // The application frame's state: where the program finds its files, the settings file's values,
 // the flags that hold back handlers while the window rearranges itself, and the dragging of the
@@ -37,6 +38,10 @@ struct FrameState
     int panelDragY = 0;
 
 protected:
+    // The entries morvane.ini holds, as last read or written, and the values already reported as
+    // impossible to store there (as "key,value").
+    std::vector<SettingsEntry> m_storedSettings;
+    QStringList m_unstorableReported;
     // The save dialog starts with the name of its previous use.
     QString m_lastSettingsName;
     // The preview files this run wrote, by their full paths; shutdown deletes them.

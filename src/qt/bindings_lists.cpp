@@ -31,10 +31,12 @@ void syncListRows(QListWidget *list, int count,
 
 void showListRow(QListWidget *list, int row)
 {
-    if (list->currentRow() != row)
+    // The list's own focus handling can make a row current without selecting it.
+    QListWidgetItem *item = row >= 0 ? list->item(row) : nullptr;
+    if (list->currentRow() != row || (item && !item->isSelected()))
         list->setCurrentRow(row);
-    if (row >= 0)
-        list->scrollToItem(list->item(row));
+    if (item)
+        list->scrollToItem(item);
 }
 
 namespace {

@@ -102,7 +102,9 @@ void RichTextView::refresh(Property property)
         syncText();
         break;
     case Property::Selection:
+        // A selection set by code is shown where it is.
         syncSelection();
+        showCaret();
         break;
     case Property::ColorRuns:
         ++m_colourGeneration;
@@ -126,16 +128,23 @@ void RichTextView::refresh(Property property)
 void RichTextView::syncText()
 {
     const RichTextBox::TextChange &change = m_box.lastChange();
+    // A window loaded again keeps the line in view; a new text starts at its top.
+    const int top = change.whole ? 0 : m_first + verticalScrollBar()->value();
     bool mirrored = false;
     {
         const QScopedValueRollback guard(m_syncing, true);
         mirrored = applyChange(change);
     }
-    if (!mirrored)
-        loadWindow(change.whole ? 0 : m_box.lineAt(change.start));
+    if (!mirrored) {
+        const int line = std::min(top, m_box.lineCount() - 1);
+        loadWindow(line);
+        showLine(line);
+    }
     ++m_colourGeneration;
     updateLineBar();
     syncSelection();
+    // The caret the edit leaves is shown: where the user typed, or where a command put it.
+    showCaret();
     viewport()->update();
 }
 
@@ -154,16 +163,21 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     const qsizetype oldEnd = windowEnd();
     const qsizetype editEnd = change.start + change.removed;
     const qsizetype delta = change.inserted - change.removed;
+    const qsizetype insertedLines =
+        QStringView(text).sliced(change.start, change.inserted).count(u'\n');
     if (m_windowed && editEnd < m_winStart) {
         // Before the window: its lines move, its text stays.
-        const QStringView inserted = QStringView(text).sliced(change.start, change.inserted);
-        m_first += int(inserted.count(u'\n') - change.removedText.count(u'\n'));
+        m_first += int(insertedLines - change.removedText.count(u'\n'));
         m_winStart += delta;
         return true;
     }
     if (m_windowed && change.start > oldEnd)
         return true; // behind the window: nothing of it shows
     if (change.start < m_winStart || editEnd > oldEnd)
+        return false;
+    // A text grown long is shown through a window from now on, and a window takes no more
+    // lines at once than it holds: the document would hold them all, at great cost.
+    if (m_windowed ? insertedLines > Margin : text.size() > WholeText)
         return false;
     const qsizetype n = text.size();
     auto loneLineEnd = [&](qsizetype i) {
@@ -507,6 +521,12 @@ void RichTextView::selectByUser(qsizetype anchor, qsizetype caret)
 void RichTextView::selectInModel(int qtFrom, int qtTo)
 {
     selectByUser(toModel(qtFrom), toModel(qtTo));
+}
+
+void RichTextView::showCaret()
+{
+    windowOnCaret();
+    ensureCursorVisible();
 }
 
 void RichTextView::windowOnCaret()

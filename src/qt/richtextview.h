@@ -20,7 +20,11 @@ class QTextBlock;
 // lines of the control (the control keeps an index of its lines). Scrolling, moving the caret or
 // an edit near the window's edge moves the window, so the whole text is reachable at once and
 // scrollable as soon as it is set; the document never holds more than a few thousand lines. A
-// text up to WholeText characters is held whole, with the widget's own scroll bar.
+// text up to WholeText characters is held whole, with the widget's own scroll bar; an edit that
+// makes it longer shows it through a window at once.
+//
+// A caret or selection set by code, and the caret an edit leaves, are scrolled into view in
+// either mode; an edit the window cannot take piecewise loads it again at the line in view.
 //
 // Colours are not part of the document: the control's colour runs are looked up (binary search)
 // for the blocks about to be painted and set as the blocks' layout formats, so colouring never
@@ -106,6 +110,9 @@ private:
     void selectWholeText();
     // Scrolls the control's caret into view (moving the window) before a key acts at it.
     void windowOnCaret();
+    // The same, and to the caret's column too: after the control's caret was set or moved by an
+    // edit, in either mode.
+    void showCaret();
     void colourVisibleBlocks();
     void colourBlock(QTextBlock &block);
 

@@ -32,7 +32,7 @@ void Form1::BuildMergeMap()
                 continue;
             const int comma = int(span.indexOf(u','));
             // A span without a comma, with a count below 1 or with one that cannot be held
-            // ("1e300") claims nothing.
+            // (a run of 20 digits) claims nothing.
             if (comma < 0)
                 continue;
             const std::optional<int> r = strings::truncated(strings::Val(span.left(comma)));

@@ -12,10 +12,11 @@ TEST(Val, ReadsTheLeadingNumber)
 {
     struct Case { const char16_t *text; double value; };
     const Case cases[] = {
-        {u"", 0}, {u"abc", 0}, {u"12", 12}, {u"  12", 12}, {u"12abc", 12}, {u"1 2 3", 123},
-        {u"2.5", 2.5}, {u"-3.5", -3.5}, {u"+4", 4}, {u".5", 0.5}, {u"1.2.3", 1.2},
-        {u"1e3", 1000}, {u"1e", 1}, {u"&H1F", 31}, {u"&O17", 15}, {u"\t7", 7}, {u"All", 0},
-        {u"75%", 75}, {u"１２", 0}, {u"-", 0},
+        {u"", 0}, {u"abc", 0}, {u"12", 12}, {u"  12", 12}, {u"12abc", 12}, {u"2.5", 2.5},
+        {u"-3.5", -3.5}, {u"+4", 4}, {u".5", 0.5}, {u"-.5", -0.5}, {u"7.", 7}, {u"1.2.3", 1.2},
+        {u"\t7", 7}, {u"All", 0}, {u"75%", 75}, {u"１２", 0}, {u"-", 0},
+        // Decimal only: a blank ends the number, and neither exponents nor "&H" or "&O" count.
+        {u"1 2 3", 1}, {u" - 3", 0}, {u"1e3", 1}, {u"&H1F", 0}, {u"&O17", 0}, {u"12&H1", 12},
     };
     for (const Case &c : cases)
         EXPECT_DOUBLE_EQ(strings::Val(QString::fromUtf16(c.text)), c.value)
@@ -45,10 +46,15 @@ TEST(Rounding, WholePartsThatCannotBeHeldAreRefused)
                            -std::numeric_limits<double>::infinity(),
                            std::numeric_limits<double>::quiet_NaN()})
         EXPECT_FALSE(strings::truncated(refused).has_value()) << refused;
-    // Texts read as numbers: an exponent too large to hold becomes infinite, and is refused.
-    EXPECT_FALSE(strings::truncated(strings::Val(QStringLiteral(u"1e999"))).has_value());
-    EXPECT_FALSE(strings::toWhole(strings::Val(QStringLiteral(u"1e300"))).has_value());
-    EXPECT_FALSE(strings::toInteger16(strings::Val(QStringLiteral(u"-1e999"))).has_value());
+    // Texts read as numbers: more digits than a number can hold become infinite, and are refused;
+    // a fraction too small to hold is 0.
+    const QString digits(400, u'9');
+    EXPECT_FALSE(strings::truncated(strings::Val(digits)).has_value());
+    EXPECT_FALSE(
+        strings::toWhole(strings::Val(QStringLiteral(u"+") + digits + QStringLiteral(u".5")))
+            .has_value());
+    EXPECT_FALSE(strings::toInteger16(strings::Val(QStringLiteral(u"-") + digits)).has_value());
+    EXPECT_EQ(strings::Val(QStringLiteral(u"-0.") + QString(400, u'0') + QStringLiteral(u"1")), 0);
 }
 
 TEST(StringFunctions, EmptyArgumentsBehaveSafely)

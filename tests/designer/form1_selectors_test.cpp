@@ -19,10 +19,12 @@ TEST_F(CountChange, TemplateOnlyAsksNothingAndPutsTheSelectorsBackOnOne)
     f.VScroll1(7).setValue(-4);
     log.clear();
     f.VScroll1(1).setValue(-2);
-    // Each selector not on 1 is put back through its box, and runs its own display there.
+    // Each selector not on 1 is put back through its box, and runs its own display there; one
+    // beyond the new count is first moved onto it.
     EXPECT_EQ(log.text(),
               S(u"VScroll1_Change(1);Text1_Change(1);Text1_Change(6);VScroll1_Change(6);"
-                u"Text1_Change(7);VScroll1_Change(7);RB3_Change"));
+                u"VScroll1_Change(7);Text1_Change(7);Text1_Change(7);VScroll1_Change(7);"
+                u"RB3_Change"));
     EXPECT_EQ(messages.prompts.size(), 0);
     EXPECT_EQ(f.Text1(1).text(), S(u"2"));
     EXPECT_EQ(f.RB3.text(), S(u"[[     $     ]]\r\n").repeated(3) + QString(25, u' '));
@@ -109,10 +111,31 @@ TEST_F(CountChange, FourToTwoToFourColumnsKeepsColumnThreeLosesColumnFourKeepsRo
     EXPECT_EQ(f.cellIchiYoko.columnUpper(), 4);
 }
 
+TEST_F(CountChange, ASelectorTheNewCountMovesShowsItsNewRow)
+{
+    f.cellImages.set(0, 0, S(u"a.gif"));
+    f.cellImages.set(1, 0, S(u"b.gif"));
+    f.rowHeights.set(0, S(u"10"));
+    f.rowHeights.set(1, S(u"20"));
+    f.cellFontSizes.set(0, 0, S(u"1"));
+    f.cellFontSizes.set(1, 0, S(u"5"));
+    for (int selector : {4, 16, 18})
+        f.VScroll1(selector).setValue(-2);
+    ASSERT_EQ(f.Text2(1).text(), S(u"b.gif"));
+    log.clear();
+    // One row left: the selectors land on row 1, and each shows what row 1 holds.
+    f.VScroll1(0).setValue(-1);
+    EXPECT_EQ(f.Text1(4).text(), S(u"1"));
+    EXPECT_EQ(f.Text2(1).text(), S(u"a.gif"));
+    EXPECT_EQ(f.Text1(20).text(), S(u"10"));
+    EXPECT_EQ(f.Text5(6).text(), S(u"1"));
+    EXPECT_TRUE(log.text().contains(S(u"VScroll1_Change(4);")));
+}
+
 TEST_F(CountChange, ARefusedBoxTextNeverSizesTheGridsOrTheTemplate)
 {
     // The column box holds text its spinner refused; a row change goes by the spinner.
-    for (const char16_t *typed : {u"abc", u"99999999999", u"1e300"}) {
+    for (const char16_t *typed : {u"abc", u"99999999999", u"99999999999999999999.5"}) {
         f.Text1(1).userTyped(S(typed));
         f.VScroll1(0).setValue(f.VScroll1(0).value() == -2 ? -1 : -2);
         EXPECT_EQ(f.cellColors.columnUpper(), 4);

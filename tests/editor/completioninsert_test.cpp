@@ -36,9 +36,9 @@ TEST(CandidateInsertion, CaretRules)
         {u"parentheses", u"x "_qs, u"alert()"_qs, {}, {}, InsertPath::ListEnter, 6},
         {u"plain word", u"x "_qs, u"length"_qs, {}, {}, InsertPath::ListEnter, 6},
         {u"quote after the text", u"x "_qs, u"length"_qs, {}, u"\""_qs, InsertPath::SourceKey, 6},
-        // The search starts at the character before the insertion: a quote there wins.
-        {u"quote before", u"x=\""_qs, u"red"_qs, {}, {}, InsertPath::SourceKey, 0},
-        {u"paren before", u"f()"_qs, u"red"_qs, {}, {}, InsertPath::SourceKey, -1},
+        // A quote or ")" just before the inserted word leaves the caret after the word.
+        {u"quote before", u"x=\""_qs, u"red"_qs, {}, {}, InsertPath::SourceKey, 3},
+        {u"paren before", u"f()"_qs, u"red"_qs, {}, {}, InsertPath::SourceKey, 3},
         // At the very start the list's Enter leaves the caret at the end.
         {u"start, enter", {}, u"alert()"_qs, {}, {}, InsertPath::ListEnter, 7},
         {u"start, double click", {}, u"alert()"_qs, {}, {}, InsertPath::ListDoubleClick, 6},

@@ -1,8 +1,10 @@
 // The option switches and the tag-case menu items.
 
 #include "frame/form1.h"
+#include "support/ini_file.h"
 #include "support/qt_printers.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +26,21 @@ TEST(TagCaseItems, CheckedItemSwitchesToTheOtherCase)
     f.Check2.userClicked(); // 2 -> 0: still lower case, nothing to convert
     EXPECT_EQ(f.Check2.value(), 0);
     EXPECT_TRUE(f.Mkomoji.checked());
+}
+
+TEST(StoredSwitches, EveryClickWritesTheSettingsFile)
+{
+    QTemporaryDir dir;
+    Form1 f;
+    f.settingsFolder = dir.path();
+    f.Check5.userClicked();
+    EXPECT_EQ(readIniFile(dir), QByteArray("Java,1\r\n"));
+    f.Check4.userClicked();
+    EXPECT_EQ(readIniFile(dir), QByteArray("Java,1\r\nNo,1\r\n"));
+    f.Check1.userClicked();
+    EXPECT_EQ(readIniFile(dir), QByteArray("Java,1\r\nNo,1\r\nGamen,1\r\n"));
+    f.Check5.userClicked();
+    EXPECT_EQ(readIniFile(dir), QByteArray("Java,0\r\nNo,1\r\nGamen,1\r\n"));
 }
 
 TEST(ColourSwitch, EmptyDarkEditorGetsOneWhiteBlank)

@@ -77,6 +77,39 @@ TEST_F(SettingsStore, ValuesRoundTripExactly)
               QStringLiteral(u"  ＭＳ 明朝 \"x\", y "));
 }
 
+TEST(SettingsStoreCodePage, ValueTheFileCannotHoldKeepsTheStoredOneAndIsToldOnce)
+{
+    QTemporaryDir dir;
+    writeIniFile(dir, "Delimita,$\r\nJava,1\r\n");
+    ScriptedMessages messages;
+    Form1 f({&messages});
+    f.settingsFolder = dir.path();
+    f.LoadSettingsIni();
+    f.SaveSettingIni(App, Section, QStringLiteral(u"Delimita"), QStringLiteral(u"•"));
+    f.SaveSettingIni(App, Section, QStringLiteral(u"FontName"), QStringLiteral(u"맑은 고딕"));
+    // Written as the JIS wave dash, this one would read back as a full-width tilde.
+    f.SaveSettingIni(App, Section, QStringLiteral(u"HelpFont"), QStringLiteral(u"〜"));
+    f.SaveSettingIni(App, Section, QStringLiteral(u"Java"), QStringLiteral(u"0"));
+    messages.answers = {msgbox::OK};
+    f.Savereg();
+    // The file keeps "$", holds no line for the new key, and takes the storable change.
+    EXPECT_EQ(readIniFile(dir), QByteArray("Delimita,$\r\nJava,0\r\n"));
+    ASSERT_EQ(messages.prompts.size(), 1);
+    EXPECT_EQ(messages.styles[0], msgbox::OKOnly | msgbox::Exclamation);
+    for (const QString &part : {QStringLiteral(u"Delimita「•」"), QStringLiteral(u"FontName「맑은 고딕」"),
+                                QStringLiteral(u"HelpFont「〜」"), QStringLiteral(u"保存できない文字")})
+        EXPECT_TRUE(messages.prompts[0].contains(part)) << part.toStdString();
+    // This run goes on with the new value; later writes tell nothing new.
+    EXPECT_EQ(f.GetSettingIni(App, Section, QStringLiteral(u"Delimita"), {}), QStringLiteral(u"•"));
+    f.Savereg();
+    EXPECT_EQ(messages.prompts.size(), 1);
+    EXPECT_EQ(readIniFile(dir), QByteArray("Delimita,$\r\nJava,0\r\n"));
+    f.SaveSettingIni(App, Section, QStringLiteral(u"Delimita"), QStringLiteral(u"|"));
+    f.Savereg();
+    EXPECT_EQ(readIniFile(dir), QByteArray("Delimita,|\r\nJava,0\r\n"));
+    EXPECT_EQ(messages.unexpected, 0);
+}
+
 TEST_F(SettingsStore, KeysAreCaseSensitiveAndSharedAcrossSections)
 {
     f.SaveSettingIni(App, Section, QStringLiteral(u"Java"), QStringLiteral(u"1"));

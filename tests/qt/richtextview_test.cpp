@@ -4,10 +4,12 @@
 
 #include "controls/forms.h"
 #include "controls/richtextbox.h"
+#include "frame/form1.h"
 #include "qt/formview.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -17,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -339,16 +342,17 @@ TEST_F(RichTextViewTest, LongTextsShowThroughAWindowOfLines)
     EXPECT_EQ(text->toModel(text->cursorForPosition(QPoint(2, 2)).block().position()),
               RB1.lineStart(500));
 
-    // An edit before the window moves its lines, not its text.
-    RB1.lineScroll(100000 - RB1.firstVisibleLine());
-    const int first = text->windowFirstLine();
+    // An edit by code before the window: the window goes to the caret it leaves.
     RB1.setSelStart(0);
+    RB1.lineScroll(100000 - RB1.firstVisibleLine());
     RB1.setSelText(QStringLiteral(u"<table>\r\n"));
-    EXPECT_EQ(text->windowFirstLine(), first + 1);
+    EXPECT_EQ(text->windowFirstLine(), 0);
+    EXPECT_LE(RB1.firstVisibleLine(), 1);
     EXPECT_EQ(shown(), windowText());
 
     // Typing where the control's caret is, far outside the window: the window goes there.
     RB1.setSelStart(int(RB1.text().size()) - 7);
+    RB1.lineScroll(-RB1.firstVisibleLine());
     changes = 0;
     key(Qt::Key_X, QStringLiteral(u"X"));
     EXPECT_EQ(changes, 1);
@@ -539,5 +543,172 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
     EXPECT_EQ(RB1.selStart(), word);
     EXPECT_GT(selEndLine(), top + 5000);
 }
+
+// A text that grows past the whole-text size in one paste is shown through a window at once.
+TEST_F(RichTextViewTest, APasteThatMakesTheTextLongShowsItThroughAWindow)
+{
+    RB1.setText(QStringLiteral(u"<p>\r\n"));
+    RB1.setSelStart(5);
+    QString pasted;
+    for (int i = 0; i < 40000; ++i)
+        pasted += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+    QApplication::clipboard()->setText(pasted);
+    key(Qt::Key_V, QString(), Qt::ControlModifier);
+    ASSERT_EQ(RB1.text().size(), pasted.size() + 5);
+    EXPECT_NE(text->lineScrollBar(), text->verticalScrollBar());
+    EXPECT_LT(text->windowLineCount(), 10000);
+    const int first = text->windowFirstLine();
+    const qsizetype start = RB1.lineStart(first);
+    EXPECT_EQ(shown(), lfOf(RB1.text().mid(start)));
+    // The caret after the pasted text, in view.
+    EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.text().size());
+    EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect()));
+}
+
+// The source page of the main window with a long source (a header, then a table of 60,000 rows)
+// or a short one (2,000 rows): what the view shows after menu commands and whole-text edits.
+class SourcePage : public ::testing::TestWithParam<int>
+{
+protected:
+    QTemporaryDir dir;
+    Form1 form;
+    std::unique_ptr<FormView> view;
+    RichTextView *source = nullptr;
+
+    void SetUp() override
+    {
+        form.settingsFolder = dir.path();
+        form.workFolder = dir.path();
+        form.Form_Load();
+        view = std::make_unique<FormView>(form);
+        view->show();
+        view->activateWindow();
+        form.TabStrip1.userSelected(3);
+        source = static_cast<RichTextView *>(view->widgetOf(form.RB1));
+        QString text = QStringLiteral(
+            u"<html>\r\n<head>\r\n<title>rows</title>\r\n</head>\r\n<body>\r\n<table>\r\n");
+        for (int i = 0; i < GetParam(); ++i)
+            text += QStringLiteral(u"<tr><td>row %1</td><td>cell</td></tr>\r\n").arg(i);
+        text += QStringLiteral(u"</table>\r\n</body>\r\n</html>\r\n");
+        form.RB1.setText(text);
+        form.Setcolor2();
+        QApplication::processEvents();
+        ASSERT_EQ(text.size() > RichTextView::WholeText, GetParam() > 20000);
+    }
+    // The view at `line` (through its scroll bar), and a click on that line.
+    void clickAtLine(int line)
+    {
+        source->lineScrollBar()->setValue(line - 5);
+        QTextCursor cursor(source->document());
+        cursor.setPosition(source->toQt(form.RB1.lineStart(line) + 8));
+        const QPoint at = source->cursorRect(cursor).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, source->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(source->viewport(), &event);
+        }
+        QApplication::processEvents();
+    }
+    void key(int k, Qt::KeyboardModifiers mods = {}, const QString &typed = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, k, mods, typed);
+        QApplication::sendEvent(source, &press);
+        QApplication::processEvents();
+    }
+    // The view's caret stands on the control's caret (the selection's end), on screen, and the
+    // control's first visible line is the one the view shows.
+    ::testing::AssertionResult caretShown() const
+    {
+        const qsizetype caret = form.RB1.selStart() + form.RB1.selLength();
+        const int line = form.RB1.lineAt(caret);
+        const int top = form.RB1.firstVisibleLine();
+        const int lines = source->viewport()->height() / source->fontMetrics().lineSpacing();
+        if (source->toModel(source->textCursor().position()) != caret)
+            return ::testing::AssertionFailure()
+                   << "view caret at " << source->toModel(source->textCursor().position())
+                   << ", control caret at " << caret;
+        if (!source->viewport()->rect().contains(source->cursorRect()))
+            return ::testing::AssertionFailure() << "caret of line " << line << " off screen";
+        if (line < top || line >= top + lines)
+            return ::testing::AssertionFailure()
+                   << "caret line " << line << ", the control's view from line " << top;
+        if (source->windowFirstLine() + source->cursorForPosition(QPoint(2, 2)).blockNumber() !=
+            top)
+            return ::testing::AssertionFailure() << "the control's view is not the view's";
+        return ::testing::AssertionSuccess();
+    }
+};
+
+// A caret or a selection set by a command is shown where it is, and the next key goes there.
+TEST_P(SourcePage, ACommandsCaretIsShown)
+{
+    const int far = GetParam() / 2;
+    clickAtLine(far);
+    ASSERT_EQ(form.RB1.lineAt(form.RB1.selStart()), far);
+    ASSERT_TRUE(form.ms.enabled() && form.ms3.enabled());
+    view->actionOf(form.ms3)->trigger(); // "CSSのタグ挿入", before the closing head tag
+    QApplication::processEvents();
+    const QString block = form.RB1.text().left(form.RB1.selStart());
+    EXPECT_TRUE(block.endsWith(QStringLiteral(u"-->\r\n</style>\r\n")))
+        << block.right(40).toStdString();
+    EXPECT_TRUE(caretShown());
+    const int top = form.RB1.firstVisibleLine();
+    key(Qt::Key_X, {}, QStringLiteral(u"x"));
+    EXPECT_TRUE(form.RB1.text().left(form.RB1.selStart()).endsWith(u"</style>\r\nx"));
+    EXPECT_TRUE(caretShown());
+    EXPECT_EQ(form.RB1.firstVisibleLine(), top);
+
+    // A selection set far away, then wrapped in a bold pair.
+    const qsizetype cell = form.RB1.lineStart(far + 7000 % GetParam()) + 8;
+    form.RB1.setSelStart(int(cell));
+    form.RB1.setSelLength(7);
+    EXPECT_TRUE(caretShown());
+    const QString selected = form.RB1.selText();
+    view->actionOf(form.mm(1))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(form.RB1.text().mid(cell, 14),
+              QStringLiteral(u"<b>") + selected + QStringLiteral(u"</b>"));
+    EXPECT_TRUE(caretShown());
+}
+
+// Ctrl+A with Tab or Shift+Tab rewrites the whole text as one edit, as does undoing it: the view
+// shows what it showed or the caret, and holds the control's lines.
+TEST_P(SourcePage, WholeTextIndentShowsTheViewOrTheCaret)
+{
+    const int far = GetParam() / 2;
+    clickAtLine(far);
+    ASSERT_EQ(QApplication::focusWidget(), source);
+    auto check = [&](const char *step, int top) {
+        const int now = form.RB1.firstVisibleLine();
+        EXPECT_TRUE(now == top || caretShown()) << step << ": view from line " << now;
+        const qsizetype start = form.RB1.lineStart(source->windowFirstLine());
+        EXPECT_TRUE(source->toPlainText() ==
+                    lfOf(form.RB1.text().mid(start, source->toPlainText().size() +
+                                                        source->windowLineCount() - 1)))
+            << step;
+    };
+    const QString before = form.RB1.text();
+    struct Step
+    {
+        const char *what;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+    };
+    const Step steps[] = {{"Tab", Qt::Key_Tab, {}},
+                          {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
+                          {"undo Shift+Tab", Qt::Key_Z, Qt::ControlModifier},
+                          {"undo Tab", Qt::Key_Z, Qt::ControlModifier}};
+    for (const Step &step : steps) {
+        if (step.key != Qt::Key_Z)
+            key(Qt::Key_A, Qt::ControlModifier);
+        const int top = form.RB1.firstVisibleLine();
+        key(step.key, step.mods);
+        check(step.what, top);
+    }
+    EXPECT_TRUE(form.RB1.text() == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(LongAndShort, SourcePage, ::testing::Values(60000, 2000));
 
 } // namespace
