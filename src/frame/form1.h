@@ -362,6 +362,8 @@ private:
     // Source editor and completion.
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
+    // Colours the whole source in `scheme`, worked out when first needed.
+    void colourSourceLater(const editor::ColorScheme &scheme);
     // The member list after a dot in a script: the object's type, its members, or the marking of a
     // member it does not have. `with` is the with block's object for a dot after a blank.
     void offerMembers(const QString &with, int p);
