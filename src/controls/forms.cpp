@@ -204,6 +204,14 @@ void Form::setVisible(bool visible)
         m_windowService->show(*this);
 }
 
+void Form::showInFront()
+{
+    if (m_windowState == 1)
+        setWindowState(0);
+    setVisible(true);
+    zOrder(0);
+}
+
 void Form::setTopMost(bool topMost)
 {
     if (m_topMost == topMost)

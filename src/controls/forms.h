@@ -129,6 +129,9 @@ public:
     ~Form() override;
 
     void setVisible(bool visible) override;
+    // Shows the window in front of the others; a minimised one is given back its own place and
+    // size first. How a window is opened again when it is already open.
+    void showInFront();
     void setWindowService(WindowService *service) { m_windowService = service; }
     WindowService *windowService() const { return m_windowService; }
     // Kept in front of the other windows, even when another one is active.

@@ -4,7 +4,7 @@
 
 void Form1::Command30_Click(int Index)
 {
-    FomColorWindow->setVisible(true);
+    FomColorWindow->showInFront();
     FomColorWindow->Sett(Index);
     // A border colour replaces the dark border colour and the other way round; the cell colour
     // boxes show in cyan that a colour is being chosen for them.

@@ -140,12 +140,12 @@ void Form1::ResetColumnWidths()
 
 void Form1::ClearCellBackImage()
 {
+    // The box empties whatever the selectors hold; only a cell of the table takes the change.
+    Text2(1).setText(QString());
     const std::optional<int> row = selectedIndex(4);
     const std::optional<int> column = selectedIndex(5);
-    if (!row || !column)
-        return;
-    Text2(1).setText(QString());
-    cellImages.set(*row, *column, Text2(1).text());
+    if (row && column)
+        cellImages.set(*row, *column, Text2(1).text());
 }
 
 void Form1::ClearTableBackImage()

@@ -32,7 +32,7 @@ void Form1::ShowHelp()
 
 void Form1::ShowAbout()
 {
-    frmAboutWindow->setVisible(true);
+    frmAboutWindow->showInFront();
 }
 
 std::unique_ptr<frmAbout> Form1::loadAbout()

@@ -11,13 +11,13 @@
 
 namespace {
 
-// A window whose size is set is laid out anew, as after the user sized it.
+// A window whose size is set is laid out anew, as after the user sized it. One that is open
+// already, minimised or behind others, comes back to its place and in front.
 template <typename Window> void place(Window &window, int top, int left, int width, int height)
 {
     window.move(left, top, width, height);
     window.Form_Resize();
-    window.setVisible(true);
-    window.zOrder(0);
+    window.showInFront();
 }
 
 } // namespace
@@ -68,7 +68,7 @@ void Form1::ShowTagTree()
 
 void Form1::ShowColourPicker()
 {
-    FomColorWindow->setVisible(true);
+    FomColorWindow->showInFront();
 }
 
 void Form1::unloadSideWindows()

@@ -14,8 +14,7 @@ void HelpWindow::showPage(const QString &path)
     if (WebBrowser1.locationURL() != path)
         WebBrowser1.navigate(path);
     fitBrowser();
-    setVisible(true);
-    zOrder(0);
+    showInFront();
 }
 
 void HelpWindow::fitBrowser()

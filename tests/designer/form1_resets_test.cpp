@@ -179,14 +179,15 @@ TEST_F(Resets, ClearButtonsEmptyOneBox)
     EXPECT_EQ(f.Text2(1).text(), QString());
     EXPECT_EQ(contents(f.cellImages), S(u"2,3=b.gif"));
 
-    // Selector boxes naming no cell leave the grid and the box alone.
+    // Selector boxes naming no cell leave the grid alone; the image box is emptied all the same.
     f.VScroll1(4).setValue(-3);
     f.VScroll1(5).setValue(-4);
     for (const char16_t *typed : {u"9", u"0", u"-2", u"abc"}) {
+        f.Text2(1).setText(S(u"b.gif"));
         f.Text1(5).userTyped(S(typed));
         f.Command11.userClicked();
         EXPECT_EQ(contents(f.cellImages), S(u"2,3=b.gif"));
-        EXPECT_EQ(f.Text2(1).text(), S(u"b.gif"));
+        EXPECT_EQ(f.Text2(1).text(), QString());
     }
 
     f.Text2(2).setText(S(u"table.gif"));

@@ -1,16 +1,21 @@
 // The main window's frame as a user meets it: the completion panel dragged with the mouse, the
-// exit asked and answered with the side windows open, and the help page that ships beside the
-// program shown in the help window's browser.
+// exit asked and answered with the side windows open, the side windows opened again after they
+// were minimised, and the help page that ships beside the program shown in the help window's
+// browser.
 
+#include "colour/fomcolor.h"
 #include "frame/form1.h"
 #include "frame/frmabout.h"
 #include "frame/helpwindow.h"
+#include "objref/fomobj.h"
 #include "qt/formview.h"
 #include "qt/japanese.h"
 #include "qt/windowservice.h"
+#include "reference/forcss.h"
+#include "reference/fortag.h"
 #include "support/qt_printers.h"
-#include "support/scripted_services.h"
 #include "support/screenshots.h"
+#include "support/scripted_services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +28,7 @@
 #include <gtest/gtest.h>
 
 namespace {
+using namespace Qt::StringLiterals;
 
 void settle(int milliseconds = 0)
 {
@@ -114,6 +120,52 @@ TEST_F(FrameView, ExitAnsweredNoThenYesClosesTheSideWindowsToo)
         EXPECT_FALSE(window->isVisible() && dynamic_cast<FormView *>(window))
             << window->windowTitle().toStdString();
     EXPECT_EQ(messages.prompts.size(), 2);
+}
+
+// A side window that is open already comes back when it is opened again, whichever way: restored
+// from minimised and in front of the main window, where the user works.
+TEST_F(FrameView, MinimisedSideWindowsComeBackInFrontWhenOpenedAgain)
+{
+    form->hymm.setVisible(true);
+    const struct
+    {
+        MenuItem *item;
+        CommandButton *button;
+        std::function<Form *()> window;
+    } ways[] = {
+        {&form->hym1(0), nullptr, [this] { return form->FomObjWindow.loaded(); }},
+        {&form->hym1(1), nullptr, [this] { return form->ForCssWindow.loaded(); }},
+        {&form->hym1(2), nullptr, [this] { return form->FortagWindow.loaded(); }},
+        {&form->hym1(3), nullptr, [this] { return form->FomColorWindow.loaded(); }},
+        {nullptr, &form->Command30(4), [this] { return form->FomColorWindow.loaded(); }},
+        {&form->mb, nullptr, [this] { return form->frmAboutWindow.loaded(); }},
+        {&form->hmmorvane, nullptr, [this] { return form->helpWindow.loaded(); }},
+    };
+    QStringList seen;
+    for (const auto &way : ways) {
+        const auto open = [&way] {
+            if (way.item)
+                way.item->userClicked();
+            else
+                way.button->userClicked();
+            settle();
+        };
+        open();
+        Form *window = way.window();
+        FormView *side = window ? windows.viewOf(*window) : nullptr;
+        ASSERT_NE(side, nullptr);
+        side->showMinimized();
+        view->activateWindow();
+        settle();
+        ASSERT_TRUE(side->isMinimized());
+        ASSERT_EQ(QApplication::activeWindow(), view.get());
+        open();
+        seen.append(window->name() + (side->isMinimized() ? u" minimised"_s : u""_s) +
+                    (side->isVisible() ? u""_s : u" hidden"_s) +
+                    (QApplication::activeWindow() == side ? u""_s : u" behind"_s));
+    }
+    EXPECT_EQ(seen.join(u'|').toStdString(),
+              "FomObj|ForCss|Fortag|FomColor|FomColor|frmAbout|HelpWindow");
 }
 
 TEST_F(FrameView, HelpPageBesideTheProgramShowsInTheHelpWindow)
