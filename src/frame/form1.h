@@ -162,6 +162,7 @@ public:
     void TabStrip1_Click();
     void ShowPage();
     void RefreshKeepScroll();
+    void settingsPageMenus();
     void ShowPreview();
     void MakeSource();
     void ClearCellData();

@@ -115,8 +115,7 @@ void Form1::ShowPage()
         Frame3.setVisible(true);
         WebBrowser1.setVisible(false);
         framesub(17).setVisible(true);
-        mk.setEnabled(false);
-        ms.setEnabled(false);
+        settingsPageMenus();
         relayout();
         break;
     case 2:
@@ -141,6 +140,15 @@ void Form1::ShowPage()
     default:
         break;
     }
+}
+
+// The settings page edits the cell data: the source's tag-case and template menus act on the
+// hidden source view, so they are off there, however the page came to view (start-up, clear-all,
+// a page switch). The edit menu, which acts on the cell data there, stays as it is.
+void Form1::settingsPageMenus()
+{
+    mk.setEnabled(false);
+    ms.setEnabled(false);
 }
 
 void Form1::RefreshKeepScroll()
