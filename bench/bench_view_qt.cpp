@@ -60,8 +60,8 @@ const QString &tableSource()
         Form1 form(services);
         form.workFolder = benchsupport::folder().path();
         form.Form_Load();
-        form.ImportCsv();
-        form.Cmd_Click(1);
+        form.rcsv.userClicked();
+        form.Cmd(1).userClicked();
         return form.RB1.text();
     }();
     return source;
@@ -191,7 +191,7 @@ struct WindowOnTheTable
         form.workFolder = benchsupport::folder().path();
         form.Form_Load();
         view.show();
-        form.ImportCsv();
+        form.rcsv.userClicked();
         source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
     }
     Services withFiles()
@@ -208,7 +208,7 @@ void BM_TypeOnTheSourcePage(benchmark::State &state)
     WindowOnTheTable window;
     Form1 &form = window.form;
     RichTextView *source = window.source;
-    form.Cmd_Click(1);
+    form.Cmd(1).userClicked();
     form.RB1.lineScroll(form.RB1.lineCount() / 2);
     form.RB1.setSelStart(int(form.RB1.lineStart(form.RB1.lineCount() / 2 + 10)));
     QApplication::processEvents();
@@ -227,7 +227,7 @@ void BM_MakeCommandInTheWindow(benchmark::State &state)
         WindowOnTheTable window;
         QApplication::processEvents();
         const auto start = Clock::now();
-        window.form.Cmd_Click(1);
+        window.form.Cmd(1).userClicked();
         window.source->viewport()->grab();
         state.SetIterationTime(since(start));
     }

@@ -290,7 +290,8 @@ public:
     // Only on the source page: the panel opens at its fixed place, in front.
     void ShowCompletionPanel();
     // Stores "kouhoNo"; a font size of 8 or less becomes "9" and is not applied, a larger one is
-    // stored as "HelpFont" and given to the candidate lists. Hides the panel.
+    // stored as "HelpFont" and given to the candidate lists; then hides the panel. A size above
+    // 2160 is refused with a message, and the panel stays open.
     void ApplyCompletionSettings();
     void Label2_MouseDown(int Button, int Shift, int X, int Y);
     void Label2_MouseMove(int Button, int Shift, int X, int Y);
@@ -362,6 +363,8 @@ private:
     // Source editor and completion.
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
+    // Colours the whole source in `scheme`, worked out when first needed.
+    void colourSourceLater(const editor::ColorScheme &scheme);
     // The member list after a dot in a script: the object's type, its members, or the marking of a
     // member it does not have. `with` is the with block's object for a dot after a blank.
     void offerMembers(const QString &with, int p);

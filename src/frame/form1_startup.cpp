@@ -200,4 +200,7 @@ void Form1::Form_Load()
     Form_Resize(); // lays nothing out yet: the guard is still set
     layoutBusy = false;
     LayoutForm();
+    // The texts start-up wrote are where the user begins: there is nothing to undo yet.
+    RB1.clearUndo();
+    RB3.clearUndo();
 }
