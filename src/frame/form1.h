@@ -162,7 +162,6 @@ public:
     void TabStrip1_Click();
     void ShowPage();
     void RefreshKeepScroll();
-    void settingsPageMenus();
     void ShowPreview();
     void MakeSource();
     void ClearCellData();

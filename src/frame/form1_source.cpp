@@ -142,15 +142,6 @@ void Form1::ShowPage()
     }
 }
 
-// The settings page edits the cell data: the source's tag-case and template menus act on the
-// hidden source view, so they are off there, however the page came to view (start-up, clear-all,
-// a page switch). The edit menu, which acts on the cell data there, stays as it is.
-void Form1::settingsPageMenus()
-{
-    mk.setEnabled(false);
-    ms.setEnabled(false);
-}
-
 void Form1::RefreshKeepScroll()
 {
     framesub(17).setVisible(false);
