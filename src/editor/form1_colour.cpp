@@ -50,9 +50,10 @@ void Form1::colourSourceLater(const ColorScheme &scheme)
     // The pass also keeps the states the colouring of typed text starts from.
     RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
         std::vector<editor::HtmlColorizer::StateAt> states;
-        ColorRuns runs = editor::HtmlColorizer(text).runs(*scheme, &states,
-                                                          editor::TypedTextColouring::stateStep());
-        m_typedColouring.keepStates(text, states);
+        const editor::HtmlColorizer colorizer(text);
+        ColorRuns runs =
+            colorizer.runs(*scheme, &states, editor::TypedTextColouring::stateStep());
+        m_typedColouring.keepStates(text, states, colorizer);
         return runs;
     });
     m_colouredRevision = RB1.revision();
