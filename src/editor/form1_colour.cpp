@@ -30,12 +30,14 @@ void Form1::Setcolor2()
     processPendingEvents();
     if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme)
         colourSourceLater(scheme);
-    // RB1 is shown only where it belongs: on the settings page it would cover the panels.
-    if (TabStrip1.selectedTab() == 3)
+    // RB1 is shown only where it belongs: on the settings page it would cover the panels. Its
+    // menus come with it; the other pages keep their own menu states.
+    if (TabStrip1.selectedTab() == 3) {
         RB1.setVisible(true);
-    med.setEnabled(true);
-    mk.setEnabled(true);
-    ms.setEnabled(true);
+        med.setEnabled(true);
+        mk.setEnabled(true);
+        ms.setEnabled(true);
+    }
     processPendingEvents();
     // Typing goes on in the source; a hidden view (the settings page) refuses the focus.
     RB1.setFocus();
