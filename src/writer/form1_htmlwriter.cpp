@@ -2,6 +2,7 @@
 // Every literal below is part of the product, blanks and quotes included.
 
 #include "controls/strings.h"
+#include "designer/filelinks.h"
 #include "frame/form1.h"
 #include "writer/attributetext.h"
 #include "writer/cellrewrite.h"
@@ -181,7 +182,8 @@ void Form1::MakeCellContent(int row, int column, QString &nowrap)
     }
 
     // An inserted text file replaces the whole cell by the file's text. The marker closes at the
-    // first "]" after "[%"; a marker without it, or naming a file that cannot be read, stays as text.
+    // first "]" after "[%"; a marker without it, or naming a file that cannot be read, stays as
+    // text. A marker beginning "[%%" names its file percent-encoded.
     const QStringView text = cellTexts.get(row, column);
     qsizetype p1 = text.indexOf(u'[');
     while (p1 >= 0 && (p1 + 1 >= text.size() || text.at(p1 + 1) != u'%'))
@@ -194,7 +196,7 @@ void Form1::MakeCellContent(int row, int column, QString &nowrap)
     // Read as the hidden box RB2 would load it, but without touching the control: the rows are
     // written on several threads.
     if (std::optional<QString> loaded =
-            RichTextBox::readFileText(text.sliced(p1 + 2, p2 - p1 - 2).toString()))
+            RichTextBox::readFileText(filelinks::markerFile(text.sliced(p1 + 2, p2 - p1 - 2))))
         cellrewrite::replace(cellTexts.at(row, column), std::move(*loaded));
 }
 
