@@ -35,6 +35,16 @@ public:
 
     // How many cells are stored (hold a text, or were reached through at()).
     qsizetype storedCount() const;
+    // Calls visit(column, text) for every stored cell of a row (some may hold the empty text), in
+    // ascending column order: a walk over a large, mostly empty grid costs only its stored cells.
+    template <typename Visit>
+    void forEachStored(int row, Visit &&visit) const
+    {
+        if (row < 0 || std::size_t(row) >= m_cells.size())
+            return;
+        for (const Entry &entry : m_cells[std::size_t(row)])
+            visit(entry.column, entry.value);
+    }
 
 private:
     struct Entry

@@ -175,6 +175,8 @@ public:
     QString previewPath() const;
 
     QString BuildSettingsText() const;
+    // Stands for the text BuildSettingsText() would give: the same key, the same document.
+    quint64 settingsDocumentKey() const;
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
@@ -298,6 +300,8 @@ public:
     void TimerMove_Timer();
 
 private:
+    // The settings document up to its cell data, and the "<escape>" level it is written with.
+    QString settingsHead(int &level) const;
     // Creates the controls and gives them their places (frame/form1_controls.cpp), connects their
     // events to the handlers.
     void createControls();

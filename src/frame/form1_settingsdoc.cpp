@@ -7,6 +7,8 @@
 #include "frame/form1.h"
 #include "frame/settingsreader.h"
 
+#include <QHash>
+
 #include <functional>
 
 namespace {
@@ -33,31 +35,93 @@ QString escapeMarks(const QString &text)
 // Calls a test on every value the document writes until one fails; true when all passed.
 using EveryValue = std::function<bool(const std::function<bool(const QString &)> &)>;
 
-struct Escapes
+// Appends the cell data with "<", ">" and CR LF escaped ("\0\", "\1\", "\3\"), in one pass.
+void appendEscapedContent(QString &out, const QString &cellData)
 {
-    int level = 0; // the "<escape>" line: 0 for none
-    QString content;
-};
+    out.reserve(out.size() + cellData.size() + cellData.size() / 8 + 16);
+    const char16_t *p = QStringView(cellData).utf16();
+    const qsizetype n = cellData.size();
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t *escape = p[i] == u'<'                                      ? u"\\0\\"
+                                 : p[i] == u'>'                                    ? u"\\1\\"
+                                 : p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n' ? u"\\3\\"
+                                                                                   : nullptr;
+        if (!escape)
+            continue;
+        out.append(QStringView(p + copied, i - copied));
+        out.append(QStringView(escape, 3));
+        if (p[i] == u'\r')
+            ++i;
+        copied = i + 1;
+    }
+    out.append(QStringView(p + copied, n - copied));
+}
+
+// True when reading the escaped cell data surely gives the cell data back: it holds no "\" of its
+// own, and no character "0", "1" or "3" stands between two characters that are escaped (a reader
+// could take that character and the backslashes around it for an escape). Otherwise only reading
+// it back tells.
+bool surelyReadBack(const QString &cellData)
+{
+    const char16_t *p = QStringView(cellData).utf16();
+    const qsizetype n = cellData.size();
+    auto escapedBefore = [&](qsizetype i) {
+        return i > 0 && (p[i - 1] == u'<' || p[i - 1] == u'>' ||
+                         (p[i - 1] == u'\n' && i > 1 && p[i - 2] == u'\r'));
+    };
+    auto escapedAfter = [&](qsizetype i) {
+        return i + 1 < n && (p[i + 1] == u'<' || p[i + 1] == u'>' ||
+                             (p[i + 1] == u'\r' && i + 2 < n && p[i + 2] == u'\n'));
+    };
+    auto doubtfulAt = [&](qsizetype i) {
+        return p[i] == u'\\' || ((p[i] == u'0' || p[i] == u'1' || p[i] == u'3') &&
+                                 escapedBefore(i) && escapedAfter(i));
+    };
+    // Blocks of the cell data (millions of places in a large table) are passed over in a loop that
+    // vectorises while they hold neither a "\" nor a "0", "1" or "3" right after a character that
+    // is escaped: the test above needs one of them.
+    // All ones where c is v: masks of the character's width, which vectorise where bools do not.
+    auto is = [](char16_t c, char16_t v) { return char16_t(-char16_t(c == v)); };
+    auto mayDoubt = [&](qsizetype i) {
+        const char16_t digit = is(p[i], u'0') | is(p[i], u'1') | is(p[i], u'3');
+        const char16_t escaped = is(p[i - 1], u'<') | is(p[i - 1], u'>') | is(p[i - 1], u'\n');
+        return char16_t(is(p[i], u'\\') | (digit & escaped));
+    };
+    if (n > 0 && doubtfulAt(0))
+        return false;
+    constexpr qsizetype Block = 32;
+    qsizetype i = 1;
+    for (; i + Block <= n; i += Block) {
+        char16_t any = 0;
+        for (qsizetype k = 0; k < Block; ++k)
+            any |= mayDoubt(i + k);
+        if (!any)
+            continue;
+        for (qsizetype k = 0; k < Block; ++k)
+            if (doubtfulAt(i + k))
+                return false;
+    }
+    for (; i < n; ++i)
+        if (doubtfulAt(i))
+            return false;
+    return true;
+}
 
 // Values holding "<" or ">" would be cut when the document is read back: such a document escapes
 // them and says so with "<escape>1" after the fixed block; others are written as they are. Where
 // that reading would not give back every value and the cell data exactly (a text holding "\1\" of
 // its own, say), "\" is escaped too, everywhere, under "<escape>2".
-Escapes chooseEscapes(const EveryValue &everyValue, const QString &cellData)
+// Returns the "<escape>" level of the document: 0 for none.
+int chooseEscapes(const EveryValue &everyValue, const std::function<bool()> &contentReadBack)
 {
-    Escapes out;
-    out.level =
+    const int level =
         everyValue([](const QString &v) { return !v.contains(u'<') && !v.contains(u'>'); }) ? 0 : 1;
-    out.content = strings::replace(escapeMarks(cellData), CrLf, QStringLiteral(u"\\3\\"));
-    const bool exact = unescapeSettingsValue(out.content, true) == cellData &&
-                       (out.level == 0 || everyValue([](const QString &v) {
-                            return unescapeSettingsValue(escapeMarks(v), false) == v;
-                        }));
-    if (!exact) {
-        out.level = 2;
-        out.content = escapeSettingsText(cellData);
-    }
-    return out;
+    const bool exact =
+        contentReadBack() && (level == 0 || everyValue([](const QString &v) {
+                                  return unescapeSettingsValue(escapeMarks(v), false) == v;
+                              }));
+    return exact ? level : 2;
 }
 
 } // namespace
@@ -94,7 +158,7 @@ std::array<QString, 26> Form1::settingsFixedValues() const
     };
 }
 
-QString Form1::BuildSettingsText() const
+QString Form1::settingsHead(int &level) const
 {
     const std::array<QString, 26> fixedValues = settingsFixedValues();
     static const char16_t *keys[26] = {
@@ -120,13 +184,36 @@ QString Form1::BuildSettingsText() const
             return columnWidths.get(c);
         return record.grid->get(r, c);
     };
+    // The cells of a row that may hold a value, in ascending order: the grids hold few cells of a
+    // large table, so only those, and the columns with a width, are looked at (every column in a
+    // row with a height).
+    std::vector<char> widthColumns(std::size_t(std::max(columns, 0)));
+    for (int c = 0; c < columns; ++c)
+        widthColumns[std::size_t(c)] = !columnWidths.get(c).isEmpty();
+    std::vector<char> marked;
+    std::vector<int> cells;
+    auto cellsOfRow = [&](int r) -> const std::vector<int> & {
+        const bool everyCell = !rowHeights.get(r).isEmpty();
+        marked = widthColumns;
+        for (const Record &record : records)
+            if (record.grid && !everyCell)
+                record.grid->forEachStored(r, [&](int c, const QString &) {
+                    if (c >= 0 && c < columns)
+                        marked[std::size_t(c)] = 1;
+                });
+        cells.clear();
+        for (int c = 0; c < columns; ++c)
+            if (everyCell || marked[std::size_t(c)])
+                cells.push_back(c);
+        return cells;
+    };
 
     const EveryValue everyValue = [&](const std::function<bool(const QString &)> &holds) {
         for (const QString &value : fixedValues)
             if (!holds(value))
                 return false;
         for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < columns; ++c)
+            for (const int c : cellsOfRow(r))
                 for (const Record &record : records)
                     if (const QString &value = entry(record, r, c);
                         !value.isEmpty() && !holds(value))
@@ -134,8 +221,22 @@ QString Form1::BuildSettingsText() const
         return true;
     };
 
-    const Escapes escapes = chooseEscapes(everyValue, RB3.text());
-    const int level = escapes.level;
+    // Whether the escaped cell data reads back as it is depends on the cell data alone: the answer
+    // is kept for the text of RB3 it was found for.
+    auto contentReadBack = [this] {
+        const QString &cellData = RB3.text();
+        if (m_cellDataReadBack.first != RB3.textRevision()) {
+            bool exact = surelyReadBack(cellData);
+            if (!exact) {
+                QString content;
+                appendEscapedContent(content, cellData);
+                exact = unescapeSettingsValue(content, true) == cellData;
+            }
+            m_cellDataReadBack = {RB3.textRevision(), exact};
+        }
+        return m_cellDataReadBack.second;
+    };
+    level = chooseEscapes(everyValue, contentReadBack);
     auto value = [level](const QString &text) {
         return level == 2 ? escapeSettingsText(text) : level == 1 ? escapeMarks(text) : text;
     };
@@ -150,20 +251,43 @@ QString Form1::BuildSettingsText() const
     if (level > 0)
         text += CrLf + QStringLiteral(u"<escape>") + QString::number(level);
     for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
+        for (const int c : cellsOfRow(r)) {
             for (const Record &record : records) {
                 const QString &v = entry(record, r, c);
                 if (v.isEmpty())
                     continue;
                 text += CrLf;
-                text += QString::fromUtf16(record.key);
+                text += QStringView(record.key);
                 text += QString::number(r) + u':' + QString::number(c) + u':' + value(v);
             }
         }
     }
-    text += CrLf + QStringLiteral(u"<content>") + escapes.content;
-    text += CrLf + QStringLiteral(u"<end>");
     return text;
+}
+
+QString Form1::BuildSettingsText() const
+{
+    int level = 0;
+    QString text = settingsHead(level);
+    text.reserve(text.size() + RB3.text().size() + RB3.text().size() / 8 + 32);
+    text += CrLf;
+    text += QStringView(u"<content>");
+    if (level == 2)
+        text += escapeSettingsText(RB3.text());
+    else
+        appendEscapedContent(text, RB3.text());
+    text += CrLf;
+    text += QStringView(u"<end>");
+    return text;
+}
+
+quint64 Form1::settingsDocumentKey() const
+{
+    // The cell data is written as its escape level makes it: the text of RB3 (known by its
+    // revision) and the level stand for it.
+    int level = 0;
+    const QString head = settingsHead(level);
+    return qHashMulti(QHashSeed::globalSeed(), head, level, RB3.textRevision());
 }
 
 bool Form1::SaveTextFile(const QString &path, const QString &text)

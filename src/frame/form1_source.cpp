@@ -7,8 +7,6 @@
 #include <QFileInfo>
 
 namespace {
-const QString CrLf = QStringLiteral(u"\r\n");
-
 // The preview is HTML, so a character the code page cannot hold is written as a character
 // reference: the browser still shows it.
 QString withReferences(const QString &text)
@@ -174,18 +172,30 @@ void Form1::ShowPreview()
 {
     const QString text = RB1.text();
     RB1.setVisible(false);
-    // A preview that cannot be written is reported, and the browser is not left on an old one.
-    if (!writeTextFile(previewPath(), withReferences(text) + CrLf)) {
-        msgBox(QStringLiteral(u"プレビューのファイルを書き込めませんでした。\r\n") + previewPath(),
-               msgbox::OKOnly | msgbox::Critical);
-        WebBrowser1.navigate(QStringLiteral(u"about:blank"));
-        WebBrowser1.setVisible(true);
-        return;
+    // A file that still holds what it would be given is not written again: an unchanged source or
+    // design previews at once.
+    const quint64 revision = RB1.textRevision();
+    if (!m_previewCopy.holds(previewPath(), revision)) {
+        WrittenFile::Result written = m_previewCopy.write(previewPath(), revision, text, true);
+        if (written == WrittenFile::Result::Unmappable)
+            written = m_previewCopy.write(previewPath(), revision, withReferences(text), false);
+        // A preview that cannot be written is reported, and the browser is not left on an old one.
+        if (written != WrittenFile::Result::Written) {
+            msgBox(QStringLiteral(u"プレビューのファイルを書き込めませんでした。\r\n") +
+                       previewPath(),
+                   msgbox::OKOnly | msgbox::Critical);
+            WebBrowser1.navigate(QStringLiteral(u"about:blank"));
+            WebBrowser1.setVisible(true);
+            return;
+        }
     }
     notePreviewFile(previewPath());
     processPendingEvents();
     const QString settingsCopy = htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set");
-    if (writeTextFile(settingsCopy, BuildSettingsText() + CrLf))
+    const quint64 key = settingsDocumentKey();
+    if (m_settingsCopy.holds(settingsCopy, key) ||
+        m_settingsCopy.write(settingsCopy, key, BuildSettingsText(), false) ==
+            WrittenFile::Result::Written)
         notePreviewFile(settingsCopy);
     processPendingEvents();
     WebBrowser1.navigate(previewPath());

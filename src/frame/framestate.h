@@ -1,9 +1,12 @@
 #pragma once
 
+#include "frame/writtenfile.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
 #include <vector>
 
 // The application frame's state: where the program finds its files, the settings file's values,
@@ -46,4 +49,10 @@ protected:
     QString m_lastSettingsName;
     // The preview files this run wrote, by their full paths; shutdown deletes them.
     QStringList m_previewFiles;
+    // What the preview last wrote into the preview file and the settings copy.
+    WrittenFile m_previewCopy;
+    WrittenFile m_settingsCopy;
+    // Whether the settings document's escaped cell data reads back as the cell data, for the text
+    // of RB3 of the revision kept with it.
+    mutable std::pair<quint64, bool> m_cellDataReadBack{~quint64(0), false};
 };

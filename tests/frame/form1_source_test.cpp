@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -168,6 +169,53 @@ TEST_F(SourceCommands, PreviewOfEditedTextVersusThePreviewPage)
     EXPECT_TRUE(f.RB1.text().startsWith(QStringLiteral(u"<table")));
     EXPECT_TRUE(readBytes(preview).startsWith("<table"));
     EXPECT_FALSE(f.med.enabled());
+}
+
+TEST_F(SourceCommands, ASecondPreviewWritesOnlyFilesThatChangedOrWereTouched)
+{
+    f.Cmd(1).userClicked();
+    f.Cmd(3).userClicked();
+    const QString preview = dir.filePath(QStringLiteral(u"$html$.html"));
+    const QString settings = dir.filePath(QStringLiteral(u"$Set$.set"));
+    const QByteArray page = readBytes(preview);
+    const QByteArray design = readBytes(settings);
+    const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0));
+    auto age = [&](const QString &path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    };
+    auto rewritten = [&](const QString &path) { return QFileInfo(path).lastModified() != longAgo; };
+    age(preview);
+    age(settings);
+    f.Cmd(3).userClicked();
+    EXPECT_FALSE(rewritten(preview));
+    EXPECT_FALSE(rewritten(settings));
+
+    // Deleted or edited meanwhile: written anew.
+    ASSERT_TRUE(QFile::remove(preview));
+    QByteArray edited = design;
+    edited[edited.size() - 9] = 'X';
+    QFile copy(settings);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    copy.write(edited);
+    copy.close();
+    f.Cmd(3).userClicked();
+    EXPECT_EQ(readBytes(preview), page);
+    EXPECT_EQ(readBytes(settings), design);
+
+    // A changed design, an edited source: only the file that shows it is written.
+    age(preview);
+    age(settings);
+    f.RB3.setText(QStringLiteral(u"[[e$f]]"));
+    f.Cmd(3).userClicked();
+    EXPECT_FALSE(rewritten(preview));
+    EXPECT_TRUE(readBytes(settings).contains("[[e$f]]"));
+    age(settings);
+    f.RB1.setText(QStringLiteral(u"<p>edited</p>"));
+    f.Cmd(3).userClicked();
+    EXPECT_EQ(readBytes(preview), QByteArray("<p>edited</p>\r\n"));
+    EXPECT_FALSE(rewritten(settings));
 }
 
 TEST_F(SourceCommands, PreviewKeepsCharactersTheCodePageLacks)
