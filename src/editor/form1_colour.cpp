@@ -48,8 +48,8 @@ void Form1::colourSourceLater(const ColorScheme &scheme)
     // The pass also keeps the states the colouring of typed text starts from.
     RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
         std::vector<editor::HtmlColorizer::StateAt> states;
-        ColorRuns runs = editor::HtmlColorizer(text).runs(*scheme, &states,
-                                                          editor::TypedTextColouring::stateStep());
+        ColorRunList runs = editor::HtmlColorizer(text).runList(
+            *scheme, &states, editor::TypedTextColouring::stateStep());
         m_typedColouring.keepStates(text, states);
         return runs;
     });
