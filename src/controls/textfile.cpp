@@ -108,32 +108,30 @@ bool writeTextFile(const QString &path, const QString &text, QString *unmappable
 namespace {
 bool isCrLfOnly(const QString &text)
 {
-    // This runs on every write of a text box, on sources of tens of millions of characters: blocks
-    // without any CR or LF (nearly all of them) are passed over in a loop the compiler vectorises.
+    // This runs on every write of a text box, on sources of tens of millions of characters with a
+    // line end every few characters. Every CR is followed by an LF and every LF follows a CR
+    // exactly when, at each place, "a CR stands here" equals "an LF stands next": a test without
+    // branches, which the compiler vectorises over blocks of places.
     const auto *p = reinterpret_cast<const char16_t *>(text.constData());
     const qsizetype n = text.size();
-    constexpr qsizetype Block = 32;
+    if (n == 0)
+        return true;
+    if (p[0] == u'\n' || p[n - 1] == u'\r')
+        return false;
+    // All ones where c is v: masks of the character's width, which vectorise where bools do not.
+    auto is = [](char16_t c, char16_t v) { return char16_t(-char16_t(c == v)); };
+    constexpr qsizetype Block = 64;
     qsizetype i = 0;
-    while (i < n) {
-        if (i + Block <= n) {
-            bool lineEnd = false;
-            for (qsizetype k = 0; k < Block; ++k)
-                lineEnd |= (p[i + k] == u'\r') | (p[i + k] == u'\n');
-            if (!lineEnd) {
-                i += Block;
-                continue;
-            }
-        }
-        const qsizetype end = std::min(n, i + Block);
-        for (; i < end; ++i) {
-            if (p[i] == u'\r') {
-                if (i + 1 >= n || p[i + 1] != u'\n')
-                    return false;
-                ++i; // the LF of this pair
-            } else if (p[i] == u'\n') {
-                return false;
-            }
-        }
+    for (; i + Block < n; i += Block) {
+        char16_t unpaired = 0;
+        for (qsizetype k = 0; k < Block; ++k)
+            unpaired |= is(p[i + k], u'\r') ^ is(p[i + k + 1], u'\n');
+        if (unpaired)
+            return false;
+    }
+    for (; i + 1 < n; ++i) {
+        if ((p[i] == u'\r') != (p[i + 1] == u'\n'))
+            return false;
     }
     return true;
 }

@@ -30,12 +30,14 @@ void Form1::Setcolor2()
     processPendingEvents();
     if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme)
         colourSourceLater(scheme);
-    // RB1 is shown only where it belongs: on the settings page it would cover the panels.
-    if (TabStrip1.selectedTab() == 3)
+    // RB1 is shown only where it belongs: on the settings page it would cover the panels. Its
+    // menus come with it; the other pages keep their own menu states.
+    if (TabStrip1.selectedTab() == 3) {
         RB1.setVisible(true);
-    med.setEnabled(true);
-    mk.setEnabled(true);
-    ms.setEnabled(true);
+        med.setEnabled(true);
+        mk.setEnabled(true);
+        ms.setEnabled(true);
+    }
     processPendingEvents();
     // Typing goes on in the source; a hidden view (the settings page) refuses the focus.
     RB1.setFocus();
@@ -48,9 +50,10 @@ void Form1::colourSourceLater(const ColorScheme &scheme)
     // The pass also keeps the states the colouring of typed text starts from.
     RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
         std::vector<editor::HtmlColorizer::StateAt> states;
-        ColorRunList runs = editor::HtmlColorizer(text).runList(
-            *scheme, &states, editor::TypedTextColouring::stateStep());
-        m_typedColouring.keepStates(text, states);
+        const editor::HtmlColorizer colorizer(text);
+        ColorRunList runs =
+            colorizer.runList(*scheme, &states, editor::TypedTextColouring::stateStep());
+        m_typedColouring.keepStates(text, states, colorizer);
         return runs;
     });
     m_colouredRevision = RB1.revision();

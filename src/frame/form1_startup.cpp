@@ -196,6 +196,7 @@ void Form1::Form_Load()
 
     BuildRowTemplate();
     Setcolor2();
+    settingsPageMenus(); // the window opens on the settings page
     Form_Resize(); // lays nothing out yet: the guard is still set
     layoutBusy = false;
     LayoutForm();
