@@ -1,5 +1,6 @@
 // Speed and memory of the source editor's text engines on a large generated table source.
 #include "editor/blockindent.h"
+#include "editor/commentspans.h"
 #include "editor/htmlcolorizer.h"
 #include "editor/tagcase.h"
 #include "editor/typedcolouring.h"
@@ -92,9 +93,10 @@ void BM_TypeInTheCommentedTable(benchmark::State &state)
 {
     const QString &text = commentedSource();
     std::vector<HtmlColorizer::StateAt> states;
-    HtmlColorizer(text).runs(ColorScheme::light(), &states, TypedTextColouring::stateStep());
+    const HtmlColorizer colorizer(text);
+    colorizer.runs(ColorScheme::light(), &states, TypedTextColouring::stateStep());
     TypedTextColouring typed;
-    typed.keepStates(text, states);
+    typed.keepStates(text, states, colorizer);
     qsizetype at = text.size() / 2;
     for (auto _ : state) {
         at = text.indexOf(u"text", at + 1);
@@ -102,6 +104,21 @@ void BM_TypeInTheCommentedTable(benchmark::State &state)
         ColorRuns runs = typed.colourEdit(text, edit, ColorScheme::light());
         benchmark::DoNotOptimize(runs.data());
     }
+}
+
+// Pairing the comment markers of lines whose markers do not pair in turn: the sizes show how
+// the whole pass grows with the text.
+void BM_PairUnpairedComments(benchmark::State &state)
+{
+    const QString text = benchsupport::unpairedCommentLines(state.range(0));
+    std::size_t spans = 0;
+    for (auto _ : state) {
+        const std::vector<TextSpan> found = findCommentSpans(text);
+        spans = found.size();
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["chars"] = double(text.size());
+    state.counters["spans"] = double(spans);
 }
 
 void BM_IndentThenUnindent(benchmark::State &state)
@@ -135,6 +152,12 @@ BENCHMARK(BM_ColourRunsToList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ColourRunsToSink)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ColourCommentedTable)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_TypeInTheCommentedTable)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_PairUnpairedComments)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(50'000)
+    ->Arg(100'000)
+    ->Arg(200'000)
+    ->Arg(1'000'000);
 BENCHMARK(BM_IndentThenUnindent)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ConvertTagCase)->Unit(benchmark::kMillisecond)->Iterations(3);
 

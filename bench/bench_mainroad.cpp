@@ -60,9 +60,9 @@ void BM_MakeAndShow(benchmark::State &state)
     double total = 0;
     for (auto _ : state) {
         auto f = road.startedForm();
-        f->ImportCsv();
+        f->rcsv.userClicked();
         const auto start = Clock::now();
-        f->Cmd_Click(1);
+        f->Cmd(1).userClicked();
         runs = f->RB1.colorRuns().size();
         const double seconds = since(start);
         state.SetIterationTime(seconds);
@@ -81,10 +81,10 @@ void BM_PreviewOfTheShownSource(benchmark::State &state)
 {
     Road road(int(state.range(0)));
     auto f = road.startedForm();
-    f->ImportCsv();
-    f->Cmd_Click(1);
+    f->rcsv.userClicked();
+    f->Cmd(1).userClicked();
     for (auto _ : state)
-        f->Cmd_Click(3);
+        f->Cmd(3).userClicked();
 }
 BENCHMARK(BM_PreviewOfTheShownSource)->Arg(1000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
@@ -97,14 +97,14 @@ void BM_MainRoadPeakMemory(benchmark::State &state)
     for (auto _ : state) {
         auto f = road.startedForm();
         auto start = Clock::now();
-        f->ImportCsv();
+        f->rcsv.userClicked();
         import = since(start);
         start = Clock::now();
-        f->Cmd_Click(1);
+        f->Cmd(1).userClicked();
         benchmark::DoNotOptimize(f->RB1.colorRuns().size());
         makeShow = since(start);
         start = Clock::now();
-        f->Cmd_Click(3);
+        f->Cmd(3).userClicked();
         preview = since(start);
     }
     state.counters["import_s"] = import;

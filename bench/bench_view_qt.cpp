@@ -25,6 +25,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include "benchsupport.h"
 #include "benchsupport_qt.h"
@@ -60,8 +61,8 @@ const QString &tableSource()
         Form1 form(services);
         form.workFolder = benchsupport::folder().path();
         form.Form_Load();
-        form.ImportCsv();
-        form.Cmd_Click(1);
+        form.rcsv.userClicked();
+        form.Cmd(1).userClicked();
         return form.RB1.text();
     }();
     return source;
@@ -191,7 +192,7 @@ struct WindowOnTheTable
         form.workFolder = benchsupport::folder().path();
         form.Form_Load();
         view.show();
-        form.ImportCsv();
+        form.rcsv.userClicked();
         source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
     }
     Services withFiles()
@@ -208,7 +209,7 @@ void BM_TypeOnTheSourcePage(benchmark::State &state)
     WindowOnTheTable window;
     Form1 &form = window.form;
     RichTextView *source = window.source;
-    form.Cmd_Click(1);
+    form.Cmd(1).userClicked();
     form.RB1.lineScroll(form.RB1.lineCount() / 2);
     form.RB1.setSelStart(int(form.RB1.lineStart(form.RB1.lineCount() / 2 + 10)));
     QApplication::processEvents();
@@ -227,7 +228,7 @@ void BM_MakeCommandInTheWindow(benchmark::State &state)
         WindowOnTheTable window;
         QApplication::processEvents();
         const auto start = Clock::now();
-        window.form.Cmd_Click(1);
+        window.form.Cmd(1).userClicked();
         window.source->viewport()->grab();
         state.SetIterationTime(since(start));
     }
@@ -235,6 +236,40 @@ void BM_MakeCommandInTheWindow(benchmark::State &state)
 }
 BENCHMARK(BM_MakeCommandInTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// Typing in lines whose comment markers do not pair in turn (see unpairedCommentLines) on the
+// source page of the main window, in the middle of the text, with the window's reactions to every
+// change: inside a comment that is one only because its text repeats (second argument 0), between
+// the tags of a line (1), between the "--" and the ">" of a "-->" (2).
+void BM_TypeInUnpairedComments(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    Form1 form;
+    form.settingsFolder = dir.path();
+    form.workFolder = dir.path();
+    form.Form_Load();
+    FormView view(form);
+    view.show();
+    // The page first: showing it would indent the text.
+    form.TabStrip1.selectTab(3);
+    form.RB1.setText(benchsupport::unpairedCommentLines(state.range(0)));
+    form.Setcolor2();
+    RichTextView *source = static_cast<RichTextView *>(view.widgetOf(form.RB1));
+    // Offsets in "<p>x</p><!-- a <!-- b -->": after the "a", after the "x", before the ">".
+    static constexpr qsizetype kOffsets[] = {14, 4, 24};
+    const qsizetype line = form.RB1.text().indexOf(u"<p>", form.RB1.text().size() / 2);
+    form.RB1.lineScroll(form.RB1.lineCount() / 2);
+    form.RB1.setSelStart(int(line + kOffsets[state.range(1)]));
+    source->viewport()->grab();
+    QApplication::processEvents();
+    typeAndTime(state, source, [source] { source->viewport()->grab(); });
+    state.counters["chars"] = double(form.RB1.text().size());
+}
+BENCHMARK(BM_TypeInUnpairedComments)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->ArgsProduct({{50'000, 200'000, 1'000'000}, {0, 1, 2}})
+    ->Iterations(30);
 
 const QString &pastedText()
 {

@@ -98,4 +98,13 @@ inline const QString &script()
     return path;
 }
 
+// About `chars` characters of lines whose comment markers do not pair in turn: two "<!--" and one
+// "-->" a line, so the k-th "<!--" pairs with the "-->" k/2 lines further on, and each line's
+// comment is one only because the first line's comment text repeats there.
+inline QString unpairedCommentLines(qsizetype chars)
+{
+    const QString line = QStringLiteral(u"<p>x</p><!-- a <!-- b -->\r\n");
+    return line.repeated(std::max<qsizetype>(1, chars / line.size()));
+}
+
 } // namespace benchsupport

@@ -1,6 +1,7 @@
 #include "controls/control.h"
 
 #include "controls/forms.h"
+#include "controls/userinput.h"
 
 #include <algorithm>
 
@@ -256,6 +257,8 @@ bool Control::userKeyDown(int keyCode, int shift)
     if (!effectivelyEnabled())
         return false;
     const int pressed = keyCode;
+    // What the key handlers write is one step of the user's, as a click's handlers' is.
+    const userinput::ActionScope action;
     Form *owner = form();
     if (owner && owner != this && owner->keyPreview() && owner->onKeyDown)
         owner->onKeyDown(keyCode, shift);

@@ -3,11 +3,8 @@
 #include "controls/textfile.h"
 #include "controls/userinput.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
-
-namespace {
-constexpr std::size_t UndoLimit = 100;
-} // namespace
 
 RichTextBox::RichTextBox(Container *container, QString name, int index)
     : Control(container, std::move(name), index)
@@ -25,13 +22,10 @@ void RichTextBox::changed()
         onChange();
 }
 
-void RichTextBox::setText(const QString &text)
+QString RichTextBox::replaceWhole(QString text)
 {
-    QString fixed = toCrLf(text);
-    if (fixed == m_text)
-        return;
-    m_lastChange = {0, m_text.size(), fixed.size(), true};
-    m_text = std::move(fixed);
+    m_lastChange = {0, m_text.size(), text.size(), true};
+    QString old = std::exchange(m_text, std::move(text));
     m_lineStarts.clear();
     m_pendingRuns = nullptr;
     m_runs.assign(1, ColorRun{0, foreColor()});
@@ -39,8 +33,30 @@ void RichTextBox::setText(const QString &text)
     m_selStart = 0;
     m_selLength = 0;
     m_firstVisibleLine = 0;
-    m_undo.clear();
+    return old;
+}
+
+void RichTextBox::setText(const QString &text)
+{
+    QString fixed = toCrLf(text);
+    if (fixed == m_text)
+        return;
+    const UndoHistory::Place before = place();
+    // The history takes the old text over: it costs nothing until the text would have been freed.
+    m_undo.recordWhole(replaceWhole(std::move(fixed)), before, userinput::currentAction());
+    stepWritten();
     changed();
+}
+
+void RichTextBox::stepWritten()
+{
+    const quint64 action = userinput::currentAction();
+    if (action == 0) {
+        m_undo.close(m_text);
+    } else if (action != m_closingAction) {
+        m_closingAction = action;
+        userinput::afterAction(*this, [this] { m_undo.close(m_text); });
+    }
 }
 
 void RichTextBox::setSelStart(int start)
@@ -70,6 +86,9 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
                                bool recordUndo)
 {
     settleRuns();
+    if (recordUndo)
+        m_undo.recordPiece(m_text, start, length, with, m_editSource,
+                           m_placeBefore.value_or(place()), userinput::currentAction());
     const QString removed = m_text.mid(start, length);
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
@@ -94,12 +113,8 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
     if (!with.isEmpty())
         setRunRange(start, start + with.size(), color);
     normaliseAround(start, start + with.size());
-
-    if (recordUndo) {
-        m_undo.push_back({start, removed, with});
-        if (m_undo.size() > UndoLimit)
-            m_undo.erase(m_undo.begin());
-    }
+    if (recordUndo)
+        stepWritten();
 }
 
 void RichTextBox::setSelText(const QString &text)
@@ -399,15 +414,43 @@ void RichTextBox::viewScrolledTo(int line)
 
 bool RichTextBox::undo()
 {
-    if (m_undo.empty())
+    std::optional<UndoHistory::Step> step = m_undo.takeNewest(m_text);
+    if (!step)
         return false;
-    const Edit edit = m_undo.back();
-    m_undo.pop_back();
-    replaceRange(edit.position, edit.inserted.size(), edit.removed, false);
-    m_selStart = int(edit.position);
-    m_selLength = int(edit.removed.size());
+    const qsizetype size = m_text.size();
+    const bool whole = step->whole || step->inserted * 2 > size;
+    if (whole) {
+        // Most of the text goes: it is replaced whole, without a copy of what goes.
+        QString before;
+        if (step->whole) {
+            before = std::move(step->removed);
+        } else {
+            before = std::exchange(m_text, QString());
+            before.replace(step->position, step->inserted, step->removed);
+        }
+        replaceWhole(std::move(before));
+        m_lastChange.removed = size;
+    } else {
+        replaceRange(step->position, step->inserted, step->removed, false);
+    }
+    m_lastChange.undone = true;
+    m_selStart = std::clamp(step->before.selStart, 0, int(m_text.size()));
+    m_selLength = std::clamp(step->before.selLength, 0, int(m_text.size()) - m_selStart);
+    m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
+    if (whole)
+        m_firstVisibleLine = std::clamp(step->before.firstLine, 0, lineCount() - 1);
     changed();
+    if (whole && m_firstVisibleLine != 0)
+        notify(Property::Scroll);
     return true;
+}
+
+void RichTextBox::userUndo()
+{
+    userinput::deliver(*this, [this] {
+        if (effectivelyEnabled() && !m_locked)
+            undo();
+    });
 }
 
 void RichTextBox::userTyped(const QString &text)
@@ -415,6 +458,7 @@ void RichTextBox::userTyped(const QString &text)
     userinput::deliver(*this, [=, this] {
         if (!effectivelyEnabled() || m_locked)
             return;
+        const QScopedValueRollback source(m_editSource, UndoHistory::Source::Typed);
         setSelText(text);
     });
 }
@@ -422,8 +466,13 @@ void RichTextBox::userTyped(const QString &text)
 void RichTextBox::userSelected(int start, int length)
 {
     userinput::deliver(*this, [=, this] {
+        const int oldStart = m_selStart;
+        const int oldLength = m_selLength;
         m_selStart = std::clamp(start, 0, int(m_text.size()));
         m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+        // A caret the user moved ends the word being typed.
+        if (m_selStart != oldStart || m_selLength != oldLength)
+            m_undo.seal();
         if (m_selLength == 0)
             m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
         if (onSelChange)
@@ -436,6 +485,10 @@ void RichTextBox::userDeleted(bool backwards)
     userinput::deliver(*this, [=, this] {
         if (!effectivelyEnabled() || m_locked)
             return;
+        const QScopedValueRollback source(m_editSource, backwards ? UndoHistory::Source::Backspace
+                                                                  : UndoHistory::Source::Delete);
+        // An undo puts the caret back where the key found it.
+        const QScopedValueRollback caret(m_placeBefore, std::optional(place()));
         if (m_selLength == 0) {
             // A line end goes as one piece.
             if (backwards) {

@@ -2,6 +2,7 @@
 
 #include "controls/colorrun.h"
 #include "controls/control.h"
+#include "controls/undohistory.h"
 
 #include <functional>
 #include <optional>
@@ -15,7 +16,10 @@
 //   typing, undo, loading a file), and never for a write that leaves the text as it was, nor for any
 //   change of colours, font, selection or scrolling.
 // - Setting Text resets the colours to the fore colour, the selection to 0 and the first visible line
-//   to 0, and forgets the undo history.
+//   to 0.
+// - Every write of the text (Text, SelText, typing, deleting) can be undone; what one action of the
+//   user writes (a command with all its passes) is undone as one step, typing merges by words, and
+//   the history is bounded by bytes (UndoHistory states the rules). Loading a file forgets it.
 // - Colour runs never change the text; SelColor colours the selection, or sets the colour that typed
 //   text takes when nothing is selected.
 class RichTextBox : public Control
@@ -29,7 +33,7 @@ public:
     // What the last write of the text replaced, for a view that mirrors the text piecewise:
     // `removed` units at `start` of the old text became `inserted` units of the new one. A write of
     // the whole text (Text, loading a file) sets `whole`. Valid from the change notification on.
-    // A piecewise write also keeps the text it removed.
+    // A piecewise write also keeps the text it removed; `undone` marks the change of an undo.
     struct TextChange
     {
         qsizetype start = 0;
@@ -37,6 +41,7 @@ public:
         qsizetype inserted = 0;
         bool whole = true;
         QString removedText;
+        bool undone = false;
     };
     const TextChange &lastChange() const { return m_lastChange; }
 
@@ -98,9 +103,15 @@ public:
     // The view reports where the user scrolled to.
     void viewScrolledTo(int line);
 
-    bool canUndo() const { return !m_undo.empty(); }
-    // Reverts the last edit made through SelText or typing; returns false when there is none.
+    bool canUndo() const { return m_undo.canUndo(); }
+    // Gives back the text as it stood before the newest step, with the selection it had then (and,
+    // for a step undone as a whole text, the first visible line); one change, marked `undone`.
+    // Returns false when there is nothing to undo.
     bool undo();
+    // Forgets every step.
+    void clearUndo() { m_undo.clear(); }
+    // The bytes of text the undo history holds.
+    qsizetype undoBytes() const { return m_undo.bytes(); }
 
     // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
     // as text, UTF-8 or CP932 as decodeTextFile decides. Returns false (and changes nothing) when the file cannot be read. Only a
@@ -119,6 +130,8 @@ public:
     void userTyped(const QString &text);
     void userSelected(int start, int length);
     void userDeleted(bool backwards);
+    // The user asked to undo (a key or a menu of the box itself).
+    void userUndo();
 
     // A mouse button went down over the box: 1 left, 2 right, 4 middle.
     void userMouseDown(int button);
@@ -128,14 +141,14 @@ public:
     std::function<void(int button)> onMouseDown;
 
 private:
-    struct Edit
-    {
-        qsizetype position;
-        QString removed;
-        QString inserted;
-    };
     void replaceRange(qsizetype start, qsizetype length, const QString &with, bool recordUndo);
     void changed();
+    // Sets the whole text (colours, selection and first line back to their start) and gives back
+    // the old one.
+    QString replaceWhole(QString text);
+    UndoHistory::Place place() const { return {m_selStart, m_selLength, m_firstVisibleLine}; }
+    // After a recorded write: the step ends with the user's action (at once outside of one).
+    void stepWritten();
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
     // Works out colours set for later, before anything reads or changes the runs.
     void settleRuns() const;
@@ -160,5 +173,10 @@ private:
     mutable std::vector<qsizetype> m_lineStarts;
     const std::vector<qsizetype> &lineStarts() const;
     void shiftLineStarts(qsizetype start, qsizetype removed, const QString &inserted);
-    std::vector<Edit> m_undo;
+    UndoHistory m_undo;
+    // How the write now being made came, and where the caret stood before it (a deletion selects
+    // the character it takes before it writes).
+    UndoHistory::Source m_editSource = UndoHistory::Source::Program;
+    std::optional<UndoHistory::Place> m_placeBefore;
+    quint64 m_closingAction = 0;
 };

@@ -28,7 +28,9 @@ bool RichTextBox::loadFile(const QString &path)
     std::optional<QString> text = readFileText(path);
     if (!text)
         return false;
+    // A file loaded starts a history of its own.
     setText(*text);
+    clearUndo();
     return true;
 }
 

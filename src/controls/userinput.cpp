@@ -3,6 +3,7 @@
 #include "controls/control.h"
 
 #include <deque>
+#include <vector>
 
 namespace userinput {
 
@@ -18,6 +19,11 @@ struct Waiting
 int g_running = 0;
 int g_pumping = 0;
 std::deque<Waiting> g_waiting;
+// The action scopes open, the number of the outermost one, and what waits for its end.
+int g_actionDepth = 0;
+quint64 g_action = 0;
+quint64 g_lastAction = 0;
+std::vector<Waiting> g_afterAction;
 
 void runNow(const std::function<void()> &action);
 
@@ -34,7 +40,10 @@ void runWaiting()
 void runNow(const std::function<void()> &action)
 {
     ++g_running;
-    action();
+    {
+        const ActionScope scope;
+        action();
+    }
     --g_running;
     if (g_running == 0)
         runWaiting();
@@ -69,6 +78,44 @@ PumpScope::~PumpScope()
 int waiting()
 {
     return int(g_waiting.size());
+}
+
+ActionScope::ActionScope()
+{
+    if (g_actionDepth++ == 0)
+        g_action = ++g_lastAction;
+}
+
+ActionScope::~ActionScope()
+{
+    if (g_actionDepth > 1) {
+        --g_actionDepth;
+        return;
+    }
+    // Still inside the action while its followers run: what they do belongs to it.
+    while (!g_afterAction.empty()) {
+        std::vector<Waiting> due;
+        due.swap(g_afterAction);
+        for (const Waiting &then : due)
+            if (!then.control.expired())
+                then.action();
+    }
+    g_actionDepth = 0;
+    g_action = 0;
+}
+
+quint64 currentAction()
+{
+    return g_action;
+}
+
+void afterAction(const Control &control, std::function<void()> then)
+{
+    if (g_actionDepth == 0) {
+        then();
+        return;
+    }
+    g_afterAction.push_back({control.lifetime(), std::move(then)});
 }
 
 } // namespace userinput

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 #include <memory>
 
@@ -30,5 +32,25 @@ public:
 
 // How many actions wait (for tests and diagnostics).
 int waiting();
+
+// Marks what runs inside it as one action of the user, for code that acts at once on what the user
+// did (a key going to the key handlers) rather than through deliver(), which marks its own. Scopes
+// nest: an action begun inside another is part of it.
+class ActionScope
+{
+public:
+    ActionScope();
+    ~ActionScope();
+    ActionScope(const ActionScope &) = delete;
+    ActionScope &operator=(const ActionScope &) = delete;
+};
+
+// The action of the user now running: a number that stays the same for everything the action
+// runs and differs from that of every other action; 0 while none runs.
+quint64 currentAction();
+
+// Runs `then` once the action now running has ended (at once when none runs). Dropped when
+// `control` has gone meanwhile.
+void afterAction(const Control &control, std::function<void()> then);
 
 } // namespace userinput

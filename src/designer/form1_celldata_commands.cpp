@@ -4,6 +4,7 @@
 #include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "controls/textfile.h"
+#include "designer/filelinks.h"
 #include "frame/form1.h"
 
 namespace {
@@ -11,9 +12,11 @@ namespace {
 const QString CrLf = QStringLiteral(u"\r\n");
 constexpr int MaxCount = 1000;
 
-QString imageTag(const QString &link)
+// The image tag of a chosen file's link, made safe for the cell data cut at `delimiter`.
+QString imageTag(const QString &link, const QString &delimiter)
 {
-    return QStringLiteral(u"<img src=\"") + link + QStringLiteral(u"\" alt=\"image\">");
+    return QStringLiteral(u"<img src=\"") + filelinks::pageLink(link, delimiter) +
+           QStringLiteral(u"\" alt=\"image\">");
 }
 
 const QString &imageFilter()
@@ -167,7 +170,7 @@ void Form1::InsertImageFile()
     if (!path)
         return;
     QString file = *path;
-    RB3.setSelText(imageTag(RelativePathTo(file)));
+    RB3.setSelText(imageTag(RelativePathTo(file), Text6.text()));
 }
 
 void Form1::InsertTextFile()
@@ -177,7 +180,7 @@ void Form1::InsertTextFile()
         QStringLiteral(u"テキストファイル (*.txt)|*.txt|HTMLファイル(*.html)|*.html|その他ファイル (*.*)|*.*|"));
     if (!path || !RB2.loadFile(*path))
         return;
-    RB3.setSelText(QStringLiteral(u"[%") + *path + u']');
+    RB3.setSelText(filelinks::textFileMarker(*path, Text6.text()));
 }
 
 void Form1::Text_DblClick(int)
@@ -195,11 +198,11 @@ void Form1::Text_DblClick(int)
     QString insert;
     if (images.contains(extension)) {
         QString file = *path;
-        insert = imageTag(RelativePathTo(file));
+        insert = imageTag(RelativePathTo(file), Text6.text());
     } else {
         if (!RB2.loadFile(*path))
             return;
-        insert = QStringLiteral(u"[%") + *path + u']';
+        insert = filelinks::textFileMarker(*path, Text6.text());
     }
     const QString &text = RB3.text();
     RB3.setText(text.left(caret) + insert + text.mid(caret));

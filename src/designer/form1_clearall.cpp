@@ -70,4 +70,5 @@ void Form1::ClearAllSettings()
     framesub(17).setVisible(true);
     RB1.setVisible(false);
     WebBrowser1.setVisible(false);
+    settingsPageMenus();
 }

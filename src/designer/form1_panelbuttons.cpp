@@ -1,6 +1,7 @@
 // The panels' browse and "全体" buttons, and the wiring of every button of the attribute panels.
 
 #include "controls/strings.h"
+#include "designer/filelinks.h"
 #include "frame/form1.h"
 
 namespace {
@@ -61,7 +62,8 @@ void Form1::BrowseImage(int Index)
         SetNamePath(QStringLiteral(u"$html$.html"), folder);
         return;
     }
-    Text2(Index).setText(RelativePathTo(path));
+    // The link goes into a background attribute of the page as it is shown here.
+    Text2(Index).setText(filelinks::pageLink(RelativePathTo(path)));
     if (Index != 1)
         return;
     // The selector boxes are read as their spinners read them; a box naming no cell of the table

@@ -22,7 +22,10 @@ namespace editor {
 // into by an earlier comment is no longer found.
 //
 // The spans come back in text order; they never overlap, each starts with "<!--" and ends with
-// "-->". A text without "<!--" has none.
+// "-->". A text without "<!--" has none. Where the markers pair in turn (below) it is one pass over
+// the text; otherwise each pair looks only at the places where its text stands and that are still
+// in the text, found through the sorted suffixes of the sequence of markers, so that lines which
+// repeat one comment cost about as much as lines of comments in turn.
 std::vector<TextSpan> findCommentSpans(QStringView text);
 
 // True in the usual case, where the markers come in turn: each "<!--" is followed by a "-->"

@@ -28,29 +28,36 @@ void Form1::Setcolor2()
     }
     // Colouring the same text in the same scheme again gives the same runs: skip the pass.
     processPendingEvents();
-    if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme) {
-        // Worked out when the view first draws the text (or anything reads its colours): a source
-        // rewritten again before it is seen is never coloured in vain.
-        // The pass also keeps the states the colouring of typed text starts from.
-        RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
-            std::vector<editor::HtmlColorizer::StateAt> states;
-            ColorRuns runs = editor::HtmlColorizer(text).runs(
-                *scheme, &states, editor::TypedTextColouring::stateStep());
-            m_typedColouring.keepStates(text, states);
-            return runs;
-        });
-        m_colouredRevision = RB1.revision();
-        m_colouredScheme = &scheme;
-    }
-    // RB1 is shown only where it belongs: on the settings page it would cover the panels.
-    if (TabStrip1.selectedTab() == 3)
+    if (RB1.revision() != m_colouredRevision || &scheme != m_colouredScheme)
+        colourSourceLater(scheme);
+    // RB1 is shown only where it belongs: on the settings page it would cover the panels. Its
+    // menus come with it; the other pages keep their own menu states.
+    if (TabStrip1.selectedTab() == 3) {
         RB1.setVisible(true);
-    med.setEnabled(true);
-    mk.setEnabled(true);
-    ms.setEnabled(true);
+        med.setEnabled(true);
+        mk.setEnabled(true);
+        ms.setEnabled(true);
+    }
     processPendingEvents();
     // Typing goes on in the source; a hidden view (the settings page) refuses the focus.
     RB1.setFocus();
+}
+
+void Form1::colourSourceLater(const ColorScheme &scheme)
+{
+    // Worked out when the view first draws the text (or anything reads its colours): a source
+    // rewritten again before it is seen is never coloured in vain.
+    // The pass also keeps the states the colouring of typed text starts from.
+    RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
+        std::vector<editor::HtmlColorizer::StateAt> states;
+        const editor::HtmlColorizer colorizer(text);
+        ColorRuns runs =
+            colorizer.runs(*scheme, &states, editor::TypedTextColouring::stateStep());
+        m_typedColouring.keepStates(text, states, colorizer);
+        return runs;
+    });
+    m_colouredRevision = RB1.revision();
+    m_colouredScheme = &scheme;
 }
 
 void Form1::RecolorSecondText()
@@ -70,6 +77,15 @@ void Form1::sourceChanged()
     const RichTextBox::TextChange &change = RB1.lastChange();
     if (change.whole) {
         m_typedColouring.reset();
+        // An undo gives back a text the user had: it is coloured again as the source was.
+        if (change.undone) {
+            m_sourceEdited = true;
+            const ColorScheme &scheme = ColorScheme::forOption(Check1.value());
+            if (editor::HtmlColorizer(RB1.text()).hasTag())
+                colourSourceLater(scheme);
+            else
+                RB1.setColorRuns({{0, scheme.plainText}});
+        }
         return;
     }
     m_sourceEdited = true;

@@ -22,6 +22,14 @@ HtmlColorizer::HtmlColorizer(QStringView text)
     : m_text(text), m_hasTag(text.contains(u'<'))
 {}
 
+void HtmlColorizer::knowCommentSpans(std::vector<TextSpan> spans)
+{
+    m_pairsInTurn = false;
+    m_comments = std::move(spans);
+    m_commentsSorted = true;
+    m_nextComment = 0;
+}
+
 qsizetype HtmlColorizer::commentEndingAfter(qsizetype i) const
 {
     if (!m_commentsSorted) {

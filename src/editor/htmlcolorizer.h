@@ -55,6 +55,10 @@ public:
     // caller that knows it already (an edit since made or broke no marker) tells it beforehand.
     std::optional<bool> pairsInTurn() const { return m_pairsInTurn; }
     void knowPairsInTurn(bool inTurn) { m_pairsInTurn = inTurn; }
+    // Where the markers do not pair in turn, the comment spans (findCommentSpans), once found out
+    // as above; empty otherwise. A caller that has them already hands them in beforehand.
+    const std::vector<TextSpan> &commentSpans() const { return m_comments; }
+    void knowCommentSpans(std::vector<TextSpan> spans);
 
     // Colours the whole text: the runs cover [0, size) in order, each non-empty, and neighbours
     // never share a role (they may share a colour only if the scheme gives two roles the same

@@ -19,7 +19,10 @@ namespace editor {
 // edit is coloured from the nearest state before it rather than from the start of the text. They
 // stay valid across an edit as long as the text before the edit is unchanged and no comment marker
 // ("<!--", "-->") was made or broken by it (the end a state inside a comment holds moves with the
-// edit); otherwise the next edit starts again from the start.
+// edit); otherwise the next edit starts again from the start. Where the markers do not pair in
+// turn, which texts are comments can change anywhere with any edit (a place that repeats a
+// comment's text is a comment only while both texts stay the same): the comments are then found
+// anew and the states hold only up to the first place where they differ from those before.
 class TypedTextColouring
 {
 public:
@@ -39,8 +42,10 @@ public:
     void reset();
 
     // Takes the states a whole colouring pass over `text` met at every multiple of stateStep()
-    // (HtmlColorizer::runs), so that the first edit after it needs no lexing from the start.
-    void keepStates(QStringView text, const std::vector<HtmlColorizer::StateAt> &states);
+    // (HtmlColorizer::runs), with what `colorizer`, which made the pass, found out about the
+    // comments, so that the first edit after it needs no lexing from the start.
+    void keepStates(QStringView text, const std::vector<HtmlColorizer::StateAt> &states,
+                    const HtmlColorizer &colorizer);
     static qsizetype stateStep();
 
 private:
@@ -50,7 +55,9 @@ private:
         ColorState state;
     };
     static bool touchesCommentMarker(QStringView text, const Edit &edit);
+    void forgetStates();
     void followEdit(const Edit &edit);
+    void followComments(HtmlColorizer &colorizer, QStringView text, const Edit &edit);
     ColorState stateAt(const HtmlColorizer &colorizer, qsizetype position,
                        const ColorScheme &scheme);
 
@@ -60,8 +67,9 @@ private:
     qsizetype m_size = -1;
     bool m_hasTag = false;
     // Whether the text's comment markers pair in turn, once a colouring found out; it holds as long
-    // as the kept states do.
+    // as the kept states do. Where they do not, the comments the states were met with.
     std::optional<bool> m_pairsInTurn;
+    std::vector<TextSpan> m_comments;
 };
 
 } // namespace editor

@@ -188,9 +188,9 @@ public:
     // skipped. Nothing changes when the text holds no settings key, or when it would replace typed
     // cell data and the user says No. Returns true when all was applied.
     bool LoadSettingsText(const QString &fileText, const QString &path);
-    // Stores one per-cell key's records; `escaped` undoes the escapes of "<" and ">". Returns the
-    // number of records skipped (damaged or outside their grid or list).
-    int LoadCellRecords(const CellRecords &records, const QString &key, bool escaped);
+    // Stores one per-cell key's records, undoing the escapes of the document's "<escape>" level
+    // (0 without one). Returns the number of records skipped (damaged or outside their grid).
+    int LoadCellRecords(const CellRecords &records, const QString &key, int escapes);
     // Marks as "All" the selectors of the font colour, font size, position and no-wrap panels whose
     // attribute is set for every row (column 0) or every column (row 0).
     void RestoreSelectors();
@@ -290,7 +290,8 @@ public:
     // Only on the source page: the panel opens at its fixed place, in front.
     void ShowCompletionPanel();
     // Stores "kouhoNo"; a font size of 8 or less becomes "9" and is not applied, a larger one is
-    // stored as "HelpFont" and given to the candidate lists. Hides the panel.
+    // stored as "HelpFont" and given to the candidate lists; then hides the panel. A size above
+    // 2160 is refused with a message, and the panel stays open.
     void ApplyCompletionSettings();
     void Label2_MouseDown(int Button, int Shift, int X, int Y);
     void Label2_MouseMove(int Button, int Shift, int X, int Y);
@@ -354,6 +355,8 @@ private:
     // Source editor and completion.
     // Every change of RB1's text: notes an edit and colours the text it put in.
     void sourceChanged();
+    // Colours the whole source in `scheme`, worked out when first needed.
+    void colourSourceLater(const editor::ColorScheme &scheme);
     // The member list after a dot in a script: the object's type, its members, or the marking of a
     // member it does not have. `with` is the with block's object for a dot after a blank.
     void offerMembers(const QString &with, int p);

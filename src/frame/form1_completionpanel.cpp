@@ -24,9 +24,15 @@ void Form1::ApplyCompletionSettings()
 {
     SaveSettingIni(App, Section, QStringLiteral(u"kouhoNo"), Text8.text());
     const double size = strings::Val(Text7.text());
+    if (size > LargestFontSize) {
+        // Refused: the panel stays open with the size as typed, so that it can be mended.
+        msgBox(QStringLiteral(u"候補のフォントサイズが2160を超えるため、設定できません。"),
+               msgbox::OKOnly | msgbox::Exclamation);
+        return;
+    }
     if (size <= 8) {
         Text7.setText(QStringLiteral(u"9"));
-    } else if (size <= LargestFontSize) {
+    } else {
         SaveSettingIni(App, Section, QStringLiteral(u"HelpFont"), Text7.text());
         Font font = List1.font();
         font.size = size;

@@ -78,6 +78,14 @@ struct Form1Controls
     MenuItem med;     // source editing
     MenuItem ms;      // basic tags
     MenuItem hymm;    // View menu, hidden until Alt+X
+    // The settings page's menus, however the page came to view (start-up, clear-all, a page
+    // switch): the tag-case and template menus act on the source view, hidden there, and are off;
+    // the edit menu, which serves the cell data there, stays as it is.
+    void settingsPageMenus()
+    {
+        mk.setEnabled(false);
+        ms.setEnabled(false);
+    }
 
     // ---- Panel buttons, pop-up lists and the other menus ---------------------------------------
     // Settings page: the panel buttons.

@@ -5,6 +5,9 @@
 #include "controls/strings.h"
 #include "controls/textfile.h"
 #include "frame/form1.h"
+#include "frame/settingsreader.h"
+
+#include <functional>
 
 namespace {
 
@@ -25,6 +28,36 @@ QString escapeMarks(const QString &text)
 {
     return strings::replace(strings::replace(text, QStringLiteral(u"<"), QStringLiteral(u"\\0\\")),
                             QStringLiteral(u">"), QStringLiteral(u"\\1\\"));
+}
+
+// Calls a test on every value the document writes until one fails; true when all passed.
+using EveryValue = std::function<bool(const std::function<bool(const QString &)> &)>;
+
+struct Escapes
+{
+    int level = 0; // the "<escape>" line: 0 for none
+    QString content;
+};
+
+// Values holding "<" or ">" would be cut when the document is read back: such a document escapes
+// them and says so with "<escape>1" after the fixed block; others are written as they are. Where
+// that reading would not give back every value and the cell data exactly (a text holding "\1\" of
+// its own, say), "\" is escaped too, everywhere, under "<escape>2".
+Escapes chooseEscapes(const EveryValue &everyValue, const QString &cellData)
+{
+    Escapes out;
+    out.level =
+        everyValue([](const QString &v) { return !v.contains(u'<') && !v.contains(u'>'); }) ? 0 : 1;
+    out.content = strings::replace(escapeMarks(cellData), CrLf, QStringLiteral(u"\\3\\"));
+    const bool exact = unescapeSettingsValue(out.content, true) == cellData &&
+                       (out.level == 0 || everyValue([](const QString &v) {
+                            return unescapeSettingsValue(escapeMarks(v), false) == v;
+                        }));
+    if (!exact) {
+        out.level = 2;
+        out.content = escapeSettingsText(cellData);
+    }
+    return out;
 }
 
 } // namespace
@@ -88,18 +121,24 @@ QString Form1::BuildSettingsText() const
         return record.grid->get(r, c);
     };
 
-    // Values holding "<" or ">" would be cut when the document is read back: such a document
-    // escapes them and says so with one line after the fixed block. Others are written unchanged.
-    bool escaped = false;
-    for (const QString &value : fixedValues)
-        escaped = escaped || value.contains(u'<') || value.contains(u'>');
-    for (int r = 0; r < rows && !escaped; ++r)
-        for (int c = 0; c < columns && !escaped; ++c)
-            for (const Record &record : records) {
-                const QString &value = entry(record, r, c);
-                escaped = escaped || value.contains(u'<') || value.contains(u'>');
-            }
-    auto value = [escaped](const QString &text) { return escaped ? escapeMarks(text) : text; };
+    const EveryValue everyValue = [&](const std::function<bool(const QString &)> &holds) {
+        for (const QString &value : fixedValues)
+            if (!holds(value))
+                return false;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                for (const Record &record : records)
+                    if (const QString &value = entry(record, r, c);
+                        !value.isEmpty() && !holds(value))
+                        return false;
+        return true;
+    };
+
+    const Escapes escapes = chooseEscapes(everyValue, RB3.text());
+    const int level = escapes.level;
+    auto value = [level](const QString &text) {
+        return level == 2 ? escapeSettingsText(text) : level == 1 ? escapeMarks(text) : text;
+    };
 
     QString text;
     for (int i = 0; i < 26; ++i) {
@@ -108,8 +147,8 @@ QString Form1::BuildSettingsText() const
         if (keys[i])
             text += QString::fromUtf16(keys[i]) + value(fixedValues[i]);
     }
-    if (escaped)
-        text += CrLf + QStringLiteral(u"<escape>1");
+    if (level > 0)
+        text += CrLf + QStringLiteral(u"<escape>") + QString::number(level);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             for (const Record &record : records) {
@@ -122,8 +161,7 @@ QString Form1::BuildSettingsText() const
             }
         }
     }
-    text += CrLf + QStringLiteral(u"<content>") +
-            strings::replace(escapeMarks(RB3.text()), CrLf, QStringLiteral(u"\\3\\"));
+    text += CrLf + QStringLiteral(u"<content>") + escapes.content;
     text += CrLf + QStringLiteral(u"<end>");
     return text;
 }

@@ -101,6 +101,39 @@ std::vector<FixedKey> fixedKeys(Form1Controls &form)
     };
 }
 
+// A value as the document's escape level ("<escape>", 0 without it) gives it back.
+QString settingsValue(const QString &raw, int escapes)
+{
+    return escapes == 2   ? unescapeSettingsText(raw)
+           : escapes == 1 ? unescapeSettingsValue(raw, false)
+                          : raw;
+}
+
+// The cell data has always been escaped: as the values are under level 2, else as it always was.
+QString settingsCellData(const QString &raw, int escapes)
+{
+    return escapes == 2 ? unescapeSettingsText(raw) : unescapeSettingsValue(raw, true);
+}
+
+// Whether the document would replace the cell data RB3 holds: by its own, or by the template of a
+// new row or column count (`fixed` in the order of fixedKeys).
+bool replacesCellData(Form1Controls &form, const std::vector<TagValue> &fixed,
+                      const TagValue &content, int escapes)
+{
+    if (content.status == TagValue::Found)
+        return settingsCellData(content.value, escapes) != form.RB3.text();
+    for (int index : {0, 1}) {
+        const TagValue &found = fixed[std::size_t(index) + 1]; // after <path>: <行>, <列>
+        if (found.status != TagValue::Found)
+            continue;
+        const std::optional<int> number =
+            spinnerValue(form.VScroll1(index), settingsValue(found.value, escapes));
+        if (number && *number != form.VScroll1(index).value())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void Form1::LoadSettingsDocument()
@@ -146,34 +179,20 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
                msgbox::OKOnly | msgbox::Exclamation);
         return false;
     }
-    const bool escaped = GetTagValue(text, QStringLiteral(u"<escape>")).value == u"1";
-    auto value = [escaped](const QString &v) {
-        return escaped ? unescapeSettingsValue(v, false) : v;
-    };
-
-    // Typed cell data that the load would replace (by the document's, or by the template of a new
-    // count) goes only when the user agrees; asked once, before anything changes.
-    if (cellDataHasContent()) {
-        auto changesCount = [&](int index) {
-            const TagValue &found = fixed[std::size_t(index) + 1]; // after <path>: <行>, <列>
-            if (found.status != TagValue::Found)
-                return false;
-            const std::optional<int> number = spinnerValue(VScroll1(index), value(found.value));
-            return number && *number != VScroll1(index).value();
-        };
-        const bool replaced = content.status == TagValue::Found
-                                  ? unescapeSettingsValue(content.value, true) != RB3.text()
-                                  : changesCount(0) || changesCount(1);
-        if (replaced && !mayDiscardCellData())
-            return false;
-    }
+    const QString level = GetTagValue(text, QStringLiteral(u"<escape>")).value;
+    const int escapes = level == u"2" ? 2 : level == u"1" ? 1 : 0;
+    // Typed cell data goes only when the user agrees; asked once, before anything changes.
+    if (cellDataHasContent() && replacesCellData(*this, fixed, content, escapes) &&
+        !mayDiscardCellData())
+        return false;
 
     int skipped = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const TagValue &found = fixed[i];
         if (found.status == TagValue::Damaged)
             ++skipped;
-        else if (found.status == TagValue::Found && !keys[i].apply(value(found.value)))
+        else if (found.status == TagValue::Found &&
+                 !keys[i].apply(settingsValue(found.value, escapes)))
             ++skipped;
     }
 
@@ -184,10 +203,10 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     rowHeights.redim(rowHeights.upper());
     columnWidths.redim(columnWidths.upper());
     for (std::size_t k = 0; k < records.size(); ++k)
-        skipped += LoadCellRecords(records[k], QString::fromUtf16(RecordKeys[k]), escaped);
+        skipped += LoadCellRecords(records[k], QString::fromUtf16(RecordKeys[k]), escapes);
 
     if (content.status == TagValue::Found)
-        RB3.setText(unescapeSettingsValue(content.value, true));
+        RB3.setText(settingsCellData(content.value, escapes));
     else if (content.status == TagValue::Damaged)
         ++skipped;
 
@@ -206,7 +225,7 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     return skipped == 0;
 }
 
-int Form1::LoadCellRecords(const CellRecords &records, const QString &key, bool escaped)
+int Form1::LoadCellRecords(const CellRecords &records, const QString &key, int escapes)
 {
     TextGrid *grid = key == u"<selcolor>"        ? &cellColors
                      : key == u"<selImage>"      ? &cellImages
@@ -219,7 +238,7 @@ int Form1::LoadCellRecords(const CellRecords &records, const QString &key, bool 
                                                  : nullptr;
     int skipped = records.damaged;
     for (const CellRecord &record : records.records) {
-        const QString value = escaped ? unescapeSettingsValue(record.value, false) : record.value;
+        const QString value = settingsValue(record.value, escapes);
         bool stored = false;
         if (grid)
             stored = grid->set(record.row, record.column, value);

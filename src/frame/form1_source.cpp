@@ -115,8 +115,7 @@ void Form1::ShowPage()
         Frame3.setVisible(true);
         WebBrowser1.setVisible(false);
         framesub(17).setVisible(true);
-        mk.setEnabled(false);
-        ms.setEnabled(false);
+        settingsPageMenus();
         relayout();
         break;
     case 2:

@@ -196,7 +196,11 @@ void Form1::Form_Load()
 
     BuildRowTemplate();
     Setcolor2();
+    settingsPageMenus(); // the window opens on the settings page
     Form_Resize(); // lays nothing out yet: the guard is still set
     layoutBusy = false;
     LayoutForm();
+    // The texts start-up wrote are where the user begins: there is nothing to undo yet.
+    RB1.clearUndo();
+    RB3.clearUndo();
 }

@@ -80,3 +80,48 @@ QString unescapeSettingsValue(const QString &value, bool lineEnds)
         text = strings::replace(text, QStringLiteral(u"\\3\\"), QStringLiteral(u"\r\n"));
     return text;
 }
+
+QString escapeSettingsText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\\')
+            out += u"\\2\\";
+        else if (c == u'<')
+            out += u"\\0\\";
+        else if (c == u'>')
+            out += u"\\1\\";
+        else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+            out += u"\\3\\";
+            ++i;
+        } else
+            out += c;
+    }
+    return out;
+}
+
+QString unescapeSettingsText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\\' && i + 2 < text.size() && text.at(i + 2) == u'\\') {
+            const char16_t code = text.at(i + 1).unicode();
+            const char16_t *replacement = code == u'0'   ? u"<"
+                                          : code == u'1' ? u">"
+                                          : code == u'2' ? u"\\"
+                                          : code == u'3' ? u"\r\n"
+                                                         : nullptr;
+            if (replacement) {
+                out += QStringView(replacement);
+                i += 2;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}

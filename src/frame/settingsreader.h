@@ -5,7 +5,8 @@
 
 // Reading a settings document. The reader ignores line ends: the file's lines are joined with
 // nothing between them, and a value runs from behind its key up to the next "<", where the next key
-// begins. Nothing here touches a window: the main window applies what is read.
+// begins. Nothing here touches a window: the main window applies what is read. The escapes of the
+// values and the cell data are here, both ways, so that writer and reader share them.
 
 // The document's text without its line ends (every CR and LF removed), as the reader sees it.
 QString joinSettingsLines(const QString &text);
@@ -45,6 +46,19 @@ struct CellRecords
 // the caller checks them against the grid it stores into.
 CellRecords readCellRecords(const QString &text, const QString &key);
 
-// Undoes the writer's escapes: "\0\" becomes "<", then "\1\" becomes ">", and with `lineEnds`
-// (the cell data) "\3\" becomes CR LF.
+// Undoes the escapes of a document without an "<escape>" line (the cell data) or with
+// "<escape>1" (the values too): "\0\" becomes "<", then "\1\" becomes ">", and with `lineEnds`
+// (the cell data) "\3\" becomes CR LF. Each replacement runs over the result of the one before, so
+// a text that held such sequences itself does not come back as it was; the writer then uses the
+// escapes of "<escape>2".
 QString unescapeSettingsValue(const QString &value, bool lineEnds);
+
+// The escapes of a document with "<escape>2", in its values and its cell data alike: "\" is
+// written "\2\", "<" "\0\", ">" "\1\" and CR LF "\3\". For a text whose line ends are CR LF (as
+// every box holds them) the result holds no "<", ">" or line end, and no "\" but in these four
+// sequences, so unescapeSettingsText gives back exactly the text.
+QString escapeSettingsText(const QString &text);
+
+// Undoes escapeSettingsText in one pass from the left; a "\" that begins none of the four sequences
+// stays as it is.
+QString unescapeSettingsText(const QString &text);

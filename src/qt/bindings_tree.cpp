@@ -36,11 +36,14 @@ public:
         // Clicks are reported from the viewport, so that a click beside every node counts too.
         new EventHook(widget->viewport(), this,
                       [this](QEvent *event) { return mouseEvent(event); });
-        QObject::connect(widget, &QTreeWidget::currentItemChanged, this,
-                         [this](QTreeWidgetItem *current) {
-                             m_tree.userSelected(nodeOf(current));
-                             refresh(Property::Selection);
-                         });
+        // The user selects with the mouse and the keys. The row Qt makes current by itself (the
+        // first one, when the tree takes the focus with no row current) is selected by nobody.
+        QObject::connect(widget, &QTreeWidget::itemSelectionChanged, this, [this] {
+            const QList<QTreeWidgetItem *> selected = treeWidget()->selectedItems();
+            if (!selected.isEmpty())
+                m_tree.userSelected(nodeOf(selected.constFirst()));
+            refresh(Property::Selection);
+        });
         QObject::connect(widget, &QTreeWidget::itemExpanded, this,
                          [this](QTreeWidgetItem *item) { userExpanded(item, true); });
         QObject::connect(widget, &QTreeWidget::itemCollapsed, this,

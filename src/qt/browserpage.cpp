@@ -11,11 +11,13 @@ std::unique_ptr<BrowserPage> createBrowserPage(QWidget *parent)
         const QStringList places = {QCoreApplication::applicationDirPath(),
                                     QStringLiteral(MORVANE_BROWSER_MODULE_DIR)};
         for (const QString &place : places) {
-            auto *library = new QLibrary(QDir(place).filePath(QStringLiteral(u"morvane_browser")));
+            // The application holds the library; it stays loaded for the rest of the run.
+            auto *library = new QLibrary(QDir(place).filePath(QStringLiteral(u"morvane_browser")),
+                                         QCoreApplication::instance());
             if (library->load()) {
                 if (auto make = reinterpret_cast<BrowserPageFactory>(
                         library->resolve(MORVANE_BROWSER_FACTORY)))
-                    return make; // the library stays loaded for the rest of the run
+                    return make;
             }
             delete library;
         }

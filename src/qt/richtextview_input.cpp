@@ -53,7 +53,7 @@ bool movesCaret(const QKeyEvent *event)
 bool RichTextView::editKey(QKeyEvent *event)
 {
     if (event == QKeySequence::Undo) {
-        m_box.undo();
+        m_box.userUndo();
     } else if (event == QKeySequence::Redo) {
         // The control keeps no redo: the key does nothing.
     } else if (event == QKeySequence::Cut) {
@@ -191,7 +191,7 @@ void RichTextView::contextMenuEvent(QContextMenuEvent *event)
             connect(action, &QAction::triggered, this, slot);
         };
         if (name == u"edit-undo")
-            reroute(editable && m_box.canUndo(), [this] { m_box.undo(); });
+            reroute(editable && m_box.canUndo(), [this] { m_box.userUndo(); });
         else if (name == u"edit-redo")
             action->setVisible(false);
         else if (name == u"edit-cut")

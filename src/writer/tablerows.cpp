@@ -5,6 +5,7 @@
 #include "writer/tablerows.h"
 
 #include "controls/richtextbox.h"
+#include "designer/filelinks.h"
 #include "writer/cellrewrite.h"
 
 #include <algorithm>
@@ -165,7 +166,7 @@ void TableRows::resolveFile(int row, int column, const QString &fontColor, const
 {
     // The marker is looked for in the content as it stands with its font tags; it closes at the
     // first "]" after its "[%". A marker without one, or naming a file that cannot be read, stays
-    // as text.
+    // as text. A marker beginning "[%%" names its file percent-encoded.
     QString content;
     Append sink{content};
     fontAndText(sink, m_cells.get(row, column), fontColor, fontSize);
@@ -179,7 +180,8 @@ void TableRows::resolveFile(int row, int column, const QString &fontColor, const
         return;
     // Read as the hidden box RB2 would load it, but without touching the control: rows are
     // written on several threads.
-    std::optional<QString> loaded = RichTextBox::readFileText(content.sliced(p1 + 2, p2 - p1 - 2));
+    const QStringView marker = QStringView(content).sliced(p1 + 2, p2 - p1 - 2);
+    std::optional<QString> loaded = RichTextBox::readFileText(filelinks::markerFile(marker));
     if (!loaded)
         return;
     cellrewrite::replace(m_cells.at(row, column), std::move(*loaded));

@@ -202,10 +202,9 @@ TEST_F(RichTextBoxTest, BackspaceRemovesALineEndWhole)
     EXPECT_EQ(rb.text(), QStringLiteral(u"a"));
 }
 
-TEST_F(RichTextBoxTest, UndoRevertsEditsNotProgramTexts)
+TEST_F(RichTextBoxTest, UndoRevertsEditsAndProgramTexts)
 {
     rb.setText(QStringLiteral(u"abc"));
-    EXPECT_FALSE(rb.canUndo());
     rb.setSelStart(3);
     rb.userTyped(QStringLiteral(u"d"));
     rb.setSelStart(0);
@@ -214,12 +213,14 @@ TEST_F(RichTextBoxTest, UndoRevertsEditsNotProgramTexts)
     changes = 0;
     EXPECT_TRUE(rb.undo());
     EXPECT_EQ(rb.text(), QStringLiteral(u"abcd"));
+    EXPECT_EQ(rb.selText(), QStringLiteral(u"a")); // selected again, as before the edit
     EXPECT_TRUE(rb.undo());
     EXPECT_EQ(rb.text(), QStringLiteral(u"abc"));
+    EXPECT_EQ(rb.selStart(), 3);
+    EXPECT_TRUE(rb.undo());
+    EXPECT_EQ(rb.text(), QString());
     EXPECT_FALSE(rb.undo());
-    EXPECT_EQ(changes, 2);
-    rb.setText(QStringLiteral(u"new"));
-    EXPECT_FALSE(rb.canUndo());
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(RichTextBoxTest, WritesThatChangeNothingRaiseNothing)

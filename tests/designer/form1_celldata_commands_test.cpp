@@ -138,6 +138,40 @@ TEST_F(CellDataCommands, ImageAndTextInsertion)
     EXPECT_EQ(f.RB3.text(), before);
 }
 
+TEST_F(CellDataCommands, ChosenFileNamesNeverBreakTheirTagMarkerOrCell)
+{
+    f.RB3.setText(QStringLiteral(u"[[]]"));
+    f.RB3.setSelStart(2);
+    files.openPath = writeFile(QStringLiteral(u"a\" onerror=\"x$y.gif"), "GIF");
+    f.InsertImageFile();
+    EXPECT_EQ(f.RB3.text(),
+              QStringLiteral(u"[[<img src=\"a%22 onerror=%22x%24y.gif\" alt=\"image\">]]"));
+    f.RB3.setSelStart(2);
+    files.openPath = writeFile(QStringLiteral(u"b]].PNG"), "PNG");
+    f.Text_DblClick(5);
+    EXPECT_TRUE(
+        f.RB3.text().startsWith(QStringLiteral(u"[[<img src=\"b%5D%5D.PNG\" alt=\"image\">")));
+
+    // A text file whose name holds "]" or the delimiter gets the encoded marker, and the writer
+    // still reads the file into the cell.
+    f.Text6.setText(QStringLiteral(u","));
+    const QString text = writeFile(QStringLiteral(u"[draft] 1,2%.txt"), "memo");
+    files.openPath = text;
+    f.RB3.setText(QStringLiteral(u"[[a,]]"));
+    f.RB3.setSelStart(4);
+    f.InsertTextFile();
+    const QString encoded = text.chopped(16) + QStringLiteral(u"%5Bdraft%5D 1%2C2%25.txt");
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[a,[%%") + encoded + QStringLiteral(u"]]]"));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<th>a</th>\r\n<th>memo</th>")))
+        << f.RB1.text().toStdString();
+    files.openPath = text;
+    f.RB3.setText(QStringLiteral(u"[[]]"));
+    f.RB3.setSelStart(2);
+    f.Text_DblClick(6);
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[[%%") + encoded + QStringLiteral(u"]]]"));
+}
+
 TEST_F(CellDataCommands, DoubleClickExtensionRules)
 {
     f.RB3.setText(QStringLiteral(u"[[x]]"));

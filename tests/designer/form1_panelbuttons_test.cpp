@@ -7,6 +7,7 @@
 #include "support/scripted_services.h"
 #include "support/text_literal.h"
 
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +79,25 @@ TEST_F(BrowseImage, TableImageOnAnotherDriveKeepsTheFullPathWithSlashes)
     f.Command2(2).userClicked();
     EXPECT_EQ(f.Text2(2).text(), S(u"D:/pics/e.gif"));
     EXPECT_EQ(contents(f.cellImages), QString());
+}
+
+TEST_F(BrowseImage, ChosenNamesNeverEndTheirAttribute)
+{
+    f.VScroll1(0).setValue(-1);
+    f.VScroll1(1).setValue(-1);
+    files.openPath = S(u"C:\\web\\site\\b\" onload=\"x.png");
+    f.Command2(1).userClicked();
+    EXPECT_EQ(f.Text2(1).text(), S(u"b%22 onload=%22x.png"));
+    EXPECT_EQ(contents(f.cellImages), S(u"0,0=b%22 onload=%22x.png"));
+    files.openPath = S(u"C:\\web\\a&b#1?'<>%.gif");
+    f.Command2(2).userClicked();
+    EXPECT_EQ(f.Text2(2).text(), S(u"../a%26b%231%3F%27%3C%3E%25.gif"));
+    // The browser, undoing the encoding, looks for the very file.
+    EXPECT_EQ(QUrl::fromPercentEncoding(f.Text2(2).text().toUtf8()), S(u"../a&b#1?'<>%.gif"));
+    f.RB3.setText(S(u"[[x]]"));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_TRUE(f.RB1.text().contains(S(u" background=\"../a%26b%231%3F%27%3C%3E%25.gif\"")));
+    EXPECT_TRUE(f.RB1.text().contains(S(u" background=\"b%22 onload=%22x.png\"")));
 }
 
 TEST_F(BrowseImage, HomePageTakesTheFoldersOfTheChosenFile)

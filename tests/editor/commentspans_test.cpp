@@ -95,4 +95,26 @@ TEST(CommentSpans, AgreesWithLiteralReplacementOnMixedMarkers)
     }
 }
 
+// Texts that repeat a few pieces of markup over and over, as sources do, with stray pieces between
+// the repeats: the markers mostly do not pair in turn, and comment texts stand again and again.
+TEST(CommentSpans, AgreesWithLiteralReplacementOnRepeatedMarkup)
+{
+    const QStringList pieces = {
+        QStringLiteral(u"<!--"),       QStringLiteral(u"-->"),
+        QStringLiteral(u"a"),          QStringLiteral(u"-"),
+        QStringLiteral(u"<!-->"),      QStringLiteral(u"<p>x</p>"),
+        QStringLiteral(u"<!-- a -->"), QStringLiteral(u"<!-- a <!-- b -->")};
+    QRandomGenerator random(20240615);
+    for (int round = 0; round < 6000; ++round) {
+        const int kinds = random.bounded(2, int(pieces.size()) + 1);
+        QString unit;
+        for (int i = random.bounded(1, 6); i > 0; --i)
+            unit += pieces[random.bounded(kinds)];
+        QString text;
+        for (int i = random.bounded(1, round % 10 == 0 ? 300 : 40); i > 0; --i)
+            text += random.bounded(4) == 0 ? pieces[random.bounded(kinds)] : unit;
+        ASSERT_EQ(findCommentSpans(text), byReplacing(text)) << text.toStdString();
+    }
+}
+
 } // namespace

@@ -79,6 +79,66 @@ QString randomTyping(QRandomGenerator &random)
     return QString::fromUtf16(kTyped[random.bounded(int(std::size(kTyped)))]);
 }
 
+// A source longer than the step between kept lexing states: long comments, tables, and (unless
+// `inTurn`) random markup and lines whose comment markers do not pair in turn, so that their
+// comments are comments only because the first one's text repeats.
+QString longSource(QRandomGenerator &random, bool inTurn)
+{
+    QString text;
+    while (text.size() < 50000) {
+        switch (random.bounded(inTurn ? 2 : 5)) {
+        case 0:
+            text += QStringLiteral(u"<p><!-- \"") + QString(random.bounded(100, 20000), u'c') +
+                    QStringLiteral(u"\" -->");
+            break;
+        case 1:
+            text += QStringLiteral(u"<td class=\"v\">w</td><!-- x -->\r\n")
+                        .repeated(random.bounded(1, 500));
+            break;
+        case 2:
+            text +=
+                QStringLiteral(u"<p>x</p><!-- a <!-- b -->\r\n").repeated(random.bounded(1, 400));
+            break;
+        case 3:
+            text += (QStringLiteral(u"<p>x</p><!-- ") + QString(random.bounded(5000, 30000), u'a') +
+                     QStringLiteral(u" <!-- b -->\r\n"))
+                        .repeated(random.bounded(2, 4));
+            break;
+        default:
+            text += randomText(random, 200);
+            break;
+        }
+    }
+    return text;
+}
+
+// Where the next edit of a sequence goes: inside a "<!--" or "-->", just inside a comment, just
+// after a place where a lexing state is kept, on from the caret, or anywhere.
+int editPlace(QRandomGenerator &random, const QString &text, int caret)
+{
+    const int size = int(text.size());
+    const QStringView marker = random.bounded(2) ? QStringView(u"<!--") : QStringView(u"-->");
+    const qsizetype found = text.indexOf(marker, random.bounded(size + 1));
+    const int step = int(editor::TypedTextColouring::stateStep());
+    switch (random.bounded(5)) {
+    case 0:
+        if (found >= 0)
+            return int(found) + 1 + random.bounded(int(marker.size()) - 1);
+        break;
+    case 1:
+        if (found >= 0)
+            return std::min(size, int(found) + int(marker.size()) + random.bounded(3));
+        break;
+    case 2:
+        return caretAt(text, std::min(caret, size));
+    case 3:
+        return caretAt(text, std::min(size, random.bounded(size + 1) / step * step + 20));
+    default:
+        break;
+    }
+    return caretAt(text, random.bounded(size + 1));
+}
+
 TEST(TypedColouring, TextTypedAfterAClosingTagTakesTheTextColour)
 {
     Form1 f;
@@ -166,6 +226,49 @@ TEST(TypedColouring, KeptStatesFollowEditsInALongSource)
         const qsizetype to = from + f.RB1.lastChange().inserted;
         ASSERT_EQ(coloursOf(f.RB1, from, to), reference.colours(f.RB1.text(), 1, from, to))
             << "round " << round << " at " << from;
+    }
+}
+
+// Sequences of edits without a whole pass between them, in long sources with and without markers
+// in turn: typing inside markers and inside comments that are comments only because their text
+// repeats, deleting and replacing selections. After every edit the inserted text agrees with a
+// whole pass.
+TEST(TypedColouring, EditSequencesAgreeWithAWholePass)
+{
+    QRandomGenerator random(20240614);
+    Reference reference;
+    Form1 f;
+    for (int round = 0; round < 16; ++round) {
+        const int scheme = round % 2;
+        const bool inTurn = round % 4 < 2;
+        f.Check1.setValue(scheme);
+        f.RB1.setText(longSource(random, inTurn));
+        f.Setcolor2();
+        for (int edit = 0; edit < 30; ++edit) {
+            const QString &text = f.RB1.text();
+            const int start = editPlace(random, text, f.RB1.selStart());
+            const QString before = text.mid(start - 8, 16);
+            switch (random.bounded(5)) {
+            case 0:
+                f.RB1.userSelected(start, 0);
+                f.RB1.userDeleted(true);
+                continue;
+            case 1:
+                f.RB1.userSelected(start,
+                                   caretAt(text, std::min(int(text.size()), start + 3)) - start);
+                break;
+            default:
+                f.RB1.userSelected(start, 0);
+                break;
+            }
+            const QString typing = randomTyping(random);
+            f.RB1.userTyped(typing);
+            const qsizetype from = f.RB1.lastChange().start;
+            const qsizetype to = from + f.RB1.lastChange().inserted;
+            ASSERT_EQ(coloursOf(f.RB1, from, to), reference.colours(f.RB1.text(), scheme, from, to))
+                << "round " << round << " edit " << edit << ": " << typing.toStdString() << " at "
+                << start << " in " << before.toStdString();
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "frame/form1.h"
 #include "support/qt_printers.h"
+#include "support/scripted_services.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,7 +14,8 @@ class CompletionPanel : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    Form1 f;
+    ScriptedMessages messages;
+    Form1 f{Services{.messages = &messages}};
     void SetUp() override
     {
         f.settingsFolder = dir.path();
@@ -118,14 +120,24 @@ TEST_F(CompletionPanel, LargerFontSizeIsStoredAndGivenToTheList)
     EXPECT_EQ(f.GetSettingIni(QString(), QString(), QStringLiteral(u"HelpFont"), QString()),
               QStringLiteral(u"12"));
     EXPECT_FALSE(f.Frame20.visible());
-    // A size no font takes changes nothing.
-    openOnSourcePage();
-    f.Text7.setText(QStringLiteral(u"99999999999999999999"));
-    f.Command29.userClicked();
-    EXPECT_EQ(f.List1.font().size, 12);
-    EXPECT_EQ(f.L1.font().size, 12);
-    EXPECT_EQ(f.GetSettingIni(QString(), QString(), QStringLiteral(u"HelpFont"), QString()),
-              QStringLiteral(u"12"));
+    EXPECT_EQ(messages.prompts.size(), 0);
+    // A size above what a list takes is refused and said so; the panel stays open to mend it.
+    for (const char16_t *size : {u"2161", u"99999999999999999999"}) {
+        openOnSourcePage();
+        messages.answers = {msgbox::OK};
+        f.Text7.setText(QString::fromUtf16(size));
+        f.Command29.userClicked();
+        EXPECT_EQ(messages.prompts.value(0),
+                  QStringLiteral(u"候補のフォントサイズが2160を超えるため、設定できません。"));
+        messages.prompts.clear();
+        EXPECT_TRUE(f.Frame20.visible());
+        EXPECT_EQ(f.Text7.text(), QString::fromUtf16(size));
+        EXPECT_EQ(f.List1.font().size, 12);
+        EXPECT_EQ(f.L1.font().size, 12);
+        EXPECT_EQ(f.GetSettingIni(QString(), QString(), QStringLiteral(u"HelpFont"), QString()),
+                  QStringLiteral(u"12"));
+    }
+    EXPECT_EQ(messages.unexpected, 0);
 }
 
 } // namespace

@@ -13,6 +13,7 @@ TEST(TagCaseItems, CheckedItemSwitchesToTheOtherCase)
 {
     Form1 f;
     f.Form_Load();
+    f.TabStrip1.userSelected(3); // the tag-case menu is the source page's
     f.RB1.setText(QStringLiteral(u"<TD>x</TD>"));
     EXPECT_TRUE(f.Mkomoji.checked());
     f.Mkomoji.userClicked(); // the checked lower-case item gives upper case

@@ -31,7 +31,8 @@ TEST_P(SettingsDocGolden, WrittenByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, SettingsDocGolden,
-                         ::testing::Values("every_attribute", "empty", "tag_in_caption"));
+                         ::testing::Values("every_attribute", "empty", "tag_in_caption",
+                                           "backslash_sequences"));
 
 TEST(SaveTextFile, UnmappableCharactersAreAskedAbout)
 {

@@ -77,7 +77,8 @@ TEST_P(RoundTrip, SavedDocumentLoadsBackByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(GoldenDocuments, RoundTrip,
-                         ::testing::Values("every_attribute", "empty", "tag_in_caption"));
+                         ::testing::Values("every_attribute", "empty", "tag_in_caption",
+                                           "backslash_sequences"));
 
 TEST(RoundTripDesign, JapaneseTextsAndEscapedValuesComeBack)
 {

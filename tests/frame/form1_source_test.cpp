@@ -249,7 +249,7 @@ TEST_F(SourceCommands, ClipboardAndClearCommand)
 TEST_F(SourceCommands, MadeSourceFollowsTheTagCaseOption)
 {
     f.RB3.setText(QStringLiteral(u"[[<B>a</B>$b]]"));
-    f.Moomoji.userClicked(); // "全て大文字で": Check2 at 1
+    f.Check2.userClicked(); // "大文字": Check2 at 1
     ASSERT_EQ(f.Check2.value(), 1);
     f.Cmd(1).userClicked();
     EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<TABLE  BORDER=")));

@@ -23,7 +23,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -115,6 +117,34 @@ TEST_F(MainWindow, SettingsPageShowsEveryControl)
     EXPECT_EQ(menus.first(), QStringLiteral(u"ファイル(&F)"));
     EXPECT_FALSE(menus.contains(QStringLiteral(u"表示(&V)"))); // hidden until Alt+X
     shoot(QStringLiteral(u"settings-page.png"));
+}
+
+// The settings page shows the same menus however it came to view: at start-up, after a page
+// switch, after 初期化 and after "色" recoloured the source there. The edit menu serves the cell
+// data; the tag-case and template menus, which act on the source view, are off.
+TEST_F(MainWindow, SettingsPageShowsTheSameMenusEveryTime)
+{
+    const auto menus = [this] {
+        QString states;
+        for (const MenuItem *menu : {&form.med, &form.mk, &form.ms})
+            states += view->actionOf(*menu)->isEnabled() ? u'+' : u'-';
+        return states;
+    };
+    const auto click = [this](const Control &control) {
+        QTest::mouseClick(view->widgetOf(control), Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    QStringList seen{menus()};
+    click(form.Cmd(1)); // 作成 shows the source page
+    seen.append(menus());
+    auto *tabs = view->widgetOf(form.TabStrip1)->findChild<QTabBar *>();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    seen.append(menus());
+    click(form.Command27);
+    seen.append(menus());
+    click(form.Check1);
+    seen.append(menus());
+    EXPECT_EQ(seen.join(u' ').toStdString(), "+-- +++ +-- +-- +--");
 }
 
 // Every captioned frame keeps its controls below the caption the platform draws, and no two

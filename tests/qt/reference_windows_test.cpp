@@ -12,6 +12,7 @@
 #include "support/screenshots.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -86,6 +87,37 @@ protected:
         EXPECT_TRUE(saveArtifact(shot, name));
     }
 };
+
+// Each tree opens with nothing selected, also once it has the focus: the row Qt makes current by
+// itself then is no choice of the user's. The keys select as the mouse does.
+TEST_F(ReferenceWindows, TreesOpenWithNothingSelected)
+{
+    for (int i : {0, 1, 2})
+        form->hym1(i).userClicked();
+    settle();
+    const std::pair<Form *, TreeView *> trees[] = {
+        {&form->FomObjWindow.get(), &form->FomObjWindow->TV1},
+        {&form->ForCssWindow.get(), &form->ForCssWindow->TV1},
+        {&form->FortagWindow.get(), &form->FortagWindow->TV1},
+    };
+    QStringList seen;
+    for (const auto &[window, tree] : trees) {
+        QTreeWidget *widget = treeOf(*window, *tree);
+        ASSERT_NE(widget, nullptr);
+        windows.viewOf(*window)->activateWindow();
+        widget->setFocus(Qt::TabFocusReason);
+        settle();
+        const TreeNode *chosen = tree->selectedItem();
+        seen.append(window->name() + u':' + (chosen ? chosen->text() : u"-"_s) + u'/' +
+                    QString::number(widget->selectedItems().size()));
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(widget, &down);
+        chosen = tree->selectedItem();
+        seen.append(chosen ? chosen->text() : u"-"_s);
+    }
+    EXPECT_EQ(seen.join(u'|').toStdString(),
+              "FomObj:-/0|screen|ForCss:-/0|テキストの設定|Fortag:-/0|基本テキスト関係 ");
+}
 
 TEST_F(ReferenceWindows, CssTreeShowsGroupsDescriptionAndInsertsTheValue)
 {
