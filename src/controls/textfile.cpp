@@ -109,28 +109,31 @@ namespace {
 bool isCrLfOnly(const QString &text)
 {
     // This runs on every write of a text box, on sources of tens of millions of characters with a
-    // line end every few dozen: so no branch per line end. The text is CR LF throughout exactly
-    // when a CR stands before each LF and after none other: p[k - 1] is CR where p[k] is LF and
-    // nowhere else. Whole blocks are checked in a loop of fixed length, which the compiler
-    // vectorises.
+    // line end every few characters. Every CR is followed by an LF and every LF follows a CR
+    // exactly when, at each place, "a CR stands here" equals "an LF stands next": a test without
+    // branches, which the compiler vectorises over blocks of places.
     const auto *p = reinterpret_cast<const char16_t *>(text.constData());
     const qsizetype n = text.size();
     if (n == 0)
         return true;
     if (p[0] == u'\n' || p[n - 1] == u'\r')
         return false;
+    // All ones where c is v: masks of the character's width, which vectorise where bools do not.
+    auto is = [](char16_t c, char16_t v) { return char16_t(-char16_t(c == v)); };
     constexpr qsizetype Block = 64;
-    auto pairedIn = [p](qsizetype from, qsizetype to) {
-        unsigned unpaired = 0;
-        for (qsizetype k = from; k < to; ++k)
-            unpaired |= unsigned(p[k - 1] == u'\r') ^ unsigned(p[k] == u'\n');
-        return unpaired == 0;
-    };
-    qsizetype k = 1;
-    for (; k + Block <= n; k += Block)
-        if (!pairedIn(k, k + Block))
+    qsizetype i = 0;
+    for (; i + Block < n; i += Block) {
+        char16_t unpaired = 0;
+        for (qsizetype k = 0; k < Block; ++k)
+            unpaired |= is(p[i + k], u'\r') ^ is(p[i + k + 1], u'\n');
+        if (unpaired)
             return false;
-    return pairedIn(k, n);
+    }
+    for (; i + 1 < n; ++i) {
+        if ((p[i] == u'\r') != (p[i + 1] == u'\n'))
+            return false;
+    }
+    return true;
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "editor/blockindent.h"
 
 #include "editor/scriptelements.h"
+#include "editor/textwriter.h"
 
 #include "controls/hugepages.h"
 
@@ -20,92 +21,108 @@ constexpr char16_t kTab = u'\t';
 constexpr qsizetype kMaxTabs = 32;
 constexpr char16_t kIdeographicSpace = u'\u3000';
 
-// Same: the name written all in upper or all in lower case; Any: in any mix of cases.
-enum class NameCase { Same, Any };
-
-inline char16_t asciiUpper(char16_t c)
+// The block tag whose name stands at a place, in any mix of cases (as a prefix of whatever name is
+// written there), and whether it is written all in upper or all in lower case.
+struct TagName
 {
-    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+    int tag = -1;
+    bool sameCase = false;
+};
+
+// The ASCII letter c in upper case; any other character becomes one that is no upper-case letter.
+inline char16_t upperLetter(char16_t c)
+{
+    return c & char16_t(~0x20);
 }
 
-// The block tag whose name stands at `pos` (as a prefix of whatever name is written there), or -1.
-// No name of the table is a prefix of another, so at most one can match.
-int blockTagAt(QStringView text, qsizetype pos, NameCase nameCase)
+// Block tag `tag`, whose upper-case name is `name`, if it stands at p (n characters left).
+inline TagName named(const char16_t *p, qsizetype n, QStringView name, int tag)
 {
-    if (pos >= text.size())
-        return -1;
-    const char16_t first = asciiUpper(text.utf16()[pos]);
-    for (int t = 0; t < kTagCount; ++t) {
-        const QStringView name = kBlockTags[t];
-        // This runs at every "<" of sources of millions of tags: most names fail on the first letter.
-        if (name.utf16()[0] != first || pos + name.size() > text.size())
-            continue;
-        bool upper = true;
-        bool lower = true;
-        bool any = true;
-        for (qsizetype k = 0; k < name.size(); ++k) {
-            const char16_t c = text.utf16()[pos + k];
-            const char16_t u = name.utf16()[k];
-            upper = upper && c == u;
-            lower = lower && c == char16_t(u + 32);
-            any = any && asciiUpper(c) == u;
-            if (!any)
-                break;
-        }
-        if (nameCase == NameCase::Same ? (upper || lower) : any)
-            return t;
+    if (n < name.size())
+        return {};
+    bool sameCase = true;
+    for (qsizetype k = 0; k < name.size(); ++k) {
+        if (upperLetter(p[k]) != name.utf16()[k])
+            return {};
+        sameCase = sameCase && ((p[k] ^ p[0]) & 0x20) == 0;
     }
-    return -1;
+    return {tag, sameCase};
 }
 
-// Block tag opened ("<T") or closed ("</T") at `pos`, written all upper or all lower case.
-bool sameCaseTagStart(QStringView text, qsizetype pos)
+// The block tag at p (n characters left). This runs at every "<" and every line of sources of
+// millions of tags: the first letters pick the one name that can match (no name of the table is a
+// prefix of another).
+TagName tagNameAt(const char16_t *p, qsizetype n)
 {
-    if (pos + 1 < text.size() && text[pos + 1] == u'/')
-        return blockTagAt(text, pos + 2, NameCase::Same) >= 0;
-    return blockTagAt(text, pos + 1, NameCase::Same) >= 0;
+    if (n <= 0)
+        return {};
+    const char16_t second = n > 1 ? upperLetter(p[1]) : 0;
+    switch (upperLetter(p[0])) {
+    case u'P':
+        return named(p, n, kBlockTags[0], 0);
+    case u'D':
+        return named(p, n, kBlockTags[1], 1);
+    case u'B':
+        return named(p, n, kBlockTags[2], 2);
+    case u'T':
+        if (second == u'A')
+            return named(p, n, kBlockTags[3], 3);
+        if (second == u'R')
+            return named(p, n, kBlockTags[4], 4);
+        if (second == u'D')
+            return named(p, n, kBlockTags[9], 9);
+        return {};
+    case u'S':
+        if (second == u'C')
+            return named(p, n, kBlockTags[5], 5);
+        if (second == u'T')
+            return named(p, n, kBlockTags[6], 6);
+        return {};
+    case u'F':
+        return named(p, n, kBlockTags[7], 7);
+    case u'H':
+        return named(p, n, kBlockTags[8], 8);
+    case u'U':
+        return named(p, n, kBlockTags[10], 10);
+    case u'O':
+        return named(p, n, kBlockTags[11], 11);
+    default:
+        return {};
+    }
 }
 
-// True when the ">" at `pos` ends "</T>" with T all upper or all lower case.
-bool endsSameCaseClosingTag(QStringView text, qsizetype pos)
+TagName tagNameAt(QStringView text, qsizetype pos)
 {
-    qsizetype j = pos - 1;
-    while (j >= 0 && ((text[j] >= u'A' && text[j] <= u'Z') || (text[j] >= u'a' && text[j] <= u'z')))
-        --j;
-    if (j < 1 || text[j] != u'/' || text[j - 1] != u'<')
-        return false;
-    const qsizetype nameLength = pos - j - 1;
-    const int t = blockTagAt(text, j + 1, NameCase::Same);
-    return t >= 0 && kBlockTags[t].size() == nameLength;
+    return pos < text.size() ? tagNameAt(text.utf16() + pos, text.size() - pos) : TagName{};
 }
 
-bool isBlank(char16_t c)
+inline bool isBlank(char16_t c)
 {
     return c == u' ' || c == kTab || c == kIdeographicSpace || c == u'\r' || c == u'\n';
 }
 
+// "<BR>" or "<br>" at `pos`.
 bool isBreakTag(QStringView text, qsizetype pos)
 {
-    const QStringView rest = text.sliced(pos);
-    return rest.startsWith(u"<BR>") || rest.startsWith(u"<br>");
+    const char16_t *p = text.utf16() + pos;
+    return pos + 4 <= text.size() && p[0] == u'<' && p[3] == u'>' &&
+           ((p[1] == u'B' && p[2] == u'R') || (p[1] == u'b' && p[2] == u'r'));
 }
 
-// Removes what stands in front of a line break tag: blanks, ideographic spaces, TABs and CR LF
-// pairs.
-void stripBeforeBreakTag(QString &out)
+// How much of `p[0, n)` is left when what stands at its end in front of a line break tag is
+// removed: blanks, ideographic spaces, TABs and CR LF pairs.
+qsizetype endBeforeBreakTag(const char16_t *p, qsizetype n)
 {
-    qsizetype end = out.size();
-    const QChar *p = out.constData();
-    while (end > 0) {
-        const char16_t c = p[end - 1].unicode();
+    while (n > 0) {
+        const char16_t c = p[n - 1];
         if (c == u' ' || c == kIdeographicSpace || c == kTab)
-            --end;
-        else if (c == u'\n' && end > 1 && p[end - 2] == u'\r')
-            end -= 2;
+            --n;
+        else if (c == u'\n' && n > 1 && p[n - 2] == u'\r')
+            n -= 2;
         else
             break;
     }
-    out.truncate(end);
+    return n;
 }
 
 // A character that the text does not hold, to stand for a script element while the text is
@@ -126,7 +143,7 @@ std::optional<char16_t> unusedCharacter(QStringView text)
     return std::nullopt;
 }
 
-inline bool separatesWords(QChar c)
+inline bool separatesWords(char16_t c)
 {
     return c == u' ' || c == u'\r' || c == u'\n';
 }
@@ -137,8 +154,7 @@ inline bool separatesWords(QChar c)
 // one blank instead: "<td\tnowrap>" must not become "<tdnowrap>", nor "<SCRIP\tT" a script.
 QString withoutTabs(QStringView text, const std::vector<TextSpan> &scripts, char16_t standIn)
 {
-    QString out;
-    hugepages::reserve(out, text.size() + hugepages::editingRoom(text.size()));
+    TextWriter out(text.size());
     qsizetype from = 0;
     bool inTag = false;
     const char16_t *p = text.utf16();
@@ -151,31 +167,31 @@ QString withoutTabs(QStringView text, const std::vector<TextSpan> &scripts, char
             } else if (c == u'>') {
                 inTag = false;
             } else if (c == kTab) {
-                out.append(text.sliced(copied, i - copied));
+                out.append(p + copied, i - copied);
                 qsizetype end = i + 1;
                 while (end < to && p[end] == kTab)
                     ++end;
-                if (inTag && !out.isEmpty() && !separatesWords(out.back()) && end < text.size()
-                    && !separatesWords(text[end]))
+                if (inTag && out.size() > 0 && !separatesWords(out.data()[out.size() - 1]) &&
+                    end < text.size() && !separatesWords(p[end]))
                     out.append(u' ');
                 copied = end;
                 i = end - 1;
             }
         }
-        out.append(text.sliced(copied, to - copied));
+        out.append(p + copied, to - copied);
         from = to;
     };
     for (const TextSpan &s : scripts) {
         copyTabless(s.start);
         if (standIn)
-            out.append(QChar(standIn));
+            out.append(standIn);
         else
-            out.append(text.sliced(s.start, s.length));
+            out.append(p + s.start, s.length);
         from = s.start + s.length;
         inTag = false; // a script element ends with its ">"
     }
     copyTabless(text.size());
-    return out;
+    return out.take(hugepages::editingRoom(out.size()));
 }
 
 // True when the text holds a block tag: "<T" or "</T" with T a block tag name in any case.
@@ -183,47 +199,67 @@ bool hasBlockTag(QStringView work)
 {
     for (qsizetype i = work.indexOf(u'<'); i >= 0; i = work.indexOf(u'<', i + 1)) {
         const qsizetype name = i + 1 < work.size() && work[i + 1] == u'/' ? i + 2 : i + 1;
-        if (blockTagAt(work, name, NameCase::Any) >= 0)
+        if (tagNameAt(work, name).tag >= 0)
             return true;
     }
     return false;
 }
 
-// Line breaks around block tags and after the ">" of every opening block tag; break tags joined to
-// the line before them.
-QString breakAroundBlockTags(QStringView work)
+// Puts line breaks around block tags and after the ">" of every opening block tag, and joins
+// break tags to the line before them, over the text piece by piece.
+class BlockBreaker
 {
-    // A table's cells get four line breaks to their twenty-odd characters; reserved room that is
-    // not written costs nothing.
-    QString out;
-    hugepages::reserve(out, work.size() + work.size() / 2 + 16);
-    bool breakAtNextGt = false;
-    const qsizetype n = work.size();
-    qsizetype copied = 0;
-    const char16_t *p = work.utf16();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == u'<') {
-            out.append(work.sliced(copied, i - copied));
-            copied = i;
-            if (isBreakTag(work, i))
-                stripBeforeBreakTag(out);
-            else if (sameCaseTagStart(work, i))
-                out.append(u"\r\n");
-            if (blockTagAt(work, i + 1, NameCase::Any) >= 0)
-                breakAtNextGt = true;
-        } else if (p[i] == u'>') {
-            out.append(work.sliced(copied, i + 1 - copied));
-            copied = i + 1;
-            if (breakAtNextGt)
-                out.append(u"\r\n");
-            if (endsSameCaseClosingTag(work, i))
-                out.append(u"\r\n");
-            breakAtNextGt = false;
+public:
+    explicit BlockBreaker(QStringView work) : m_work(work) {}
+
+    // Writes the broken-up text of [done so far, to) behind `out`. Only the end of `out` that
+    // stands in front of a break tag (see settledEnd) may still be taken back.
+    void run(qsizetype to, TextWriter &out)
+    {
+        const char16_t *p = m_work.utf16();
+        // A piece grows by at most four line-break characters at each "<" or ">".
+        out.room(5 * (to - m_copied) + 8);
+        for (qsizetype i = m_next; i < to; ++i) {
+            const char16_t c = p[i];
+            if (c == u'<') {
+                out.append(p + m_copied, i - m_copied);
+                m_copied = i;
+                const bool closing = i + 1 < m_work.size() && p[i + 1] == u'/';
+                const TagName name = tagNameAt(m_work, closing ? i + 2 : i + 1);
+                if (isBreakTag(m_work, i))
+                    out.truncate(endBeforeBreakTag(out.data(), out.size()));
+                else if (name.tag >= 0 && name.sameCase)
+                    out.append(u"\r\n");
+                if (!closing && name.tag >= 0)
+                    m_breakAtNextGt = true;
+                // "</T>" with T all in upper or all in lower case ends its line.
+                m_closingTagEnd = closing && name.tag >= 0 && name.sameCase
+                                      ? i + 2 + kBlockTags[std::size_t(name.tag)].size()
+                                      : -1;
+            } else if (c == u'>') {
+                out.append(p + m_copied, i + 1 - m_copied);
+                m_copied = i + 1;
+                if (m_breakAtNextGt)
+                    out.append(u"\r\n");
+                if (i == m_closingTagEnd)
+                    out.append(u"\r\n");
+                m_breakAtNextGt = false;
+            }
         }
+        out.append(p + m_copied, to - m_copied);
+        m_copied = to;
+        m_next = to;
     }
-    out.append(work.sliced(copied));
-    return out;
-}
+
+private:
+    QStringView m_work;
+    qsizetype m_next = 0;
+    qsizetype m_copied = 0;
+    bool m_breakAtNextGt = false;
+    // Where the name of the last "</" is followed by the ">" that ends its line, if it is a block
+    // tag in one case.
+    qsizetype m_closingTagEnd = -1;
+};
 
 QStringView trimBlanks(QStringView s)
 {
@@ -243,7 +279,9 @@ public:
     Restorer(QStringView text, const std::vector<TextSpan> &scripts, char16_t standIn)
         : m_text(text), m_scripts(scripts), m_standIn(standIn)
     {}
-    void append(QString &out, QStringView piece)
+    // True when there is no script element to put back.
+    bool idle() const { return m_scripts.empty(); }
+    void append(TextWriter &out, QStringView piece)
     {
         if (m_scripts.empty()) {
             out.append(piece);
@@ -268,68 +306,142 @@ private:
 };
 
 // Indents the lines of the broken-up text with TABs, drops blank lines and trims blanks, putting
-// the script elements back as it goes.
-QString indentLines(const QString &work, Restorer &restorer)
+// the script elements back as it goes. Takes the lines piece by piece, in order.
+class LineIndenter
 {
-    std::array<qsizetype, kTagCount> depth{};
-    QString out;
-    hugepages::reserve(out, work.size() + work.size() / 2);
-    const QStringView all(work);
-    qsizetype lineStart = 0;
-    for (qsizetype lineNo = 0; lineStart <= all.size(); ++lineNo) {
-        // The next CR LF: its LF found by the fast character search.
-        qsizetype lineEnd = all.indexOf(u'\n', lineStart + 1);
-        while (lineEnd > 0 && all[lineEnd - 1] != u'\r')
-            lineEnd = all.indexOf(u'\n', lineEnd + 1);
-        lineEnd = lineEnd < 0 ? all.size() : lineEnd - 1;
-        const QStringView line = all.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 2;
+public:
+    LineIndenter(Restorer &restorer, TextWriter &out) : m_restorer(restorer), m_out(out) {}
 
-        qsizetype tabs = 0;
-        if (!line.isEmpty()) {
-            const QStringView u = trimBlanks(line);
-            int opened = -1;
-            int closed = -1;
-            if (u.startsWith(u"</"))
-                closed = blockTagAt(u, 2, NameCase::Any);
-            else if (u.startsWith(u'<'))
-                opened = blockTagAt(u, 1, NameCase::Any);
-            if (closed >= 0)
-                --depth[closed];
-            for (qsizetype d : depth)
-                tabs += qMax(d, qsizetype(0));
-            // Legal HTML may leave many elements open ("<p>" without "</p>"): the TABs stop
-            // at a depth no real nesting reaches, so that the text cannot grow without bound.
-            tabs = std::min(tabs, kMaxTabs);
-            if (opened >= 0)
-                ++depth[opened];
-        }
-        bool blank = true;
-        for (QChar c : line) {
-            if (!isBlank(c.unicode())) {
-                blank = false;
-                break;
-            }
-        }
-        if (lineNo == 0) {
-            if (!blank)
-                restorer.append(out, line);
-        } else if (!blank) {
-            out.append(u"\r\n");
-            if (tabs > 0) {
-                static const QString manyTabs(64, QChar(kTab));
-                for (qsizetype left = tabs; left > 0; left -= manyTabs.size())
-                    out.append(QStringView(manyTabs).first(std::min(left, manyTabs.size())));
-                qsizetype e = line.size();
-                while (e > 0 && line[e - 1] == u' ')
-                    --e;
-                restorer.append(out, line.first(e));
-            } else {
-                restorer.append(out, trimBlanks(line));
-            }
+    // Indents the lines of `lines`: each ends with CR LF, but for the last one of the text
+    // (`last`), which may be empty.
+    void take(QStringView lines, bool last)
+    {
+        const char16_t *p = lines.utf16();
+        const qsizetype n = lines.size();
+        qsizetype lineStart = 0;
+        while (lineStart < n || (last && lineStart == n)) {
+            // The next CR LF, its CR at or after the line's start.
+            qsizetype lineEnd = lineStart + 1;
+            while (lineEnd < n && (p[lineEnd] != u'\n' || p[lineEnd - 1] != u'\r'))
+                ++lineEnd;
+            lineEnd = lineEnd >= n ? n : lineEnd - 1;
+            indentLine(p + lineStart, lineEnd - lineStart);
+            lineStart = lineEnd + 2;
         }
     }
-    return out;
+
+private:
+    void indentLine(const char16_t *s, qsizetype length)
+    {
+        // The line trimmed of blanks is [b, e).
+        qsizetype b = 0;
+        while (b < length && s[b] == u' ')
+            ++b;
+        qsizetype e = length;
+        while (e > b && s[e - 1] == u' ')
+            --e;
+        qsizetype tabs = 0;
+        if (length > 0) {
+            int opened = -1;
+            int closed = -1;
+            if (e - b > 1 && s[b] == u'<' && s[b + 1] == u'/')
+                closed = tagNameAt(s + b + 2, e - b - 2).tag;
+            else if (e - b > 0 && s[b] == u'<')
+                opened = tagNameAt(s + b + 1, e - b - 1).tag;
+            if (closed >= 0 && m_depth[std::size_t(closed)]-- > 0)
+                --m_openTabs;
+            // Legal HTML may leave many elements open ("<p>" without "</p>"): the TABs stop
+            // at a depth no real nesting reaches, so that the text cannot grow without bound.
+            tabs = std::min(m_openTabs, kMaxTabs);
+            if (opened >= 0 && m_depth[std::size_t(opened)]++ >= 0)
+                ++m_openTabs;
+        }
+        bool blank = true;
+        for (qsizetype k = b; k < length && blank; ++k)
+            blank = isBlank(s[k]);
+        const bool first = m_lineNo++ == 0;
+        if (blank)
+            return;
+        const QStringView line(s, length);
+        if (first) {
+            m_restorer.append(m_out, line);
+            return;
+        }
+        // An indented line keeps its leading blanks behind its TABs.
+        const qsizetype from = tabs > 0 ? 0 : b;
+        if (m_restorer.idle()) {
+            char16_t *out = m_out.room(2 + tabs + e - from);
+            out[0] = u'\r';
+            out[1] = u'\n';
+            std::fill_n(out + 2, tabs, kTab);
+            std::copy(s + from, s + e, out + 2 + tabs);
+            m_out.advance(2 + tabs + e - from);
+            return;
+        }
+        m_out.append(u"\r\n");
+        m_out.appendRepeated(kTab, tabs);
+        m_restorer.append(m_out, line.sliced(from, e - from));
+    }
+
+    Restorer &m_restorer;
+    TextWriter &m_out;
+    // Per block tag, the elements open before the line (below 0 after stray closing tags), and
+    // the sum of the depths above 0.
+    std::array<qsizetype, kTagCount> m_depth{};
+    qsizetype m_openTabs = 0;
+    qsizetype m_lineNo = 0;
+};
+
+// Where the lines of `out` that can no longer change end: the lines up to the last CR LF that
+// lies in front of what a break tag could take back. `checked` is where an earlier look left
+// off: no CR LF ends between it and `from` (both move on with the look).
+qsizetype settledEnd(const TextWriter &out, qsizetype from, qsizetype &checked)
+{
+    const char16_t *p = out.data();
+    qsizetype kept = endBeforeBreakTag(p, out.size());
+    // A CR at the very end may yet get its LF, and a break tag may then take both back.
+    if (kept == out.size() && kept > 0 && p[kept - 1] == u'\r')
+        kept = endBeforeBreakTag(p, kept - 1);
+    // p[kept - 1] stays; a CR LF whose LF lies before it ends a settled line.
+    const qsizetype lowest = std::max(from + 1, checked);
+    for (qsizetype i = kept - 2; i >= lowest; --i) {
+        if (p[i] == u'\n' && p[i - 1] == u'\r') {
+            checked = std::max(checked, kept - 1);
+            return i + 1;
+        }
+    }
+    checked = std::max(checked, kept - 1);
+    return from;
+}
+
+// Line breaks around block tags, then the indentation of the lines, one piece of the text at a
+// time: the broken-up text of a piece is indented as soon as no later break tag can reach back
+// into it, so it is never held whole.
+QString breakAndIndent(QStringView work, Restorer &restorer)
+{
+    constexpr qsizetype Piece = 1 << 15;
+    // A table's cells get four line breaks and a few TABs to their twenty-odd characters; room
+    // that is not written costs nothing.
+    TextWriter out(work.size() * 2 + 64);
+    TextWriter pending(8 * Piece);
+    BlockBreaker breaker(work);
+    LineIndenter indenter(restorer, out);
+    qsizetype read = 0;
+    qsizetype checked = 0;
+    for (qsizetype from = 0; from < work.size(); from += Piece) {
+        breaker.run(std::min(work.size(), from + Piece), pending);
+        const qsizetype settled = settledEnd(pending, read, checked);
+        indenter.take(pending.view().sliced(read, settled - read), false);
+        read = settled;
+        // The indented lines go once they fill half the buffer: what is left moves rarely.
+        if (read > pending.size() / 2) {
+            pending.removeFront(read);
+            checked = std::max<qsizetype>(0, checked - read);
+            read = 0;
+        }
+    }
+    indenter.take(pending.view().sliced(read), true);
+    return out.take(hugepages::editingRoom(out.size()));
 }
 
 } // namespace
@@ -349,16 +461,20 @@ std::optional<QString> indentHtmlSource(QStringView text)
             return std::nullopt; // cannot tell scripts from text: leave the source as it is
         standIn = *unused;
     }
-    QString work = withoutTabs(text, scripts, standIn);
     if (trimBlanks(text).isEmpty())
         return std::nullopt;
+    // A source without TABs or scripts (a generated table) is worked on as it stands.
+    QString stripped;
+    QStringView work = text;
+    if (!scripts.empty() || text.contains(kTab)) {
+        stripped = withoutTabs(text, scripts, standIn);
+        work = stripped;
+    }
     // Without a block tag there is nothing to put on lines or indent: the text stays as it is.
     if (!hasBlockTag(work))
         return text.toString();
-    work = breakAroundBlockTags(work);
-
     Restorer restorer(text, scripts, standIn);
-    return indentLines(work, restorer);
+    return breakAndIndent(work, restorer);
 }
 
 QString removeIndentation(QStringView text)

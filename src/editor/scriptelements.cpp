@@ -11,14 +11,44 @@ inline char16_t asciiLower(char16_t c)
     return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
 }
 
+inline char16_t foldAscii(char16_t c)
+{
+    return c | char16_t(0x20);
+}
+
+// All ones where c is v: masks of the character's width, which vectorise where bools do not.
+inline char16_t is(char16_t c, char16_t v)
+{
+    return char16_t(-char16_t(c == v));
+}
+
+// The first place at or after `from` where `lowerAscii` (at least three characters) stands.
 qsizetype indexOfAsciiNoCase(QStringView text, QStringView lowerAscii, qsizetype from)
 {
-    // Every pattern searched for starts with "<", which the fast search finds.
-    const QChar first = lowerAscii.front();
-    for (qsizetype i = text.indexOf(first, from); i >= 0; i = text.indexOf(first, i + 1)) {
+    // The tags of a large source are millions of places: blocks of places where the first three
+    // characters cannot match are passed over in a loop the compiler vectorises.
+    const char16_t *p = text.utf16();
+    const char16_t *q = lowerAscii.utf16();
+    const char16_t a = foldAscii(q[0]);
+    const char16_t b = foldAscii(q[1]);
+    const char16_t c = foldAscii(q[2]);
+    const qsizetype last = text.size() - lowerAscii.size();
+    constexpr qsizetype Block = 32;
+    qsizetype i = std::max<qsizetype>(from, 0);
+    for (; i + Block - 1 <= last; i += Block) {
+        char16_t any = 0;
+        for (qsizetype k = 0; k < Block; ++k)
+            any |= is(foldAscii(p[i + k]), a) & is(foldAscii(p[i + k + 1]), b) &
+                   is(foldAscii(p[i + k + 2]), c);
+        if (!any)
+            continue;
+        for (qsizetype k = 0; k < Block; ++k)
+            if (matchesAsciiNoCase(text, i + k, lowerAscii))
+                return i + k;
+    }
+    for (; i <= last; ++i)
         if (matchesAsciiNoCase(text, i, lowerAscii))
             return i;
-    }
     return -1;
 }
 

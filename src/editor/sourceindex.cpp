@@ -4,6 +4,39 @@
 
 namespace editor {
 
+namespace {
+
+inline char16_t foldAscii(char16_t c)
+{
+    return c | char16_t(0x20);
+}
+
+// All ones where c is v: masks of the character's width, which vectorise where bools do not.
+inline char16_t is(char16_t c, char16_t v)
+{
+    return char16_t(-char16_t(c == v));
+}
+
+// Whether a character may stand for "s" in a pattern matched without regard to case: beyond ASCII,
+// matchesAt() leaves the answer to the full case folding.
+inline char16_t maybeS(char16_t c)
+{
+    return is(foldAscii(c), u's') | char16_t(-char16_t(c >= 0x80));
+}
+
+// Whether an occurrence of one of the patterns (see the constructor) may begin at p[i], judged by
+// the characters up to p[i + 2] (which must exist): "<s" of the script tags, "</s" of the closing
+// tag, "v", "w" and "}". Without branches, so that a loop over a block of places vectorises.
+inline char16_t mayBegin(const char16_t *p, qsizetype i)
+{
+    const char16_t c = p[i];
+    const char16_t script =
+        is(c, u'<') & (maybeS(p[i + 1]) | (is(p[i + 1], u'/') & maybeS(p[i + 2])));
+    return script | is(c, u'v') | is(c, u'w') | is(c, u'}');
+}
+
+} // namespace
+
 PatternIndex::PatternIndex(QString pattern, Qt::CaseSensitivity cs)
     : m_pattern(std::move(pattern)), m_cs(cs)
 {}
@@ -94,7 +127,13 @@ SourceIndex::SourceIndex()
       var(QStringLiteral(u"var"), Qt::CaseSensitive),
       with(QStringLiteral(u"with"), Qt::CaseSensitive),
       closeBrace(QStringLiteral(u"}"), Qt::CaseSensitive)
-{}
+{
+    // reset() looks closely only where mayBegin() says a pattern may begin.
+    for (PatternIndex *index : all()) {
+        const QString padded = index->m_pattern + QStringLiteral(u"  ");
+        Q_ASSERT(mayBegin(reinterpret_cast<const char16_t *>(padded.constData()), 0));
+    }
+}
 
 std::vector<PatternIndex *> SourceIndex::all()
 {
@@ -103,27 +142,36 @@ std::vector<PatternIndex *> SourceIndex::all()
 
 void SourceIndex::reset(QStringView text)
 {
-    // One pass over the whole text for all the patterns, each place looked at only for the
-    // patterns that begin with its character (a rewrite of the source indexes tens of millions
-    // of characters).
-    std::vector<PatternIndex *> byFirst[128];
-    for (PatternIndex *index : all()) {
+    // One pass over the whole text for all the patterns (a rewrite of the source indexes tens of
+    // millions of characters): blocks where no pattern can begin are passed over in a loop the
+    // compiler vectorises, and only the places that may begin one are looked at closely.
+    const std::vector<PatternIndex *> indexes = all();
+    for (PatternIndex *index : indexes)
         index->m_positions.clear();
-        const char16_t first = index->m_pattern.front().unicode();
-        if (index->firstCharacterFinds() && first < 128)
-            byFirst[first].push_back(index);
-        else
-            index->scan(text, 0, text.size(), index->m_positions);
-    }
     const char16_t *p = text.utf16();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (p[i] >= 128 || byFirst[p[i]].empty())
+    const qsizetype n = text.size();
+    auto lookAt = [&](qsizetype i) {
+        for (PatternIndex *index : indexes) {
+            if (index->m_pattern.front() == p[i] || foldAscii(p[i]) == index->m_pattern.front())
+                if (index->matchesAt(text, i))
+                    index->m_positions.push_back(i);
+        }
+    };
+    constexpr qsizetype Block = 32;
+    qsizetype i = 0;
+    for (; i + Block + 2 <= n; i += Block) {
+        char16_t any = 0;
+        for (qsizetype k = 0; k < Block; ++k)
+            any |= mayBegin(p, i + k);
+        if (!any)
             continue;
-        for (PatternIndex *index : byFirst[p[i]])
-            if (index->matchesAt(text, i))
-                index->m_positions.push_back(i);
+        for (qsizetype k = 0; k < Block; ++k)
+            if (mayBegin(p, i + k))
+                lookAt(i + k);
     }
-    for (PatternIndex *index : all())
+    for (; i < n; ++i)
+        lookAt(i);
+    for (PatternIndex *index : indexes)
         index->m_notes.assign(index->m_positions.size(), QString());
     m_length = text.size();
 }

@@ -15,34 +15,56 @@ QString hugepagesCopy(QStringView text)
     return copy;
 }
 
-// The character (or surrogate pair) at i of `text` in the target case, written into `out` (a copy
-// of the text made at the first character that changes); returns how many units it covers.
-// Characters whose case mapping has another length in UTF-16 are left as they are.
-qsizetype convertAt(QStringView text, qsizetype i, bool lower, QString &out)
+// The copy of the text that takes the converted characters: made at the first character that
+// changes, so that a text already in the asked case costs no copy.
+class Converted
 {
-    const char16_t c = text[i].unicode();
-    auto write = [&](qsizetype at, char16_t mapped) {
-        if (out.isNull())
-            out = hugepagesCopy(text);
-        out[at] = QChar(mapped);
-    };
+public:
+    explicit Converted(QStringView text) : m_text(text) {}
+    void write(qsizetype at, char16_t mapped)
+    {
+        if (!m_data) {
+            m_out = hugepagesCopy(m_text);
+            m_data = reinterpret_cast<char16_t *>(m_out.data());
+        }
+        m_data[at] = mapped;
+    }
+    std::optional<QString> take()
+    {
+        if (!m_data)
+            return std::nullopt;
+        return std::move(m_out);
+    }
+
+private:
+    QStringView m_text;
+    QString m_out;
+    char16_t *m_data = nullptr;
+};
+
+// The character (or surrogate pair) at i of `text` in the target case, written into `out`; returns
+// how many units it covers. Characters whose case mapping has another length in UTF-16 are left
+// as they are.
+inline qsizetype convertAt(QStringView text, qsizetype i, bool lower, Converted &out)
+{
+    const char16_t c = text.utf16()[i];
     if (c < 0x80) {
         if (lower ? (c >= u'A' && c <= u'Z') : (c >= u'a' && c <= u'z'))
-            write(i, lower ? char16_t(c + 32) : char16_t(c - 32));
+            out.write(i, lower ? char16_t(c + 32) : char16_t(c - 32));
         return 1;
     }
     if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
         const char32_t code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
         const char32_t mapped = lower ? QChar::toLower(code) : QChar::toUpper(code);
         if (mapped != code && QChar::requiresSurrogates(mapped)) {
-            write(i, QChar::highSurrogate(mapped));
-            write(i + 1, QChar::lowSurrogate(mapped));
+            out.write(i, QChar::highSurrogate(mapped));
+            out.write(i + 1, QChar::lowSurrogate(mapped));
         }
         return 2;
     }
     const char32_t mapped = lower ? QChar::toLower(char32_t(c)) : QChar::toUpper(char32_t(c));
     if (mapped != c && !QChar::requiresSurrogates(mapped))
-        write(i, char16_t(mapped));
+        out.write(i, char16_t(mapped));
     return 1;
 }
 
@@ -51,29 +73,36 @@ qsizetype convertAt(QStringView text, qsizetype i, bool lower, QString &out)
 std::optional<QString> convertedTagCase(QStringView view, int mode)
 {
     const bool lower = mode == 1;
-    QString out;
+    Converted out(view);
     bool inScript = false;
     bool inTag = false;
     bool inQuote = false;
+    const char16_t *p = view.utf16();
     const qsizetype n = view.size();
+    // The character after i, or 0 at the end.
+    auto next = [&](qsizetype i, qsizetype k) { return i + k < n ? p[i + k] : char16_t(0); };
     for (qsizetype i = 0; i < n;) {
         if (!inTag) {
             // Outside a tag (and so outside quotes) only a "<" changes anything.
-            i = view.indexOf(u'<', i);
-            if (i < 0)
+            while (i < n && p[i] != u'<')
+                ++i;
+            if (i == n)
                 break;
         }
-        const char16_t c = view[i].unicode();
-        if (c == u'<' && matchesAsciiNoCase(view, i, u"<!--javascript")) {
-            inScript = true;
-        } else if (c == u'<' && matchesAsciiNoCase(view, i, u"</script>")) {
-            inScript = false;
-        } else if (c == u'<' && view.sliced(i).startsWith(u"<!-")) {
-            inTag = false;
-            inQuote = false;
-        } else if (c == u'<') {
-            inTag = true;
-        } else if (c == u'-' && view.sliced(i).startsWith(u"-->")) {
+        const char16_t c = p[i];
+        if (c == u'<') {
+            const char16_t after = next(i, 1);
+            if (after == u'!' && matchesAsciiNoCase(view, i, u"<!--javascript")) {
+                inScript = true;
+            } else if (after == u'/' && matchesAsciiNoCase(view, i, u"</script>")) {
+                inScript = false;
+            } else if (after == u'!' && next(i, 2) == u'-') {
+                inTag = false;
+                inQuote = false;
+            } else {
+                inTag = true;
+            }
+        } else if (c == u'-' && next(i, 1) == u'-' && next(i, 2) == u'>') {
             inTag = false;
             inQuote = false;
         } else if (c == u'>') {
@@ -87,9 +116,7 @@ std::optional<QString> convertedTagCase(QStringView view, int mode)
         else
             ++i;
     }
-    if (out.isNull())
-        return std::nullopt;
-    return out;
+    return out.take();
 }
 
 QString convertTagCase(QStringView text, int mode)

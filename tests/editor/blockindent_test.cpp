@@ -61,9 +61,9 @@ TEST(Indent, EmptyOrBlankSourceIsLeftAlone)
 
 TEST(Indent, TextWithoutBlockTagsComesBackUnchanged)
 {
-    for (const char16_t *text : {u"\r\n", u"\t", u" \r\n ", u"a\tb  \r\n\r\n  c\t",
-                                 u"<b>x</b>\r\n\t<i>y</i>", u"a <br>b",
-                                 u"<script>\tif (a<b) x();\r\n</script>\r\n"})
+    for (const char16_t *text :
+         {u"\r\n", u"\t", u" \r\n ", u"a\tb  \r\n\r\n  c\t", u"<b>x</b>\r\n\t<i>y</i>", u"a <br>b",
+          u"<script>\tif (a<b) x();\r\n</script>\r\n"})
         EXPECT_EQ(indentHtmlSource(text), QString::fromUtf16(text))
             << QString::fromUtf16(text).toStdString();
 }
@@ -86,6 +86,24 @@ TEST(Indent, TabsInsideATagNeverJoinWhatTheySeparate)
     const QString wide = QStringLiteral(u"<div><div><p\r\nclass=\"a\">x</p></div></div>");
     const QString once = *indentHtmlSource(wide);
     EXPECT_EQ(indentHtmlSource(removeIndentation(once)), once);
+}
+
+TEST(Indent, ALongSourceIsIndentedAsItsPartsAre)
+{
+    // A long source is worked on piece by piece: a line end or a break tag that joins the line
+    // before it counts alike wherever the pieces end. The part's length is odd, so that pieces of
+    // a power of two end on each of its places in turn.
+    const QString part = QStringLiteral(
+        u"<table><tr><td>a \r\n\u3000<br>b</td></tr></table>\r\n<P>x\r\n<BR></P>\r\n<BR>");
+    ASSERT_EQ(part.size() % 2, 1);
+    const QString once = *indentHtmlSource(part);
+    QString many;
+    QString expected;
+    for (int i = 0; i < 40000; ++i) {
+        many += part;
+        expected += once;
+    }
+    EXPECT_EQ(indentHtmlSource(many), expected);
 }
 
 TEST(Indent, DepthStopsAtThirtyTwoTabs)
@@ -129,9 +147,19 @@ TEST(Indent, ScriptElements)
         {u"</script><script>", {}},
         {u"<scr\u017Fipt></script>", {}},
     };
-    for (const Row &row : rows)
+    for (const Row &row : rows) {
         EXPECT_EQ(findScriptElements(row.text), row.spans)
             << QString::fromUtf16(row.text).toStdString();
+        // Long texts are searched in blocks: an element is found wherever it stands in them.
+        for (qsizetype shift = 1; shift < 70; shift += 17) {
+            std::vector<TextSpan> shifted = row.spans;
+            for (TextSpan &span : shifted)
+                span.start += shift;
+            EXPECT_EQ(findScriptElements(QString(shift, u'x') + QString::fromUtf16(row.text)),
+                      shifted)
+                << shift << " " << QString::fromUtf16(row.text).toStdString();
+        }
+    }
 }
 
 TEST(Indent, MakeTabs)
