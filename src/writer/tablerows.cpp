@@ -42,6 +42,9 @@ struct Write
     char16_t *out;
     void put(QStringView text)
     {
+        // An empty view may have no data at all, which memcpy must not be given.
+        if (text.isEmpty())
+            return;
         std::memcpy(out, text.utf16(), std::size_t(text.size()) * sizeof(char16_t));
         out += text.size();
     }
