@@ -84,6 +84,7 @@ void report(benchmark::State &state, const char *prefix, std::vector<double> tim
     std::sort(times.begin(), times.end());
     const std::string p(prefix);
     state.counters[p + "median_ms"] = times[times.size() / 2];
+    state.counters[p + "p90_ms"] = times[times.size() * 9 / 10];
     state.counters[p + "worst_ms"] = times.back();
     state.counters[p + "keystrokes"] = double(times.size());
 }

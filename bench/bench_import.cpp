@@ -29,6 +29,8 @@ public:
 
 using benchsupport::csvFile;
 using benchsupport::folder;
+using benchsupport::python;
+using benchsupport::script;
 
 void perCell(benchmark::State &state, double seconds, int n)
 {
@@ -61,26 +63,6 @@ void BM_ImportCsvAndMake(benchmark::State &state)
     perCell(state, total, n);
     state.counters["source_chars"] = double(sourceChars);
     state.counters["peak_MB"] = double(benchsupport::peakMegabytes());
-}
-
-// The interpreter itself, not a launcher in front of it (a version manager's shim costs a second).
-QString python()
-{
-    static const QString path = [] {
-        QProcess probe;
-        probe.start(QStringLiteral(u"python3"),
-                    {QStringLiteral(u"-c"), QStringLiteral(u"import sys; print(sys.executable)")});
-        probe.waitForFinished();
-        const QString found = QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed();
-        return found.isEmpty() ? QStringLiteral(u"python3") : found;
-    }();
-    return path;
-}
-
-const QString &script()
-{
-    static const QString path = QStringLiteral(MORVANE_BENCH_DIR "/csv_to_html.py");
-    return path;
 }
 
 // The script's own peak memory: a child's getrusage figure would include this (large) process,

@@ -42,7 +42,7 @@ void BM_Setcolor2WithTheView(benchmark::State &state)
         QApplication::processEvents();
     }
     state.counters["chars"] = double(form.RB1.text().size());
-    state.counters["runs"] = double(form.RB1.colorRuns().size());
+    state.counters["runs"] = double(form.RB1.runCount());
     state.counters["peak_MB"] = double(peakMegabytes());
 }
 BENCHMARK(BM_Setcolor2WithTheView)->Unit(benchmark::kMillisecond)->Iterations(4);

@@ -1,10 +1,12 @@
 #pragma once
 
-// What the benchmarks share: the process's peak memory and the large table source they run on.
+// What the benchmarks share: the process's peak memory, the large table source and the CSV files
+// they run on, and the plain script the CSV road is measured against.
 
 #include "controls/cp932.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <map>
@@ -72,6 +74,27 @@ inline QString csvFile(int n)
     file.open(QIODevice::WriteOnly);
     file.write(cp932::encode(text).bytes);
     files[n] = path;
+    return path;
+}
+
+// The interpreter itself, not a launcher in front of it (a version manager's shim costs a second).
+inline QString python()
+{
+    static const QString path = [] {
+        QProcess probe;
+        probe.start(QStringLiteral(u"python3"),
+                    {QStringLiteral(u"-c"), QStringLiteral(u"import sys; print(sys.executable)")});
+        probe.waitForFinished();
+        const QString found = QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed();
+        return found.isEmpty() ? QStringLiteral(u"python3") : found;
+    }();
+    return path;
+}
+
+// The plain script: csv_to_html.py input.csv output.html.
+inline const QString &script()
+{
+    static const QString path = QStringLiteral(MORVANE_BENCH_DIR "/csv_to_html.py");
     return path;
 }
 

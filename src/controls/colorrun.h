@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/positionlist.h"
+
 #include <QtGlobal>
 #include <vector>
 
@@ -14,6 +16,18 @@ struct ColorRun
 };
 
 using ColorRuns = std::vector<ColorRun>;
+
+// The same runs held in chunks, as a rich-text box keeps them: positions move behind an edit at
+// the cost of one addition per chunk.
+using ColorRunList = PositionList<quint32>;
+
+inline ColorRunList toRunList(const ColorRuns &runs)
+{
+    ColorRunList list;
+    for (const ColorRun &run : runs)
+        list.push_back({run.start, run.color});
+    return list;
+}
 
 // 0x00BBGGRR of three components 0..255, and the components of such a colour.
 constexpr quint32 rgb(int red, int green, int blue)

@@ -2,6 +2,7 @@
 
 #include "controls/colorrun.h"
 #include "controls/control.h"
+#include "controls/positionlist.h"
 #include "controls/undohistory.h"
 
 #include <functional>
@@ -60,11 +61,12 @@ public:
     // Colour of the first selected character (or of the caret's insertion colour).
     quint32 selColor() const;
     void setSelColor(quint32 color);
-    const ColorRuns &colorRuns() const
-    {
-        settleRuns();
-        return m_runs;
-    }
+    // All the runs, as one list (a copy: a source has millions of them).
+    ColorRuns colorRuns() const;
+    // The runs in force over [from, to): the one in force at `from` (which may start before it)
+    // and those that start before `to`.
+    ColorRuns runsIn(qsizetype from, qsizetype to) const;
+    qsizetype runCount() const;
     // Grows with every change of the text or of its colours; equal revisions mean equal content.
     quint64 revision() const { return m_revision; }
     // Grows with every change of the text only.
@@ -75,7 +77,7 @@ public:
     // changed by an edit or SelColor): `make` then receives the text, which is still the text of
     // this call, and returns its runs. Otherwise the same as setColorRuns(make(text())): the
     // revision grows and the view is told now. A text never shown costs no colouring.
-    using ColorMaker = std::function<ColorRuns(const QString &text)>;
+    using ColorMaker = std::function<ColorRunList(const QString &text)>;
     void setColorRunsLater(ColorMaker make);
     // Whether colours set by setColorRunsLater are still to be worked out.
     bool colorsPending() const { return bool(m_pendingRuns); }
@@ -94,8 +96,8 @@ public:
     // Where a line (0-based) starts; lines outside 0..lineCount() - 1 are clamped to them.
     qsizetype lineStart(int line) const;
     // The line that holds a position (the CR and LF that end a line belong to it); positions are
-    // clamped to the text. Both are kept up to date through edits, in time proportional to the
-    // lines behind the edit, and worked out from the text once after each whole write.
+    // clamped to the text. Both are kept up to date through edits, in time independent of where
+    // the edit is, and worked out from the text once after each whole write.
     int lineAt(qsizetype position) const;
     int firstVisibleLine() const { return m_firstVisibleLine; }
     // Scrolls by `lines` (negative = up), clamped to the text's lines.
@@ -150,6 +152,10 @@ private:
     // After a recorded write: the step ends with the user's action (at once outside of one).
     void stepWritten();
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
+    // Moves the runs behind an edit that replaced `removed` units at `start` by `inserted` ones.
+    void shiftRuns(qsizetype start, qsizetype removed, qsizetype inserted);
+    void assignRuns(const ColorRuns &runs) const;
+    static bool isNormalised(const ColorRunList &list, qsizetype size);
     // Works out colours set for later, before anything reads or changes the runs.
     void settleRuns() const;
     // Sorts the runs by start (stably), clips them to the text and merges neighbours of one colour.
@@ -159,7 +165,7 @@ private:
 
     QString m_text;
     TextChange m_lastChange;
-    mutable ColorRuns m_runs;
+    mutable ColorRunList m_runs;
     mutable ColorMaker m_pendingRuns;
     int m_selStart = 0;
     int m_selLength = 0;
@@ -170,8 +176,8 @@ private:
     quint64 m_revision = 0;
     quint64 m_textRevision = 0;
     // Where each line starts; empty while it is to be worked out from the text.
-    mutable std::vector<qsizetype> m_lineStarts;
-    const std::vector<qsizetype> &lineStarts() const;
+    mutable PositionList<NoValue> m_lineStarts;
+    const PositionList<NoValue> &lineStarts() const;
     void shiftLineStarts(qsizetype start, qsizetype removed, const QString &inserted);
     UndoHistory m_undo;
     // How the write now being made came, and where the caret stood before it (a deletion selects

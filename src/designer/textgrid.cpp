@@ -80,6 +80,18 @@ QString &TextGrid::at(int row, int column)
     return it->value;
 }
 
+TextGrid::RowReader TextGrid::row(int row) const
+{
+    RowReader reader;
+    if (row >= 0 && row < m_rows && std::size_t(row) < m_cells.size()) {
+        const Row &cells = m_cells[std::size_t(row)];
+        reader.m_next = cells.data();
+        reader.m_end = cells.data() + cells.size();
+        reader.m_columns = m_columns;
+    }
+    return reader;
+}
+
 qsizetype TextGrid::storedCount() const
 {
     qsizetype n = 0;

@@ -52,6 +52,30 @@ private:
         int column;
         QString value;
     };
+
+public:
+    // Reads one row from left to right at a constant cost per cell: the columns asked for must
+    // not decrease. Reads as get() does; the grid must not change meanwhile.
+    class RowReader
+    {
+    public:
+        const QString &get(int column)
+        {
+            while (m_next != m_end && m_next->column < column)
+                ++m_next;
+            return m_next != m_end && m_next->column == column && column < m_columns ? m_next->value
+                                                                                     : empty();
+        }
+
+    private:
+        friend class TextGrid;
+        const Entry *m_next = nullptr;
+        const Entry *m_end = nullptr;
+        int m_columns = 0;
+    };
+    RowReader row(int row) const;
+
+private:
     using Row = std::vector<Entry>;
     static const QString &empty();
     // The entry of the column in the row, or the place where it would go.

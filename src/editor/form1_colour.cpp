@@ -51,8 +51,8 @@ void Form1::colourSourceLater(const ColorScheme &scheme)
     RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
         std::vector<editor::HtmlColorizer::StateAt> states;
         const editor::HtmlColorizer colorizer(text);
-        ColorRuns runs =
-            colorizer.runs(*scheme, &states, editor::TypedTextColouring::stateStep());
+        ColorRunList runs =
+            colorizer.runList(*scheme, &states, editor::TypedTextColouring::stateStep());
         m_typedColouring.keepStates(text, states, colorizer);
         return runs;
     });

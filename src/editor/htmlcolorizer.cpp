@@ -3,6 +3,7 @@
 #include "controls/hugepages.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace editor {
 
@@ -174,34 +175,34 @@ ColorState HtmlColorizer::colorRange(qsizetype from, qsizetype to, ColorState st
     });
 }
 
-ColorRuns HtmlColorizer::runs(const ColorScheme &scheme, std::vector<StateAt> *states,
-                              qsizetype step) const
+template <typename Push>
+void HtmlColorizer::emitRuns(const ColorScheme &scheme, std::vector<StateAt> *states,
+                             qsizetype step, Push &&push) const
 {
-    ColorRuns list;
     if (m_text.isEmpty())
-        return list;
+        return;
     if (!m_hasTag) {
         // Plain text: one colour, and the state never changes.
-        list.push_back({0, scheme.plainText});
+        push(0, scheme.plainText);
         for (qsizetype at = step; states && step > 0 && at < m_text.size(); at += step)
             states->push_back({at, ColorState{}});
-        return list;
+        return;
     }
     // Colours by role, looked up once; runs of two roles of one colour merge.
     quint32 colors[int(SyntaxRole::Plain) + 1];
     for (int r = 0; r <= int(SyntaxRole::Plain); ++r)
         colors[r] = scheme.color(SyntaxRole(r));
-    // A generated table has about one run per six characters; room for more is only address space
-    // until it is written.
-    hugepages::reserve(list, std::size_t(m_text.size() / 4 + 16));
+    std::optional<quint32> last;
     auto add = [&](qsizetype start, qsizetype, SyntaxRole role) {
         const quint32 color = colors[int(role)];
-        if (list.empty() || list.back().color != color)
-            list.push_back({start, color});
+        if (last != color) {
+            push(start, color);
+            last = color;
+        }
     };
     if (!states || step <= 0) {
         colorRangeWith(0, m_text.size(), ColorState{}, add);
-        return list;
+        return;
     }
     // In slices of `step`, noting the state between them (the runs merge across the slices).
     ColorState state;
@@ -211,6 +212,28 @@ ColorRuns HtmlColorizer::runs(const ColorScheme &scheme, std::vector<StateAt> *s
         if (to < m_text.size())
             states->push_back({to, state});
     }
+}
+
+ColorRuns HtmlColorizer::runs(const ColorScheme &scheme, std::vector<StateAt> *states,
+                              qsizetype step) const
+{
+    ColorRuns list;
+    // A generated table has about one run per six characters; room for more is only address space
+    // until it is written.
+    if (m_hasTag)
+        hugepages::reserve(list, std::size_t(m_text.size() / 4 + 16));
+    emitRuns(scheme, states, step, [&](qsizetype start, quint32 color) {
+        list.push_back({start, color});
+    });
+    return list;
+}
+
+ColorRunList HtmlColorizer::runList(const ColorScheme &scheme, std::vector<StateAt> *states,
+                                    qsizetype step) const
+{
+    ColorRunList list;
+    emitRuns(scheme, states, step,
+             [&](qsizetype start, quint32 color) { list.push_back({start, color}); });
     return list;
 }
 

@@ -84,8 +84,14 @@ public:
     };
     ColorRuns runs(const ColorScheme &scheme, std::vector<StateAt> *states = nullptr,
                    qsizetype step = 0) const;
+    // The same runs, held in chunks as a rich-text box keeps them.
+    ColorRunList runList(const ColorScheme &scheme, std::vector<StateAt> *states = nullptr,
+                         qsizetype step = 0) const;
 
 private:
+    template <typename Push>
+    void emitRuns(const ColorScheme &scheme, std::vector<StateAt> *states, qsizetype step,
+                  Push &&push) const;
     template <typename Emit>
     ColorState colorRangeWith(qsizetype from, qsizetype to, ColorState state, Emit &&report) const;
     SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;

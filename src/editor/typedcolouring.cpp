@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace editor {
 
 namespace {
@@ -71,14 +73,56 @@ bool TypedTextColouring::touchesCommentMarker(QStringView text, const Edit &edit
     return holdsCommentMarker(old);
 }
 
-// A kept state inside a comment holds where the comment ends: a comment whose "-->" follows the
-// edit (the edit touched no marker) now ends as much further on as the edit made the text longer.
-void TypedTextColouring::followEdit(const Edit &edit)
+// The kept states before the edit hold as they are; those inside the removed text go; those behind
+// it move with their text and hold again once the lexing of the edited text meets one of them in
+// its old state (verifyBehind). A kept state inside a comment holds where the comment ends: a
+// comment whose "-->" follows the edit (the edit touched no marker) now ends as much further on as
+// the edit made the text longer. Returns the index of the first state behind the edit.
+std::size_t TypedTextColouring::followEdit(const Edit &edit)
 {
+    const qsizetype removedEnd = edit.start + edit.removedText.size();
     const qsizetype delta = edit.inserted - edit.removedText.size();
-    for (Checkpoint &kept : m_checkpoints)
-        if (kept.state.inComment && kept.state.commentEnd > edit.start)
-            kept.state.commentEnd += delta;
+    std::size_t kept = 0;
+    std::size_t behind = m_checkpoints.size();
+    for (std::size_t i = 0; i < m_checkpoints.size(); ++i) {
+        Checkpoint point = m_checkpoints[i];
+        if (point.position > edit.start && point.position < removedEnd)
+            continue;
+        if (point.state.inComment && point.state.commentEnd > edit.start)
+            point.state.commentEnd += delta;
+        if (point.position > edit.start) {
+            point.position += delta;
+            behind = std::min(behind, kept);
+        }
+        m_checkpoints[kept++] = point;
+    }
+    m_checkpoints.resize(kept);
+    return std::min(behind, kept);
+}
+
+// Lexes on from `position`, where the edit ended in `state`, through the kept states behind the
+// edit: the first one met in its old state shows that the edit changed nothing behind it, so that
+// it and all those after it hold. Those met in another state take the new one; after a few of
+// them the rest are dropped, to be met again when an edit needs them.
+void TypedTextColouring::verifyBehind(const HtmlColorizer &colorizer, std::size_t behind,
+                                      qsizetype position, ColorState state,
+                                      const ColorScheme &scheme)
+{
+    constexpr int MostRelexed = 2;
+    NullSink sink;
+    int relexed = 0;
+    for (std::size_t i = behind; i < m_checkpoints.size(); ++i) {
+        Checkpoint &point = m_checkpoints[i];
+        state = colorizer.colorRange(position, point.position, state, scheme, sink);
+        position = point.position;
+        if (state == point.state)
+            return;
+        point.state = state;
+        if (++relexed == MostRelexed) {
+            m_checkpoints.resize(i + 1);
+            return;
+        }
+    }
 }
 
 namespace {
@@ -133,20 +177,23 @@ void TypedTextColouring::followComments(HtmlColorizer &colorizer, QStringView te
 ColorState TypedTextColouring::stateAt(const HtmlColorizer &colorizer, qsizetype position,
                                        const ColorScheme &scheme)
 {
-    // The kept states beyond the position may not hold any more.
-    while (!m_checkpoints.empty() && m_checkpoints.back().position > position)
-        m_checkpoints.pop_back();
+    // Lexed from the last kept state at or before the position; the states met on the way at
+    // multiples of the step are kept too, in their place among those behind.
+    auto after = std::upper_bound(
+        m_checkpoints.begin(), m_checkpoints.end(), position,
+        [](qsizetype p, const Checkpoint &point) { return p < point.position; });
+    std::size_t next = std::size_t(after - m_checkpoints.begin());
     qsizetype from = 0;
     ColorState state;
-    if (!m_checkpoints.empty()) {
-        from = m_checkpoints.back().position;
-        state = m_checkpoints.back().state;
+    if (next > 0) {
+        from = m_checkpoints[next - 1].position;
+        state = m_checkpoints[next - 1].state;
     }
     NullSink sink;
-    for (qsizetype next = (from / Step + 1) * Step; next <= position; next += Step) {
-        state = colorizer.colorRange(from, next, state, scheme, sink);
-        m_checkpoints.push_back({next, state});
-        from = next;
+    for (qsizetype at = (from / Step + 1) * Step; at <= position; at += Step) {
+        state = colorizer.colorRange(from, at, state, scheme, sink);
+        m_checkpoints.insert(m_checkpoints.begin() + qsizetype(next++), Checkpoint{at, state});
+        from = at;
     }
     return colorizer.colorRange(from, position, state, scheme, sink);
 }
@@ -156,21 +203,26 @@ ColorRuns TypedTextColouring::colourEdit(QStringView text, const Edit &edit,
 {
     HtmlColorizer colorizer(text);
     const qsizetype oldSize = text.size() - edit.inserted + edit.removedText.size();
+    std::size_t behind = 0;
     if (oldSize != m_size || colorizer.hasTag() != m_hasTag || touchesCommentMarker(text, edit)) {
         forgetStates();
     } else {
-        followEdit(edit);
+        behind = followEdit(edit);
         // The markers are where they were: whether they pair in turn need not be looked for.
         followComments(colorizer, text, edit);
+        behind = std::min(behind, m_checkpoints.size());
     }
     m_size = text.size();
     m_hasTag = colorizer.hasTag();
     const qsizetype start = std::clamp<qsizetype>(edit.start, 0, text.size());
     const qsizetype end = std::min(text.size(), start + edit.inserted);
-    const ColorState state = stateAt(colorizer, start, scheme);
+    const std::size_t before = m_checkpoints.size();
+    ColorState state = stateAt(colorizer, start, scheme);
+    behind += m_checkpoints.size() - before;
     ColorRunCollector runs;
     if (end > start)
-        colorizer.colorRange(start, end, state, scheme, runs);
+        state = colorizer.colorRange(start, end, state, scheme, runs);
+    verifyBehind(colorizer, behind, end, state, scheme);
     m_pairsInTurn = colorizer.pairsInTurn();
     m_comments = colorizer.commentSpans();
     return runs.take();

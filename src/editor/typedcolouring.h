@@ -19,10 +19,13 @@ namespace editor {
 // edit is coloured from the nearest state before it rather than from the start of the text. They
 // stay valid across an edit as long as the text before the edit is unchanged and no comment marker
 // ("<!--", "-->") was made or broken by it (the end a state inside a comment holds moves with the
-// edit); otherwise the next edit starts again from the start. Where the markers do not pair in
-// turn, which texts are comments can change anywhere with any edit (a place that repeats a
-// comment's text is a comment only while both texts stay the same): the comments are then found
-// anew and the states hold only up to the first place where they differ from those before.
+// edit); otherwise the next edit starts again from the start. The states behind an edit move with
+// their text and hold again from the first one that the lexing on from the edit meets in the state
+// it had, so that an edit far behind an earlier one finds its state near it. Where the markers do
+// not pair in turn, which texts are comments can change anywhere with any edit (a place that
+// repeats a comment's text is a comment only while both texts stay the same): the comments are
+// then found anew and the states hold only up to the first place where they differ from those
+// before.
 class TypedTextColouring
 {
 public:
@@ -56,12 +59,14 @@ private:
     };
     static bool touchesCommentMarker(QStringView text, const Edit &edit);
     void forgetStates();
-    void followEdit(const Edit &edit);
+    std::size_t followEdit(const Edit &edit);
+    void verifyBehind(const HtmlColorizer &colorizer, std::size_t behind, qsizetype position,
+                      ColorState state, const ColorScheme &scheme);
     void followComments(HtmlColorizer &colorizer, QStringView text, const Edit &edit);
     ColorState stateAt(const HtmlColorizer &colorizer, qsizetype position,
                        const ColorScheme &scheme);
 
-    // States at every multiple of the step below the last edit, in order.
+    // States met at multiples of the step (moved since by the edits behind them), in order.
     std::vector<Checkpoint> m_checkpoints;
     // The size of the text the states were kept for, and whether it held a "<".
     qsizetype m_size = -1;

@@ -23,6 +23,7 @@ class Fortag;
 class ObjectReference;
 class frmAbout;
 class HelpWindow;
+class TableRows;
 struct CellRecords;
 
 // The main window: the table design (its parameters live in the panels' controls, its per-cell
@@ -340,25 +341,17 @@ private:
     void GetTableAttrs(QString &background, QString &borderColors, QString &cellSpacing,
                        QString &bgcolor);
     QString sizeAttrs() const;
-    void MakeRowTag(int row, int column, QString &rowsText);
-    void GetCellAlign(int row, int column, QString &align, QString &valign);
-    void GetCellAttrs(int row, int column, QString &background, QString &bgcolor, QString &height,
-                      QString &width);
-    void MakeCellContent(int row, int column, QString &nowrap);
-    void MakeCellTag(int row, int column, QString &rowsText, const QString &align,
-                     const QString &valign, const QString &bgcolor, const QString &background,
-                     const QString &span, const QString &nowrap, const QString &height,
-                     const QString &width);
-    void spanAttrs(int row, int column, QString &out) const;
     using JsInitLoop = std::function<QString(const QStringList &inner, bool prefixed)>;
     QString jsPositionBlocks(const QString &P, const QString &R, const QString &C,
                              const QString &rule, const JsInitLoop &initLoop);
     QString jsAttributeBlocks(const QString &P, const QString &R, const QString &C,
                               const QString &rule, const QString &star, const JsInitLoop &initLoop);
     QString jsWritingLoop(const QString &P, const QString &R, const QString &C, const QString &rule);
-    void writeRows(int first, int last, int columns, QString &rowsText);
+    TableRows tableRows(int rows, int columns);
     // The whole source: head, every row, tail.
     QString writeAllRows(int rows, int columns, const QString &head, const QString &tail);
+    // The emitted cells' texts rewritten as the rows would hold them (for the script writer).
+    void rewriteAllCells(int rows, int columns);
     // Prefixes the cells of a row from `fromColumn` to the spare column with their numbers.
     void numberRow(int row, int fromColumn);
     static void cellNumber(QString &out, int row, int column);

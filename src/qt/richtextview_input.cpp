@@ -230,13 +230,10 @@ void RichTextView::colourVisibleBlocks()
 
 void RichTextView::colourBlock(QTextBlock &block)
 {
-    const ColorRuns &runs = m_box.colorRuns();
     const qsizetype start = m_winStart + block.position() + qsizetype(block.blockNumber());
     const qsizetype end = start + block.length() - 1;
-    auto run = std::upper_bound(runs.begin(), runs.end(), start,
-                                [](qsizetype p, const ColorRun &r) { return p < r.start; });
-    if (run != runs.begin())
-        --run;
+    const ColorRuns runs = m_box.runsIn(start, end);
+    auto run = runs.begin();
     const QPalette system = QApplication::palette();
     QList<QTextLayout::FormatRange> formats;
     for (; run != runs.end() && run->start < end; ++run) {

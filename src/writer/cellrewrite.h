@@ -19,17 +19,6 @@ inline void replace(QString &cell, QString &&fresh)
     cell = std::move(fresh);
 }
 
-// cell := prefix + cell + suffix.
-inline void wrap(QString &cell, QStringView prefix, QStringView suffix = {})
-{
-    QString fresh;
-    fresh.reserve(prefix.size() + cell.size() + suffix.size());
-    fresh += prefix;
-    fresh += cell;
-    fresh += suffix;
-    replace(cell, std::move(fresh));
-}
-
 // Appends the decimal digits of a non-negative number without a temporary text.
 inline void appendNumber(QString &out, int value)
 {

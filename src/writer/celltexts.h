@@ -7,10 +7,12 @@
 #include <memory>
 #include <vector>
 
-// The cell texts of one generation, indexed (row, column) with inclusive upper bounds, as the parser
-// cut them out of the cell-data text. A cell is kept as a piece of that text until a writer rewrites
-// it, so cutting a large table copies no cell. Reading outside the bounds gives the empty text.
-// Cells may be read, and cells of different rows rewritten, from several threads at once.
+// The cell texts of one generation, indexed (row, column) with inclusive upper bounds, as the
+// parser cut them out of the cell-data text. A cell is kept as a piece of that text, or of a text
+// the row keeps for the cells it made (numbered ones), until a writer rewrites it, so cutting a
+// large table copies no cell and allocates per row, not per cell. Reading outside the bounds gives
+// the empty text. Cells may be read, and cells of different rows made or rewritten, from several
+// threads at once.
 class CellTexts
 {
 public:
@@ -21,7 +23,19 @@ public:
     // The cell becomes the piece [start, start + length) of the source text.
     void setPiece(int row, int column, qsizetype start, qsizetype length)
     {
-        m_pieces[index(row, column)] = {start, length};
+        m_pieces[index(row, column)] = Piece::of(start, length, Source);
+    }
+    // The cell becomes `prefix` + `text`, kept in its row's text. `room` is what the row will
+    // need in all, a hint given with its first cell.
+    void setMade(int row, int column, QStringView prefix, QStringView text, qsizetype room = 0)
+    {
+        QString &made = m_made[std::size_t(row)];
+        if (made.isEmpty() && room > 0)
+            made.reserve(room);
+        const qsizetype start = made.size();
+        made += prefix;
+        made += text;
+        m_pieces[index(row, column)] = Piece::of(start, made.size() - start, Made);
     }
 
     // The size of the text the pieces refer to.
@@ -39,9 +53,14 @@ public:
         if (!contains(row, column))
             return {};
         const Piece &piece = m_pieces[index(row, column)];
-        if (piece.length < 0)
+        switch (piece.kind()) {
+        case Source:
+            return QStringView(m_source).sliced(piece.start, piece.length());
+        case Made:
+            return QStringView(m_made[std::size_t(row)]).sliced(piece.start, piece.length());
+        default:
             return m_owned[std::size_t(row)][std::size_t(column)];
-        return QStringView(m_source).sliced(piece.start, piece.length);
+        }
     }
     // The cell as a text of its own, for rewriting in place; the cell must exist.
     QString &at(int row, int column)
@@ -51,18 +70,25 @@ public:
         if (!owned)
             owned = std::make_unique<QString[]>(std::size_t(m_columns));
         QString &cell = owned[std::size_t(column)];
-        if (piece.length >= 0) {
-            cell = QStringView(m_source).sliced(piece.start, piece.length).toString();
-            piece.length = -1;
+        if (piece.kind() != Owned) {
+            cell = get(row, column).toString();
+            piece = Piece::of(0, 0, Owned);
         }
         return cell;
     }
 
 private:
+    enum Kind { Source, Made, Owned };
     struct Piece
     {
         qsizetype start = 0;
-        qsizetype length = 0; // -1: the cell is its own text in m_owned
+        qsizetype lengthAndKind = 0; // the length times 4, plus the kind
+        static Piece of(qsizetype start, qsizetype length, Kind kind)
+        {
+            return {start, length * 4 + kind};
+        }
+        qsizetype length() const { return lengthAndKind >> 2; }
+        Kind kind() const { return Kind(lengthAndKind & 3); }
     };
     std::size_t index(int row, int column) const { return std::size_t(row) * m_columns + column; }
 
@@ -70,7 +96,9 @@ private:
     int m_rows = 0;
     int m_columns = 0;
     std::vector<Piece> m_pieces;
-    // The texts of the cells rewritten, a row's made when one of its cells is first rewritten.
+    // Per row: the text of the cells it made, and the texts of the cells rewritten (made when one
+    // of its cells is first rewritten).
+    std::vector<QString> m_made;
     std::vector<std::unique_ptr<QString[]>> m_owned;
 };
 
@@ -83,6 +111,8 @@ inline void CellTexts::reset(const QString &source, int rowUpper, int columnUppe
     m_pieces.clear();
     hugepages::reserve(m_pieces, n);
     m_pieces.resize(n);
+    m_made.clear();
+    m_made.resize(std::size_t(m_rows));
     m_owned.clear();
     m_owned.resize(std::size_t(m_rows));
 }

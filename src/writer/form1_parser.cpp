@@ -99,11 +99,15 @@ void Form1::cutCells(const QString &text, const QString &delimiter,
     // of its own.
     const QChar *p = text.constData();
     const qsizetype d = delimiter.size();
+    const int columns = cellTexts.columnUpper() + 1;
     auto cutRow = [&](int row) {
         qsizetype cellStart = row == 0 ? 0 : lineEnds[std::size_t(row - 1)] + 1;
         const qsizetype end = lineEnds[std::size_t(row)];
+        // What the row's numbered cells will take: the row's text and a number for every cell.
+        const qsizetype room = end - cellStart + qsizetype(columns) * 12;
         int column = 0;
         QString prefix;
+        QString withoutCr;
         auto store = [&](qsizetype at) {
             QStringView piece(p + cellStart, at - cellStart);
             // The CR of a row's CR LF ends its last cell: the piece simply stops before it.
@@ -114,16 +118,16 @@ void Form1::cutCells(const QString &text, const QString &delimiter,
                 cellTexts.setPiece(row, column, cellStart, piece.size());
                 return;
             }
-            QString &cell = cellTexts.at(row, column);
-            if (numberCells) {
-                // The number goes in front as the cell is made: one text per cell, not two.
-                cellNumber(prefix, row, column);
-                cell.reserve(prefix.size() + piece.size());
-                cell += prefix;
+            if (hasCr) {
+                withoutCr = piece.toString();
+                withoutCr.remove(u'\r');
+                piece = withoutCr;
             }
-            cell += piece;
-            if (hasCr)
-                cell.remove(u'\r');
+            // The number goes in front as the cell is made.
+            if (numberCells)
+                cellNumber(prefix, row, column);
+            cellTexts.setMade(row, column, numberCells ? QStringView(prefix) : QStringView(), piece,
+                              room);
         };
         const QChar first = d > 0 ? delimiter.at(0) : QChar();
         for (qsizetype i = cellStart; i < end; ++i) {

@@ -7,6 +7,7 @@
 #include "writer/cellrewrite.h"
 #include "writer/parallel.h"
 #include "writer/scripttext.h"
+#include "writer/tablerows.h"
 
 #include <algorithm>
 
@@ -102,26 +103,6 @@ QString startTagList(std::initializer_list<QString> pieces)
 
 } // namespace
 
-void Form1::writeRows(int first, int last, int columns, QString &rowsText)
-{
-    QString align, valign, background, bgcolor, height, width, nowrap, span;
-    for (int i = first; i < last; ++i) {
-        MakeRowTag(i, 0, rowsText);
-        for (int j = 0; j < columns; ++j) {
-            if (coveredCells.get(i, j) == 1)
-                continue;
-            GetCellAlign(i, j, align, valign);
-            GetCellAttrs(i, j, background, bgcolor, height, width);
-            spanAttrs(i, j, span);
-            MakeCellContent(i, j, nowrap);
-            MakeCellTag(i, j, rowsText, align, valign, bgcolor, background, span, nowrap, height,
-                        width);
-        }
-        rowsText += u"</tr>";
-        rowsText += CrLf;
-    }
-}
-
 void Form1::cellNumber(QString &out, int row, int column)
 {
     out.resize(0);
@@ -134,60 +115,68 @@ void Form1::cellNumber(QString &out, int row, int column)
 
 void Form1::numberRow(int row, int fromColumn)
 {
+    // The cells from fromColumn on are still empty pieces: their number is all they hold.
     QString prefix;
+    const qsizetype room = qsizetype(cellTexts.columnUpper() + 1 - fromColumn) * 12;
     for (int j = fromColumn; j <= cellTexts.columnUpper(); ++j) {
         cellNumber(prefix, row, j);
-        cellrewrite::wrap(cellTexts.at(row, j), prefix);
+        cellTexts.setMade(row, j, prefix, QStringView(), room);
     }
+}
+
+TableRows Form1::tableRows(int rows, int columns)
+{
+    const TableRows::Design design{cellIchiYoko, cellIchiTate, cellImages,     cellColors,
+                                   cellSpans,    cellNowraps,  cellFontColors, cellFontSizes,
+                                   rowHeights,   columnWidths, m_headingMode,  m_writeComments};
+    return TableRows(design, cellTexts, coveredCells, rows, columns);
 }
 
 QString Form1::writeAllRows(int rows, int columns, const QString &head, const QString &tail)
 {
-    // Rows are independent: each reads the design and rewrites only its own cell texts. A large
-    // table is written on several threads, each into a text of its own (reserved from what the
-    // cells hold, so that it seldom grows); then the texts are copied into place, in parallel too.
+    // Rows are independent: each reads the design and rewrites only its own cell texts. Every
+    // row is measured first, then the source is laid out and each row written straight into its
+    // place; a large table on several threads, each taking a slice of the rows.
+    TableRows writer = tableRows(rows, columns);
     const int workers = parallel::workersFor(qint64(rows) * columns);
-    const qsizetype cellData = cellTexts.sourceSize();
-    auto estimate = [&](long long first, long long last) {
-        const qsizetype share = rows > 0 ? qsizetype(cellData * (last - first) / rows) : 0;
-        return share + qsizetype(last - first) * (qsizetype(columns) * 14 + 8);
-    };
-    if (workers == 1) {
-        QString source;
-        const qsizetype size = head.size() + estimate(0, rows) + tail.size();
-        hugepages::reserve(source, size + hugepages::editingRoom(size));
-        source += head;
-        writeRows(0, rows, columns, source);
-        source += tail;
-        return source;
-    }
-    std::vector<QString> parts(static_cast<std::size_t>(workers));
     std::vector<std::vector<QString>> parked(static_cast<std::size_t>(workers));
+    std::vector<qsizetype> offsets(std::size_t(rows) + 1);
     parallel::slices(rows, workers, [&](int w, long long first, long long last) {
         if (w > 0)
             cellrewrite::parked = &parked[std::size_t(w)];
-        QString &text = parts[std::size_t(w)];
-        hugepages::reserve(text, estimate(first, last));
-        writeRows(int(first), int(last), columns, text);
+        for (long long i = first; i < last; ++i)
+            offsets[std::size_t(i) + 1] = writer.measure(int(i));
         cellrewrite::parked = nullptr;
     });
     parked.clear();
-
-    std::vector<qsizetype> offsets(parts.size() + 1);
     offsets[0] = head.size();
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        offsets[i + 1] = offsets[i] + parts[i].size();
+    for (std::size_t i = 1; i < offsets.size(); ++i)
+        offsets[i] += offsets[i - 1];
+
     const qsizetype size = offsets.back() + tail.size();
     QString source = hugepages::uninitialized(size, hugepages::editingRoom(size));
     QChar *out = source.data();
     std::copy(head.cbegin(), head.cend(), out);
     std::copy(tail.cbegin(), tail.cend(), out + offsets.back());
-    parallel::slices(workers, workers, [&](int w, long long, long long) {
-        const QString &part = parts[std::size_t(w)];
-        std::copy(part.cbegin(), part.cend(), out + offsets[std::size_t(w)]);
-        QString().swap(parts[std::size_t(w)]);
+    parallel::slices(rows, workers, [&](int, long long first, long long last) {
+        for (long long i = first; i < last; ++i)
+            writer.write(int(i), out + offsets[std::size_t(i)]);
     });
     return source;
+}
+
+void Form1::rewriteAllCells(int rows, int columns)
+{
+    TableRows writer = tableRows(rows, columns);
+    const int workers = parallel::workersFor(qint64(rows) * columns);
+    std::vector<std::vector<QString>> parked(static_cast<std::size_t>(workers));
+    parallel::slices(rows, workers, [&](int w, long long first, long long last) {
+        if (w > 0)
+            cellrewrite::parked = &parked[std::size_t(w)];
+        for (long long i = first; i < last; ++i)
+            writer.rewrite(int(i));
+        cellrewrite::parked = nullptr;
+    });
 }
 
 bool Form1::MakeTableSource()
@@ -246,14 +235,19 @@ bool Form1::MakeTableSource()
 
     m_headingMode = Option10(1).value() ? 1 : Option10(2).value() ? 2 : Option10(3).value() ? 3 : 0;
     m_writeComments = mkoment.checked();
-    QString source = writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
+    QString source;
     if (Check5.value() == 1) {
-        // The script takes over only the start tag, as a list of quoted pieces, four to a line;
-        // a caption "Tom's table" or an image path with a backslash must not end its string.
+        // The script takes the cells' contents as the rows would hold them, and the start tag as
+        // a list of quoted pieces, four to a line; a caption "Tom's table" or an image path with a
+        // backslash must not end its string.
+        rewriteAllCells(rows, columns);
         QString list = startTagList({QStringLiteral(u"<table "), borderText, position, bgcolor,
                                      background, borderColors, frame, rules, cellSpacing, size,
                                      padding, QStringLiteral(u">"), caption});
         source = MakeJavaScriptSource(list);
+    } else {
+        source =
+            writeAllRows(rows, columns, startTag + CrLf + caption, QStringLiteral(u"</table>"));
     }
     RB1.setText(source);
     m_sourceEdited = false;

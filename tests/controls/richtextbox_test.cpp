@@ -119,7 +119,7 @@ TEST_F(RichTextBoxTest, ColoursSetForLaterAreWorkedOutOnFirstUse)
     QStringList made; // the texts the colours were worked out for
     auto maker = [&made](const QString &text) {
         made << text;
-        return ColorRuns{{0, 0x1}, {3, 0x2}, {3, 0x2}, {6, 0x3}};
+        return toRunList({{0, 0x1}, {3, 0x2}, {3, 0x2}, {6, 0x3}});
     };
     const quint64 before = rb.revision();
     rb.setColorRunsLater(maker);
