@@ -51,7 +51,7 @@ void Form1::VScroll1_Change(int Index)
 {
     if (Index == m_quietSpinner)
         return;
-    if ((Index == 0 || Index == 1) && cellDataHasContent()) {
+    if ((Index == 0 || Index == 1) && !m_cellDataParked && cellDataHasContent()) {
         if (!mayDiscardCellData()) {
             revertCount(Index);
             return;

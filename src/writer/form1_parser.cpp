@@ -72,16 +72,13 @@ bool Form1::ParseCellData(QString &text, int &rows, int &columns, bool numberCel
     cellTexts.reset(text, rows, columns);
 
     // The counts go through the spinners so that the grids and selectors follow them; the cell data
-    // is put aside meanwhile, so that the count change asks nothing. Counts that stay as they are
-    // change nothing, and the cell data (with its caret and the lines in view) stays in place.
+    // is parked meanwhile: the count change neither asks about it nor replaces it with a template,
+    // so it stays in place with its caret and the lines in view.
     if (VScroll1(0).value() != -rows || VScroll1(1).value() != -columns) {
-        const QString kept = RB3.text();
-        RB3.setText(QString());
         m_cellDataParked = true;
         VScroll1(0).setValue(-rows);
         VScroll1(1).setValue(-columns);
         m_cellDataParked = false;
-        RB3.setText(kept);
     }
     Text1(0).setText(strings::str(rows));
     Text1(1).setText(strings::str(columns));

@@ -16,8 +16,8 @@ struct TableGeneration
     std::vector<int> coveredCellFlags;
 
 protected:
-    // Set while the parser has put the cell data aside to move the count spinners: the template
-    // their change would write is overwritten at once, so it is not built.
+    // Set while the parser moves the count spinners to the counts the cell data holds: their
+    // change neither asks about the cell data nor replaces it with a template.
     bool m_cellDataParked = false;
     // Read once per generation, before the rows are written (possibly on several threads).
     int m_headingMode = 0;

@@ -94,11 +94,14 @@ TEST(ParseCellData, CellDataKeptAcrossTheCountChange)
     f.RB3.setText(QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
     QStringList cellData; // what RB3 held after each of its changes
     f.RB3.onChange = [&] { cellData << f.RB3.text(); };
+    f.RB3.setSelStart(4);
     Parsed p = parse(f, QStringLiteral(u"1$2$3$4$5\r\n"));
-    // Put aside and back: the template the count change would write in between is not built.
-    EXPECT_EQ(cellData.join(u'|'), QStringLiteral(u"|[[1$2$3$4$5]]\r\n"));
+    // The count change neither asks about the cell data nor writes a template over it: the box
+    // is not written at all, and its caret stays.
+    EXPECT_EQ(cellData.join(u'|'), QString());
+    EXPECT_EQ(f.RB3.selStart(), 4);
     EXPECT_EQ(p.columns, 5);
-    EXPECT_EQ(messages.prompts.size(), 0); // the data was put aside: nothing to ask
+    EXPECT_EQ(messages.prompts.size(), 0);
     EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[1$2$3$4$5]]\r\n"));
     EXPECT_EQ(f.cellColors.columnUpper(), 5);
     EXPECT_EQ(f.VScroll1(5).min(), -5);
