@@ -14,12 +14,18 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace {
 // A window holds the lines in view and this many on either side; it moves once the lines in view
 // come within Edge lines of its end (unless that end is the text's).
 constexpr int Margin = 2000;
 constexpr int Edge = 500;
+// Besides the lines in view, a window holds at most this many characters on either side: the
+// widget's document takes every character it holds, so a text of few but very long lines (cell
+// data of a thousand cells a row) would otherwise go into it whole.
+constexpr qsizetype SideCharacters = RichTextView::WholeText / 2;
 } // namespace
 
 RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(parent), m_box(box)
@@ -97,6 +103,19 @@ void RichTextView::refreshAll()
 
 void RichTextView::refresh(Property property)
 {
+    // A hidden view (on a page not shown) does not mirror a new text: it takes the control's text
+    // as it stands when it is shown. Until then the selection and the lines in view are the
+    // control's alone; the newer of the two is what the view shows first.
+    const bool mirrored = property == Property::Text || property == Property::Selection
+                          || property == Property::Scroll || property == Property::ColorRuns;
+    if (mirrored && (m_stale || (property == Property::Text && !isVisible()))) {
+        m_stale = true;
+        if (property == Property::Text || property == Property::Selection)
+            m_caretFirst = true;
+        else if (property == Property::Scroll)
+            m_caretFirst = false;
+        return;
+    }
     switch (property) {
     case Property::Text:
         syncText();
@@ -116,10 +135,15 @@ void RichTextView::refresh(Property property)
     case Property::Colors:
         applyColors();
         break;
-    case Property::Font:
-        setFont(toQFont(m_box.font()));
+    case Property::Font: {
+        // Source text needs no ligatures or kerning: glyphs come straight from the font's table
+        // instead of through the shaper, which costs most of the time of laying out a line.
+        QFont font = toQFont(m_box.font());
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        setFont(font);
         updateLineBar();
         break;
+    }
     default:
         break;
     }
@@ -145,6 +169,21 @@ void RichTextView::syncText()
     syncSelection();
     // The caret the edit leaves is shown: where the user typed, or where a command put it.
     showCaret();
+    viewport()->update();
+}
+
+void RichTextView::showEvent(QShowEvent *event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (!m_stale)
+        return;
+    m_stale = false;
+    const int line = std::min(m_box.firstVisibleLine(), m_box.lineCount() - 1);
+    loadWindow(line);
+    showLine(line);
+    syncSelection();
+    if (m_caretFirst)
+        showCaret();
     viewport()->update();
 }
 
@@ -177,7 +216,8 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
         return false;
     // A text grown long is shown through a window from now on, and a window takes no more
     // lines at once than it holds: the document would hold them all, at great cost.
-    if (m_windowed ? insertedLines > Margin : text.size() > WholeText)
+    if (m_windowed ? insertedLines > Margin || change.inserted > 2 * SideCharacters
+                   : text.size() > WholeText)
         return false;
     const qsizetype n = text.size();
     auto loneLineEnd = [&](qsizetype i) {
@@ -204,7 +244,8 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     else
         cursor.insertText(inserted);
     // A window grown far beyond its size by a long paste is made again.
-    if (m_windowed && document()->blockCount() > 4 * Margin + visibleLines())
+    if (m_windowed && (document()->blockCount() > 4 * Margin + visibleLines()
+                       || document()->characterCount() > 8 * SideCharacters))
         return false;
     return windowEnd() == oldEnd + delta;
 }
@@ -223,10 +264,8 @@ void RichTextView::loadWindow(int line)
     const bool windowed = m_box.text().size() > WholeText;
     int first = 0;
     int last = m_box.lineCount(); // one past the window's last line
-    if (windowed) {
-        first = std::max(0, line - Margin);
-        last = std::min(last, line + visibleLines() + Margin);
-    }
+    if (windowed)
+        std::tie(first, last) = windowAround(line);
     {
         const QScopedValueRollback guard(m_syncing, true);
         const QScopedValueRollback scrolling(m_scrolling, true);
@@ -241,14 +280,14 @@ void RichTextView::loadWindow(int line)
         setPlainText(linesText(first, last));
         m_shownAnchor = m_shownCaret = -1;
     }
+    m_edge = edgeOf(line, first, last);
     ++m_colourGeneration;
     updateLineBar();
 }
 
 bool RichTextView::slideWindow(int line)
 {
-    const int first = std::max(0, line - Margin);
-    const int last = std::min(m_box.lineCount(), line + visibleLines() + Margin);
+    const auto [first, last] = windowAround(line);
     const int oldFirst = m_first;
     const int oldLast = m_first + document()->blockCount();
     if (!m_windowed || first >= oldLast || last <= oldFirst)
@@ -280,8 +319,37 @@ bool RichTextView::slideWindow(int line)
         m_first = first;
         m_winStart = m_box.lineStart(first);
     }
+    m_edge = edgeOf(line, first, last);
     ++m_colourGeneration;
     return true;
+}
+
+std::pair<int, int> RichTextView::windowAround(int line) const
+{
+    const int lines = m_box.lineCount();
+    const int shownEnd = std::min(lines, line + visibleLines());
+    int first = std::max(0, line - Margin);
+    int last = std::min(lines, shownEnd + Margin);
+    // Only whole lines that end within SideCharacters of the lines in view.
+    const qsizetype top = m_box.lineStart(line);
+    if (top - SideCharacters > 0)
+        first = std::max(first, std::min(line, m_box.lineAt(top - SideCharacters) + 1));
+    if (shownEnd < lines) {
+        const qsizetype bottom = m_box.lineStart(shownEnd);
+        if (bottom + SideCharacters < m_box.text().size())
+            last = std::min(last, std::max(shownEnd, m_box.lineAt(bottom + SideCharacters)));
+    }
+    return {first, last};
+}
+
+int RichTextView::edgeOf(int line, int first, int last) const
+{
+    // A side that stops at the text's end never moves; the other sides move once the view comes
+    // within a quarter of what they hold (at most Edge lines).
+    const int lines = m_box.lineCount();
+    const int above = first > 0 ? line - first : Margin;
+    const int below = last < lines ? last - (line + visibleLines()) : Margin;
+    return std::clamp(std::min(above, below) / 4, 1, Edge);
 }
 
 int RichTextView::visibleLines() const
@@ -329,8 +397,9 @@ void RichTextView::showLine(int line)
     const int lines = m_box.lineCount();
     line = std::clamp(line, 0, std::max(0, lines - 1));
     const int count = document()->blockCount();
-    const bool nearTop = line - m_first < Edge && m_first > 0;
-    const bool nearBottom = m_first + count - (line + visibleLines()) < Edge && m_first + count < lines;
+    const bool nearTop = line - m_first < m_edge && m_first > 0;
+    const bool nearBottom =
+        m_first + count - (line + visibleLines()) < m_edge && m_first + count < lines;
     if (line < m_first || line >= m_first + count || nearTop || nearBottom) {
         if (!m_dragging || !slideWindow(line))
             loadWindow(line);
@@ -367,9 +436,9 @@ void RichTextView::moveWindowIfNearItsEdge()
         return;
     const int top = verticalScrollBar()->value();
     const int count = document()->blockCount();
-    const bool nearTop = top < Edge && m_first > 0;
+    const bool nearTop = top < m_edge && m_first > 0;
     const bool nearBottom =
-        count - (top + visibleLines()) < Edge && m_first + count < m_box.lineCount();
+        count - (top + visibleLines()) < m_edge && m_first + count < m_box.lineCount();
     if (!nearTop && !nearBottom)
         return;
     // Not inside the scroll that brought it there: the widget may be in the middle of moving

@@ -26,6 +26,9 @@ class QTextBlock;
 // A caret or selection set by code, and the caret an edit leaves, are scrolled into view in
 // either mode; an edit the window cannot take piecewise loads it again at the line in view.
 //
+// A view that is hidden (its page not shown) takes a new text only when it is shown again, so
+// that commands rewriting a box on another page do not pay for the widget's document.
+//
 // Colours are not part of the document: the control's colour runs are looked up (binary search)
 // for the blocks about to be painted and set as the blocks' layout formats, so colouring never
 // touches the text nor the undo history, and costs in proportion to the lines on screen.
@@ -61,6 +64,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -75,6 +79,10 @@ private:
     // so that the widget's cursors into the lines kept (its own, the word a double click picked
     // for a drag) stay on their text. False when the two windows share no line.
     bool slideWindow(int line);
+    // The lines a window around `line` holds: [first, last).
+    std::pair<int, int> windowAround(int line) const;
+    // How near the view may come to a window's ends before it moves.
+    int edgeOf(int line, int first, int last) const;
     // Lines from..to-1 of the control's text with LF line ends, the last one without.
     QString linesText(int from, int to) const;
     qsizetype windowEnd() const;
@@ -119,12 +127,17 @@ private:
     RichTextBox &m_box;
     // Set while the document or the cursor is changed to mirror the control.
     bool m_syncing = false;
+    // Set while the view, hidden, has not taken the control's newest text; and whether the
+    // control's caret was set after its lines in view (so it is shown when the view is).
+    bool m_stale = false;
+    bool m_caretFirst = false;
     // Blocks whose user state holds this number carry the current colours.
     int m_colourGeneration = 0;
     // The document holds lines m_first.. of the control's text, from position m_winStart on.
     bool m_windowed = false;
     int m_first = 0;
     qsizetype m_winStart = 0;
+    int m_edge = 1;
     QScrollBar *m_lineBar = nullptr;
     bool m_scrolling = false;
     // Set between a left-button press and its release: the widget is extending a selection.
