@@ -262,8 +262,22 @@ void BM_FirstKeyAfterACaretSetByCode(benchmark::State &state)
 BENCHMARK(BM_FirstKeyAfterACaretSetByCode)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(60);
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 // The CSV import of an n x n table into the shown main window, its cell-data box in view, until
-// the window is painted again: the rows set into the box, the source made, the box shown.
+// the window is painted again: the rows set into the box, the source made, the box shown. The
+// window paints once, as it does on the screen: through the event loop, what changed.
 void BM_ImportCsvIntoTheWindow(benchmark::State &state)
 {
     const int n = int(state.range(0));
@@ -271,14 +285,16 @@ void BM_ImportCsvIntoTheWindow(benchmark::State &state)
     for (auto _ : state) {
         WindowOnTheTable window(n, false);
         QApplication::processEvents();
+        auto *cellData = static_cast<RichTextView *>(window.view.widgetOf(window.form.RB3));
+        PaintCounter counter;
+        cellData->viewport()->installEventFilter(&counter);
         const auto start = Clock::now();
         window.form.rcsv.userClicked();
         QApplication::processEvents();
-        window.view.grab();
         const double seconds = since(start);
         state.SetIterationTime(seconds);
         total += seconds;
-        if (!window.view.widgetOf(window.form.RB3)->isVisible())
+        if (!cellData->isVisible() || counter.paints == 0)
             state.SkipWithError("the cell-data box is not shown");
     }
     state.counters["us_per_cell"] = total / double(state.iterations()) / (double(n) * n) * 1e6;
