@@ -154,6 +154,7 @@ void RichTextBox::setSelColor(quint32 color)
     }
     setRunRange(m_selStart, m_selStart + m_selLength, color);
     normaliseAround(m_selStart, m_selStart + m_selLength);
+    m_colorChange = {m_selStart, m_selStart + m_selLength};
     ++m_revision;
     notify(Property::ColorRuns);
 }

@@ -71,6 +71,14 @@ public:
     quint64 revision() const { return m_revision; }
     // Grows with every change of the text only.
     quint64 textRevision() const { return m_textRevision; }
+    // The range [start, end) whose colours the newest change of colours touched: all of the text
+    // for a change of all colours. Valid from the change notification on.
+    struct Range
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;
+    };
+    Range lastColorChange() const { return m_colorChange; }
     // Replaces all colours at once (runs are normalised: sorted, merged, clipped to the text).
     void setColorRuns(ColorRuns runs);
     // Replaces all colours with runs worked out only when they are first needed (read, drawn, or
@@ -165,6 +173,7 @@ private:
 
     QString m_text;
     TextChange m_lastChange;
+    Range m_colorChange;
     mutable ColorRunList m_runs;
     mutable ColorMaker m_pendingRuns;
     int m_selStart = 0;

@@ -105,6 +105,7 @@ void RichTextBox::setRangeColors(qsizetype start, qsizetype end, const ColorRuns
         inside.push_back({end, after});
     m_runs.splice(first, last, inside, 0);
     normaliseAround(start, end);
+    m_colorChange = {start, end};
     ++m_revision;
     notify(Property::ColorRuns);
 }
@@ -180,6 +181,7 @@ void RichTextBox::setColorRuns(ColorRuns runs)
     normalise(runs, m_text.size(), foreColor());
     m_pendingRuns = nullptr;
     assignRuns(runs);
+    m_colorChange = {0, m_text.size()};
     ++m_revision;
     notify(Property::ColorRuns);
 }
@@ -187,6 +189,7 @@ void RichTextBox::setColorRuns(ColorRuns runs)
 void RichTextBox::setColorRunsLater(ColorMaker make)
 {
     m_pendingRuns = std::move(make);
+    m_colorChange = {0, m_text.size()};
     ++m_revision;
     notify(Property::ColorRuns);
 }

@@ -9,7 +9,7 @@ namespace editor {
 namespace {
 // Distance between two kept states: an edit is coloured after at most this many characters of
 // lexing (well under a millisecond).
-constexpr qsizetype Step = qsizetype(1) << 15;
+constexpr qsizetype Step = qsizetype(1) << 12;
 
 class NullSink : public ColorSink
 {

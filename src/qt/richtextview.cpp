@@ -126,8 +126,7 @@ void RichTextView::refresh(Property property)
         showCaret();
         break;
     case Property::ColorRuns:
-        ++m_colourGeneration;
-        viewport()->update();
+        recolour(m_box.lastColorChange().start, m_box.lastColorChange().end);
         break;
     case Property::Scroll:
         syncScroll();
@@ -164,12 +163,36 @@ void RichTextView::syncText()
         loadWindow(line);
         showLine(line);
     }
-    ++m_colourGeneration;
     updateLineBar();
     syncSelection();
     // The caret the edit leaves is shown: where the user typed, or where a command put it.
     showCaret();
-    viewport()->update();
+    if (mirrored) {
+        // The colours moved with their text: only the lines the edit went through are coloured
+        // again, and the widget repaints what its document changed.
+        recolour(change.start, change.start + change.inserted);
+    } else {
+        viewport()->update();
+    }
+}
+
+void RichTextView::recolour(qsizetype start, qsizetype end)
+{
+    const qsizetype windowLast = windowEnd();
+    if (std::max(start, m_winStart) > std::min(end, windowLast))
+        return; // outside the window: nothing of it is shown
+    QTextBlock block = document()->findBlock(toQt(std::max(start, m_winStart)));
+    const QTextBlock last = document()->findBlock(toQt(std::min(end, windowLast)));
+    if (block != last) {
+        ++m_colourGeneration;
+        viewport()->update();
+        return;
+    }
+    // One line: it takes its colours when next painted, and is painted again.
+    block.setUserState(-1);
+    const QRectF shown = blockBoundingGeometry(block).translated(contentOffset());
+    if (shown.bottom() >= 0 && shown.top() <= viewport()->height())
+        viewport()->update(0, int(shown.top()), viewport()->width(), int(shown.height()) + 1);
 }
 
 void RichTextView::showEvent(QShowEvent *event)

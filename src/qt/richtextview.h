@@ -121,6 +121,8 @@ private:
     // The same, and to the caret's column too: after the control's caret was set or moved by an
     // edit, in either mode.
     void showCaret();
+    // Colours the lines that hold [start, end] of the control's text again.
+    void recolour(qsizetype start, qsizetype end);
     void colourVisibleBlocks();
     void colourBlock(QTextBlock &block);
 

@@ -6,6 +6,7 @@
 #include "controls/richtextbox.h"
 #include "frame/form1.h"
 #include "qt/formview.h"
+#include "qt/qtconvert.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
 
@@ -24,6 +25,8 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -712,3 +715,109 @@ TEST_P(SourcePage, WholeTextIndentShowsTheViewOrTheCaret)
 INSTANTIATE_TEST_SUITE_P(LongAndShort, SourcePage, ::testing::Values(60000, 2000));
 
 } // namespace
+
+namespace {
+
+// The first place in the lines on screen whose shown colour is not the control's, described; empty
+// when every character shows its own colour.
+QString colourMismatch(RichTextView *text, const RichTextBox &box)
+{
+    text->viewport()->grab();
+    const QTextBlock last =
+        text->cursorForPosition(QPoint(1, text->viewport()->height() - 1)).block();
+    for (QTextBlock block = text->cursorForPosition(QPoint(1, 1)).block(); block.isValid();
+         block = block.next()) {
+        const qsizetype start = text->toModel(block.position());
+        const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+        for (int i = 0; i + 1 < block.length(); ++i) {
+            quint32 shown = box.foreColor();
+            for (const QTextLayout::FormatRange &range : formats)
+                if (i >= range.start && i < range.start + range.length)
+                    shown = fromQColor(range.format.foreground().color());
+            if (shown != box.colorAt(start + i))
+                return QStringLiteral(u"line %1 column %2: %3 shown, %4 held")
+                    .arg(box.lineAt(start))
+                    .arg(i)
+                    .arg(shown, 6, 16)
+                    .arg(box.colorAt(start + i), 6, 16);
+        }
+        if (block == last)
+            break;
+    }
+    return {};
+}
+
+} // namespace
+
+// After every kind of edit, by the user or by code, each line on screen shows the colours the
+// control holds: the view colours again only what changed.
+TEST_F(RichTextViewTest, ShownColoursFollowEveryEdit)
+{
+    for (const bool longText : {false, true}) {
+        SCOPED_TRACE(longText ? "long" : "short");
+        if (longText) {
+            setLongText();
+        } else {
+            QString lines;
+            for (int i = 0; i < 300; ++i)
+                lines += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+            RB1.setText(lines);
+        }
+        // Every line in three colours.
+        ColorRuns runs;
+        for (int line = 0; line < RB1.lineCount(); line += 1) {
+            const qsizetype at = RB1.lineStart(line);
+            runs.push_back({at, 0xC80000});
+            runs.push_back({at + 4, 0x640064});
+            runs.push_back({at + 10, 0x008000});
+        }
+        RB1.setColorRuns(runs);
+        const int middle = RB1.lineCount() / 2;
+        RB1.lineScroll(middle - RB1.firstVisibleLine());
+        RB1.setSelStart(int(RB1.lineStart(middle + 3) + 6));
+        text->setFocus();
+        ASSERT_EQ(colourMismatch(text, RB1).toStdString(), std::string());
+
+        const struct
+        {
+            const char *what;
+            std::function<void()> edit;
+        } steps[] = {
+            {"typed", [&] { key(Qt::Key_X, QStringLiteral(u"x")); }},
+            {"typed again", [&] { key(Qt::Key_Y, QStringLiteral(u"y")); }},
+            {"line end", [&] { key(Qt::Key_Return, QStringLiteral(u"\r")); }},
+            {"backspace over the line end",
+             [&] {
+                 key(Qt::Key_Backspace);
+                 key(Qt::Key_Backspace);
+             }},
+            {"selection coloured",
+             [&] {
+                 RB1.setSelStart(int(RB1.lineStart(middle + 5) + 2));
+                 RB1.setSelLength(7);
+                 RB1.setSelColor(0x0000FF);
+             }},
+            {"range coloured by code",
+             [&] { RB1.setRangeColors(RB1.lineStart(middle + 6), RB1.lineStart(middle + 6) + 5,
+                                      {{0, 0x808080}}); }},
+            {"several lines replaced",
+             [&] {
+                 RB1.setSelStart(int(RB1.lineStart(middle + 2) + 3));
+                 RB1.setSelLength(int(RB1.lineStart(middle + 4) - RB1.lineStart(middle + 2)));
+                 RB1.setSelText(QStringLiteral(u"one\r\ntwo\r\nthree"));
+             }},
+            {"lines deleted", [&] {
+                 RB1.setSelStart(int(RB1.lineStart(middle + 1)));
+                 RB1.setSelLength(int(RB1.lineStart(middle + 3) - RB1.lineStart(middle + 1)));
+                 key(Qt::Key_Delete);
+             }},
+            {"undone", [&] { RB1.undo(); }},
+            {"undone again", [&] { RB1.undo(); }},
+        };
+        for (const auto &step : steps) {
+            SCOPED_TRACE(step.what);
+            step.edit();
+            EXPECT_EQ(colourMismatch(text, RB1).toStdString(), std::string());
+        }
+    }
+}
