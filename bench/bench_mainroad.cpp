@@ -146,4 +146,4 @@ BENCHMARK(BM_MainRoadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
-BENCHMARK_MAIN();
+MORVANE_BENCHMARK_MAIN()

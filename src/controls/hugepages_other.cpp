@@ -4,6 +4,10 @@
 
 namespace hugepages {
 
+void keepLargeBuffers()
+{
+}
+
 void advise(const void *, std::size_t)
 {
 }

@@ -1,5 +1,6 @@
 #include "qt/program.h"
 
+#include "controls/hugepages.h"
 #include "qt/japanese.h"
 #include "qt/onscreen.h"
 #include "qt/qtconvert.h"
@@ -11,6 +12,7 @@
 
 void prepareProcess()
 {
+    hugepages::keepLargeBuffers();
     // The embedded browser's sandbox cannot run as root.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
