@@ -7,6 +7,8 @@
 #include "designer/filelinks.h"
 #include "frame/form1.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 const QString CrLf = QStringLiteral(u"\r\n");
@@ -92,6 +94,14 @@ void Form1::showSettingsView()
     RB1.setVisible(false);
     Frame3.setVisible(true);
     WebBrowser1.setVisible(false);
+    // From the source or the preview page the settings page's own area comes back too, under its
+    // own tab: the view alone would leave an empty page under the other page's tab.
+    if (!framesub(17).visible() || TabStrip1.selectedTab() != 1) {
+        framesub(17).setVisible(true);
+        const QScopedValueRollback quiet(tabSwitchBusy, true);
+        TabStrip1.selectTab(1);
+        relayout();
+    }
     med.setEnabled(false);
     mk.setEnabled(false);
     ms.setEnabled(false);

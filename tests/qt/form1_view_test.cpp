@@ -147,6 +147,27 @@ TEST_F(MainWindow, SettingsPageShowsTheSameMenusEveryTime)
     EXPECT_EQ(seen.join(u' ').toStdString(), "+-- +++ +-- +-- +--");
 }
 
+// The sample (as the CSV import) ends on the settings page: pressed on the source page it brings
+// the whole page back under its own tab, not an empty area under the source tab.
+TEST_F(MainWindow, SampleFromTheSourcePageShowsTheSettingsPage)
+{
+    auto *tabs = view->widgetOf(form.TabStrip1)->findChild<QTabBar *>();
+    QTest::mouseClick(view->widgetOf(form.Cmd(1)), Qt::LeftButton); // 作成 shows the source page
+    QApplication::processEvents();
+    ASSERT_TRUE(view->widgetOf(form.RB1)->isVisible());
+    ASSERT_EQ(tabs->currentIndex(), 2);
+
+    QTest::mouseClick(view->widgetOf(form.Cmd(4)), Qt::LeftButton); // ｻﾝﾌﾟﾙ
+    QApplication::processEvents();
+    EXPECT_FALSE(view->widgetOf(form.RB1)->isVisible());
+    EXPECT_TRUE(view->widgetOf(form.framesub(17))->isVisible());
+    EXPECT_TRUE(view->widgetOf(form.RB3)->isVisible());
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(form.TabStrip1.selectedTab(), 1);
+    for (const MenuItem *menu : {&form.med, &form.mk, &form.ms})
+        EXPECT_FALSE(view->actionOf(*menu)->isEnabled()) << menu->name().toStdString();
+}
+
 // Every captioned frame keeps its controls below the caption the platform draws, and no two
 // controls of one frame cover each other; with the cell data enlarged over the panels too.
 TEST_F(MainWindow, PanelsClearTheirCaptionsAndEachOther)
