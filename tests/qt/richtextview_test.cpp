@@ -483,12 +483,14 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
         QApplication::sendEvent(port, &event);
     };
     auto selEndLine = [&] { return RB1.lineAt(RB1.selStart() + RB1.selLength()); };
-    // Holds the pressed button outside the view until `reached` (or time is up).
+    // Holds the pressed button outside the view until `reached` (or time is up). The widget
+    // scrolls a line per step of its auto-scroll timer, as fast as the machine runs events: a
+    // sanitized build on a busy machine takes well over 30 s for the 5,000 lines asked for.
     auto holdAt = [&](QPoint outside, auto reached) {
         mouse(QEvent::MouseMove, outside);
         QElapsedTimer held;
         held.start();
-        while (!reached() && held.elapsed() < 30000)
+        while (!reached() && held.elapsed() < 90000)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         mouse(QEvent::MouseButtonRelease, outside);
     };
