@@ -161,4 +161,4 @@ BENCHMARK(BM_PairUnpairedComments)
 BENCHMARK(BM_IndentThenUnindent)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ConvertTagCase)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-MORVANE_BENCHMARK_MAIN()
+BENCHMARK_MAIN();

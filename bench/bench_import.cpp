@@ -112,4 +112,4 @@ BENCHMARK(BM_ImportCsvAndMake)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->UseManua
 BENCHMARK(BM_PlainScript)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->UseManualTime()
     ->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
-MORVANE_BENCHMARK_MAIN()
+BENCHMARK_MAIN();

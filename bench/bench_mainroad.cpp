@@ -146,4 +146,4 @@ BENCHMARK(BM_MainRoadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
-MORVANE_BENCHMARK_MAIN()
+BENCHMARK_MAIN();

@@ -70,4 +70,4 @@ BENCHMARK(BM_MakeTableSource)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMi
 
 } // namespace
 
-MORVANE_BENCHMARK_MAIN()
+BENCHMARK_MAIN();

@@ -4,7 +4,6 @@
 // they run on, and the plain script the CSV road is measured against.
 
 #include "controls/cp932.h"
-#include "controls/hugepages.h"
 
 #include <QFile>
 #include <QProcess>
@@ -12,17 +11,6 @@
 #include <QTemporaryDir>
 #include <map>
 #include <sys/resource.h>
-
-// main() of a benchmark program: the process keeps its large buffers, as the program's does.
-#define MORVANE_BENCHMARK_MAIN()                                                                   \
-    int main(int argc, char **argv)                                                                \
-    {                                                                                              \
-        hugepages::keepLargeBuffers();                                                             \
-        benchmark::Initialize(&argc, argv);                                                        \
-        benchmark::RunSpecifiedBenchmarks();                                                       \
-        benchmark::Shutdown();                                                                     \
-        return 0;                                                                                  \
-    }
 
 namespace benchsupport {
 

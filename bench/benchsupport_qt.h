@@ -3,7 +3,6 @@
 // main() of the benchmarks that show windows: an offscreen application unless a display is asked
 // for, the browser's sandbox off as root, the Japanese fonts.
 
-#include "controls/hugepages.h"
 #include "qt/japanese.h"
 
 #include <QApplication>
@@ -12,7 +11,6 @@
 
 inline int runQtBenchmarks(int argc, char **argv)
 {
-    hugepages::keepLargeBuffers();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0)

@@ -6,7 +6,6 @@
 // `output.html`, answering the dialogs as a user would (the file chosen, an existing file
 // overwritten). There is no window on screen: the Qt view is not part of this road.
 
-#include "controls/hugepages.h"
 #include "frame/form1.h"
 
 #include <QFile>
@@ -41,7 +40,6 @@ public:
 
 int main(int argc, char *argv[])
 {
-    hugepages::keepLargeBuffers();
     if (argc != 4) {
         std::fprintf(stderr, "usage: csv_road input.csv output.html folder\n");
         return 2;

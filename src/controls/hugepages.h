@@ -9,11 +9,6 @@
 // the number of small pages they hold. Buffers below a few megabytes are left alone.
 namespace hugepages {
 
-// Keeps the memory of freed large buffers in the process for the next ones. A command works on
-// texts of tens of megabytes; given back to the system when freed, the next command's buffers would
-// be faulted in afresh, page by page. Called once, before the first buffer is allocated.
-void keepLargeBuffers();
-
 // Advises the system that [data, data + bytes) is about to be filled; harmless on any memory and a
 // no-op where huge pages are not offered.
 void advise(const void *data, std::size_t bytes);

@@ -5,21 +5,8 @@
 
 #include <cstdint>
 #include <sys/mman.h>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace hugepages {
-
-void keepLargeBuffers()
-{
-#if defined(__GLIBC__)
-    // Large blocks come from the heap instead of mappings of their own, and the heap is not
-    // shrunk when they are freed: a freed block's pages serve the next block as they are.
-    mallopt(M_MMAP_MAX, 0);
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-#endif
-}
 
 void advise(const void *data, std::size_t bytes)
 {

@@ -4,10 +4,6 @@
 
 namespace hugepages {
 
-void keepLargeBuffers()
-{
-}
-
 void advise(const void *, std::size_t)
 {
 }

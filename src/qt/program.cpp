@@ -1,6 +1,5 @@
 #include "qt/program.h"
 
-#include "controls/hugepages.h"
 #include "qt/japanese.h"
 #include "qt/onscreen.h"
 #include "qt/qtconvert.h"
@@ -12,7 +11,6 @@
 
 void prepareProcess()
 {
-    hugepages::keepLargeBuffers();
     // The embedded browser's sandbox cannot run as root.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
