@@ -423,7 +423,11 @@ void RichTextView::showLine(int line)
     const bool nearTop = line - m_first < m_edge && m_first > 0;
     const bool nearBottom =
         m_first + count - (line + visibleLines()) < m_edge && m_first + count < lines;
-    if (line < m_first || line >= m_first + count || nearTop || nearBottom) {
+    const bool moves = line < m_first || line >= m_first + count || nearTop || nearBottom;
+    // A window moved keeps the columns in view: the document made anew, and the caret put back
+    // into it, would bring the view back to the left edge.
+    const int left = horizontalScrollBar()->value();
+    if (moves) {
         if (!m_dragging || !slideWindow(line))
             loadWindow(line);
         syncSelection();
@@ -432,12 +436,25 @@ void RichTextView::showLine(int line)
         const QScopedValueRollback scrolling(m_scrolling, true);
         verticalScrollBar()->setValue(line - m_first);
     }
+    if (moves && horizontalScrollBar()->value() != left)
+        scrollAcrossTo(left);
     const int shown = m_first + verticalScrollBar()->value();
     {
         const QScopedValueRollback scrolling(m_scrolling, true);
         m_lineBar->setValue(shown);
     }
     m_box.viewScrolledTo(shown);
+}
+
+void RichTextView::scrollAcrossTo(int left)
+{
+    // The width the horizontal bar covers grows as lines are laid out: the lines in view are laid
+    // out first, so that it reaches as far as they do.
+    QTextBlock block = firstVisibleBlock();
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    for (int i = 0; block.isValid() && i <= visibleLines(); ++i, block = block.next())
+        layout->blockBoundingRect(block);
+    horizontalScrollBar()->setValue(left);
 }
 
 void RichTextView::internalScrolled(int value)

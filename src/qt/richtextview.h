@@ -121,6 +121,8 @@ private:
     // The same, and to the caret's column too: after the control's caret was set or moved by an
     // edit, in either mode.
     void showCaret();
+    // Scrolls the view horizontally to `left` (pixels), as far as the lines in view reach.
+    void scrollAcrossTo(int left);
     // Colours the lines that hold [start, end] of the control's text again.
     void recolour(qsizetype start, qsizetype end);
     void colourVisibleBlocks();

@@ -24,6 +24,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -568,6 +569,46 @@ TEST_F(RichTextViewTest, APasteThatMakesTheTextLongShowsItThroughAWindow)
     // The caret after the pasted text, in view.
     EXPECT_EQ(text->toModel(text->textCursor().position()), RB1.text().size());
     EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect()));
+}
+
+// A long text of long lines (cell data of a thousand cells a row) is shown through a window of
+// few lines, which moves often: scrolling down, by the bar or the wheel, keeps the columns the user
+// scrolled to in view.
+TEST_F(RichTextViewTest, AWindowMovedKeepsTheColumnsInView)
+{
+    QString big;
+    for (int row = 0; row < 300; ++row) {
+        for (int column = 0; column < 1000; ++column)
+            big += QStringLiteral(u"r%1c%2,").arg(row).arg(column);
+        big += QStringLiteral(u"\r\n");
+    }
+    RB1.setText(big);
+    ASSERT_NE(text->lineScrollBar(), text->verticalScrollBar());
+    ASSERT_LT(text->windowLineCount(), 150);
+    QScrollBar *across = text->horizontalScrollBar();
+    text->viewport()->grab();
+    ASSERT_GT(across->maximum(), 20000);
+    across->setValue(20000);
+
+    for (const int line : {150, 290, 10}) {
+        SCOPED_TRACE(line);
+        text->lineScrollBar()->setValue(line);
+        QApplication::processEvents();
+        EXPECT_LE(text->windowFirstLine(), line);
+        EXPECT_EQ(across->value(), 20000);
+    }
+    across->setValue(20000);
+    const int first = text->windowFirstLine();
+    for (int notch = 0; notch < 40; ++notch) {
+        const QPointF at(20, 20);
+        QWheelEvent wheel(at, text->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(text->viewport(), &wheel);
+        QApplication::processEvents();
+    }
+    EXPECT_GT(text->windowFirstLine(), first);
+    EXPECT_GT(RB1.firstVisibleLine(), 100);
+    EXPECT_EQ(across->value(), 20000);
 }
 
 // The source page of the main window with a long source (a header, then a table of 60,000 rows)
