@@ -2,10 +2,12 @@
 
 #include "controls/cp932_table.h"
 #include "controls/hugepages.h"
+#include "controls/parallel.h"
 
 #include <QSet>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace cp932 {
 
@@ -110,18 +112,27 @@ QString decode(QByteArrayView bytes)
     return out;
 }
 
-Encoded encode(QStringView text, char replacement)
+namespace {
+
+// A character that cannot be written: its code point (a lone surrogate stands for itself) and its
+// UTF-16 form.
+struct Unmappable
 {
+    char32_t ucs;
+    QStringView text;
+};
+
+// Encodes text[from, to) into `out` (room for two bytes a character); returns the bytes written.
+// Characters that cannot be written are listed in `unmappable`, each once.
+qsizetype encodeRange(QStringView text, qsizetype from, qsizetype to, char replacement, char *out,
+                      std::vector<Unmappable> &unmappable)
+{
+    QSet<char32_t> reported;
     const EncodeTable &table = encodeTable();
     const char16_t *p = text.utf16();
-    const qsizetype n = text.size();
-    Encoded result;
-    result.bytes.resize(n * 2);
-    hugepages::advise(result.bytes.constData(), std::size_t(result.bytes.size()));
-    char *o = result.bytes.data();
-    char *const start = o;
-    QSet<char32_t> reported;
-    for (qsizetype i = 0; i < n; ++i) {
+    const qsizetype n = to;
+    char *o = out;
+    for (qsizetype i = from; i < n; ++i) {
         const char16_t c = p[i];
         const std::uint16_t code = table[c];
         if (code < 0x100 && code != kNoCode) {
@@ -142,12 +153,72 @@ Encoded encode(QStringView text, char replacement)
         }
         if (!reported.contains(ucs)) {
             reported.insert(ucs);
-            result.unmappable.append(QStringView(p + i, len));
+            unmappable.push_back({ucs, QStringView(p + i, len)});
         }
         *o++ = replacement;
         i += len - 1;
     }
-    result.bytes.truncate(o - start);
+    return o - out;
+}
+
+} // namespace
+
+Encoded encode(QStringView text, char replacement)
+{
+    const qsizetype n = text.size();
+    Encoded result;
+    // A large text is encoded in slices on several threads, each into a buffer of its own, then
+    // joined; a slice never ends between the two halves of a surrogate pair.
+    const int workers = parallel::workersFor(n, 1 << 20);
+    struct Slice
+    {
+        qsizetype from = 0;
+        qsizetype to = 0;
+        QByteArray bytes;
+        std::vector<Unmappable> unmappable;
+    };
+    std::vector<Slice> slices(static_cast<std::size_t>(workers));
+    for (int w = 0; w < workers; ++w) {
+        Slice &slice = slices[std::size_t(w)];
+        qsizetype cut = n * (w + 1) / workers;
+        if (cut > 0 && cut < n && text[cut - 1].isHighSurrogate())
+            ++cut;
+        slice.from = w == 0 ? 0 : slices[std::size_t(w - 1)].to;
+        slice.to = std::max(cut, slice.from);
+    }
+    auto encodeSlice = [&](Slice &slice, QByteArray &into) {
+        into.resize((slice.to - slice.from) * 2);
+        hugepages::advise(into.constData(), std::size_t(into.size()));
+        into.truncate(encodeRange(text, slice.from, slice.to, replacement, into.data(),
+                                  slice.unmappable));
+    };
+    if (workers == 1) {
+        encodeSlice(slices.front(), result.bytes);
+    } else {
+        parallel::slices(workers, workers, [&](int w, long long, long long) {
+            Slice &slice = slices[std::size_t(w)];
+            encodeSlice(slice, slice.bytes);
+        });
+        qsizetype total = 0;
+        for (const Slice &slice : slices)
+            total += slice.bytes.size();
+        result.bytes.reserve(total);
+        hugepages::advise(result.bytes.constData(), std::size_t(total));
+        for (Slice &slice : slices) {
+            result.bytes.append(slice.bytes);
+            slice.bytes = QByteArray();
+        }
+    }
+    // Each character once, in order of its first appearance in the whole text.
+    QSet<char32_t> reported;
+    for (const Slice &slice : slices) {
+        for (const Unmappable &character : slice.unmappable) {
+            if (!reported.contains(character.ucs)) {
+                reported.insert(character.ucs);
+                result.unmappable.append(character.text);
+            }
+        }
+    }
     return result;
 }
 

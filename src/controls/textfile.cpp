@@ -93,12 +93,17 @@ bool writeTextFile(const QString &path, const QString &text, QString *unmappable
     const cp932::Encoded encoded = cp932::encode(text);
     if (unmappable)
         *unmappable = encoded.unmappable;
+    return writeFileBytes(path, encoded.bytes);
+}
+
+bool writeFileBytes(const QString &path, QByteArrayView bytes)
+{
     QSaveFile file(path);
     // Never fall back to writing over the file in place: that is what could leave it truncated.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         file.cancelWriting();
         return false;
     }

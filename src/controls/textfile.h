@@ -28,5 +28,8 @@ std::optional<QString> readTextFile(const QString &path);
 // full, ...), and the old file is then unchanged.
 bool writeTextFile(const QString &path, const QString &text, QString *unmappable = nullptr);
 
+// Writes bytes already encoded, in the same way: the file is replaced whole or left as it was.
+bool writeFileBytes(const QString &path, QByteArrayView bytes);
+
 // The text with every lone LF and every lone CR turned into CR LF; CR LF stays as it is.
 QString toCrLf(const QString &text);

@@ -301,7 +301,9 @@ bool Form1::SaveTextFile(const QString &path, const QString &text)
         if (msgBox(question, msgbox::YesNo | msgbox::Exclamation) != msgbox::Yes)
             return false;
     }
-    if (!writeTextFile(path, text)) {
+    // The bytes the check made are the ones written: a source of tens of millions of characters
+    // is encoded once.
+    if (!writeFileBytes(path, encoded.bytes)) {
         msgBox(QStringLiteral(u"ファイルを保存できませんでした。\r\n") + path,
                msgbox::OKOnly | msgbox::Critical);
         return false;

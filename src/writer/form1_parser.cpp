@@ -3,7 +3,7 @@
 
 #include "controls/strings.h"
 #include "frame/form1.h"
-#include "writer/parallel.h"
+#include "controls/parallel.h"
 
 namespace {
 constexpr int MaxCount = 1000;

@@ -5,7 +5,7 @@
 #include "frame/form1.h"
 #include "writer/attributetext.h"
 #include "writer/cellrewrite.h"
-#include "writer/parallel.h"
+#include "controls/parallel.h"
 #include "writer/scripttext.h"
 #include "writer/tablerows.h"
 

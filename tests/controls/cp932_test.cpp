@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -147,6 +148,56 @@ TEST(Cp932Encode, UnmappableCharacters)
     EXPECT_EQ(cp932::encode(u"a€", '_').bytes, QByteArray("a_"));
     EXPECT_TRUE(cp932::canEncode(u""));
     EXPECT_TRUE(cp932::encode(u"").bytes.isEmpty());
+}
+
+// A large text is encoded in slices on several threads: the bytes and the list of characters that
+// cannot be written are those of the text encoded piece by piece, also where a surrogate pair or a
+// repeated unmappable character stands at a slice's edge.
+TEST(Cp932Encode, ALargeTextIsEncodedAsItsPiecesAre)
+{
+    const qsizetype n = 3 * (qsizetype(1) << 20) + 7;
+    QString text;
+    text.reserve(n + 8);
+    const QString pieces[] = {u"表"_qs, u"a"_qs, u"€"_qs, u"😀"_qs, u"\r\n"_qs, u"ｶﾅ"_qs, u"\xD800"_qs};
+    for (qsizetype i = 0; text.size() < n; ++i)
+        text += pieces[(i * 7 + i / 5) % 7];
+    // A pair whose halves straddle every place where two, three, ... eight workers would cut.
+    for (int workers = 2; workers <= 8; ++workers)
+        for (int w = 1; w < workers; ++w) {
+            const qsizetype cut = text.size() * w / workers;
+            text[cut - 1] = QChar(0xD83D);
+            text[cut] = QChar(0xDE00);
+        }
+    text += u"한"_qs; // met only at the very end
+    const cp932::Encoded whole = cp932::encode(text);
+
+    // The bytes: the same text in pieces far below the size that is sliced. The list: each code
+    // point that cannot be written (a lone surrogate standing for itself), at its first appearance.
+    QByteArray bytes;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = std::min(text.size(), from + 100000);
+        if (to < text.size() && text[to - 1].isHighSurrogate())
+            ++to;
+        bytes += cp932::encode(QStringView(text).sliced(from, to - from)).bytes;
+        from = to;
+    }
+    QString unmappable;
+    QSet<char32_t> listed;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView character = QStringView(text).mid(i, pair ? 2 : 1);
+        const char32_t ucs = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (!cp932::canEncode(character) && !listed.contains(ucs)) {
+            listed.insert(ucs);
+            unmappable += character;
+        }
+        i += pair ? 1 : 0;
+    }
+    EXPECT_TRUE(whole.bytes == bytes);
+    EXPECT_EQ(whole.unmappable, unmappable);
+    EXPECT_TRUE(whole.unmappable.startsWith(u"€😀"_qs));
+    EXPECT_TRUE(whole.unmappable.endsWith(u"한"_qs));
 }
 
 TEST(Cp932Decode, BadSequences)
