@@ -7,6 +7,7 @@
 #include <QSet>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace cp932 {
@@ -83,15 +84,14 @@ const EncodeTable &encodeTable()
 
 } // namespace
 
-QString decode(QByteArrayView bytes)
+namespace {
+
+// Decodes bytes[from, to) into `out`; returns the characters written (at most to - from).
+qsizetype decodeRange(const unsigned char *p, qsizetype from, qsizetype to, char16_t *out)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype n = bytes.size();
-    QString out = hugepages::uninitialized(n);
-    char16_t *o = reinterpret_cast<char16_t *>(out.data());
-    char16_t *const start = o;
-    qsizetype i = 0;
-    while (i < n) {
+    char16_t *o = out;
+    qsizetype i = from;
+    while (i < to) {
         const unsigned b = p[i];
         if (b < 0x80) {
             *o++ = char16_t(b);
@@ -99,7 +99,7 @@ QString decode(QByteArrayView bytes)
         } else if (!isLead(b)) {
             *o++ = singleByte(b);
             ++i;
-        } else if (i + 1 < n && isTrail(p[i + 1])) {
+        } else if (i + 1 < to && isTrail(p[i + 1])) {
             const char16_t c = doubleByte(b, p[i + 1]);
             *o++ = c != 0 ? c : kDefaultChar;
             i += 2;
@@ -108,7 +108,43 @@ QString decode(QByteArrayView bytes)
             ++i;
         }
     }
-    out.truncate(o - start);
+    return o - out;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    QString out = hugepages::uninitialized(n);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    // A large text is decoded in slices on several threads. A slice starts at a byte below 0x40,
+    // which no double-byte character holds: the bytes before it decode alike whether it follows
+    // them or not. Each slice is written where its bytes stand (it has no more characters than
+    // bytes), then moved up against the one before it.
+    const int workers = parallel::workersFor(n, 1 << 20);
+    std::vector<qsizetype> starts{0};
+    for (int w = 1; w < workers; ++w) {
+        qsizetype cut = std::max(n * w / workers, starts.back());
+        while (cut < n && p[cut] >= 0x40)
+            ++cut;
+        starts.push_back(cut);
+    }
+    starts.push_back(n);
+    std::vector<qsizetype> written(static_cast<std::size_t>(workers));
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        const qsizetype from = starts[std::size_t(w)];
+        written[std::size_t(w)] = decodeRange(p, from, starts[std::size_t(w) + 1], o + from);
+    });
+    qsizetype size = 0;
+    for (int w = 0; w < workers; ++w) {
+        const qsizetype from = starts[std::size_t(w)];
+        if (size != from)
+            std::memmove(o + size, o + from, std::size_t(written[std::size_t(w)]) * sizeof(char16_t));
+        size += written[std::size_t(w)];
+    }
+    out.truncate(size);
     return out;
 }
 

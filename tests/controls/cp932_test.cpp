@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -231,6 +232,54 @@ TEST(Cp932Decode, BadSequences)
 // Golden cases in tests/data/cp932/<case>/: input.utf8 is encoded and compared with encoded.cp932
 // (and the report with unmappable.utf8, empty when absent); input.cp932 is decoded and compared
 // with decoded.utf8. A case holds either pair or both.
+// A large text is decoded in slices on several threads, each starting at a byte no double-byte
+// character holds: the text is that of its pieces decoded one by one, with bad sequences, lone
+// lead bytes and double-byte characters at every place a slice could start, and an encoded text
+// of double-byte characters alone comes back whole.
+TEST(Cp932Decode, ALargeTextIsDecodedAsItsPiecesAre)
+{
+    std::uint32_t seed = 12345;
+    auto random = [&seed](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    QByteArray whole;
+    QString expected;
+    while (whole.size() < 3 * (1 << 20) + 11) {
+        // A piece: a byte below 0x40 first, then bytes of every kind.
+        QByteArray piece(1, char(random(0x40)));
+        const int length = int(random(300));
+        for (int i = 0; i < length; ++i) {
+            switch (random(4)) {
+            case 0: piece += char(0x20 + random(0x60)); break;     // ASCII
+            case 1: piece += char(0x81 + random(0x1F)); break;     // a lead byte
+            case 2: piece += char(0x40 + random(0xBD)); break;     // a trail byte
+            default: piece += char(0xA1 + random(0x3F)); break;    // half-width katakana
+            }
+        }
+        expected += cp932::decode(piece);
+        whole += piece;
+    }
+    EXPECT_EQ(cp932::decode(whole), expected);
+
+    // Kanji of the code page's main rows, whose two bytes are each at least 0x40.
+    QByteArray rows;
+    for (unsigned lead = 0x89; lead <= 0x9F; ++lead)
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail)
+            if (trail != 0x7F) {
+                rows += char(lead);
+                rows += char(trail);
+            }
+    const QString row = cp932::decode(rows);
+    ASSERT_EQ(row.size(), rows.size() / 2);
+    QString kanji;
+    while (kanji.size() < 3 * (1 << 20))
+        kanji += row;
+    const cp932::Encoded encoded = cp932::encode(kanji);
+    ASSERT_TRUE(encoded.unmappable.isEmpty());
+    EXPECT_EQ(cp932::decode(encoded.bytes), kanji);
+}
+
 TEST(Cp932Golden, Cases)
 {
     const QDir root(QStringLiteral(MORVANE_TEST_DATA "/cp932"));
