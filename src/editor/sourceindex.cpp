@@ -52,11 +52,6 @@ void PatternIndex::scan(QStringView text, qsizetype from, qsizetype to,
         out.push_back(at);
 }
 
-bool PatternIndex::firstCharacterFinds() const
-{
-    return m_cs == Qt::CaseSensitive || !m_pattern.front().isLetter();
-}
-
 bool PatternIndex::matchesAt(QStringView text, qsizetype at) const
 {
     if (at + m_pattern.size() > text.size())

@@ -38,9 +38,6 @@ private:
     void scan(QStringView text, qsizetype from, qsizetype to, std::vector<qsizetype> &out) const;
     // Whether the pattern stands at `at`; a quick look at ASCII characters rejects most places.
     bool matchesAt(QStringView text, qsizetype at) const;
-    // Whether one pass over the text may find the pattern by its first character alone (that
-    // character has no other case).
-    bool firstCharacterFinds() const;
 
     QString m_pattern;
     Qt::CaseSensitivity m_cs;
