@@ -1,5 +1,7 @@
 #include "editor/scriptelements.h"
 
+#include "editor/asciimasks.h"
+
 namespace editor {
 
 namespace {
@@ -9,17 +11,6 @@ namespace {
 inline char16_t asciiLower(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-}
-
-inline char16_t foldAscii(char16_t c)
-{
-    return c | char16_t(0x20);
-}
-
-// All ones where c is v: masks of the character's width, which vectorise where bools do not.
-inline char16_t is(char16_t c, char16_t v)
-{
-    return char16_t(-char16_t(c == v));
 }
 
 // The first place at or after `from` where `lowerAscii` (at least three characters) stands.

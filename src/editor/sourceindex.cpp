@@ -1,21 +1,12 @@
 #include "editor/sourceindex.h"
 
+#include "editor/asciimasks.h"
+
 #include <algorithm>
 
 namespace editor {
 
 namespace {
-
-inline char16_t foldAscii(char16_t c)
-{
-    return c | char16_t(0x20);
-}
-
-// All ones where c is v: masks of the character's width, which vectorise where bools do not.
-inline char16_t is(char16_t c, char16_t v)
-{
-    return char16_t(-char16_t(c == v));
-}
 
 // Whether a character may stand for "s" in a pattern matched without regard to case: beyond ASCII,
 // matchesAt() leaves the answer to the full case folding.
