@@ -307,6 +307,11 @@ std::vector<TextSpan> findCommentSpans(QStringView text)
     return pairOutOfTurn(text);
 }
 
+std::vector<TextSpan> findCommentSpansOutOfTurn(QStringView text)
+{
+    return pairOutOfTurn(text);
+}
+
 } // namespace editor
 
 namespace editor {

@@ -28,6 +28,11 @@ namespace editor {
 // repeat one comment cost about as much as lines of comments in turn.
 std::vector<TextSpan> findCommentSpans(QStringView text);
 
+// The same spans for a text whose markers are known not to pair in turn (commentsPairInTurn gave
+// false): the look through the text for markers in turn, which would only find that again, is
+// left out.
+std::vector<TextSpan> findCommentSpansOutOfTurn(QStringView text);
+
 // True in the usual case, where the markers come in turn: each "<!--" is followed by a "-->"
 // before the next "<!--", no "-->" stands before a "<!--" other than its own, and at most the
 // last "<!--" has no "-->" after it. The comments are then simply each "<!--" that has a "-->"

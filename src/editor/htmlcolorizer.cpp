@@ -38,7 +38,7 @@ qsizetype HtmlColorizer::commentEndingAfter(qsizetype i) const
         if (!m_pairsInTurn)
             m_pairsInTurn = commentsPairInTurn(m_text);
         if (!*m_pairsInTurn)
-            m_comments = findCommentSpans(m_text);
+            m_comments = findCommentSpansOutOfTurn(m_text);
     }
     if (*m_pairsInTurn) {
         // Short comments, one after the other: the "-->" is found where the comment runs.

@@ -167,7 +167,7 @@ void TypedTextColouring::followComments(HtmlColorizer &colorizer, QStringView te
         colorizer.knowPairsInTurn(true);
         return;
     }
-    std::vector<TextSpan> comments = findCommentSpans(text);
+    std::vector<TextSpan> comments = findCommentSpansOutOfTurn(text);
     const qsizetype changed = firstChangedComment(m_comments, comments, edit, text.size());
     while (!m_checkpoints.empty() && m_checkpoints.back().position > changed)
         m_checkpoints.pop_back();
