@@ -128,7 +128,8 @@ void RichTextBox::setSelText(const QString &text)
     const QString fixed = toCrLf(text);
     if (fixed.isEmpty() && m_selLength == 0)
         return;
-    if (fixed == selText()) {
+    // Compared where it stands: a selection may be most of a long source.
+    if (fixed == QStringView(m_text).sliced(m_selStart, m_selLength)) {
         m_selStart += m_selLength;
         m_selLength = 0;
         notify(Property::Selection);
