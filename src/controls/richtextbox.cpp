@@ -87,10 +87,11 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
                                bool recordUndo)
 {
     settleRuns();
-    if (recordUndo)
-        m_undo.recordPiece(m_text, start, length, with, m_editSource,
-                           m_placeBefore.value_or(place()), userinput::currentAction());
+    // One copy of what goes, for the view and the undo history alike.
     const QString removed = m_text.mid(start, length);
+    if (recordUndo)
+        m_undo.recordPiece(m_text, start, removed, with, m_editSource,
+                           m_placeBefore.value_or(place()), userinput::currentAction());
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
     m_text.replace(start, length, with);
     shiftLineStarts(start, length, with);
@@ -127,7 +128,8 @@ void RichTextBox::setSelText(const QString &text)
     const QString fixed = toCrLf(text);
     if (fixed.isEmpty() && m_selLength == 0)
         return;
-    if (fixed == selText()) {
+    // Compared where it stands: a selection may be most of a long source.
+    if (fixed == QStringView(m_text).sliced(m_selStart, m_selLength)) {
         m_selStart += m_selLength;
         m_selLength = 0;
         notify(Property::Selection);

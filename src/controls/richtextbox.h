@@ -162,7 +162,6 @@ private:
     void setRunRange(qsizetype start, qsizetype end, quint32 color);
     // Moves the runs behind an edit that replaced `removed` units at `start` by `inserted` ones.
     void shiftRuns(qsizetype start, qsizetype removed, qsizetype inserted);
-    void assignRuns(const ColorRuns &runs) const;
     static bool isNormalised(const ColorRunList &list, qsizetype size);
     // Works out colours set for later, before anything reads or changes the runs.
     void settleRuns() const;

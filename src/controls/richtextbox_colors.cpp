@@ -24,6 +24,18 @@ void appendRun(std::vector<RunItem> &out, const RunItem &run, qsizetype n)
         out.pop_back();
 }
 
+// The items [first, last) of a run list, as plain runs.
+ColorRuns toRuns(const ColorRunList &list, qsizetype first, qsizetype last)
+{
+    ColorRuns runs;
+    runs.reserve(std::size_t(std::max<qsizetype>(0, last - first)));
+    list.forEach(first, last, [&](const RunItem &item) {
+        runs.push_back({item.position, item.value});
+        return true;
+    });
+    return runs;
+}
+
 } // namespace
 
 quint32 RichTextBox::colorAt(qsizetype position) const
@@ -36,25 +48,14 @@ quint32 RichTextBox::colorAt(qsizetype position) const
 ColorRuns RichTextBox::colorRuns() const
 {
     settleRuns();
-    ColorRuns runs;
-    runs.reserve(std::size_t(m_runs.size()));
-    m_runs.forEach(0, m_runs.size(), [&](const RunItem &item) {
-        runs.push_back({item.position, item.value});
-        return true;
-    });
-    return runs;
+    return toRuns(m_runs, 0, m_runs.size());
 }
 
 ColorRuns RichTextBox::runsIn(qsizetype from, qsizetype to) const
 {
     settleRuns();
     const qsizetype first = std::max<qsizetype>(0, m_runs.upperBound(from) - 1);
-    ColorRuns runs;
-    m_runs.forEach(first, m_runs.lowerBound(std::max(from + 1, to)), [&](const RunItem &item) {
-        runs.push_back({item.position, item.value});
-        return true;
-    });
-    return runs;
+    return toRuns(m_runs, first, m_runs.lowerBound(std::max(from + 1, to)));
 }
 
 qsizetype RichTextBox::runCount() const
@@ -169,18 +170,11 @@ void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
     m_runs.splice(first, last, out, 0);
 }
 
-void RichTextBox::assignRuns(const ColorRuns &runs) const
-{
-    m_runs.clear();
-    for (const ColorRun &run : runs)
-        m_runs.push_back({run.start, run.color});
-}
-
 void RichTextBox::setColorRuns(ColorRuns runs)
 {
     normalise(runs, m_text.size(), foreColor());
     m_pendingRuns = nullptr;
-    assignRuns(runs);
+    m_runs = toRunList(runs);
     m_colorChange = {0, m_text.size()};
     ++m_revision;
     notify(Property::ColorRuns);
@@ -205,13 +199,9 @@ void RichTextBox::settleRuns() const
         m_runs = std::move(list);
         return;
     }
-    ColorRuns runs;
-    list.forEach(0, list.size(), [&](const RunItem &item) {
-        runs.push_back({item.position, item.value});
-        return true;
-    });
+    ColorRuns runs = toRuns(list, 0, list.size());
     normalise(runs, m_text.size(), foreColor());
-    assignRuns(runs);
+    m_runs = toRunList(runs);
 }
 
 bool RichTextBox::isNormalised(const ColorRunList &list, qsizetype n)

@@ -76,10 +76,11 @@ bool UndoHistory::mergeTyping(const QString &text, qsizetype position, Kind kind
     return merged;
 }
 
-void UndoHistory::recordPiece(const QString &text, qsizetype position, qsizetype length,
+void UndoHistory::recordPiece(const QString &text, qsizetype position, const QString &removed,
                               const QString &with, Source source, const Place &before,
                               quint64 action)
 {
+    const qsizetype length = removed.size();
     if (!m_steps.empty()) {
         Entry &last = m_steps.back();
         if (last.open && action != 0 && last.action == action) {
@@ -106,7 +107,7 @@ void UndoHistory::recordPiece(const QString &text, qsizetype position, qsizetype
     if (!m_steps.empty() && mergeTyping(text, position, kind, source, action))
         return;
     Entry entry;
-    entry.step = {position, text.mid(position, length), with.size(), false, before};
+    entry.step = {position, removed, with.size(), false, before};
     entry.source = source;
     entry.kind = kind;
     entry.action = action;

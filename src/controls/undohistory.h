@@ -47,9 +47,10 @@ public:
         Place before;
     };
 
-    // `length` units of `text` at `position` are about to be replaced by `with`.
-    void recordPiece(const QString &text, qsizetype position, qsizetype length, const QString &with,
-                     Source source, const Place &before, quint64 action);
+    // `removed`, the units of `text` at `position`, is about to be replaced by `with`; the step
+    // keeps `removed` itself (shared, not copied).
+    void recordPiece(const QString &text, qsizetype position, const QString &removed,
+                     const QString &with, Source source, const Place &before, quint64 action);
     // The whole text is about to be replaced; `old` is the text it held, which the history keeps.
     void recordWhole(QString old, const Place &before, quint64 action);
     // Ends the newest step, `text` being the text right after it.
