@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -79,14 +78,10 @@ struct Window
     }
 };
 
-void report(benchmark::State &state, const char *prefix, std::vector<double> times)
+void report(benchmark::State &state, const std::string &prefix, const std::vector<double> &times)
 {
-    std::sort(times.begin(), times.end());
-    const std::string p(prefix);
-    state.counters[p + "median_ms"] = times[times.size() / 2];
-    state.counters[p + "p90_ms"] = times[times.size() * 9 / 10];
-    state.counters[p + "worst_ms"] = times.back();
-    state.counters[p + "keystrokes"] = double(times.size());
+    benchsupport::quantiles(state, times, prefix);
+    state.counters[prefix + "keystrokes"] = double(times.size());
 }
 
 // Types `cycle` (one key per entry) until the iterations are done. The key `opening` opens a list;

@@ -104,15 +104,6 @@ struct Editor
     RichTextView *text = nullptr;
 };
 
-// The median, the 90th percentile and the worst of the times, in milliseconds.
-void quantiles(benchmark::State &state, std::vector<double> times, const std::string &prefix = {})
-{
-    std::sort(times.begin(), times.end());
-    state.counters[prefix + "worst_ms"] = times.back() * 1e3;
-    state.counters[prefix + "median_ms"] = times[times.size() / 2] * 1e3;
-    state.counters[prefix + "p90_ms"] = times[times.size() * 9 / 10] * 1e3;
-}
-
 // Types "a" into `target` once per iteration and times it with the repaint it causes; the worst
 // and the median keystroke are the figures.
 template<typename Repaint>
@@ -126,9 +117,9 @@ void typeAndTime(benchmark::State &state, QWidget *target, Repaint repaint)
         repaint();
         const double seconds = since(start);
         state.SetIterationTime(seconds);
-        times.push_back(seconds);
+        times.push_back(seconds * 1e3);
     }
-    quantiles(state, times);
+    benchsupport::quantiles(state, times);
 }
 
 void counters(benchmark::State &state)
@@ -254,9 +245,9 @@ void BM_FirstKeyAfterACaretSetByCode(benchmark::State &state)
         source->viewport()->grab();
         const double seconds = since(start);
         state.SetIterationTime(seconds);
-        times.push_back(seconds);
+        times.push_back(seconds * 1e3);
     }
-    quantiles(state, times);
+    benchsupport::quantiles(state, times);
     state.counters["chars"] = double(form.RB1.text().size());
 }
 BENCHMARK(BM_FirstKeyAfterACaretSetByCode)->UseManualTime()->Unit(benchmark::kMillisecond)

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the benchmarks share: the process's peak memory, the large table source and the CSV files
-// they run on, and the plain script the CSV road is measured against.
+// What the benchmarks share: the process's peak memory, the quantiles of timed keystrokes, the
+// large table source and the CSV files they run on, and the plain script the CSV road is measured
+// against.
 
 #include "controls/cp932.h"
 
@@ -9,8 +10,12 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
 #include <map>
+#include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace benchsupport {
 
@@ -19,6 +24,17 @@ inline long peakMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
+}
+
+// The median, the 90th percentile and the worst of `milliseconds` as the counters
+// `<prefix>median_ms`, `<prefix>p90_ms` and `<prefix>worst_ms`.
+inline void quantiles(benchmark::State &state, std::vector<double> milliseconds,
+                      const std::string &prefix = {})
+{
+    std::sort(milliseconds.begin(), milliseconds.end());
+    state.counters[prefix + "median_ms"] = milliseconds[milliseconds.size() / 2];
+    state.counters[prefix + "p90_ms"] = milliseconds[milliseconds.size() * 9 / 10];
+    state.counters[prefix + "worst_ms"] = milliseconds.back();
 }
 
 // A 1000 x 1000 table, one cell per line, CR LF line ends: about 50 million characters.

@@ -192,7 +192,8 @@ private:
         TreeNode *selected = m_tree.selectedItem();
         auto it = selected ? m_items.find(selected) : m_items.end();
         QTreeWidgetItem *item = it == m_items.end() ? nullptr : it->second;
-        if (widget->currentItem() != item)
+        // The tree's own focus handling can make a row current without selecting it.
+        if (widget->currentItem() != item || (item && !item->isSelected()))
             widget->setCurrentItem(item);
         if (!item)
             widget->clearSelection();

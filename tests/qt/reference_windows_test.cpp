@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -117,6 +118,36 @@ TEST_F(ReferenceWindows, TreesOpenWithNothingSelected)
     }
     EXPECT_EQ(seen.join(u'|').toStdString(),
               "FomObj:-/0|screen|ForCss:-/0|テキストの設定|Fortag:-/0|基本テキスト関係 ");
+}
+
+// The row Qt made current when the tree took the focus shows as selected once a command selects
+// its node ("全開" selects the first).
+TEST_F(ReferenceWindows, ACommandSelectingTheCurrentRowShowsItSelected)
+{
+    for (int i : {0, 1, 2})
+        form->hym1(i).userClicked();
+    settle();
+    const std::tuple<Form *, TreeView *, CommandButton *> trees[] = {
+        {&form->FomObjWindow.get(), &form->FomObjWindow->TV1, &form->FomObjWindow->Command2},
+        {&form->ForCssWindow.get(), &form->ForCssWindow->TV1, &form->ForCssWindow->Command2},
+        {&form->FortagWindow.get(), &form->FortagWindow->TV1, &form->FortagWindow->Command2},
+    };
+    for (const auto &[window, tree, expandAll] : trees) {
+        SCOPED_TRACE(window->name().toStdString());
+        QTreeWidget *widget = treeOf(*window, *tree);
+        ASSERT_NE(widget, nullptr);
+        windows.viewOf(*window)->activateWindow();
+        widget->setFocus(Qt::TabFocusReason);
+        settle();
+        ASSERT_NE(widget->currentItem(), nullptr);
+        ASSERT_TRUE(widget->selectedItems().isEmpty());
+        expandAll->userClicked();
+        settle();
+        ASSERT_EQ(tree->selectedItem(), tree->node(1));
+        const QList<QTreeWidgetItem *> shown = widget->selectedItems();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown.first()->text(0), tree->node(1)->text());
+    }
 }
 
 TEST_F(ReferenceWindows, CssTreeShowsGroupsDescriptionAndInsertsTheValue)
