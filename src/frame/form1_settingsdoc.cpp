@@ -268,7 +268,12 @@ QString Form1::settingsHead(int &level) const
 QString Form1::BuildSettingsText() const
 {
     int level = 0;
-    QString text = settingsHead(level);
+    QString head = settingsHead(level);
+    return settingsDocument(std::move(head), level);
+}
+
+QString Form1::settingsDocument(QString text, int level) const
+{
     text.reserve(text.size() + RB3.text().size() + RB3.text().size() / 8 + 32);
     text += CrLf;
     text += QStringView(u"<content>");
@@ -281,12 +286,10 @@ QString Form1::BuildSettingsText() const
     return text;
 }
 
-quint64 Form1::settingsDocumentKey() const
+quint64 Form1::settingsDocumentKey(const QString &head, int level) const
 {
     // The cell data is written as its escape level makes it: the text of RB3 (known by its
     // revision) and the level stand for it.
-    int level = 0;
-    const QString head = settingsHead(level);
     return qHashMulti(QHashSeed::globalSeed(), head, level, RB3.textRevision());
 }
 
