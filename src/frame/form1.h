@@ -176,8 +176,6 @@ public:
     QString previewPath() const;
 
     QString BuildSettingsText() const;
-    // Stands for the text BuildSettingsText() would give: the same key, the same document.
-    quint64 settingsDocumentKey() const;
     // The values of the 26 lines of a settings document's fixed block (empty for the blank lines).
     std::array<QString, 26> settingsFixedValues() const;
     void SaveSettingsDocument();
@@ -303,6 +301,10 @@ public:
 private:
     // The settings document up to its cell data, and the "<escape>" level it is written with.
     QString settingsHead(int &level) const;
+    // The whole document from its head: the head, then the cell data escaped for `level`.
+    QString settingsDocument(QString head, int level) const;
+    // Stands for the document settingsDocument(head, level) gives: the same key, the same document.
+    quint64 settingsDocumentKey(const QString &head, int level) const;
     // Creates the controls and gives them their places (frame/form1_controls.cpp), connects their
     // events to the handlers.
     void createControls();

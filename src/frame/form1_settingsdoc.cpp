@@ -35,29 +35,6 @@ QString escapeMarks(const QString &text)
 // Calls a test on every value the document writes until one fails; true when all passed.
 using EveryValue = std::function<bool(const std::function<bool(const QString &)> &)>;
 
-// Appends the cell data with "<", ">" and CR LF escaped ("\0\", "\1\", "\3\"), in one pass.
-void appendEscapedContent(QString &out, const QString &cellData)
-{
-    out.reserve(out.size() + cellData.size() + cellData.size() / 8 + 16);
-    const char16_t *p = QStringView(cellData).utf16();
-    const qsizetype n = cellData.size();
-    qsizetype copied = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t *escape = p[i] == u'<'                                      ? u"\\0\\"
-                                 : p[i] == u'>'                                    ? u"\\1\\"
-                                 : p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n' ? u"\\3\\"
-                                                                                   : nullptr;
-        if (!escape)
-            continue;
-        out.append(QStringView(p + copied, i - copied));
-        out.append(QStringView(escape, 3));
-        if (p[i] == u'\r')
-            ++i;
-        copied = i + 1;
-    }
-    out.append(QStringView(p + copied, n - copied));
-}
-
 // True when reading the escaped cell data surely gives the cell data back: it holds no "\" of its
 // own, and no character "0", "1" or "3" stands between two characters that are escaped (a reader
 // could take that character and the backslashes around it for an escape). Otherwise only reading
@@ -229,7 +206,7 @@ QString Form1::settingsHead(int &level) const
             bool exact = surelyReadBack(cellData);
             if (!exact) {
                 QString content;
-                appendEscapedContent(content, cellData);
+                appendEscapedSettingsText(content, cellData, false);
                 exact = unescapeSettingsValue(content, true) == cellData;
             }
             m_cellDataReadBack = {RB3.textRevision(), exact};
@@ -268,25 +245,25 @@ QString Form1::settingsHead(int &level) const
 QString Form1::BuildSettingsText() const
 {
     int level = 0;
-    QString text = settingsHead(level);
+    QString head = settingsHead(level);
+    return settingsDocument(std::move(head), level);
+}
+
+QString Form1::settingsDocument(QString text, int level) const
+{
     text.reserve(text.size() + RB3.text().size() + RB3.text().size() / 8 + 32);
     text += CrLf;
     text += QStringView(u"<content>");
-    if (level == 2)
-        text += escapeSettingsText(RB3.text());
-    else
-        appendEscapedContent(text, RB3.text());
+    appendEscapedSettingsText(text, RB3.text(), level == 2);
     text += CrLf;
     text += QStringView(u"<end>");
     return text;
 }
 
-quint64 Form1::settingsDocumentKey() const
+quint64 Form1::settingsDocumentKey(const QString &head, int level) const
 {
     // The cell data is written as its escape level makes it: the text of RB3 (known by its
     // revision) and the level stand for it.
-    int level = 0;
-    const QString head = settingsHead(level);
     return qHashMulti(QHashSeed::globalSeed(), head, level, RB3.textRevision());
 }
 

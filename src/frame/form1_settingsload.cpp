@@ -115,13 +115,13 @@ QString settingsCellData(const QString &raw, int escapes)
     return escapes == 2 ? unescapeSettingsText(raw) : unescapeSettingsValue(raw, true);
 }
 
-// Whether the document would replace the cell data RB3 holds: by its own, or by the template of a
-// new row or column count (`fixed` in the order of fixedKeys).
+// Whether the document would replace the cell data RB3 holds: by its own (`cellData`, null when it
+// has none), or by the template of a new row or column count (`fixed` in the order of fixedKeys).
 bool replacesCellData(Form1Controls &form, const std::vector<TagValue> &fixed,
-                      const TagValue &content, int escapes)
+                      const QString *cellData, int escapes)
 {
-    if (content.status == TagValue::Found)
-        return settingsCellData(content.value, escapes) != form.RB3.text();
+    if (cellData)
+        return *cellData != form.RB3.text();
     for (int index : {0, 1}) {
         const TagValue &found = fixed[std::size_t(index) + 1]; // after <path>: <行>, <列>
         if (found.status != TagValue::Found)
@@ -181,8 +181,12 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     }
     const QString level = GetTagValue(text, QStringLiteral(u"<escape>")).value;
     const int escapes = level == u"2" ? 2 : level == u"1" ? 1 : 0;
+    // The document's cell data, unescaped once: compared with the box's, then put there.
+    const bool hasCellData = content.status == TagValue::Found;
+    const QString cellData = hasCellData ? settingsCellData(content.value, escapes) : QString();
     // Typed cell data goes only when the user agrees; asked once, before anything changes.
-    if (cellDataHasContent() && replacesCellData(*this, fixed, content, escapes) &&
+    if (cellDataHasContent() &&
+        replacesCellData(*this, fixed, hasCellData ? &cellData : nullptr, escapes) &&
         !mayDiscardCellData())
         return false;
 
@@ -205,8 +209,8 @@ bool Form1::LoadSettingsText(const QString &fileText, const QString &path)
     for (std::size_t k = 0; k < records.size(); ++k)
         skipped += LoadCellRecords(records[k], QString::fromUtf16(RecordKeys[k]), escapes);
 
-    if (content.status == TagValue::Found)
-        RB3.setText(settingsCellData(content.value, escapes));
+    if (hasCellData)
+        RB3.setText(cellData);
     else if (content.status == TagValue::Damaged)
         ++skipped;
 

@@ -192,9 +192,12 @@ void Form1::ShowPreview()
     notePreviewFile(previewPath());
     processPendingEvents();
     const QString settingsCopy = htmlFolder + pathSeparator + QStringLiteral(u"$Set$.set");
-    const quint64 key = settingsDocumentKey();
+    // The head is built once: it gives the key, and the document when the copy is written.
+    int level = 0;
+    QString head = settingsHead(level);
+    const quint64 key = settingsDocumentKey(head, level);
     if (m_settingsCopy.holds(settingsCopy, key) ||
-        m_settingsCopy.write(settingsCopy, key, BuildSettingsText(), false) ==
+        m_settingsCopy.write(settingsCopy, key, settingsDocument(std::move(head), level), false) ==
             WrittenFile::Result::Written)
         notePreviewFile(settingsCopy);
     processPendingEvents();

@@ -81,24 +81,33 @@ QString unescapeSettingsValue(const QString &value, bool lineEnds)
     return text;
 }
 
+void appendEscapedSettingsText(QString &out, QStringView text, bool backslashes)
+{
+    out.reserve(out.size() + text.size() + text.size() / 8 + 16);
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t *escape = p[i] == u'<'                                      ? u"\\0\\"
+                                 : p[i] == u'>'                                    ? u"\\1\\"
+                                 : p[i] == u'\\' && backslashes                    ? u"\\2\\"
+                                 : p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n' ? u"\\3\\"
+                                                                                   : nullptr;
+        if (!escape)
+            continue;
+        out.append(QStringView(p + copied, i - copied));
+        out.append(QStringView(escape, 3));
+        if (p[i] == u'\r')
+            ++i;
+        copied = i + 1;
+    }
+    out.append(QStringView(p + copied, n - copied));
+}
+
 QString escapeSettingsText(const QString &text)
 {
     QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\\')
-            out += u"\\2\\";
-        else if (c == u'<')
-            out += u"\\0\\";
-        else if (c == u'>')
-            out += u"\\1\\";
-        else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            out += u"\\3\\";
-            ++i;
-        } else
-            out += c;
-    }
+    appendEscapedSettingsText(out, text, true);
     return out;
 }
 

@@ -59,6 +59,10 @@ QString unescapeSettingsValue(const QString &value, bool lineEnds);
 // sequences, so unescapeSettingsText gives back exactly the text.
 QString escapeSettingsText(const QString &text);
 
+// Appends `text` escaped in one pass: "<", ">" and CR LF as every document's cell data has them
+// ("\0\", "\1\", "\3\"), and with `backslashes` "\" as "\2\" too, as escapeSettingsText does.
+void appendEscapedSettingsText(QString &out, QStringView text, bool backslashes);
+
 // Undoes escapeSettingsText in one pass from the left; a "\" that begins none of the four sequences
 // stays as it is.
 QString unescapeSettingsText(const QString &text);

@@ -63,7 +63,13 @@ public:
         }
     }
     // The cell as a text of its own, for rewriting in place; the cell must exist.
-    QString &at(int row, int column)
+    QString &at(int row, int column) { return own(row, column, true); }
+    // The cell as a text of its own, to be given a new text whole (cellrewrite::replace): a cell
+    // that is still a piece becomes the empty text, without the copy of its piece at() makes.
+    QString &toReplace(int row, int column) { return own(row, column, false); }
+
+private:
+    QString &own(int row, int column, bool keep)
     {
         Piece &piece = m_pieces[index(row, column)];
         std::unique_ptr<QString[]> &owned = m_owned[std::size_t(row)];
@@ -71,13 +77,12 @@ public:
             owned = std::make_unique<QString[]>(std::size_t(m_columns));
         QString &cell = owned[std::size_t(column)];
         if (piece.kind() != Owned) {
-            cell = get(row, column).toString();
+            cell = keep ? get(row, column).toString() : QString();
             piece = Piece::of(0, 0, Owned);
         }
         return cell;
     }
 
-private:
     enum Kind { Source, Made, Owned };
     struct Piece
     {

@@ -155,7 +155,7 @@ void TableRows::rewrite(int row)
         content.clear();
         Append sink{content};
         emitContent(row, j, fontColors.get(j), fontSizes.get(j), sink);
-        cellrewrite::replace(m_cells.at(row, j), QString(content));
+        cellrewrite::replace(m_cells.toReplace(row, j), QString(content));
     }
 }
 
@@ -187,7 +187,7 @@ void TableRows::resolveFile(int row, int column, const QString &fontColor, const
     std::optional<QString> loaded = RichTextBox::readFileText(filelinks::markerFile(marker));
     if (!loaded)
         return;
-    cellrewrite::replace(m_cells.at(row, column), std::move(*loaded));
+    cellrewrite::replace(m_cells.toReplace(row, column), std::move(*loaded));
     std::vector<int> &columns = m_resolved[std::size_t(row)];
     columns.insert(std::upper_bound(columns.begin(), columns.end(), column), column);
 }
