@@ -92,6 +92,7 @@ void typeCycles(benchmark::State &state, Window &window, const QStringList &cycl
     std::vector<double> all;
     std::vector<double> openings;
     bool listsSeen = false;
+    const quint64 closes = window.form.RB1.gapCloses();
     for (auto _ : state) {
         for (const QString &key : cycle) {
             const double ms = window.type(key);
@@ -105,6 +106,8 @@ void typeCycles(benchmark::State &state, Window &window, const QStringList &cycl
     }
     if (!listsSeen)
         state.SkipWithError("no completion list opened");
+    // Times the text was read whole while typing with a gap open: each costs a move of the text.
+    state.counters["gap_closes"] = double(window.form.RB1.gapCloses() - closes);
     report(state, "", all);
     report(state, "opening_", openings);
     state.counters["chars"] = double(window.form.RB1.text().size());

@@ -1,10 +1,21 @@
 #include "controls/richtextbox.h"
 
+#include "controls/hugepages.h"
 #include "controls/textfile.h"
 #include "controls/userinput.h"
 
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <cstring>
+
+namespace {
+// The room a gap is given besides the write that opens it: typing goes on into it without
+// moving the text behind it. Opening it moves that text by as much, into memory not touched
+// before: a larger gap would cost more page faults than it saves moves.
+constexpr qsizetype GapRoom = 65536;
+// The least room worth opening a gap in without moving the text to a larger buffer.
+constexpr qsizetype MinGap = 1024;
+} // namespace
 
 RichTextBox::RichTextBox(Container *container, QString name, int index)
     : Control(container, std::move(name), index)
@@ -22,10 +33,125 @@ void RichTextBox::changed()
         onChange();
 }
 
+const QString &RichTextBox::text() const
+{
+    closeGap();
+    m_wholeRead = true;
+    return m_buf;
+}
+
+void RichTextBox::closeGap() const
+{
+    if (m_gapLen == 0)
+        return;
+    moveGap(length());
+    m_buf.resize(length()); // keeps the capacity: the next gap may open in it
+    m_gapLen = 0;
+    ++m_gapCloses;
+}
+
+void RichTextBox::moveGap(qsizetype to) const
+{
+    if (m_gapLen > 0 && to != m_gap) {
+        QChar *d = m_buf.data();
+        if (to < m_gap)
+            std::memmove(d + to + m_gapLen, d + to, std::size_t(m_gap - to) * sizeof(QChar));
+        else
+            std::memmove(d + m_gap, d + m_gap + m_gapLen, std::size_t(to - m_gap) * sizeof(QChar));
+    }
+    m_gap = to;
+}
+
+QChar RichTextBox::charAt(qsizetype position) const
+{
+    Q_ASSERT(position >= 0 && position < length());
+    return m_buf.at(position < m_gap ? position : position + m_gapLen);
+}
+
+QString RichTextBox::mid(qsizetype position, qsizetype n) const
+{
+    const qsizetype size = length();
+    position = std::clamp<qsizetype>(position, 0, size);
+    n = std::clamp<qsizetype>(n, 0, size - position);
+    if (m_gapLen == 0 || position + n <= m_gap)
+        return m_buf.mid(position, n);
+    if (position >= m_gap)
+        return m_buf.mid(position + m_gapLen, n);
+    QString out;
+    out.reserve(n);
+    out.append(QStringView(m_buf).sliced(position, m_gap - position));
+    out.append(QStringView(m_buf).sliced(m_gap + m_gapLen, position + n - m_gap));
+    return out;
+}
+
+QStringView RichTextBox::span(qsizetype from, qsizetype to) const
+{
+    const qsizetype size = length();
+    from = std::clamp<qsizetype>(from, 0, size);
+    to = std::clamp<qsizetype>(to, from, size);
+    if (m_gapLen > 0 && m_gap > from && m_gap < to)
+        moveGap(m_gap - from < to - m_gap ? from : to);
+    const qsizetype offset = from >= m_gap ? m_gapLen : 0;
+    return QStringView(m_buf).sliced(from + offset, to - from);
+}
+
+QStringView RichTextBox::textFrom(qsizetype from) const
+{
+    from = std::clamp<qsizetype>(from, 0, length());
+    if (m_gapLen == 0)
+        return m_buf;
+    if (m_gap > from)
+        moveGap(from);
+    return QStringView(m_buf).sliced(m_gapLen, length());
+}
+
+void RichTextBox::writeAtGap(qsizetype start, qsizetype length, const QString &with)
+{
+    if (m_gapLen == 0)
+        m_gap = start; // no gap yet: one opens at the write
+    else
+        moveGap(start);
+    m_gapLen += length; // what goes joins the gap
+    if (with.size() > m_gapLen) {
+        const qsizetype behind = m_buf.size() - m_gap - m_gapLen;
+        // Room the buffer has already is taken first (a made source comes with some): fresh
+        // memory costs a page fault per page on first touch.
+        const qsizetype want = with.size() + GapRoom;
+        const qsizetype room = m_gapLen + (m_buf.capacity() - m_buf.size());
+        if (!m_buf.isDetached() || room < with.size() + MinGap) {
+            // A new buffer, the text copied once into its place on either side of the gap, with
+            // room to grow as a made source has.
+            QString grown = hugepages::uninitialized(
+                m_gap + want + behind, hugepages::editingRoom(m_gap + behind));
+            QChar *d = grown.data();
+            std::memcpy(d, m_buf.constData(), std::size_t(m_gap) * sizeof(QChar));
+            std::memcpy(d + m_gap + want, m_buf.constData() + m_gap + m_gapLen,
+                        std::size_t(behind) * sizeof(QChar));
+            m_buf = std::move(grown);
+            m_gapLen = want;
+        } else {
+            const qsizetype gap = std::min(room, want);
+            m_buf.resize(m_gap + gap + behind);
+            QChar *d = m_buf.data();
+            std::memmove(d + m_gap + gap, d + m_gap + m_gapLen,
+                         std::size_t(behind) * sizeof(QChar));
+            m_gapLen = gap;
+        }
+    }
+    if (!with.isEmpty())
+        std::memcpy(m_buf.data() + m_gap, with.constData(), std::size_t(with.size()) * sizeof(QChar));
+    m_gap += with.size();
+    m_gapLen -= with.size();
+}
+
 QString RichTextBox::replaceWhole(QString text)
 {
-    m_lastChange = {0, m_text.size(), text.size(), true};
-    QString old = std::exchange(m_text, std::move(text));
+    closeGap();
+    m_lastChange = {0, m_buf.size(), text.size(), true};
+    QString old = std::exchange(m_buf, std::move(text));
+    m_gap = m_buf.size();
+    m_wholeRead = false;
+    m_quietWrites = 0;
     m_lineStarts.clear();
     m_pendingRuns = nullptr;
     m_runs.clear();
@@ -40,7 +166,7 @@ QString RichTextBox::replaceWhole(QString text)
 void RichTextBox::setText(const QString &text)
 {
     QString fixed = toCrLf(text);
-    if (fixed == m_text)
+    if (fixed.size() == length() && fixed == this->text())
         return;
     const UndoHistory::Place before = place();
     // The history takes the old text over: it costs nothing until the text would have been freed.
@@ -53,16 +179,16 @@ void RichTextBox::stepWritten()
 {
     const quint64 action = userinput::currentAction();
     if (action == 0) {
-        m_undo.close(m_text);
+        m_undo.close(m_undoText);
     } else if (action != m_closingAction) {
         m_closingAction = action;
-        userinput::afterAction(*this, [this] { m_undo.close(m_text); });
+        userinput::afterAction(*this, [this] { m_undo.close(m_undoText); });
     }
 }
 
 void RichTextBox::setSelStart(int start)
 {
-    m_selStart = std::clamp(start, 0, int(m_text.size()));
+    m_selStart = std::clamp(start, 0, int(length()));
     m_selLength = 0;
     m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
     notify(Property::Selection);
@@ -72,7 +198,7 @@ void RichTextBox::setSelStart(int start)
 
 void RichTextBox::setSelLength(int length)
 {
-    m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+    m_selLength = std::clamp(length, 0, int(this->length()) - m_selStart);
     notify(Property::Selection);
     if (onSelChange)
         onSelChange();
@@ -80,7 +206,7 @@ void RichTextBox::setSelLength(int length)
 
 QString RichTextBox::selText() const
 {
-    return m_text.mid(m_selStart, m_selLength);
+    return mid(m_selStart, m_selLength);
 }
 
 void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString &with,
@@ -88,12 +214,22 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
 {
     settleRuns();
     // One copy of what goes, for the view and the undo history alike.
-    const QString removed = m_text.mid(start, length);
+    const QString removed = mid(start, length);
     if (recordUndo)
-        m_undo.recordPiece(m_text, start, removed, with, m_editSource,
+        m_undo.recordPiece(m_undoText, start, removed, with, m_editSource,
                            m_placeBefore.value_or(place()), userinput::currentAction());
     const quint32 color = length > 0 ? colorAt(start) : m_insertColor;
-    m_text.replace(start, length, with);
+    // A gap opens once two writes in a row were not followed by a read of the whole text: where
+    // something reads it whole after most writes, closing the gap each time would double the cost
+    // of writing in place.
+    m_quietWrites = m_wholeRead ? 0 : m_quietWrites + 1;
+    // A text that must move to another buffer anyway is copied once around a new gap.
+    const bool inPlace = m_buf.isDetached() && m_buf.capacity() - m_buf.size() >= with.size() - length;
+    if (m_gapLen == 0 && m_quietWrites < 2 && inPlace)
+        m_buf.replace(start, length, with);
+    else
+        writeAtGap(start, length, with);
+    m_wholeRead = false;
     shiftLineStarts(start, length, with);
     m_lastChange = {start, length, with.size(), false, removed};
 
@@ -112,7 +248,7 @@ void RichTextBox::setSelText(const QString &text)
     // A selection edge between the CR and the LF of a line end moves out of it (the start before
     // the CR, the end after the LF), so that the text keeps its CR LF pairs.
     auto splitsLineEnd = [this](int at) {
-        return at > 0 && at < m_text.size() && m_text.at(at - 1) == u'\r' && m_text.at(at) == u'\n';
+        return at > 0 && at < length() && charAt(at - 1) == u'\r' && charAt(at) == u'\n';
     };
     if (m_selLength == 0) {
         if (splitsLineEnd(m_selStart))
@@ -129,7 +265,7 @@ void RichTextBox::setSelText(const QString &text)
     if (fixed.isEmpty() && m_selLength == 0)
         return;
     // Compared where it stands: a selection may be most of a long source.
-    if (fixed == QStringView(m_text).sliced(m_selStart, m_selLength)) {
+    if (fixed.size() == m_selLength && fixed == span(m_selStart, m_selStart + m_selLength)) {
         m_selStart += m_selLength;
         m_selLength = 0;
         notify(Property::Selection);
@@ -166,10 +302,16 @@ const PositionList<NoValue> &RichTextBox::lineStarts() const
     if (m_lineStarts.empty()) {
         // One pass over the text; a table source has a line every twenty characters or so.
         m_lineStarts.push_back({0});
-        const QChar *p = m_text.constData();
-        const qsizetype n = m_text.size();
-        for (qsizetype i = 0; i < n; ++i) {
+        // The text before the gap, then the text behind it.
+        const QChar *p = m_buf.constData();
+        for (qsizetype i = 0; i < m_gap && m_gapLen > 0; ++i) {
             if (p[i] == u'\n')
+                m_lineStarts.push_back({i + 1});
+        }
+        const qsizetype from = m_gapLen > 0 ? m_gap : 0;
+        const qsizetype shift = m_gapLen;
+        for (qsizetype i = from; i < length(); ++i) {
+            if (p[i + shift] == u'\n')
                 m_lineStarts.push_back({i + 1});
         }
     }
@@ -202,7 +344,7 @@ qsizetype RichTextBox::lineStart(int line) const
 
 int RichTextBox::lineAt(qsizetype position) const
 {
-    position = std::clamp<qsizetype>(position, 0, m_text.size());
+    position = std::clamp<qsizetype>(position, 0, length());
     return int(lineStarts().upperBound(position)) - 1;
 }
 
@@ -222,10 +364,10 @@ void RichTextBox::viewScrolledTo(int line)
 
 bool RichTextBox::undo()
 {
-    std::optional<UndoHistory::Step> step = m_undo.takeNewest(m_text);
+    std::optional<UndoHistory::Step> step = m_undo.takeNewest(m_undoText);
     if (!step)
         return false;
-    const qsizetype size = m_text.size();
+    const qsizetype size = length();
     const bool whole = step->whole || step->inserted * 2 > size;
     if (whole) {
         // Most of the text goes: it is replaced whole, without a copy of what goes.
@@ -233,7 +375,9 @@ bool RichTextBox::undo()
         if (step->whole) {
             before = std::move(step->removed);
         } else {
-            before = std::exchange(m_text, QString());
+            closeGap();
+            before = std::exchange(m_buf, QString());
+            m_gap = 0;
             before.replace(step->position, step->inserted, step->removed);
         }
         replaceWhole(std::move(before));
@@ -242,8 +386,8 @@ bool RichTextBox::undo()
         replaceRange(step->position, step->inserted, step->removed, false);
     }
     m_lastChange.undone = true;
-    m_selStart = std::clamp(step->before.selStart, 0, int(m_text.size()));
-    m_selLength = std::clamp(step->before.selLength, 0, int(m_text.size()) - m_selStart);
+    m_selStart = std::clamp(step->before.selStart, 0, int(length()));
+    m_selLength = std::clamp(step->before.selLength, 0, int(length()) - m_selStart);
     m_insertColor = colorAt(m_selStart > 0 ? m_selStart - 1 : 0);
     if (whole)
         m_firstVisibleLine = std::clamp(step->before.firstLine, 0, lineCount() - 1);
@@ -276,8 +420,8 @@ void RichTextBox::userSelected(int start, int length)
     userinput::deliver(*this, [=, this] {
         const int oldStart = m_selStart;
         const int oldLength = m_selLength;
-        m_selStart = std::clamp(start, 0, int(m_text.size()));
-        m_selLength = std::clamp(length, 0, int(m_text.size()) - m_selStart);
+        m_selStart = std::clamp(start, 0, int(this->length()));
+        m_selLength = std::clamp(length, 0, int(this->length()) - m_selStart);
         // A caret the user moved ends the word being typed.
         if (m_selStart != oldStart || m_selLength != oldLength)
             m_undo.seal();
@@ -302,15 +446,15 @@ void RichTextBox::userDeleted(bool backwards)
             if (backwards) {
                 if (m_selStart == 0)
                     return;
-                const bool crlf = m_selStart >= 2 && m_text.at(m_selStart - 1) == u'\n'
-                                  && m_text.at(m_selStart - 2) == u'\r';
+                const bool crlf = m_selStart >= 2 && charAt(m_selStart - 1) == u'\n'
+                                  && charAt(m_selStart - 2) == u'\r';
                 m_selStart -= crlf ? 2 : 1;
                 m_selLength = crlf ? 2 : 1;
             } else {
-                if (m_selStart >= m_text.size())
+                if (m_selStart >= length())
                     return;
-                const bool crlf = m_text.at(m_selStart) == u'\r' && m_selStart + 1 < m_text.size()
-                                  && m_text.at(m_selStart + 1) == u'\n';
+                const bool crlf = charAt(m_selStart) == u'\r' && m_selStart + 1 < length()
+                                  && charAt(m_selStart + 1) == u'\n';
                 m_selLength = crlf ? 2 : 1;
             }
         }

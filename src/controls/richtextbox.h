@@ -28,7 +28,25 @@ class RichTextBox : public Control
 public:
     RichTextBox(Container *container, QString name, int index = -1);
 
-    const QString &text() const { return m_text; }
+    // The whole text. A long text is held with a gap where it was last edited, so that typing in
+    // it moves only what lies between one edit and the next, not everything after it; asking for
+    // the whole text closes the gap (a move of everything behind it), and the next write after that
+    // is made without one. Readers of a part read it through length(), charAt(), mid(), span() and
+    // textFrom(), which keep the gap open. The reference stays valid only until the next write.
+    const QString &text() const;
+    qsizetype length() const { return m_buf.size() - m_gapLen; }
+    QChar charAt(qsizetype position) const;
+    QString mid(qsizetype position, qsizetype n) const;
+    // [from, to) as one view (clamped to the text). The gap is moved out of the range when it lies
+    // inside, a move of at most the range's length. Valid until the next write or read of the
+    // text through text(), span() or textFrom().
+    QStringView span(qsizetype from, qsizetype to) const;
+    // A view as long as the text, in which positions are those of the text and the characters from
+    // `from` on are the text's; those before `from` are not. For a reader that looks only at the
+    // text from `from` on but counts positions from its start. Valid as span().
+    QStringView textFrom(qsizetype from) const;
+    // How many times the text was read whole while a gap was open in it.
+    quint64 gapCloses() const { return m_gapCloses; }
     void setText(const QString &text);
 
     // What the last write of the text replaced, for a view that mirrors the text piecewise:
@@ -170,7 +188,19 @@ private:
     // Normalises the runs that start in [from, to] with their neighbours (after a local change).
     void normaliseAround(qsizetype from, qsizetype to);
 
-    QString m_text;
+    // The text, with m_gapLen units of no meaning at m_gap (none while m_gapLen is 0).
+    mutable QString m_buf;
+    mutable qsizetype m_gap = 0;
+    mutable qsizetype m_gapLen = 0;
+    // Whether the whole text was read since the last write.
+    mutable bool m_wholeRead = false;
+    // Writes in a row after which the text was not read whole.
+    int m_quietWrites = 0;
+    mutable quint64 m_gapCloses = 0;
+    void moveGap(qsizetype to) const;
+    void closeGap() const;
+    // Writes `with` over [start, start + length) at a gap opened there.
+    void writeAtGap(qsizetype start, qsizetype length, const QString &with);
     TextChange m_lastChange;
     Range m_colorChange;
     mutable ColorRunList m_runs;
@@ -187,6 +217,27 @@ private:
     mutable PositionList<NoValue> m_lineStarts;
     const PositionList<NoValue> &lineStarts() const;
     void shiftLineStarts(qsizetype start, qsizetype removed, const QString &inserted);
+    // What the undo history reads of the text.
+    class UndoText : public UndoHistory::Text
+    {
+    public:
+        explicit UndoText(const RichTextBox &box) : m_box(box) {}
+        qsizetype size() const override { return m_box.length(); }
+        QChar at(qsizetype position) const override { return m_box.charAt(position); }
+        QString mid(qsizetype position, qsizetype n) const override
+        {
+            return m_box.mid(position, n);
+        }
+        QStringView span(qsizetype from, qsizetype to) const override
+        {
+            return m_box.span(from, to);
+        }
+        const QString &whole() const override { return m_box.text(); }
+
+    private:
+        const RichTextBox &m_box;
+    };
+    UndoText m_undoText{*this};
     UndoHistory m_undo;
     // How the write now being made came, and where the caret stood before it (a deletion selects
     // the character it takes before it writes).

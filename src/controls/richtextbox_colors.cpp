@@ -78,8 +78,8 @@ void RichTextBox::shiftRuns(qsizetype start, qsizetype removed, qsizetype insert
 
 void RichTextBox::setRangeColors(qsizetype start, qsizetype end, const ColorRuns &runs)
 {
-    start = std::clamp<qsizetype>(start, 0, m_text.size());
-    end = std::clamp<qsizetype>(end, start, m_text.size());
+    start = std::clamp<qsizetype>(start, 0, length());
+    end = std::clamp<qsizetype>(end, start, length());
     if (start == end || runs.empty())
         return;
     settleRuns();
@@ -102,7 +102,7 @@ void RichTextBox::setRangeColors(qsizetype start, qsizetype end, const ColorRuns
             current = runs[i].color;
         }
     }
-    if (end < m_text.size() && current != after)
+    if (end < length() && current != after)
         inside.push_back({end, after});
     m_runs.splice(first, last, inside, 0);
     normaliseAround(start, end);
@@ -122,7 +122,7 @@ void RichTextBox::setRunRange(qsizetype start, qsizetype end, quint32 color)
     std::vector<RunItem> wanted;
     if (first == 0 || m_runs.at(first - 1).value != color)
         wanted.push_back({start, color});
-    if (end < m_text.size() && after != color)
+    if (end < length() && after != color)
         wanted.push_back({end, after});
     m_runs.splice(first, last, wanted, 0);
 }
@@ -164,7 +164,7 @@ void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
         ++last;
     std::vector<RunItem> out;
     for (const RunItem &run : m_runs.items(first, last))
-        appendRun(out, run, m_text.size());
+        appendRun(out, run, length());
     if (first == 0 && (out.empty() || out.front().position != 0))
         out.insert(out.begin(), RunItem{0, foreColor()});
     m_runs.splice(first, last, out, 0);
@@ -172,10 +172,10 @@ void RichTextBox::normaliseAround(qsizetype from, qsizetype to)
 
 void RichTextBox::setColorRuns(ColorRuns runs)
 {
-    normalise(runs, m_text.size(), foreColor());
+    normalise(runs, length(), foreColor());
     m_pendingRuns = nullptr;
     m_runs = toRunList(runs);
-    m_colorChange = {0, m_text.size()};
+    m_colorChange = {0, length()};
     ++m_revision;
     notify(Property::ColorRuns);
 }
@@ -183,7 +183,7 @@ void RichTextBox::setColorRuns(ColorRuns runs)
 void RichTextBox::setColorRunsLater(ColorMaker make)
 {
     m_pendingRuns = std::move(make);
-    m_colorChange = {0, m_text.size()};
+    m_colorChange = {0, length()};
     ++m_revision;
     notify(Property::ColorRuns);
 }
@@ -193,14 +193,14 @@ void RichTextBox::settleRuns() const
     if (!m_pendingRuns)
         return;
     // The text has not changed since the colours were set: every change of it settles them first.
-    ColorRunList list = m_pendingRuns(m_text);
+    ColorRunList list = m_pendingRuns(text());
     m_pendingRuns = nullptr;
-    if (isNormalised(list, m_text.size())) {
+    if (isNormalised(list, length())) {
         m_runs = std::move(list);
         return;
     }
     ColorRuns runs = toRuns(list, 0, list.size());
-    normalise(runs, m_text.size(), foreColor());
+    normalise(runs, length(), foreColor());
     m_runs = toRunList(runs);
 }
 

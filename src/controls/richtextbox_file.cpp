@@ -36,5 +36,5 @@ bool RichTextBox::loadFile(const QString &path)
 
 bool RichTextBox::saveFile(const QString &path, QString *unmappable) const
 {
-    return writeTextFile(path, m_text, unmappable);
+    return writeTextFile(path, text(), unmappable);
 }

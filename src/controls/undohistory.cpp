@@ -30,7 +30,27 @@ qsizetype commonSuffix(const QChar *aEnd, const QChar *bEnd, qsizetype n)
 }
 } // namespace
 
-UndoHistory::Kind UndoHistory::mergeKind(const QString &text, qsizetype position, qsizetype length,
+namespace {
+// A text held in one string.
+class PlainText : public UndoHistory::Text
+{
+public:
+    explicit PlainText(const QString &text) : m_text(text) {}
+    qsizetype size() const override { return m_text.size(); }
+    QChar at(qsizetype position) const override { return m_text.at(position); }
+    QString mid(qsizetype position, qsizetype n) const override { return m_text.mid(position, n); }
+    QStringView span(qsizetype from, qsizetype to) const override
+    {
+        return QStringView(m_text).sliced(from, to - from);
+    }
+    const QString &whole() const override { return m_text; }
+
+private:
+    const QString &m_text;
+};
+} // namespace
+
+UndoHistory::Kind UndoHistory::mergeKind(const Text &text, qsizetype position, qsizetype length,
                                          const QString &with, Source source)
 {
     QChar c;
@@ -48,7 +68,7 @@ UndoHistory::Kind UndoHistory::mergeKind(const QString &text, qsizetype position
     return Kind::Other;
 }
 
-bool UndoHistory::mergeTyping(const QString &text, qsizetype position, Kind kind, Source source,
+bool UndoHistory::mergeTyping(const Text &text, qsizetype position, Kind kind, Source source,
                               quint64 action)
 {
     Entry &last = m_steps.back();
@@ -76,7 +96,7 @@ bool UndoHistory::mergeTyping(const QString &text, qsizetype position, Kind kind
     return merged;
 }
 
-void UndoHistory::recordPiece(const QString &text, qsizetype position, const QString &removed,
+void UndoHistory::recordPiece(const Text &text, qsizetype position, const QString &removed,
                               const QString &with, Source source, const Place &before,
                               quint64 action)
 {
@@ -134,7 +154,7 @@ void UndoHistory::recordWhole(QString old, const Place &before, quint64 action)
             }
             return;
         }
-        close(old);
+        close(PlainText(old));
     }
     Entry entry;
     entry.step = {0, std::move(old), 0, true, before};
@@ -168,7 +188,7 @@ void UndoHistory::trim(Step &step, const QString &text)
     step.whole = false;
 }
 
-void UndoHistory::close(const QString &text)
+void UndoHistory::close(const Text &text)
 {
     if (m_steps.empty() || !m_steps.back().open)
         return;
@@ -177,10 +197,11 @@ void UndoHistory::close(const QString &text)
     account(last, -1);
     Step &step = last.step;
     if (step.whole)
-        trim(step, text);
+        trim(step, text.whole());
     const bool changesNothing =
         !step.whole && step.position + step.inserted <= text.size() &&
-        QStringView(text).sliced(step.position, step.inserted) == step.removed;
+        step.inserted == step.removed.size() &&
+        text.span(step.position, step.position + step.inserted) == step.removed;
     if (changesNothing) {
         m_steps.pop_back();
         return;
@@ -195,7 +216,7 @@ void UndoHistory::seal()
         m_steps.back().mergeable = false;
 }
 
-std::optional<UndoHistory::Step> UndoHistory::takeNewest(const QString &text)
+std::optional<UndoHistory::Step> UndoHistory::takeNewest(const Text &text)
 {
     close(text);
     if (m_steps.empty())

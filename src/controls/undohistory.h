@@ -29,6 +29,20 @@ public:
     static constexpr qsizetype Budget = qsizetype(32) << 20;
 
     enum class Source { Typed, Backspace, Delete, Program };
+    // The text the history belongs to, as the history reads it: a piece at a time, and whole only
+    // for a step that replaced the whole text.
+    class Text
+    {
+    public:
+        virtual qsizetype size() const = 0;
+        virtual QChar at(qsizetype position) const = 0;
+        virtual QString mid(qsizetype position, qsizetype n) const = 0;
+        virtual QStringView span(qsizetype from, qsizetype to) const = 0;
+        virtual const QString &whole() const = 0;
+
+    protected:
+        ~Text() = default;
+    };
     // The selection and the first line in view before a step, given back by its undo.
     struct Place
     {
@@ -49,16 +63,16 @@ public:
 
     // `removed`, the units of `text` at `position`, is about to be replaced by `with`; the step
     // keeps `removed` itself (shared, not copied).
-    void recordPiece(const QString &text, qsizetype position, const QString &removed,
+    void recordPiece(const Text &text, qsizetype position, const QString &removed,
                      const QString &with, Source source, const Place &before, quint64 action);
     // The whole text is about to be replaced; `old` is the text it held, which the history keeps.
     void recordWhole(QString old, const Place &before, quint64 action);
     // Ends the newest step, `text` being the text right after it.
-    void close(const QString &text);
+    void close(const Text &text);
     // Typing after this starts a new step.
     void seal();
     // Ends and takes the newest step; `text` is the text as it stands.
-    std::optional<Step> takeNewest(const QString &text);
+    std::optional<Step> takeNewest(const Text &text);
     bool canUndo() const { return !m_steps.empty(); }
     void clear();
     // The bytes of text the history holds.
@@ -77,9 +91,9 @@ private:
         bool mergeable = false;
     };
     // What a typed or erased character is for merging; Other when the edit does not merge.
-    static Kind mergeKind(const QString &text, qsizetype position, qsizetype length,
+    static Kind mergeKind(const Text &text, qsizetype position, qsizetype length,
                           const QString &with, Source source);
-    bool mergeTyping(const QString &text, qsizetype position, Kind kind, Source source,
+    bool mergeTyping(const Text &text, qsizetype position, Kind kind, Source source,
                      quint64 action);
     static void trim(Step &step, const QString &text);
     void account(const Entry &entry, qsizetype sign);

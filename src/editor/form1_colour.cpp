@@ -91,8 +91,12 @@ void Form1::sourceChanged()
     m_sourceEdited = true;
     // Typed text takes the colour the whole pass gives it, not that of the character before it.
     const editor::TypedTextColouring::Edit edit{change.start, change.inserted, change.removedText};
+    // Read from the kept state before the edit on, where that is enough: a long source is not
+    // read whole at every key.
     const ColorRuns runs = m_typedColouring.colourEdit(
-        RB1.text(), edit, ColorScheme::forOption(Check1.value()));
+        RB1.length(),
+        [this](qsizetype from) { return from == 0 ? QStringView(RB1.text()) : RB1.textFrom(from); },
+        edit, ColorScheme::forOption(Check1.value()));
     RB1.setRangeColors(change.start, change.start + change.inserted, runs);
 }
 

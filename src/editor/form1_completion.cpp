@@ -35,7 +35,7 @@ void Form1::BuildKouhoList()
 
 QString Form1::GetNearestDelimiter()
 {
-    return editor::nearestDelimiter(RB1.text(), RB1.selStart());
+    return editor::nearestDelimiter(RB1.span(0, RB1.selStart()), RB1.selStart());
 }
 
 bool Form1::IsInScriptBlock()
@@ -45,14 +45,20 @@ bool Form1::IsInScriptBlock()
 
 qsizetype Form1::FindWordStart(qsizetype p)
 {
-    return editor::findWordStart(RB1.text(), p);
+    return editor::findWordStart(RB1.span(0, p), p);
 }
 
 void Form1::RB1_Change()
 {
     // The indexes follow every change, also the ones the guard swallows.
     const RichTextBox::TextChange &change = RB1.lastChange();
-    m_sourceIndex.sync(RB1.text(), change.start, change.removed, change.inserted, change.whole);
+    if (m_sourceIndex.canFollow(change.start, change.removed, change.inserted, RB1.length(),
+                                change.whole))
+        m_sourceIndex.follow(
+            RB1.span(0, change.start + change.inserted + editor::SourceIndex::reach()),
+            change.start, change.removed, change.inserted, RB1.length());
+    else
+        m_sourceIndex.reset(RB1.text());
     if (skipRb1Change) {
         skipRb1Change = false;
         return;
@@ -69,19 +75,20 @@ void Form1::RB1_Change()
     if (List1.visible())
         List1.setVisible(false);
     ScanVarDeclarations();
-    if (RB1.text().size() == 1) {
+    if (RB1.length() == 1) {
         Setcolor2();
         RB1.setSelStart(1);
         return;
     }
     QString with;
-    if (editor::CompletionTrigger::dotAfterBlank(RB1.text(), p)) {
+    // What decides the offer lies before the caret.
+    if (editor::CompletionTrigger::dotAfterBlank(RB1.span(0, p), p)) {
         with = FindWithObject();
         if (with.isEmpty())
             return;
     }
     using Offer = editor::CompletionTrigger::Offer;
-    switch (editor::CompletionTrigger::choose(RB1.text(), p, IsInScriptBlock(), !with.isEmpty(),
+    switch (editor::CompletionTrigger::choose(RB1.span(0, p), p, IsInScriptBlock(), !with.isEmpty(),
                                               Check6(0).value() != 0)) {
     case Offer::Nothing:
         return;
@@ -136,7 +143,8 @@ void Form1::offerMembers(const QString &with, int p)
         QString typed;
         ConstructorType(word, typed);
         // A member the object does not have is marked in magenta.
-        if (const auto marked = editor::CompletionTrigger::unknownMember(RB1.text(), p, typed)) {
+        if (const auto marked =
+                editor::CompletionTrigger::unknownMember(RB1.span(0, p), p, typed)) {
             const quint32 typingColor = RB1.selColor();
             RB1.setSelStart(int(marked->first));
             RB1.setSelLength(int(marked->second));
@@ -176,15 +184,14 @@ bool Form1::placeAtCaret(Control &list, int width)
 
 void Form1::ShowCandidates()
 {
-    const QString &text = RB1.text();
     const int p = RB1.selStart();
-    if (p < 2 || text.at(p - 1) == u'\n')
+    if (p < 2 || RB1.charAt(p - 1) == u'\n')
         return;
     kouhoStart = int(FindWordStart(p));
     kouhoTypedLength = p - kouhoStart;
     if (kouhoTypedLength < strings::Val(Text8.text()))
         return;
-    QString word = text.mid(kouhoStart, kouhoTypedLength);
+    QString word = RB1.mid(kouhoStart, kouhoTypedLength);
     List1.clear();
     if (word.endsWith(u'.')) {
         word.chop(1);

@@ -20,7 +20,8 @@ void Form1::insertCandidate(const QString &candidate, InsertPath path)
     List1.setVisible(false);
     Frmexp.setVisible(false);
     RB1.setSelStart(
-        int(editor::caretAfterInsertion(RB1.text(), start, text.size(), candidate.size(),
+        int(editor::caretAfterInsertion(RB1.span(0, start + text.size()), start, text.size(),
+                                        candidate.size(),
                                         !closing.isEmpty(), candidate.startsWith(u'<'), path)));
     RB1.setFocus();
 }
@@ -80,7 +81,7 @@ void Form1::RB1_KeyDown(int &KeyCode, int Shift)
     } else if (KeyCode == keycode::Return) {
         // Enter keeps the tabs the line holds before the caret.
         if (const std::optional<QString> lineBreak =
-                editor::autoIndentBreak(RB1.text(), RB1.selStart())) {
+                editor::autoIndentBreak(RB1.span(0, RB1.selStart()), RB1.selStart())) {
             RB1.setSelText(*lineBreak);
             KeyCode = 0;
         }

@@ -65,7 +65,8 @@ void Form1::insertKouho()
     const QString member = L1.selectedText();
     if (L1.selectedIndex() == 0)
         return;
-    if (m_memberReplacesDot && QStringView(RB1.text()).mid(kouhoStart, 1) == u".") {
+    if (m_memberReplacesDot && kouhoStart >= 0 && kouhoStart < RB1.length() &&
+        RB1.charAt(kouhoStart) == u'.') {
         m_memberReplacesDot = false;
         RB1.setSelStart(kouhoStart);
         RB1.setSelLength(1);
@@ -87,13 +88,12 @@ void Form1::insertKouho()
     L1.setVisible(false);
     Frmexp.setVisible(false);
     // Right after the first quote of the member when it has one, else at its end.
-    const QString &text = RB1.text();
-    const qsizetype quote = text.indexOf(u'"', start);
-    if (quote >= 0 && quote + 1 < start + member.size()) {
-        RB1.setSelStart(int(quote + 1));
+    // Only a quote that leaves the caret before the member's end counts.
+    const qsizetype quote = RB1.span(start, start + member.size() - 1).indexOf(u'"');
+    if (quote >= 0) {
+        RB1.setSelStart(int(start + quote + 1));
     } else {
-        const qsizetype dot =
-            QStringView(text).first(std::min<qsizetype>(start, text.size())).lastIndexOf(u'.') + 1;
+        const qsizetype dot = RB1.span(0, start).lastIndexOf(u'.') + 1;
         RB1.setSelStart(int(dot + member.size()));
     }
     RB1.setFocus();

@@ -8,6 +8,8 @@
 void Form1::ScanVarDeclarations()
 {
     varTable.clear();
+    if (m_sourceIndex.var.positions().empty())
+        return; // nothing to read: a long source is not read whole at every key for it
     for (const editor::FoundStatement &found :
          editor::scanVarDeclarations(RB1.text(), m_sourceIndex.var.positions(), reservedWords))
         ParseVarDeclaration(found);

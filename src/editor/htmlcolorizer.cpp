@@ -23,6 +23,10 @@ HtmlColorizer::HtmlColorizer(QStringView text)
     : m_text(text), m_hasTag(text.contains(u'<'))
 {}
 
+HtmlColorizer::HtmlColorizer(QStringView text, bool hasTag)
+    : m_text(text), m_hasTag(hasTag)
+{}
+
 void HtmlColorizer::knowCommentSpans(std::vector<TextSpan> spans)
 {
     m_pairsInTurn = false;

@@ -47,6 +47,8 @@ class HtmlColorizer
 public:
     // `text` is the whole source; it must stay alive and unchanged while the colorizer is used.
     explicit HtmlColorizer(QStringView text);
+    // The same, for a caller that knows whether the text holds a "<" (it may not read all of it).
+    HtmlColorizer(QStringView text, bool hasTag);
 
     bool hasTag() const { return m_hasTag; }
 

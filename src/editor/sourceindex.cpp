@@ -118,6 +118,7 @@ SourceIndex::SourceIndex()
     for (PatternIndex *index : all()) {
         const QString padded = index->m_pattern + QStringLiteral(u"  ");
         Q_ASSERT(mayBegin(reinterpret_cast<const char16_t *>(padded.constData()), 0));
+        Q_ASSERT(index->m_pattern.size() <= reach());
     }
 }
 
@@ -165,14 +166,32 @@ void SourceIndex::reset(QStringView text)
 void SourceIndex::sync(QStringView text, qsizetype start, qsizetype removed, qsizetype inserted,
                        bool whole)
 {
-    if (whole || start < 0 || start + removed > m_length ||
-        m_length - removed + inserted != text.size()) {
+    if (canFollow(start, removed, inserted, text.size(), whole))
+        follow(text, start, removed, inserted, text.size());
+    else
         reset(text);
-        return;
-    }
+}
+
+bool SourceIndex::canFollow(qsizetype start, qsizetype removed, qsizetype inserted,
+                            qsizetype size, bool whole) const
+{
+    return !whole && start >= 0 && start + removed <= m_length &&
+           m_length - removed + inserted == size;
+}
+
+qsizetype SourceIndex::reach()
+{
+    // The longest pattern: an occurrence found anew ends at most this far behind the change.
+    return 32;
+}
+
+void SourceIndex::follow(QStringView text, qsizetype start, qsizetype removed, qsizetype inserted,
+                         qsizetype size)
+{
+    Q_ASSERT(text.size() >= std::min(size, start + inserted + reach() - 1));
     for (PatternIndex *index : all())
         index->update(text, start, removed, inserted);
-    m_length = text.size();
+    m_length = size;
 }
 
 bool SourceIndex::inScriptBlock(qsizetype caret) const

@@ -57,6 +57,15 @@ public:
     // them anew.
     void sync(QStringView text, qsizetype start, qsizetype removed, qsizetype inserted, bool whole);
     void reset(QStringView text);
+    // Whether a change can be followed piecewise (else the indexes are made anew from the text,
+    // now `size` units long).
+    bool canFollow(qsizetype start, qsizetype removed, qsizetype inserted, qsizetype size,
+                   bool whole) const;
+    // Follows such a change reading only `text`: the text's first units, at least up to
+    // start + inserted + reach().
+    void follow(QStringView text, qsizetype start, qsizetype removed, qsizetype inserted,
+                qsizetype size);
+    static qsizetype reach();
 
     PatternIndex scriptOpen;     // <script type="text/javascript">
     PatternIndex scriptLanguage; // <script language=javaScript

@@ -40,6 +40,8 @@ void TypedTextColouring::keepStates(QStringView text,
     m_hasTag = colorizer.hasTag();
     m_pairsInTurn = colorizer.pairsInTurn();
     m_comments = colorizer.commentSpans();
+    // A whole pass meets every "<!--" outside a comment: it met none where it found no comment.
+    m_commentOpens = m_pairsInTurn.has_value();
 }
 
 void TypedTextColouring::reset()
@@ -53,6 +55,7 @@ void TypedTextColouring::forgetStates()
     m_checkpoints.clear();
     m_pairsInTurn.reset();
     m_comments.clear();
+    m_commentOpens.reset();
 }
 
 // Whether the edit made or broke a "<!--" or "-->": the removed and the inserted text are looked at
@@ -198,13 +201,72 @@ ColorState TypedTextColouring::stateAt(const HtmlColorizer &colorizer, qsizetype
     return colorizer.colorRange(from, position, state, scheme, sink);
 }
 
+std::optional<qsizetype> TypedTextColouring::localStart(const Edit &edit, qsizetype size) const
+{
+    const qsizetype oldSize = size - edit.inserted + edit.removedText.size();
+    if (oldSize != m_size || edit.start < 0 || edit.start > size)
+        return std::nullopt;
+    // Comments that pair in turn end at the next "-->", found forward; a text with no "<!--" has
+    // none. Otherwise pairing them needs the whole text.
+    if (!(m_pairsInTurn == true || (!m_pairsInTurn && m_commentOpens == false)))
+        return std::nullopt;
+    // The states before the edit do not move: the lexing starts at the last one at or before it.
+    auto after = std::upper_bound(
+        m_checkpoints.begin(), m_checkpoints.end(), edit.start,
+        [](qsizetype p, const Checkpoint &point) { return p < point.position; });
+    const qsizetype state = after == m_checkpoints.begin() ? 0 : std::prev(after)->position;
+    // The comment markers are looked for three units before the edit.
+    return std::max<qsizetype>(0, std::min(state, edit.start - 3));
+}
+
+std::optional<bool> TypedTextColouring::hasTagAfter(QStringView text, qsizetype from,
+                                                    const Edit &edit) const
+{
+    if (m_hasTag && !edit.removedText.contains(u'<'))
+        return true;
+    if (text.sliced(edit.start, edit.inserted).contains(u'<'))
+        return true;
+    if (!m_hasTag)
+        return false;
+    if (text.indexOf(u'<', from) >= 0)
+        return true;
+    return std::nullopt;
+}
+
+ColorRuns TypedTextColouring::colourEdit(qsizetype size, const TextFrom &textFrom,
+                                         const Edit &edit, const ColorScheme &scheme)
+{
+    if (const std::optional<qsizetype> from = localStart(edit, size)) {
+        const QStringView text = textFrom(*from);
+        Q_ASSERT(text.size() == size);
+        if (hasTagAfter(text, *from, edit) == m_hasTag && !touchesCommentMarker(text, edit)) {
+            HtmlColorizer colorizer(text, m_hasTag);
+            return colourWith(colorizer, text, edit, scheme, true);
+        }
+    }
+    return colourEdit(textFrom(0), edit, scheme);
+}
+
 ColorRuns TypedTextColouring::colourEdit(QStringView text, const Edit &edit,
                                          const ColorScheme &scheme)
 {
     HtmlColorizer colorizer(text);
     const qsizetype oldSize = text.size() - edit.inserted + edit.removedText.size();
+    const bool statesHold = oldSize == m_size && colorizer.hasTag() == m_hasTag &&
+                            !touchesCommentMarker(text, edit);
+    ColorRuns runs = colourWith(colorizer, text, edit, scheme, statesHold);
+    // Found out once, so that the edits after this one need not read the whole text.
+    if (!m_pairsInTurn && !m_commentOpens)
+        m_commentOpens = text.contains(u"<!--");
+    return runs;
+}
+
+ColorRuns TypedTextColouring::colourWith(HtmlColorizer &colorizer, QStringView text,
+                                         const Edit &edit, const ColorScheme &scheme,
+                                         bool statesHold)
+{
     std::size_t behind = 0;
-    if (oldSize != m_size || colorizer.hasTag() != m_hasTag || touchesCommentMarker(text, edit)) {
+    if (!statesHold) {
         forgetStates();
     } else {
         behind = followEdit(edit);

@@ -5,6 +5,7 @@
 #include "editor/htmlcolorizer.h"
 
 #include <QStringView>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -40,6 +41,13 @@ public:
     // The runs of [edit.start, edit.start + edit.inserted) of `text`, the whole text after the
     // edit; the first run starts at edit.start. Empty when nothing was inserted.
     ColorRuns colourEdit(QStringView text, const Edit &edit, const ColorScheme &scheme);
+    // The same for a text `size` units long that is read through `textFrom(from)`: a view as long
+    // as the text in which the units from `from` on are the text's (those before are not). The
+    // edit is lexed from the nearest kept state before it, and only the text from there on is read
+    // where nothing before it can change the colours; otherwise the text is asked for from 0.
+    using TextFrom = std::function<QStringView(qsizetype from)>;
+    ColorRuns colourEdit(qsizetype size, const TextFrom &textFrom, const Edit &edit,
+                         const ColorScheme &scheme);
 
     // Forgets the kept states (the text was replaced as a whole).
     void reset();
@@ -58,6 +66,15 @@ private:
         ColorState state;
     };
     static bool touchesCommentMarker(QStringView text, const Edit &edit);
+    // Where a colouring that keeps the states would start reading; empty when it may need the
+    // text from its start (states not kept, comments that do not pair in turn, or a "<!--" that
+    // may be met before it is known how the comments pair).
+    std::optional<qsizetype> localStart(const Edit &edit, qsizetype size) const;
+    // Whether the text holds a "<" after the edit, read from `from` on; empty when that reading
+    // cannot tell.
+    std::optional<bool> hasTagAfter(QStringView text, qsizetype from, const Edit &edit) const;
+    ColorRuns colourWith(HtmlColorizer &colorizer, QStringView text, const Edit &edit,
+                         const ColorScheme &scheme, bool statesHold);
     void forgetStates();
     std::size_t followEdit(const Edit &edit);
     void verifyBehind(const HtmlColorizer &colorizer, std::size_t behind, qsizetype position,
@@ -75,6 +92,8 @@ private:
     // as the kept states do. Where they do not, the comments the states were met with.
     std::optional<bool> m_pairsInTurn;
     std::vector<TextSpan> m_comments;
+    // Whether the text holds a "<!--" at all, where that is known and m_pairsInTurn is empty.
+    std::optional<bool> m_commentOpens;
 };
 
 } // namespace editor

@@ -219,14 +219,15 @@ qsizetype RichTextView::windowEnd() const
 // window must be loaded again instead.
 bool RichTextView::applyChange(const RichTextBox::TextChange &change)
 {
-    const QString &text = m_box.text();
-    if (change.whole || change.start + change.inserted > text.size())
+    // Only the edited lines are read: the whole text of a long source is held in two parts.
+    const qsizetype n = m_box.length();
+    if (change.whole || change.start + change.inserted > n)
         return false;
     const qsizetype oldEnd = windowEnd();
     const qsizetype editEnd = change.start + change.removed;
     const qsizetype delta = change.inserted - change.removed;
     const qsizetype insertedLines =
-        QStringView(text).sliced(change.start, change.inserted).count(u'\n');
+        m_box.span(change.start, change.start + change.inserted).count(u'\n');
     if (m_windowed && editEnd < m_winStart) {
         // Before the window: its lines move, its text stays.
         m_first += int(insertedLines - change.removedText.count(u'\n'));
@@ -240,16 +241,15 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     // A text grown long is shown through a window from now on, and a window takes no more
     // lines at once than it holds: the document would hold them all, at great cost.
     if (m_windowed ? insertedLines > Margin || change.inserted > 2 * SideCharacters
-                   : text.size() > WholeText)
+                   : n > WholeText)
         return false;
-    const qsizetype n = text.size();
     auto loneLineEnd = [&](qsizetype i) {
         if (i < 0 || i >= n)
             return false;
-        if (text.at(i) == u'\r')
-            return i + 1 >= n || text.at(i + 1) != u'\n';
-        if (text.at(i) == u'\n')
-            return i == 0 || text.at(i - 1) != u'\r';
+        if (m_box.charAt(i) == u'\r')
+            return i + 1 >= n || m_box.charAt(i + 1) != u'\n';
+        if (m_box.charAt(i) == u'\n')
+            return i == 0 || m_box.charAt(i - 1) != u'\r';
         return false;
     };
     // A change that split a CR LF has no piecewise picture in Qt's lines.
@@ -261,7 +261,7 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     QTextCursor cursor(document());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
-    const QString inserted = toLf(QStringView(text).mid(change.start, change.inserted));
+    const QString inserted = toLf(m_box.span(change.start, change.start + change.inserted));
     if (inserted.isEmpty())
         cursor.removeSelectedText();
     else
@@ -275,16 +275,15 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
 
 QString RichTextView::linesText(int from, int to) const
 {
-    const QString &text = m_box.text();
     const qsizetype start = m_box.lineStart(from);
     // The last line without its line end: the document has no empty line after it.
-    const qsizetype end = to >= m_box.lineCount() ? text.size() : m_box.lineStart(to) - 2;
-    return toLf(QStringView(text).sliced(start, end - start));
+    const qsizetype end = to >= m_box.lineCount() ? m_box.length() : m_box.lineStart(to) - 2;
+    return toLf(m_box.span(start, end));
 }
 
 void RichTextView::loadWindow(int line)
 {
-    const bool windowed = m_box.text().size() > WholeText;
+    const bool windowed = m_box.length() > WholeText;
     int first = 0;
     int last = m_box.lineCount(); // one past the window's last line
     if (windowed)
@@ -359,7 +358,7 @@ std::pair<int, int> RichTextView::windowAround(int line) const
         first = std::max(first, std::min(line, m_box.lineAt(top - SideCharacters) + 1));
     if (shownEnd < lines) {
         const qsizetype bottom = m_box.lineStart(shownEnd);
-        if (bottom + SideCharacters < m_box.text().size())
+        if (bottom + SideCharacters < m_box.length())
             last = std::min(last, std::max(shownEnd, m_box.lineAt(bottom + SideCharacters)));
     }
     return {first, last};
@@ -693,6 +692,6 @@ QMimeData *RichTextView::createMimeDataFromSelection() const
     const qsizetype start = std::min(chosen.anchor, chosen.caret);
     const qsizetype end = std::max(chosen.anchor, chosen.caret);
     auto *data = new QMimeData;
-    data->setText(m_box.text().mid(start, end - start));
+    data->setText(m_box.mid(start, end - start));
     return data;
 }

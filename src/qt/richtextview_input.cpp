@@ -112,7 +112,7 @@ bool RichTextView::jumpKey(QKeyEvent *event)
     reportSelection();
     const bool select = event == QKeySequence::SelectStartOfDocument
                         || event == QKeySequence::SelectEndOfDocument;
-    const qsizetype target = toStart ? 0 : m_box.text().size();
+    const qsizetype target = toStart ? 0 : m_box.length();
     selectByUser(select ? m_anchor : target, target);
     showLine(toStart ? 0 : m_box.lineCount() - visibleLines());
     syncSelection();
@@ -128,7 +128,7 @@ void RichTextView::selectWholeText()
     }
     // The view stays where it is; the selection shown is the window's part of it.
     const int top = m_first + verticalScrollBar()->value();
-    selectByUser(0, m_box.text().size());
+    selectByUser(0, m_box.length());
     syncSelection();
     showLine(top);
 }
@@ -202,7 +202,7 @@ void RichTextView::contextMenuEvent(QContextMenuEvent *event)
         else if (name == u"edit-delete")
             reroute(editable && selected, [this] { deleteSelection(); });
         else if (name == u"select-all")
-            reroute(!m_box.text().isEmpty(), [this] { selectWholeText(); });
+            reroute(m_box.length() > 0, [this] { selectWholeText(); });
     }
     menu->exec(event->globalPos());
     delete menu;

@@ -156,3 +156,99 @@ TEST(RichTextEdits, ACaretBetweenCrAndLfNeverSplitsTheLineEnd)
 }
 
 } // namespace
+
+// Typing in a long text goes into a gap held where the text was last edited. Edits anywhere
+// (typed, deleted, replacing a selection, undone), each followed by reads of parts of the text that
+// keep the gap (characters, pieces, views) and now and then by a read of the whole text, must show
+// the text a plain string given the same edits holds, with its line starts.
+TEST(RichTextBoxEdits, PartsReadAroundTheGapAreTheText)
+{
+    QRandomGenerator random(20261210);
+    Form form{QStringLiteral(u"F")};
+    RichTextBox rb{&form, QStringLiteral(u"RB1")};
+    QString model;
+    for (int i = 0; i < 3000; ++i)
+        model += QStringLiteral(u"<td>%1</td>\r\n").arg(i);
+    rb.setText(model);
+    auto randomText = [&random] {
+        static const QString pieces[] = {u"a"_qs, u"<"_qs, u"\r\n"_qs, u"セル"_qs, u"xyz"_qs};
+        QString out;
+        for (int k = int(random.bounded(1, 4)); k > 0; --k)
+            out += pieces[random.bounded(5)];
+        // Now and then a paste larger than any gap.
+        if (random.bounded(80) == 0)
+            out += QStringLiteral(u"<p>long</p>\r\n").repeated(6000);
+        return out;
+    };
+    for (int step = 0; step < 1000; ++step) {
+        // Mostly near the caret, as a user types; sometimes far away.
+        const qsizetype n = model.size();
+        qsizetype at = random.bounded(10) < 8
+                           ? std::clamp<qsizetype>(rb.selStart() + random.bounded(-40, 40), 0, n)
+                           : random.bounded(n + 1);
+        while (at > 0 && at < n && model.at(at - 1) == u'\r')
+            --at; // not between a CR and its LF
+        const int action = int(random.bounded(10));
+        if (action < 6) {
+            const QString typed = randomText();
+            rb.userSelected(int(at), 0);
+            rb.userTyped(typed);
+            model.insert(at, typed);
+        } else if (action < 8 && at < n) {
+            qsizetype end = std::min(n, at + random.bounded(1, 20));
+            if (end < n && model.at(end) == u'\n')
+                ++end;
+            rb.userSelected(int(at), int(end - at));
+            rb.userDeleted(true);
+            model.remove(at, end - at);
+        } else if (action == 8 && rb.canUndo()) {
+            rb.userUndo();
+            model = rb.mid(0, rb.length()); // the reads below must agree with it
+        }
+        ASSERT_EQ(rb.length(), model.size()) << step;
+        // Parts, read without the whole text.
+        for (int k = 0; k < 4; ++k) {
+            const qsizetype from = random.bounded(model.size() + 1);
+            const qsizetype to = std::min(model.size(), from + random.bounded(200));
+            ASSERT_EQ(rb.mid(from, to - from), model.mid(from, to - from)) << step;
+            ASSERT_EQ(rb.span(from, to), QStringView(model).sliced(from, to - from)) << step;
+            const QStringView tail = rb.textFrom(from);
+            ASSERT_EQ(tail.size(), model.size()) << step;
+            ASSERT_EQ(tail.sliced(from), QStringView(model).sliced(from)) << step;
+            if (from < model.size())
+                ASSERT_EQ(rb.charAt(from), model.at(from)) << step;
+        }
+        const int line = int(random.bounded(rb.lineCount()));
+        const qsizetype lineStart = rb.lineStart(line);
+        ASSERT_TRUE(lineStart == 0 || model.at(lineStart - 1) == u'\n') << step;
+        ASSERT_EQ(rb.lineAt(lineStart), line) << step;
+        if (random.bounded(25) == 0)
+            ASSERT_EQ(rb.text(), model) << step;
+    }
+    EXPECT_EQ(rb.text(), model);
+    EXPECT_EQ(rb.lineCount(), model.count(u'\n') + 1);
+}
+
+// Typing on in one place after a read of the whole text leaves the text in one piece until two
+// writes in a row are not followed by such a read; from then on typing keeps the gap open.
+TEST(RichTextBoxEdits, AGapOpensOnlyWhereTheTextIsNotReadWholeAtEveryWrite)
+{
+    Form form{QStringLiteral(u"F")};
+    RichTextBox rb{&form, QStringLiteral(u"RB1")};
+    rb.setText(QStringLiteral(u"<p>x</p>\r\n").repeated(50000));
+    rb.setSelStart(250000);
+    // The first write moves the text into a buffer with room to grow, around a gap.
+    rb.userTyped(u"a"_qs);
+    (void)rb.text();
+    const quint64 closes = rb.gapCloses();
+    for (int i = 1; i < 20; ++i) {
+        rb.userTyped(u"a"_qs);
+        (void)rb.text(); // a reader that reads it whole at every write
+    }
+    EXPECT_EQ(rb.gapCloses(), closes);
+    for (int i = 0; i < 20; ++i)
+        rb.userTyped(u"b"_qs);
+    (void)rb.text();
+    EXPECT_EQ(rb.gapCloses(), closes + 1);
+    EXPECT_EQ(rb.mid(250000, 41), u"a"_qs.repeated(20) + u"b"_qs.repeated(20) + u"<"_qs);
+}

@@ -245,7 +245,8 @@ TEST(TypedColouring, EditSequencesAgreeWithAWholePass)
         f.RB1.setText(longSource(random, inTurn));
         f.Setcolor2();
         for (int edit = 0; edit < 30; ++edit) {
-            const QString &text = f.RB1.text();
+            // Copied without reading it whole: the box keeps its gap, as between keys.
+            const QString text = f.RB1.mid(0, f.RB1.length());
             const int start = editPlace(random, text, f.RB1.selStart());
             const QString before = text.mid(start - 8, 16);
             switch (random.bounded(5)) {
@@ -265,10 +266,47 @@ TEST(TypedColouring, EditSequencesAgreeWithAWholePass)
             f.RB1.userTyped(typing);
             const qsizetype from = f.RB1.lastChange().start;
             const qsizetype to = from + f.RB1.lastChange().inserted;
-            ASSERT_EQ(coloursOf(f.RB1, from, to), reference.colours(f.RB1.text(), scheme, from, to))
+            ASSERT_EQ(coloursOf(f.RB1, from, to),
+                      reference.colours(f.RB1.mid(0, f.RB1.length()), scheme, from, to))
                 << "round " << round << " edit " << edit << ": " << typing.toStdString() << " at "
                 << start << " in " << before.toStdString();
         }
+    }
+}
+
+// Typing in a long source without comments, and in one whose comments pair in turn, reads the
+// text only around the edit (the box's gap stays open from the third key on), and every typed
+// character takes the colour of a whole pass.
+TEST(TypedColouring, TypingInALongSourceReadsItOnlyAroundTheEdit)
+{
+    Reference reference;
+    for (const QString &comment : {QString(), u"<!-- a \"q\" -->"_qs}) {
+        Form1 f;
+        f.Check1.setValue(1);
+        QString source = u"<html><body><table>\r\n"_qs;
+        for (int row = 0; row < 4000; ++row)
+            source += u"<tr><td class=\"c\">%1</td>%2</tr>\r\n"_qs.arg(row).arg(comment);
+        f.RB1.setText(source + u"</table></body></html>"_qs);
+        f.Setcolor2();
+        f.RB1.userSelected(int(f.RB1.lineStart(2000)), 0);
+        const QStringList keys{u"<"_qs, u"t"_qs, u"a"_qs, u"{BS}"_qs, u"{BS}"_qs, u"{BS}"_qs,
+                               u"<b>"_qs, u"x"_qs, u"\""_qs, u"y"_qs, u"\r\n"_qs, u"{BS}"_qs,
+                               u">"_qs, u"z"_qs};
+        quint64 closes = 0;
+        for (int k = 0; k < keys.size(); ++k) {
+            if (keys[k] == u"{BS}")
+                f.RB1.userDeleted(true);
+            else
+                f.RB1.userTyped(keys[k]);
+            if (k == 1)
+                closes = f.RB1.gapCloses();
+            const qsizetype from = f.RB1.lastChange().start;
+            const qsizetype to = from + f.RB1.lastChange().inserted;
+            ASSERT_EQ(coloursOf(f.RB1, from, to),
+                      reference.colours(f.RB1.mid(0, f.RB1.length()), 1, from, to))
+                << keys[k].toStdString() << " " << comment.toStdString();
+        }
+        EXPECT_EQ(f.RB1.gapCloses(), closes) << comment.toStdString();
     }
 }
 

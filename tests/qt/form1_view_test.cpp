@@ -277,6 +277,46 @@ TEST_F(MainWindow, TypedTextIsDrawnInItsColour)
     EXPECT_EQ(typedColour, drawn());
 }
 
+// Keys typed in a long source on the source page, with completion and the repaint after each, read
+// the text only around the caret: the box keeps it in two parts while the user types.
+TEST_F(MainWindow, TypingInALongSourceReadsItOnlyAroundTheCaret)
+{
+    QString cells;
+    for (int r = 0; r < 200; ++r) {
+        cells += u"[["_s;
+        for (int c = 0; c < 200; ++c)
+            cells += (c ? u"$"_s : QString()) + u"セル%1-%2"_s.arg(r).arg(c);
+        cells += u"]]\r\n"_s;
+    }
+    form.RB3.setText(cells);
+    form.Cmd(1).userClicked();
+    auto *source = static_cast<RichTextView *>(view->widgetOf(form.RB1));
+    ASSERT_GT(form.RB1.length(), 1000000);
+    const qsizetype at = form.RB1.lineStart(form.RB1.lineCount() / 2);
+    form.RB1.setSelStart(int(at));
+    source->setFocus();
+    QApplication::processEvents();
+    const QString before = form.RB1.mid(at - 20, 40);
+    auto press = [&](Qt::Key key, const QString &text) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(source, &event);
+        source->repaint();
+    };
+    press(Qt::Key_X, u"x"_s);
+    press(Qt::Key_Backspace, QString());
+    const quint64 closes = form.RB1.gapCloses();
+    for (const QString &key : {u"<"_s, u"t"_s, u"a"_s})
+        press(Qt::Key_unknown, key);
+    EXPECT_TRUE(form.List1.visible()); // the candidates for "<ta"
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_Backspace, QString());
+    for (const QString &key : {u"a"_s, u"b"_s, u" "_s, u"c"_s})
+        press(Qt::Key_unknown, key);
+    press(Qt::Key_Return, u"\r"_s);
+    EXPECT_EQ(form.RB1.gapCloses(), closes);
+    EXPECT_EQ(form.RB1.mid(at - 20, 46), before.first(20) + u"ab c\r\n"_s + before.sliced(20));
+}
+
 // The right button over the box that lies on the cell data reaches its handler through the view,
 // which pops up the source menu instead of the box's own context menu.
 TEST_F(MainWindow, RightButtonOverTheBoxOnTheCellData)
