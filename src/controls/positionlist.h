@@ -135,15 +135,29 @@ public:
                     {quint32(rebuilt[i].position - chunk.base), rebuilt[i].value});
             made.push_back(std::move(chunk));
         }
-        const auto at = m_chunks.erase(m_chunks.begin() + qsizetype(from),
-                                       m_chunks.begin() + qsizetype(to) + 1);
-        const auto behind = m_chunks.insert(at, std::make_move_iterator(made.begin()),
-                                            std::make_move_iterator(made.end())) +
-                            qsizetype(made.size());
-        for (auto it = behind; it != m_chunks.end(); ++it)
-            it->base += delta;
+        // As many chunks as before (an edit inside one chunk, most often) take their places
+        // without moving the chunks behind them.
+        const std::size_t replaced = to - from + 1;
+        if (made.size() == replaced) {
+            std::move(made.begin(), made.end(), m_chunks.begin() + qsizetype(from));
+        } else {
+            const auto at = m_chunks.erase(m_chunks.begin() + qsizetype(from),
+                                           m_chunks.begin() + qsizetype(to) + 1);
+            m_chunks.insert(at, std::make_move_iterator(made.begin()),
+                            std::make_move_iterator(made.end()));
+        }
+        const std::size_t behind = from + made.size();
+        if (delta != 0)
+            for (std::size_t c = behind; c < m_chunks.size(); ++c)
+                m_chunks[c].base += delta;
+        // The indexes behind move only when the number of items changed.
         qsizetype index = from > 0 ? m_chunks[from - 1].first + m_chunks[from - 1].size() : 0;
+        const qsizetype oldSize = m_size;
         for (std::size_t c = from; c < m_chunks.size(); ++c) {
+            if (c >= behind && index == m_chunks[c].first) {
+                index = oldSize; // unchanged from here on
+                break;
+            }
             m_chunks[c].first = index;
             index += m_chunks[c].size();
         }
