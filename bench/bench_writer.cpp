@@ -68,6 +68,28 @@ void BM_MakeTableSource(benchmark::State &state)
 BENCHMARK(BM_MakeTableSource)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
+// The same designs written as the script that writes the table.
+void BM_MakeScriptSource(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    Form1 f;
+    f.RB3.setText(cellData(n));
+    f.MakeTableSource();
+    decorate(f, n);
+    f.Check5.setValue(1);
+    for (auto _ : state) {
+        f.MakeTableSource();
+        benchmark::DoNotOptimize(f.RB1.text().size());
+    }
+    state.counters["cells"] = double(n) * n;
+    state.counters["source_chars"] = double(f.RB1.text().size());
+    state.counters["peak_MB"] = double(peakMegabytes());
+    state.SetComplexityN(qint64(n) * n);
+}
+
+BENCHMARK(BM_MakeScriptSource)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
 } // namespace
 
 BENCHMARK_MAIN();

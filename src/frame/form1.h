@@ -344,10 +344,10 @@ private:
                        QString &bgcolor);
     QString sizeAttrs() const;
     using JsInitLoop = std::function<QString(const QStringList &inner, bool prefixed)>;
-    QString jsPositionBlocks(const QString &P, const QString &R, const QString &C,
-                             const QString &rule, const JsInitLoop &initLoop);
-    QString jsAttributeBlocks(const QString &P, const QString &R, const QString &C,
-                              const QString &rule, const QString &star, const JsInitLoop &initLoop);
+    void jsPositionBlocks(QString &out, const QString &P, const QString &R, const QString &C,
+                          const QString &rule, const JsInitLoop &initLoop);
+    void jsAttributeBlocks(QString &out, const QString &P, const QString &R, const QString &C,
+                           const QString &rule, const QString &star, const JsInitLoop &initLoop);
     QString jsWritingLoop(const QString &P, const QString &R, const QString &C, const QString &rule);
     TableRows tableRows(int rows, int columns);
     // The whole source: head, every row, tail.

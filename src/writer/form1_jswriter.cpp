@@ -1,10 +1,13 @@
 // The JavaScript table writer: the same table as a script that keeps the design in arrays and
 // writes the rows with document.write. Every literal is part of the product.
 
+#include "controls/hugepages.h"
 #include "controls/strings.h"
 #include "frame/form1.h"
 #include "writer/attributetext.h"
 #include "writer/scripttext.h"
+
+#include <cstring>
 
 namespace {
 
@@ -13,6 +16,29 @@ const QString &CrLf = attributetext::crLf();
 QString spaces(int n)
 {
     return QString(n, u' ');
+}
+
+// Every four blanks in a row become a TAB, from the start on, as a replacement of all "    " by
+// "\t" would make them; the text is rewritten in place, never longer than it was.
+void tabsForFourBlanks(QString &text)
+{
+    const QStringView four = u"    ";
+    QChar *d = text.data();
+    const qsizetype n = text.size();
+    qsizetype w = 0;
+    qsizetype r = 0;
+    for (;;) {
+        // What lies at or behind r is not yet overwritten: writes stay before it.
+        const qsizetype at = QStringView(d, n).indexOf(four, r);
+        const qsizetype end = at < 0 ? n : at;
+        std::memmove(d + w, d + r, std::size_t(end - r) * sizeof(QChar));
+        w += end - r;
+        if (at < 0)
+            break;
+        d[w++] = u'\t';
+        r = at + 4;
+    }
+    text.truncate(w);
 }
 
 } // namespace
@@ -110,29 +136,36 @@ QString Form1::MakeJavaScriptSource(QString &startTagList)
         return out;
     };
 
-    QString sections[7];
-    sections[0] = QStringLiteral(u"<script type=") + Q + QStringLiteral(u"text/javascript") + Q
-                  + u'>' + CrLf;
-    sections[1] = QStringLiteral(u"\t<!--") + CrLf + QStringLiteral(u"\tvar Data = new Array();//データ－の変数定義")
-                  + CrLf + CrLf;
-    if (wrap)
-        sections[1] += QStringLiteral(u"\tfunction tableshow(){ 　　　\t// 最後の  ｝までがこのファンクションです")
-                       + CrLf;
-    startTagList = strings::replace(startTagList, CrLf, CrLf + P);
-    sections[2] = line(QStringLiteral(u"document.write (") + startTagList + QStringLiteral(u");"))
-                  + line(QStringLiteral(u"//テーブル全体の設定はこの上で変えます"));
-    sections[3] = CrLf + jsPositionBlocks(P, R, C, rule, initLoop)
-                  + jsAttributeBlocks(P, R, C, rule, star, initLoop) + jsWritingLoop(P, R, C, rule);
-    sections[4] = line(QStringLiteral(u"document.write('</table>');"));
-    if (wrap)
-        sections[4] += QStringLiteral(u"\t}//関数の最後") + CrLf;
-    sections[5] = QStringLiteral(u"\t//end-->") + CrLf;
-    sections[6] = wrap ? QStringLiteral(u"\t\t</script>") + CrLf + QStringLiteral(u"<body onLoad=") + Q
-                             + QStringLiteral(u"tableshow()") + Q + u'>' + CrLf
-                             + QStringLiteral(u"</body>")
-                       : QStringLiteral(u"</script>") + CrLf;
+    // One text for the whole script, with room for what the cells will take: the blocks are
+    // written into it in turn, and the blanks become TABs in place.
+    qsizetype estimate = qsizetype(rows) * columns * 160 + 65536;
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < columns; ++j)
+            estimate += cellTexts.get(i, j).size() * 2;
     QString script;
-    for (const QString &section : sections)
-        script += section;
-    return strings::replace(script, spaces(4), QStringLiteral(u"\t"));
+    hugepages::reserve(script, estimate);
+    script += QStringLiteral(u"<script type=") + Q + QStringLiteral(u"text/javascript") + Q + u'>'
+              + CrLf;
+    script += QStringLiteral(u"\t<!--") + CrLf + QStringLiteral(u"\tvar Data = new Array();//データ－の変数定義")
+              + CrLf + CrLf;
+    if (wrap)
+        script += QStringLiteral(u"\tfunction tableshow(){ 　　　\t// 最後の  ｝までがこのファンクションです")
+                  + CrLf;
+    startTagList = strings::replace(startTagList, CrLf, CrLf + P);
+    script += line(QStringLiteral(u"document.write (") + startTagList + QStringLiteral(u");"))
+              + line(QStringLiteral(u"//テーブル全体の設定はこの上で変えます"));
+    script += CrLf;
+    jsPositionBlocks(script, P, R, C, rule, initLoop);
+    jsAttributeBlocks(script, P, R, C, rule, star, initLoop);
+    script += jsWritingLoop(P, R, C, rule);
+    script += line(QStringLiteral(u"document.write('</table>');"));
+    if (wrap)
+        script += QStringLiteral(u"\t}//関数の最後") + CrLf;
+    script += QStringLiteral(u"\t//end-->") + CrLf;
+    script += wrap ? QStringLiteral(u"\t\t</script>") + CrLf + QStringLiteral(u"<body onLoad=") + Q
+                         + QStringLiteral(u"tableshow()") + Q + u'>' + CrLf
+                         + QStringLiteral(u"</body>")
+                   : QStringLiteral(u"</script>") + CrLf;
+    tabsForFourBlanks(script);
+    return script;
 }

@@ -48,6 +48,15 @@ TEST(JavaScriptWriter, RowMarkersPositionsAndSpans)
     EXPECT_TRUE(s.contains(QStringLiteral(u"\tflgTate=1;　//縦がヘッダーになります。\r\n\tflgYoko=1;")));
 }
 
+// Every four blanks in a row of the script become a TAB, counted from the left, in the data as
+// everywhere else.
+TEST(JavaScriptWriter, FourBlanksBecomeATabFromTheLeft)
+{
+    const QString s = script(QStringLiteral(u"[[a     b$c       d$        $x]]"), QString());
+    EXPECT_TRUE(s.contains(QStringLiteral(u"\tData[0] = 'a\t b';\r\n\tData[1] = 'c\t   d';\r\n"
+                                          u"\tData[2] = '\t\t';\r\n\tData[3] = 'x';\r\n")));
+}
+
 TEST(JavaScriptWriter, WrappedInAFunction)
 {
     Form1 f;
