@@ -316,6 +316,24 @@ void BM_MakeCommandInTheWindow(benchmark::State &state)
 BENCHMARK(BM_MakeCommandInTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// The same table made as the script that writes it (番号/JavaScript chosen), to the first paint.
+void BM_MakeScriptInTheWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        WindowOnTheTable window;
+        window.form.Check5.setValue(1);
+        QApplication::processEvents();
+        const auto start = Clock::now();
+        window.form.Cmd(1).userClicked();
+        window.source->viewport()->grab();
+        state.SetIterationTime(since(start));
+        state.counters["chars"] = double(window.form.RB1.length());
+    }
+    state.counters["peak_MB"] = double(benchsupport::peakMegabytes());
+}
+BENCHMARK(BM_MakeScriptInTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+
 // Typing in lines whose comment markers do not pair in turn (see unpairedCommentLines) on the
 // source page of the main window, in the middle of the text, with the window's reactions to every
 // change: inside a comment that is one only because its text repeats (second argument 0), between

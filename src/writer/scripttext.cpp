@@ -3,10 +3,16 @@
 #include "controls/strings.h"
 #include "writer/attributetext.h"
 
+#include <algorithm>
+
 namespace scripttext {
 
 QString escaped(const QString &text)
 {
+    // Most texts hold nothing to escape: they are given back as they are, without a copy.
+    if (std::none_of(text.cbegin(), text.cend(),
+                     [](QChar c) { return c == u'\\' || c == u'\'' || c == u'<'; }))
+        return text;
     QString out = text;
     out.replace(u'\\', QStringLiteral(u"\\\\"));
     out.replace(u'\'', QStringLiteral(u"\\'"));
@@ -19,8 +25,11 @@ QString escaped(const QString &text)
 QString brokenCellText(const QString &raw)
 {
     const QString &crLf = attributetext::crLf();
+    // A cell shorter than a piece, with no line end, is one piece: most cells of a table.
+    if (raw.size() < 40 && !raw.contains(crLf))
+        return escaped(raw);
     const QString text = strings::replace(raw, crLf, QString());
-    const QString continuation = u'\'' + crLf + QString(10, u' ') + QStringLiteral(u"+ '");
+    static const QString continuation = u'\'' + crLf + QString(10, u' ') + QStringLiteral(u"+ '");
     QString out;
     qsizetype copied = 0;
     const qsizetype n = text.size();
