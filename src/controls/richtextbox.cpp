@@ -9,11 +9,12 @@
 #include <cstring>
 
 namespace {
-// The room a gap is given besides the write that opens it: typing goes on into it without
-// moving the text behind it. Opening it moves that text by as much, into memory not touched
-// before: a larger gap would cost more page faults than it saves moves.
+// The room a gap is given besides the write that opens it, a sixteenth of the text within these
+// bounds: typing goes on into it without moving the text behind it. Opening it moves that text
+// by as much, into memory not touched before: a larger gap would cost more page faults than it
+// saves moves. The least is also the least room worth opening a gap in without moving the text
+// to a larger buffer.
 constexpr qsizetype GapRoom = 65536;
-// The least room worth opening a gap in without moving the text to a larger buffer.
 constexpr qsizetype MinGap = 1024;
 } // namespace
 
@@ -116,7 +117,7 @@ void RichTextBox::writeAtGap(qsizetype start, qsizetype length, const QString &w
         const qsizetype behind = m_buf.size() - m_gap - m_gapLen;
         // Room the buffer has already is taken first (a made source comes with some): fresh
         // memory costs a page fault per page on first touch.
-        const qsizetype want = with.size() + GapRoom;
+        const qsizetype want = with.size() + std::clamp(this->length() / 16, MinGap, GapRoom);
         const qsizetype room = m_gapLen + (m_buf.capacity() - m_buf.size());
         if (!m_buf.isDetached() || room < with.size() + MinGap) {
             // A new buffer, the text copied once into its place on either side of the gap, with
