@@ -215,15 +215,17 @@ TEST(RichTextBoxEdits, PartsReadAroundTheGapAreTheText)
             const QStringView tail = rb.textFrom(from);
             ASSERT_EQ(tail.size(), model.size()) << step;
             ASSERT_EQ(tail.sliced(from), QStringView(model).sliced(from)) << step;
-            if (from < model.size())
+            if (from < model.size()) {
                 ASSERT_EQ(rb.charAt(from), model.at(from)) << step;
+            }
         }
         const int line = int(random.bounded(rb.lineCount()));
         const qsizetype lineStart = rb.lineStart(line);
         ASSERT_TRUE(lineStart == 0 || model.at(lineStart - 1) == u'\n') << step;
         ASSERT_EQ(rb.lineAt(lineStart), line) << step;
-        if (random.bounded(25) == 0)
+        if (random.bounded(25) == 0) {
             ASSERT_EQ(rb.text(), model) << step;
+        }
     }
     EXPECT_EQ(rb.text(), model);
     EXPECT_EQ(rb.lineCount(), model.count(u'\n') + 1);
