@@ -304,17 +304,15 @@ const PositionList<NoValue> &RichTextBox::lineStarts() const
         // One pass over the text; a table source has a line every twenty characters or so.
         m_lineStarts.push_back({0});
         // The text before the gap, then the text behind it.
-        const QChar *p = m_buf.constData();
-        for (qsizetype i = 0; i < m_gap && m_gapLen > 0; ++i) {
-            if (p[i] == u'\n')
-                m_lineStarts.push_back({i + 1});
-        }
-        const qsizetype from = m_gapLen > 0 ? m_gap : 0;
-        const qsizetype shift = m_gapLen;
-        for (qsizetype i = from; i < length(); ++i) {
-            if (p[i + shift] == u'\n')
-                m_lineStarts.push_back({i + 1});
-        }
+        auto scan = [this](QStringView part, qsizetype at) {
+            for (qsizetype i = 0; i < part.size(); ++i) {
+                if (part[i] == u'\n')
+                    m_lineStarts.push_back({at + i + 1});
+            }
+        };
+        const qsizetype gap = m_gapLen > 0 ? m_gap : m_buf.size();
+        scan(QStringView(m_buf).first(gap), 0);
+        scan(QStringView(m_buf).sliced(gap + m_gapLen), gap);
     }
     return m_lineStarts;
 }
