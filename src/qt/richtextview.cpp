@@ -30,6 +30,10 @@ constexpr qsizetype SideCharacters = RichTextView::WholeText / 2;
 
 RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(parent), m_box(box)
 {
+    auto *doc = new QTextDocument(this);
+    m_layout = new ColouredLayout(doc);
+    doc->setDocumentLayout(m_layout);
+    setDocument(doc);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setUndoRedoEnabled(false);
     setAcceptDrops(false);

@@ -4,8 +4,45 @@
 
 #include <QPlainTextEdit>
 
+#include <QPlainTextDocumentLayout>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+
 class QScrollBar;
-class QTextBlock;
+
+// Sets a block's colours as the formats of its layout without laying out anything else.
+//
+// New formats on a block's layout leave the block marked as changed in the document until its
+// next edit, which then reports the whole block as replaced: the document's layout takes that for
+// a change reaching into the blocks after it, lays them out again and repaints the whole view, at
+// every key typed into a coloured line. The mark is settled here at once, and the block alone is
+// laid out again.
+class ColouredLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    void setFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats)
+    {
+        block.layout()->setFormats(formats);
+        {
+            const QScopedValueRollback settling(m_settling, true);
+            document()->markContentsDirty(block.position(), block.length());
+        }
+        blockBoundingRect(block); // lays the block out again, with its new formats
+    }
+
+protected:
+    void documentChanged(int from, int removed, int added) override
+    {
+        // Colours change no line's height nor width: the block is laid out by setFormats.
+        if (!m_settling)
+            QPlainTextDocumentLayout::documentChanged(from, removed, added);
+    }
+
+private:
+    bool m_settling = false;
+};
 
 // The widget of a rich-text box. The control is the source of truth: the document is changed only
 // to mirror the control, and whatever the user does to the text (typing, IME, paste, cut, delete,
@@ -125,10 +162,13 @@ private:
     void scrollAcrossTo(int left);
     // Colours the lines that hold [start, end] of the control's text again.
     void recolour(qsizetype start, qsizetype end);
-    void colourVisibleBlocks();
-    void colourBlock(QTextBlock &block);
+    // Colours the blocks in view that do not carry the current colours yet.
+    void colourVisibleBlocks(const QRegion &painted);
+    // Gives the block the colours of its text; false when it had them already.
+    bool colourBlock(QTextBlock &block);
 
     RichTextBox &m_box;
+    ColouredLayout *m_layout = nullptr;
     // Set while the document or the cursor is changed to mirror the control.
     bool m_syncing = false;
     // Set while the view, hidden, has not taken the control's newest text; and whether the

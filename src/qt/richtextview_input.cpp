@@ -210,25 +210,31 @@ void RichTextView::contextMenuEvent(QContextMenuEvent *event)
 
 void RichTextView::paintEvent(QPaintEvent *event)
 {
-    colourVisibleBlocks();
+    colourVisibleBlocks(event->region());
     QPlainTextEdit::paintEvent(event);
 }
 
-void RichTextView::colourVisibleBlocks()
+void RichTextView::colourVisibleBlocks(const QRegion &painted)
 {
     const QPointF offset = contentOffset();
     const int bottom = viewport()->height();
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        if (blockBoundingGeometry(block).translated(offset).top() > bottom)
+        const QRectF shown = blockBoundingGeometry(block).translated(offset);
+        if (shown.top() > bottom)
             break;
-        if (block.userState() != m_colourGeneration) {
-            colourBlock(block);
-            block.setUserState(m_colourGeneration);
-        }
+        if (block.userState() == m_colourGeneration)
+            continue;
+        block.setUserState(m_colourGeneration);
+        if (!colourBlock(block))
+            continue;
+        // A line whose colours changed outside what is being painted is painted next time.
+        const QRect line(0, int(shown.top()), viewport()->width(), int(shown.height()) + 1);
+        if (!painted.contains(line))
+            viewport()->update(line);
     }
 }
 
-void RichTextView::colourBlock(QTextBlock &block)
+bool RichTextView::colourBlock(QTextBlock &block)
 {
     const qsizetype start = m_winStart + block.position() + qsizetype(block.blockNumber());
     const qsizetype end = start + block.length() - 1;
@@ -250,10 +256,9 @@ void RichTextView::colourBlock(QTextBlock &block)
     }
     QTextLayout *layout = block.layout();
     if (!layout || layout->formats() == formats)
-        return;
-    layout->setFormats(formats);
-    // The block is laid out again with its new formats (as a highlighter's block would be).
-    document()->markContentsDirty(block.position(), block.length());
+        return false;
+    m_layout->setFormats(block, formats);
+    return true;
 }
 
 namespace {

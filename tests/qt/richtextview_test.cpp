@@ -19,6 +19,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -862,5 +864,79 @@ TEST_F(RichTextViewTest, ShownColoursFollowEveryEdit)
             step.edit();
             EXPECT_EQ(colourMismatch(text, RB1).toStdString(), std::string());
         }
+    }
+}
+
+// A key typed into a coloured line repaints that line alone, and what is on the screen after such
+// repaints is what a whole repaint shows: the line's new colours included.
+TEST_F(RichTextViewTest, ATypedKeyRepaintsItsLineAlone)
+{
+    class PaintedArea : public QObject
+    {
+    public:
+        QRegion region;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent *>(event)->region();
+            return false;
+        }
+    };
+    for (const bool longText : {false, true}) {
+        SCOPED_TRACE(longText ? "long" : "short");
+        if (longText) {
+            setLongText();
+        } else {
+            QString lines;
+            for (int i = 0; i < 300; ++i)
+                lines += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+            RB1.setText(lines);
+        }
+        ColorRuns runs;
+        for (int line = 0; line < RB1.lineCount(); ++line) {
+            const qsizetype at = RB1.lineStart(line);
+            runs.push_back({at, 0xC80000});
+            runs.push_back({at + 4, 0x640064});
+        }
+        RB1.setColorRuns(runs);
+        const int middle = RB1.lineCount() / 2;
+        RB1.lineScroll(middle - RB1.firstVisibleLine());
+        RB1.setSelStart(int(RB1.lineStart(middle + 3) + 4));
+        text->setFocus();
+        QApplication::processEvents();
+        const int lineHeight = text->fontMetrics().height();
+        PaintedArea painted;
+        text->viewport()->installEventFilter(&painted);
+        // Each key recolours its line as the editor does: the typed text in a colour of its own.
+        const struct
+        {
+            int key;
+            const char *typed;
+        } keys[] = {{Qt::Key_X, "x"}, {Qt::Key_Y, "y"}, {Qt::Key_Backspace, ""}, {Qt::Key_Z, "z"}};
+        for (const auto &k : keys) {
+            SCOPED_TRACE(k.typed);
+            painted.region = QRegion();
+            key(k.key, QString::fromLatin1(k.typed));
+            const qsizetype caret = RB1.selStart();
+            RB1.setRangeColors(RB1.lineStart(middle + 3), caret, {{0, 0x008000}});
+            QApplication::processEvents();
+            EXPECT_FALSE(painted.region.isEmpty());
+            EXPECT_LE(painted.region.boundingRect().height(), 2 * lineHeight);
+        }
+        text->viewport()->removeEventFilter(&painted);
+        // The screen as the partial repaints left it, against a whole repaint.
+        QWidget *window = text->window();
+        const QPoint at = text->viewport()->mapTo(window, QPoint(0, 0));
+        const QImage onScreen = window->screen()
+                                    ->grabWindow(window->winId(), at.x(), at.y(),
+                                                 text->viewport()->width(),
+                                                 text->viewport()->height())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+        const QImage whole = text->viewport()->grab().toImage().convertToFormat(
+            QImage::Format_RGB32);
+        ASSERT_EQ(onScreen.size(), whole.size());
+        EXPECT_TRUE(onScreen == whole);
+        EXPECT_EQ(colourMismatch(text, RB1).toStdString(), std::string());
     }
 }
