@@ -3,49 +3,60 @@
 #include "editor/scriptelements.h"
 
 #include "controls/hugepages.h"
+#include "controls/parallel.h"
+
+#include <vector>
 
 namespace editor {
 
 namespace {
 
-QString hugepagesCopy(QStringView text)
+// Where the conversion stands at a place of the text.
+struct ScanState
 {
-    QString copy = hugepages::uninitialized(text.size(), hugepages::editingRoom(text.size()));
-    std::copy(text.begin(), text.end(), copy.data());
-    return copy;
-}
+    bool inScript = false;
+    bool inTag = false;
+    bool inQuote = false;
+    bool operator==(const ScanState &) const = default;
+};
 
-// The copy of the text that takes the converted characters: made at the first character that
-// changes, so that a text already in the asked case costs no copy.
-class Converted
+// Takes the converted characters into `data`, the text's copy.
+struct Writer
 {
-public:
-    explicit Converted(QStringView text) : m_text(text) {}
+    char16_t *data;
+    void write(qsizetype at, char16_t mapped) { data[at] = mapped; }
+};
+
+// Copies the text at the first character that changes, and takes the converted characters into
+// the copy: a text already in the asked case costs no copy.
+struct LazyCopy
+{
+    QStringView text;
+    QString out;
+    char16_t *data = nullptr;
     void write(qsizetype at, char16_t mapped)
     {
-        if (!m_data) {
-            m_out = hugepagesCopy(m_text);
-            m_data = reinterpret_cast<char16_t *>(m_out.data());
+        if (!data) {
+            out = hugepages::uninitialized(text.size(), hugepages::editingRoom(text.size()));
+            std::copy(text.begin(), text.end(), out.data());
+            data = reinterpret_cast<char16_t *>(out.data());
         }
-        m_data[at] = mapped;
+        data[at] = mapped;
     }
-    std::optional<QString> take()
-    {
-        if (!m_data)
-            return std::nullopt;
-        return std::move(m_out);
-    }
+};
 
-private:
-    QStringView m_text;
-    QString m_out;
-    char16_t *m_data = nullptr;
+// Only notes whether any character would change.
+struct Probe
+{
+    bool changes = false;
+    void write(qsizetype, char16_t) { changes = true; }
 };
 
 // The character (or surrogate pair) at i of `text` in the target case, written into `out`; returns
 // how many units it covers. Characters whose case mapping has another length in UTF-16 are left
 // as they are.
-inline qsizetype convertAt(QStringView text, qsizetype i, bool lower, Converted &out)
+template <typename Out>
+inline qsizetype convertAt(QStringView text, qsizetype i, bool lower, Out &out)
 {
     const char16_t c = text.utf16()[i];
     if (c < 0x80) {
@@ -68,55 +79,127 @@ inline qsizetype convertAt(QStringView text, qsizetype i, bool lower, Converted 
     return 1;
 }
 
-} // namespace
-
-std::optional<QString> convertedTagCase(QStringView view, int mode)
+// Converts [from, to) of `view`, starting in `state` and leaving it as it stands at `to`. The
+// rules look ahead beyond `to` as they would in one pass over the whole text. `from` and `to` are
+// line starts (or the text's ends), so no surrogate pair spans `to`.
+template <typename Out>
+void convertPart(QStringView view, qsizetype from, qsizetype to, bool lower, ScanState &state,
+                 Out &out)
 {
-    const bool lower = mode == 1;
-    Converted out(view);
-    bool inScript = false;
-    bool inTag = false;
-    bool inQuote = false;
     const char16_t *p = view.utf16();
     const qsizetype n = view.size();
     // The character after i, or 0 at the end.
     auto next = [&](qsizetype i, qsizetype k) { return i + k < n ? p[i + k] : char16_t(0); };
-    for (qsizetype i = 0; i < n;) {
-        if (!inTag) {
+    for (qsizetype i = from; i < to;) {
+        if (!state.inTag) {
             // Outside a tag (and so outside quotes) only a "<" changes anything.
-            while (i < n && p[i] != u'<')
+            while (i < to && p[i] != u'<')
                 ++i;
-            if (i == n)
+            if (i == to)
                 break;
         }
         const char16_t c = p[i];
         if (c == u'<') {
             const char16_t after = next(i, 1);
             if (after == u'!' && matchesAsciiNoCase(view, i, u"<!--javascript")) {
-                inScript = true;
+                state.inScript = true;
             } else if (after == u'/' && matchesAsciiNoCase(view, i, u"</script>")) {
-                inScript = false;
+                state.inScript = false;
             } else if (after == u'!' && next(i, 2) == u'-') {
-                inTag = false;
-                inQuote = false;
+                state.inTag = false;
+                state.inQuote = false;
             } else {
-                inTag = true;
+                state.inTag = true;
             }
         } else if (c == u'-' && next(i, 1) == u'-' && next(i, 2) == u'>') {
-            inTag = false;
-            inQuote = false;
+            state.inTag = false;
+            state.inQuote = false;
         } else if (c == u'>') {
-            inTag = false;
-            inQuote = false;
-        } else if (c == u'"' && inTag) {
-            inQuote = !inQuote;
+            state.inTag = false;
+            state.inQuote = false;
+        } else if (c == u'"' && state.inTag) {
+            state.inQuote = !state.inQuote;
         }
-        if (inTag && !inQuote && !inScript)
+        if (state.inTag && !state.inQuote && !state.inScript)
             i += convertAt(view, i, lower, out);
         else
             ++i;
     }
-    return out.take();
+}
+
+// A long text is converted in parts on several threads. Each part is first scanned as if it
+// started outside any tag, which is where a line of a source nearly always starts; a part whose
+// true starting state (the end of the part before it) differs is scanned again from that state.
+// Only when some character changes is the text copied, and converted part by part.
+std::optional<QString> convertInParts(QStringView view, bool lower, int workers)
+{
+    const qsizetype n = view.size();
+    std::vector<qsizetype> bounds(std::size_t(workers) + 1, n);
+    bounds[0] = 0;
+    for (int w = 1; w < workers; ++w) {
+        const qsizetype line = view.indexOf(u'\n', n * w / workers);
+        bounds[std::size_t(w)] = line < 0 ? n : std::max(bounds[std::size_t(w) - 1], line + 1);
+    }
+    struct Part
+    {
+        ScanState start;
+        ScanState end;
+        bool changes = false;
+    };
+    std::vector<Part> parts(static_cast<std::size_t>(workers));
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        Part &part = parts[std::size_t(w)];
+        Probe probe;
+        part.end = part.start;
+        convertPart(view, bounds[std::size_t(w)], bounds[std::size_t(w) + 1], lower, part.end,
+                    probe);
+        part.changes = probe.changes;
+    });
+    bool changes = false;
+    for (std::size_t w = 0; w < parts.size(); ++w) {
+        Part &part = parts[w];
+        const ScanState start = w == 0 ? ScanState() : parts[w - 1].end;
+        if (start != part.start) {
+            part.start = part.end = start;
+            Probe probe;
+            convertPart(view, bounds[w], bounds[w + 1], lower, part.end, probe);
+            part.changes = probe.changes;
+        }
+        changes = changes || part.changes;
+    }
+    if (!changes)
+        return std::nullopt;
+    QString out = hugepages::uninitialized(n, hugepages::editingRoom(n));
+    Writer writer{reinterpret_cast<char16_t *>(out.data())};
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        const qsizetype from = bounds[std::size_t(w)];
+        const qsizetype to = bounds[std::size_t(w) + 1];
+        std::copy(view.utf16() + from, view.utf16() + to, writer.data + from);
+        const Part &part = parts[std::size_t(w)];
+        if (!part.changes)
+            return;
+        ScanState state = part.start;
+        Writer own = writer;
+        convertPart(view, from, to, lower, state, own);
+    });
+    return out;
+}
+
+} // namespace
+
+std::optional<QString> convertedTagCase(QStringView view, int mode)
+{
+    const bool lower = mode == 1;
+    const int workers = parallel::workersFor(view.size(), 1 << 20);
+    if (workers > 1)
+        return convertInParts(view, lower, workers);
+    // One pass: the copy is made at the first character that changes.
+    LazyCopy copy{view};
+    ScanState state;
+    convertPart(view, 0, view.size(), lower, state, copy);
+    if (!copy.data)
+        return std::nullopt;
+    return std::move(copy.out);
 }
 
 QString convertTagCase(QStringView text, int mode)

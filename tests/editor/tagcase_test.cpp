@@ -79,3 +79,36 @@ TEST(TagCase, InsertedTagsFollowTheOptionButReferencesKeepTheirCase)
 }
 
 } // namespace
+
+// A long text is converted in parts on several threads; a part may start inside a tag, a quoted
+// value or a script region that began in the part before it, and must come out as the whole text
+// converted in one pass would.
+TEST(TagCase, ALongTextComesOutAsOnePassWouldMakeIt)
+{
+    QString unit;
+    unit += u"<TD CLASS=\"Wide\r\nLong\">Cell Text</TD>\r\n";
+    unit += u"<TABLE\r\nborder=1\r\nWIDTH=\"100%\">\r\n";
+    unit += u"<!--JavaScript\r\n";
+    for (int i = 0; i < 12; ++i)
+        unit += u"document.write(\"<TD ALIGN=Center>\");\r\n";
+    unit += u"</SCRIPT>\r\n";
+    unit += u"<P TITLE=\"\u00C4\">\u0178\U00010400Ab\u00C4</P><!-- <B>Note</B>\r\n";
+    unit += u"--> Tail\r\n";
+    const qsizetype units = 3'000'000 / unit.size() + 1;
+    QString text;
+    text.reserve(unit.size() * units);
+    for (qsizetype i = 0; i < units; ++i)
+        text += unit;
+    for (const int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        const QString one = convertTagCase(unit, mode);
+        ASSERT_NE(one, unit);
+        const std::optional<QString> converted = convertedTagCase(text, mode);
+        ASSERT_TRUE(converted.has_value());
+        ASSERT_EQ(converted->size(), text.size());
+        for (qsizetype at = 0; at < text.size(); at += unit.size())
+            ASSERT_EQ(QStringView(*converted).sliced(at, unit.size()), one) << "at " << at;
+        // Converted once more, nothing changes, and no copy is made.
+        EXPECT_FALSE(convertedTagCase(*converted, mode).has_value());
+    }
+}
