@@ -148,12 +148,13 @@ std::optional<QString> convertInParts(QStringView view, bool lower, int workers)
     };
     std::vector<Part> parts(static_cast<std::size_t>(workers));
     parallel::slices(workers, workers, [&](int w, long long, long long) {
-        Part &part = parts[std::size_t(w)];
+        // The scan works on its own state: the parts lie side by side in memory, and writing
+        // to one at every tag would make the threads fight over the same cache line.
         Probe probe;
-        part.end = part.start;
-        convertPart(view, bounds[std::size_t(w)], bounds[std::size_t(w) + 1], lower, part.end,
-                    probe);
-        part.changes = probe.changes;
+        ScanState state = parts[std::size_t(w)].start;
+        convertPart(view, bounds[std::size_t(w)], bounds[std::size_t(w) + 1], lower, state, probe);
+        parts[std::size_t(w)].end = state;
+        parts[std::size_t(w)].changes = probe.changes;
     });
     bool changes = false;
     for (std::size_t w = 0; w < parts.size(); ++w) {
