@@ -8,11 +8,11 @@
 namespace {
 constexpr int MaxCount = 1000;
 
-// Counts the rows (LF characters) and the longest row's cells; a row's count grows by one for each
-// occurrence of the delimiter. Records where each row's LF stands. Stops early, returning false,
-// once either count exceeds MaxCount.
-bool countCells(const QString &text, const QString &delimiter, int &rows, int &columns,
-                std::vector<qsizetype> &lineEnds)
+// Counts the rows (LF characters) and the longest row's cells of text[from, to); a row's count
+// grows by one for each occurrence of the delimiter. Records where each row's LF stands. Stops
+// early, returning false, once either count exceeds MaxCount.
+bool countCellsIn(const QString &text, qsizetype from, qsizetype to, const QString &delimiter,
+                  int &rows, int &columns, std::vector<qsizetype> &lineEnds)
 {
     rows = 0;
     columns = 0;
@@ -20,7 +20,8 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
     const QChar *p = text.constData();
     const qsizetype n = text.size();
     const qsizetype d = delimiter.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    const QChar first = d > 0 ? delimiter.at(0) : QChar();
+    for (qsizetype i = from; i < to; ++i) {
         if (p[i] == u'\n') {
             lineEnds.push_back(i);
             ++rows;
@@ -28,12 +29,61 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
             cells = 1;
             if (rows > MaxCount || columns > MaxCount)
                 return false;
-        } else if (d > 0 && p[i] == delimiter.at(0) && QStringView(p + i, n - i).startsWith(delimiter)) {
+        } else if (d > 0 && p[i] == first && (d == 1 || QStringView(p + i, n - i).startsWith(delimiter))) {
             ++cells;
             i += d - 1;
         }
     }
     return rows <= MaxCount && columns <= MaxCount;
+}
+
+// The same over the whole text. A long text is counted in slices on several threads, each from
+// a line start; a delimiter holding an LF may stand across a line start, and is counted in one
+// pass.
+bool countCells(const QString &text, const QString &delimiter, int &rows, int &columns,
+                std::vector<qsizetype> &lineEnds)
+{
+    const qsizetype n = text.size();
+    const int workers =
+        delimiter.contains(u'\n') ? 1 : parallel::workersFor(n, 1 << 20);
+    if (workers == 1)
+        return countCellsIn(text, 0, n, delimiter, rows, columns, lineEnds);
+    std::vector<qsizetype> bounds{0};
+    for (int w = 1; w < workers; ++w) {
+        const qsizetype line = text.indexOf(u'\n', std::max(n * w / workers, bounds.back()));
+        bounds.push_back(line < 0 ? n : line + 1);
+    }
+    bounds.push_back(n);
+    struct Slice
+    {
+        int rows = 0;
+        int columns = 0;
+        bool fits = true;
+        std::vector<qsizetype> lineEnds;
+    };
+    std::vector<Slice> slices(static_cast<std::size_t>(workers));
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        int sliceRows = 0;
+        int sliceColumns = 0;
+        std::vector<qsizetype> ends;
+        const bool fits = countCellsIn(text, bounds[std::size_t(w)], bounds[std::size_t(w) + 1],
+                                       delimiter, sliceRows, sliceColumns, ends);
+        Slice &slice = slices[std::size_t(w)];
+        slice.rows = sliceRows;
+        slice.columns = sliceColumns;
+        slice.fits = fits;
+        slice.lineEnds = std::move(ends);
+    });
+    rows = 0;
+    columns = 0;
+    for (Slice &slice : slices) {
+        rows += slice.rows;
+        columns = std::max(columns, slice.columns);
+        if (!slice.fits || rows > MaxCount || columns > MaxCount)
+            return false;
+        lineEnds.insert(lineEnds.end(), slice.lineEnds.begin(), slice.lineEnds.end());
+    }
+    return true;
 }
 } // namespace
 

@@ -158,4 +158,39 @@ TEST(ParseCellData, MoreThanAThousandRowsOrCellsChangesNothing)
     EXPECT_EQ(p.rows, 1000);
 }
 
+// A long cell data is counted in slices on several threads: the counts, the cells and the refusals
+// are those of a short one.
+TEST(ParseCellData, ALongTextCountsAsAShortOne)
+{
+    Form1 f;
+    f.Text6.setText(QStringLiteral(u"<>"));
+    // Row r holds 600 + r % 400 cells "r.c": the widest rows stand here and there, the last one
+    // near the end.
+    auto row = [](int r, int cells) {
+        QString line;
+        for (int c = 0; c < cells; ++c)
+            line += (c ? QStringLiteral(u"<>") : QString()) + QStringLiteral(u"%1.%2").arg(r).arg(c);
+        return line + QStringLiteral(u"\r\n");
+    };
+    QString text;
+    for (int r = 0; r < 1000; ++r)
+        text += row(r, 600 + r % 400);
+    ASSERT_GT(text.size(), 4 << 20);
+    Parsed p = parse(f, text);
+    ASSERT_TRUE(p.ok);
+    EXPECT_EQ(p.rows, 1000);
+    EXPECT_EQ(p.columns, 999);
+    for (int r : {0, 1, 399, 500, 999})
+        for (int c : {0, 599 + r % 400})
+            EXPECT_EQ(f.cellTexts.get(r, c), QStringLiteral(u"%1.%2").arg(r).arg(c));
+    EXPECT_EQ(f.cellTexts.get(0, 600), QString());
+
+    // One row too wide, in the middle of the text; one row too many.
+    Parsed wide = parse(f, text.left(text.size() / 2) + row(1000, 1001) + text.mid(text.size() / 2));
+    EXPECT_FALSE(wide.ok);
+    Parsed tall = parse(f, text + row(1000, 3));
+    EXPECT_FALSE(tall.ok);
+    EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"1000"));
+}
+
 } // namespace
