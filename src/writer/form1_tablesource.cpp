@@ -20,25 +20,20 @@ using attributetext::quoted;
 using attributetext::whole;
 
 // The cell data without its row markers: every "]]" removed, then every "[[" of what is left, both
-// left to right, in one pass.
-QString withoutRowMarkers(const QString &text)
+// left to right, in one pass. Written into `out`, which takes views and single characters.
+template <typename Out>
+void writeWithoutRowMarkers(QStringView view, Out &out)
 {
-    // Most texts hold markers; a text without any is handed back shared.
-    if (!text.contains(u'[') && !text.contains(u']'))
-        return text;
-    QString out;
-    hugepages::reserve(out, text.size());
-    const QStringView view(text);
     const qsizetype n = view.size();
     bool openPending = false; // a "[" written last, which a following "[" makes a "[["
     qsizetype copied = 0;
     auto flush = [&](qsizetype upTo) {
         if (upTo > copied) {
             if (openPending) {
-                out += u'[';
+                out.put(u'[');
                 openPending = false;
             }
-            out += view.sliced(copied, upTo - copied);
+            out.put(view.sliced(copied, upTo - copied));
         }
     };
     for (qsizetype i = 0; i < n; ++i) {
@@ -59,7 +54,71 @@ QString withoutRowMarkers(const QString &text)
     }
     flush(n);
     if (openPending)
-        out += u'[';
+        out.put(u'[');
+}
+
+struct AppendTo
+{
+    QString &text;
+    void put(QStringView part) { text += part; }
+    void put(char16_t c) { text += QChar(c); }
+};
+
+struct CountOnly
+{
+    qsizetype size = 0;
+    void put(QStringView part) { size += part.size(); }
+    void put(char16_t) { ++size; }
+};
+
+struct WriteAt
+{
+    QChar *at;
+    void put(QStringView part) { at = std::copy(part.begin(), part.end(), at); }
+    void put(char16_t c) { *at++ = QChar(c); }
+};
+
+QString withoutRowMarkers(const QString &text)
+{
+    // Most texts hold markers; a text without any is handed back shared.
+    if (!text.contains(u'[') && !text.contains(u']'))
+        return text;
+    const QStringView view(text);
+    const qsizetype n = view.size();
+    const int workers = parallel::workersFor(n, 1 << 20);
+    if (workers == 1) {
+        QString out;
+        hugepages::reserve(out, n);
+        AppendTo into{out};
+        writeWithoutRowMarkers(view, into);
+        return out;
+    }
+    // A long text in slices on several threads, each from a line start: no marker spans a line
+    // end, and a "[" held back before one is written with it, so the slices come out as the whole
+    // text would. Each slice is measured, then written in its place.
+    std::vector<qsizetype> bounds{0};
+    for (int w = 1; w < workers; ++w) {
+        const qsizetype line = view.indexOf(u'\n', std::max(n * w / workers, bounds.back()));
+        bounds.push_back(line < 0 ? n : line + 1);
+    }
+    bounds.push_back(n);
+    std::vector<qsizetype> offsets(std::size_t(workers) + 1, 0);
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        CountOnly count;
+        writeWithoutRowMarkers(view.sliced(bounds[std::size_t(w)],
+                                           bounds[std::size_t(w) + 1] - bounds[std::size_t(w)]),
+                               count);
+        offsets[std::size_t(w) + 1] = count.size;
+    });
+    for (std::size_t w = 1; w < offsets.size(); ++w)
+        offsets[w] += offsets[w - 1];
+    QString out = hugepages::uninitialized(offsets.back());
+    parallel::slices(workers, workers, [&](int w, long long, long long) {
+        WriteAt into{out.data() + offsets[std::size_t(w)]};
+        writeWithoutRowMarkers(view.sliced(bounds[std::size_t(w)],
+                                           bounds[std::size_t(w) + 1] - bounds[std::size_t(w)]),
+                               into);
+    });
     return out;
 }
 

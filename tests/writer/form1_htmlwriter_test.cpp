@@ -36,6 +36,37 @@ TEST(MakeTableSource, RowMarkersGoFirstClosingThenOpening)
     EXPECT_EQ(rowsOf(f), QStringLiteral(u"<tr><th>xy</th>\r\n<th>[z]</th>\r\n</tr>\r\n"));
 }
 
+// A long cell data loses its markers in slices on several threads, each from a line start; lines
+// that end in a held-back "[" or start with "]]" come out as in one pass: every "]]" removed, then
+// every "[[" of what is left.
+TEST(MakeTableSource, ALongCellDataLosesItsMarkersAsInOnePass)
+{
+    const QString pieces[] = {u"[["_qs, u"]]"_qs, u"[]]"_qs, u"a]b"_qs, u"[[[x"_qs, u"$"_qs,
+                              u"[y]"_qs, u"セル"_qs, u"["_qs, u"]]]"_qs, u"]]"_qs, u"[["_qs};
+    QString text;
+    for (int line = 0; line < 1000; ++line) {
+        QString row;
+        for (int k = 0; row.size() < 2400; ++k)
+            row += pieces[(line * 7 + k * 3 + k / 5) % std::size(pieces)];
+        // Line ends after a lone "[" and line starts with "]]", now and then.
+        text += (line % 3 == 0 ? u"]]"_qs : QString()) + row + (line % 4 == 0 ? u"["_qs : QString()) +
+                u"\r\n"_qs;
+    }
+    ASSERT_GT(text.size(), 2 << 20);
+    QString once = text;
+    once.replace(u"]]"_qs, QString()).replace(u"[["_qs, QString());
+    ASSERT_FALSE(once.contains(u"]]"_qs) || once.contains(u"[["_qs));
+
+    Form1 sliced;
+    sliced.RB3.setText(text);
+    ASSERT_TRUE(sliced.MakeTableSource());
+    Form1 whole;
+    whole.RB3.setText(once);
+    ASSERT_TRUE(whole.MakeTableSource());
+    EXPECT_TRUE(sliced.RB1.text() == whole.RB1.text());
+    EXPECT_EQ(sliced.Text1(0).text(), u"1000"_qs);
+}
+
 TEST(MakeTableSource, CommentThenFontThenNumbering)
 {
     Form1 f;
