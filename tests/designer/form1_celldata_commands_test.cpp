@@ -106,6 +106,40 @@ TEST_F(CellDataCommands, CsvTooLargeIsRefused)
     EXPECT_EQ(f.Text6.text(), QStringLiteral(u"$"));
 }
 
+// A long CSV file is made into rows on several threads: the rows are those of a short one, and a
+// line of too many cells in the middle still refuses the file.
+TEST_F(CellDataCommands, ALongCsvIsImportedAsAShortOne)
+{
+    QByteArray csv;
+    QString rows;
+    for (int r = 0; r < 1000; ++r) {
+        QByteArray line;
+        // Now and then an empty line, or one of a single short cell.
+        if (r % 89 == 7)
+            line = "x";
+        for (int c = 0; r % 97 != 5 && r % 89 != 7 && c < 300; ++c)
+            line += (c ? "," : "") + QByteArray::number(r) + "-" + QByteArray::number(c) + "abc";
+        csv += line + "\r\n";
+        rows += QStringLiteral(u"[[") + (line.isEmpty() ? QStringLiteral(u"    ") : QString::fromLatin1(line)) +
+                QStringLiteral(u"]]\r\n");
+    }
+    ASSERT_GT(rows.size(), 2 << 20);
+    files.openPath = writeFile(QStringLiteral(u"long.csv"), csv);
+    f.ImportCsv();
+    EXPECT_TRUE(f.RB3.text() == rows);
+    EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"1000"));
+    EXPECT_EQ(f.Text1(1).text(), QStringLiteral(u"300"));
+
+    const qsizetype middle = csv.indexOf("\r\n", csv.size() / 2) + 2;
+    files.openPath = writeFile(QStringLiteral(u"wide.csv"),
+                               csv.left(middle) + QByteArray("1,").repeated(1000) + "1\r\n" +
+                                   csv.mid(middle, csv.lastIndexOf("\r\n", csv.size() - 3) - middle));
+    messages.answers = {msgbox::OK};
+    f.ImportCsv();
+    EXPECT_EQ(messages.prompts.size(), 1);
+    EXPECT_TRUE(f.RB3.text() == rows);
+}
+
 TEST_F(CellDataCommands, CancelChangesNothing)
 {
     const QString before = f.RB3.text();
