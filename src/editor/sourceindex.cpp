@@ -2,6 +2,8 @@
 
 #include "editor/asciimasks.h"
 
+#include "controls/parallel.h"
+
 #include <algorithm>
 
 namespace editor {
@@ -131,35 +133,51 @@ void SourceIndex::reset(QStringView text)
 {
     // One pass over the whole text for all the patterns (a rewrite of the source indexes tens of
     // millions of characters): blocks where no pattern can begin are passed over in a loop the
-    // compiler vectorises, and only the places that may begin one are looked at closely.
+    // compiler vectorises, and only the places that may begin one are looked at closely. A long
+    // text is scanned in slices on several threads, each finding the places in its slice (a
+    // pattern may reach beyond it) into lists of its own, which are then joined in turn.
     const std::vector<PatternIndex *> indexes = all();
-    for (PatternIndex *index : indexes)
-        index->m_positions.clear();
     const char16_t *p = text.utf16();
     const qsizetype n = text.size();
-    auto lookAt = [&](qsizetype i) {
-        for (PatternIndex *index : indexes) {
-            if (index->m_pattern.front() == p[i] || foldAscii(p[i]) == index->m_pattern.front())
-                if (index->matchesAt(text, i))
-                    index->m_positions.push_back(i);
+    using Found = std::vector<std::vector<qsizetype>>; // one list per pattern
+    auto scanSlice = [&](qsizetype from, qsizetype to, Found &found) {
+        auto lookAt = [&](qsizetype i) {
+            for (std::size_t k = 0; k < indexes.size(); ++k) {
+                const PatternIndex *index = indexes[k];
+                if (index->m_pattern.front() == p[i] || foldAscii(p[i]) == index->m_pattern.front())
+                    if (index->matchesAt(text, i))
+                        found[k].push_back(i);
+            }
+        };
+        constexpr qsizetype Block = 32;
+        qsizetype i = from;
+        for (; i + Block <= to && i + Block + 2 <= n; i += Block) {
+            char16_t any = 0;
+            for (qsizetype k = 0; k < Block; ++k)
+                any |= mayBegin(p, i + k);
+            if (!any)
+                continue;
+            for (qsizetype k = 0; k < Block; ++k)
+                if (mayBegin(p, i + k))
+                    lookAt(i + k);
         }
+        for (; i < to; ++i)
+            lookAt(i);
     };
-    constexpr qsizetype Block = 32;
-    qsizetype i = 0;
-    for (; i + Block + 2 <= n; i += Block) {
-        char16_t any = 0;
-        for (qsizetype k = 0; k < Block; ++k)
-            any |= mayBegin(p, i + k);
-        if (!any)
-            continue;
-        for (qsizetype k = 0; k < Block; ++k)
-            if (mayBegin(p, i + k))
-                lookAt(i + k);
+    const int workers = parallel::workersFor(n, 1 << 20);
+    std::vector<Found> found(static_cast<std::size_t>(workers), Found(indexes.size()));
+    parallel::slices(n, workers, [&](int w, long long from, long long to) {
+        Found own(indexes.size());
+        scanSlice(from, to, own);
+        found[std::size_t(w)] = std::move(own);
+    });
+    for (std::size_t k = 0; k < indexes.size(); ++k) {
+        std::vector<qsizetype> &positions = indexes[k]->m_positions;
+        positions.clear();
+        for (const Found &slice : found)
+            positions.insert(positions.end(), slice[k].begin(), slice[k].end());
+        indexes[k]->m_notes.assign(positions.size(), QString());
     }
-    for (; i < n; ++i)
-        lookAt(i);
-    for (PatternIndex *index : indexes)
-        index->m_notes.assign(index->m_positions.size(), QString());
     m_length = text.size();
 }
 

@@ -75,6 +75,25 @@ TEST(SourceIndex, EditsKeepEveryIndexAsAFreshScanWouldGiveIt)
     }
 }
 
+// A long text is indexed in slices on several threads: each pattern's places are those its own
+// scan finds, in order, also where an occurrence stands across a slice's end.
+TEST(SourceIndex, ALongTextIsIndexedAsEachPatternAloneWouldIndexIt)
+{
+    QRandomGenerator random(20261210);
+    const QString text = randomText(random, 500'000);
+    ASSERT_GT(text.size(), 4 << 20);
+    SourceIndex index;
+    index.reset(text);
+    for (const PatternIndex *kept : {&index.scriptOpen, &index.scriptLanguage, &index.scriptClose,
+                                     &index.var, &index.with, &index.closeBrace}) {
+        SCOPED_TRACE(kept->pattern().toStdString());
+        PatternIndex alone = *kept;
+        alone.reset(text);
+        ASSERT_FALSE(alone.positions().empty());
+        EXPECT_TRUE(kept->positions() == alone.positions());
+    }
+}
+
 TEST(SourceIndex, NotesTravelWithUntouchedOccurrences)
 {
     QString text = u"var a;\r\nvar b;"_qs;
