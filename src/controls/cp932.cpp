@@ -123,7 +123,7 @@ QString decode(QByteArrayView bytes)
     // which no double-byte character holds: the bytes before it decode alike whether it follows
     // them or not. Each slice is written where its bytes stand (it has no more characters than
     // bytes), then moved up against the one before it.
-    const int workers = parallel::workersFor(n, 1 << 20);
+    const int workers = parallel::workersFor(n, parallel::TextPerWorker);
     std::vector<qsizetype> starts{0};
     for (int w = 1; w < workers; ++w) {
         qsizetype cut = std::max(n * w / workers, starts.back());
@@ -205,7 +205,7 @@ Encoded encode(QStringView text, char replacement)
     Encoded result;
     // A large text is encoded in slices on several threads, each into a buffer of its own, then
     // joined; a slice never ends between the two halves of a surrogate pair.
-    const int workers = parallel::workersFor(n, 1 << 20);
+    const int workers = parallel::workersFor(n, parallel::TextPerWorker);
     struct Slice
     {
         qsizetype from = 0;

@@ -9,6 +9,10 @@
 // the calling thread, and returns when all are done. The work must touch disjoint data per slice.
 namespace parallel {
 
+// Characters (or bytes) of text a worker takes at least, in passes that scan or copy a text: below
+// that, starting a thread costs more than it saves.
+constexpr long long TextPerWorker = 1 << 18;
+
 inline int workersFor(long long units, long long unitsPerWorker = 20000)
 {
     if (units < unitsPerWorker)

@@ -65,7 +65,7 @@ CsvRows csvRows(const QString &text)
     QString rows = hugepages::uninitialized(offsets.back());
     std::vector<char> tooWide(lines.size(), 0);
     QChar *out = rows.data();
-    parallel::slices(qint64(lines.size()), parallel::workersFor(all.size(), 1 << 20),
+    parallel::slices(qint64(lines.size()), parallel::workersFor(all.size(), parallel::TextPerWorker),
                      [&](int, long long first, long long last) {
                          for (long long i = first; i < last; ++i) {
                              const QStringView line = lines[std::size_t(i)];

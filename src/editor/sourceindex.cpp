@@ -164,7 +164,7 @@ void SourceIndex::reset(QStringView text)
         for (; i < to; ++i)
             lookAt(i);
     };
-    const int workers = parallel::workersFor(n, 1 << 20);
+    const int workers = parallel::workersFor(n, parallel::TextPerWorker);
     std::vector<Found> found(static_cast<std::size_t>(workers), Found(indexes.size()));
     parallel::slices(n, workers, [&](int w, long long from, long long to) {
         Found own(indexes.size());

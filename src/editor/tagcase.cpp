@@ -191,7 +191,7 @@ std::optional<QString> convertInParts(QStringView view, bool lower, int workers)
 std::optional<QString> convertedTagCase(QStringView view, int mode)
 {
     const bool lower = mode == 1;
-    const int workers = parallel::workersFor(view.size(), 1 << 20);
+    const int workers = parallel::workersFor(view.size(), parallel::TextPerWorker);
     if (workers > 1)
         return convertInParts(view, lower, workers);
     // One pass: the copy is made at the first character that changes.

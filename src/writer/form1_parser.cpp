@@ -45,7 +45,7 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
 {
     const qsizetype n = text.size();
     const int workers =
-        delimiter.contains(u'\n') ? 1 : parallel::workersFor(n, 1 << 20);
+        delimiter.contains(u'\n') ? 1 : parallel::workersFor(n, parallel::TextPerWorker);
     if (workers == 1)
         return countCellsIn(text, 0, n, delimiter, rows, columns, lineEnds);
     std::vector<qsizetype> bounds{0};

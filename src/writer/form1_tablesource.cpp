@@ -85,7 +85,7 @@ QString withoutRowMarkers(const QString &text)
         return text;
     const QStringView view(text);
     const qsizetype n = view.size();
-    const int workers = parallel::workersFor(n, 1 << 20);
+    const int workers = parallel::workersFor(n, parallel::TextPerWorker);
     if (workers == 1) {
         QString out;
         hugepages::reserve(out, n);
