@@ -118,7 +118,20 @@ void IntGrid::redim(int rowUpper, int columnUpper)
 {
     m_rows = std::max(0, rowUpper + 1);
     m_columns = std::max(0, columnUpper + 1);
-    m_cells.clear();
-    hugepages::reserve(m_cells, std::size_t(m_rows) * m_columns);
-    m_cells.resize(std::size_t(m_rows) * m_columns, 0);
+    // Every cell is 0 until one is set: the cells are made then.
+    m_cells = std::vector<int>();
+}
+
+bool IntGrid::set(int row, int column, int value)
+{
+    if (!contains(row, column))
+        return false;
+    if (m_cells.empty()) {
+        if (value == 0)
+            return true;
+        hugepages::reserve(m_cells, std::size_t(m_rows) * m_columns);
+        m_cells.resize(std::size_t(m_rows) * m_columns, 0);
+    }
+    m_cells[std::size_t(row) * m_columns + column] = value;
+    return true;
 }

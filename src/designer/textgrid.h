@@ -117,18 +117,15 @@ public:
     }
     int get(int row, int column) const
     {
-        return contains(row, column) ? m_cells[std::size_t(row) * m_columns + column] : 0;
+        return contains(row, column) && !m_cells.empty()
+                   ? m_cells[std::size_t(row) * m_columns + column]
+                   : 0;
     }
-    bool set(int row, int column, int value)
-    {
-        if (!contains(row, column))
-            return false;
-        m_cells[std::size_t(row) * m_columns + column] = value;
-        return true;
-    }
+    bool set(int row, int column, int value);
 
 private:
     int m_rows = 0;
     int m_columns = 0;
+    // Empty while every cell is 0 (a table without a merge needs no cells at all).
     std::vector<int> m_cells;
 };

@@ -14,12 +14,13 @@ void Form1::BuildMergeMap()
 
     rowCellCounts.assign(std::size_t(rows), columns);
     coveredCells.redim(rows - 1, columns - 1);
-    coveredCellFlags.clear();
-    hugepages::reserve(coveredCellFlags, std::size_t(rows) * columns + 1);
-    coveredCellFlags.resize(std::size_t(rows) * columns + 1, 0);
-    // Without a merge anywhere in the table no cell is covered.
+    // Without a merge anywhere in the table no cell is covered, and no flags are needed: a cell
+    // beyond the flags is not covered.
+    coveredCellFlags = std::vector<int>();
     if (cellSpans.storedCount() == 0)
         return;
+    hugepages::reserve(coveredCellFlags, std::size_t(rows) * columns + 1);
+    coveredCellFlags.resize(std::size_t(rows) * columns + 1, 0);
 
     // The owner of a cell is the span origin that claims it last, in row-major order; -1 for none.
     std::vector<int> owner;

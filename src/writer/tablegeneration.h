@@ -13,7 +13,7 @@ struct TableGeneration
     CellTexts cellTexts;
     std::vector<int> rowCellCounts;
     IntGrid coveredCells;
-    std::vector<int> coveredCellFlags;
+    std::vector<int> coveredCellFlags; // empty when no cell is covered
 
 protected:
     // Set while the parser moves the count spinners to the counts the cell data holds: their

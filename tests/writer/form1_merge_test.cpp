@@ -29,6 +29,20 @@ TEST(BuildMergeMap, SpansCoverAllButTheirOrigin)
     EXPECT_EQ(f.rowCellCounts, std::vector<int>({4, 4, 4}));
 }
 
+// The map is built anew every time: once the merges are gone, nothing is covered any more.
+TEST(BuildMergeMap, MergesRemovedCoverNothing)
+{
+    Form1 f;
+    f.cellSpans.set(1, 1, QStringLiteral(u"2,2"));
+    f.BuildMergeMap();
+    EXPECT_EQ(covered(f, 3, 4), "..../..x./.xx./");
+    f.cellSpans.set(1, 1, QString());
+    f.BuildMergeMap();
+    EXPECT_EQ(covered(f, 3, 4), "..../..../..../");
+    for (const int flag : f.coveredCellFlags)
+        EXPECT_EQ(flag, 0);
+}
+
 TEST(BuildMergeMap, LaterOriginsTakeOverAndSingleSpansCoverNothing)
 {
     Form1 f;
