@@ -235,15 +235,19 @@ Encoded encode(QStringView text, char replacement)
             Slice &slice = slices[std::size_t(w)];
             encodeSlice(slice, slice.bytes);
         });
-        qsizetype total = 0;
+        // The slices are copied into their places in the whole on their threads too.
+        std::vector<qsizetype> offsets{0};
         for (const Slice &slice : slices)
-            total += slice.bytes.size();
-        result.bytes.reserve(total);
-        hugepages::advise(result.bytes.constData(), std::size_t(total));
-        for (Slice &slice : slices) {
-            result.bytes.append(slice.bytes);
+            offsets.push_back(offsets.back() + slice.bytes.size());
+        result.bytes.reserve(offsets.back());
+        hugepages::advise(result.bytes.constData(), std::size_t(offsets.back()));
+        result.bytes.resize(offsets.back());
+        char *whole = result.bytes.data();
+        parallel::slices(workers, workers, [&](int w, long long, long long) {
+            Slice &slice = slices[std::size_t(w)];
+            std::copy(slice.bytes.cbegin(), slice.bytes.cend(), whole + offsets[std::size_t(w)]);
             slice.bytes = QByteArray();
-        }
+        });
     }
     // Each character once, in order of its first appearance in the whole text.
     QSet<char32_t> reported;
