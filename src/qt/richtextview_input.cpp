@@ -229,7 +229,7 @@ void RichTextView::colourVisibleBlocks(const QRegion &painted)
             continue;
         // A line whose colours changed outside what is being painted is painted next time.
         const QRect line(0, int(shown.top()), viewport()->width(), int(shown.height()) + 1);
-        if (!painted.contains(line))
+        if (!(QRegion(line) - painted).isEmpty())
             viewport()->update(line);
     }
 }
