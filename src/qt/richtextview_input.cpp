@@ -228,7 +228,9 @@ void RichTextView::colourVisibleBlocks(const QRegion &painted)
         if (!colourBlock(block))
             continue;
         // A line whose colours changed outside what is being painted is painted next time.
-        const QRect line(0, int(shown.top()), viewport()->width(), int(shown.height()) + 1);
+        const QRect line =
+            QRect(0, int(shown.top()), viewport()->width(), int(shown.height()) + 1) &
+            viewport()->rect();
         if (!(QRegion(line) - painted).isEmpty())
             viewport()->update(line);
     }
