@@ -63,6 +63,12 @@ void RichTextBox::moveGap(qsizetype to) const
     m_gap = to;
 }
 
+void RichTextBox::prepareEditAt(qsizetype position) const
+{
+    if (m_gapLen > 0)
+        moveGap(std::clamp<qsizetype>(position, 0, length()));
+}
+
 QChar RichTextBox::charAt(qsizetype position) const
 {
     Q_ASSERT(position >= 0 && position < length());

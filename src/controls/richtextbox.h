@@ -47,6 +47,10 @@ public:
     QStringView textFrom(qsizetype from) const;
     // How many times the text was read whole while a gap was open in it.
     quint64 gapCloses() const { return m_gapCloses; }
+    // Moves the gap, when the text holds one, to `position`: a view calls it while the program is
+    // idle after the caret went elsewhere, so that the next key typed there does not pay for the
+    // move. Nothing a reader can see changes.
+    void prepareEditAt(qsizetype position) const;
     void setText(const QString &text);
 
     // What the last write of the text replaced, for a view that mirrors the text piecewise:

@@ -128,6 +128,7 @@ void RichTextView::refresh(Property property)
         // A selection set by code is shown where it is.
         syncSelection();
         showCaret();
+        prepareEditAtCaret();
         break;
     case Property::ColorRuns:
         recolour(m_box.lastColorChange().start, m_box.lastColorChange().end);
@@ -626,8 +627,23 @@ void RichTextView::selectByUser(qsizetype anchor, qsizetype caret)
     m_caret = caret;
     const qsizetype start = std::min(anchor, caret);
     const qsizetype end = std::max(anchor, caret);
-    if (start != m_box.selStart() || end - start != m_box.selLength())
+    if (start != m_box.selStart() || end - start != m_box.selLength()) {
         m_box.userSelected(int(start), int(end - start));
+        prepareEditAtCaret();
+    }
+}
+
+void RichTextView::prepareEditAtCaret()
+{
+    // Once, when the event loop is next idle: a drag or a command that sets the caret many times
+    // moves the gap once, to where the caret ends up.
+    if (m_editPrepared)
+        return;
+    m_editPrepared = true;
+    QTimer::singleShot(0, this, [this] {
+        m_editPrepared = false;
+        m_box.prepareEditAt(m_box.selStart());
+    });
 }
 
 void RichTextView::selectInModel(int qtFrom, int qtTo)

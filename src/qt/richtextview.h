@@ -153,6 +153,9 @@ private:
     bool editKey(QKeyEvent *event);
     bool jumpKey(QKeyEvent *event);
     void selectWholeText();
+    // A long text keeps a gap where it was last edited; after the caret went elsewhere, the gap
+    // is moved there while the program is idle rather than at the next key.
+    void prepareEditAtCaret();
     // Scrolls the control's caret into view (moving the window) before a key acts at it.
     void windowOnCaret();
     // The same, and to the caret's column too: after the control's caret was set or moved by an
@@ -191,6 +194,7 @@ private:
     qsizetype m_wordStart = 0;
     qsizetype m_wordEnd = 0;
     bool m_moveScheduled = false;
+    bool m_editPrepared = false;
     // The control's selection with the direction the user gave it (the control keeps none).
     qsizetype m_anchor = 0;
     qsizetype m_caret = 0;

@@ -204,6 +204,10 @@ TEST(RichTextBoxEdits, PartsReadAroundTheGapAreTheText)
         } else if (action == 8 && rb.canUndo()) {
             rb.userUndo();
             model = rb.mid(0, rb.length()); // the reads below must agree with it
+        } else if (action == 9) {
+            // The gap made ready where the caret went, as a view does when idle (also beyond
+            // the text's ends, which stand for them).
+            rb.prepareEditAt(random.bounded(10) == 0 ? n + 5 : at);
         }
         ASSERT_EQ(rb.length(), model.size()) << step;
         // Parts, read without the whole text.
