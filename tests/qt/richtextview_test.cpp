@@ -66,6 +66,24 @@ protected:
         ASSERT_GT(big.size(), RichTextView::WholeText);
         RB1.setText(big);
     }
+    // "<td>cell N</td>" on line N, 300 lines or a text long enough for a window, each line in the
+    // colours given as (column, colour) pairs.
+    void setColouredLines(bool longText, std::initializer_list<std::pair<int, quint32>> colours)
+    {
+        if (longText) {
+            setLongText();
+        } else {
+            QString lines;
+            for (int i = 0; i < 300; ++i)
+                lines += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
+            RB1.setText(lines);
+        }
+        ColorRuns runs;
+        for (int line = 0; line < RB1.lineCount(); ++line)
+            for (const auto &[column, colour] : colours)
+                runs.push_back({RB1.lineStart(line) + column, colour});
+        RB1.setColorRuns(runs);
+    }
     void shiftClick(QPoint at)
     {
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -800,23 +818,8 @@ TEST_F(RichTextViewTest, ShownColoursFollowEveryEdit)
 {
     for (const bool longText : {false, true}) {
         SCOPED_TRACE(longText ? "long" : "short");
-        if (longText) {
-            setLongText();
-        } else {
-            QString lines;
-            for (int i = 0; i < 300; ++i)
-                lines += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
-            RB1.setText(lines);
-        }
         // Every line in three colours.
-        ColorRuns runs;
-        for (int line = 0; line < RB1.lineCount(); line += 1) {
-            const qsizetype at = RB1.lineStart(line);
-            runs.push_back({at, 0xC80000});
-            runs.push_back({at + 4, 0x640064});
-            runs.push_back({at + 10, 0x008000});
-        }
-        RB1.setColorRuns(runs);
+        setColouredLines(longText, {{0, 0xC80000}, {4, 0x640064}, {10, 0x008000}});
         const int middle = RB1.lineCount() / 2;
         RB1.lineScroll(middle - RB1.firstVisibleLine());
         RB1.setSelStart(int(RB1.lineStart(middle + 3) + 6));
@@ -884,21 +887,7 @@ TEST_F(RichTextViewTest, ATypedKeyRepaintsItsLineAlone)
     };
     for (const bool longText : {false, true}) {
         SCOPED_TRACE(longText ? "long" : "short");
-        if (longText) {
-            setLongText();
-        } else {
-            QString lines;
-            for (int i = 0; i < 300; ++i)
-                lines += QStringLiteral(u"<td>cell %1</td>\r\n").arg(i);
-            RB1.setText(lines);
-        }
-        ColorRuns runs;
-        for (int line = 0; line < RB1.lineCount(); ++line) {
-            const qsizetype at = RB1.lineStart(line);
-            runs.push_back({at, 0xC80000});
-            runs.push_back({at + 4, 0x640064});
-        }
-        RB1.setColorRuns(runs);
+        setColouredLines(longText, {{0, 0xC80000}, {4, 0x640064}});
         const int middle = RB1.lineCount() / 2;
         RB1.lineScroll(middle - RB1.firstVisibleLine());
         RB1.setSelStart(int(RB1.lineStart(middle + 3) + 4));
