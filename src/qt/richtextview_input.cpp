@@ -216,12 +216,18 @@ void RichTextView::paintEvent(QPaintEvent *event)
 
 void RichTextView::colourVisibleBlocks(const QRegion &painted)
 {
-    const QPointF offset = contentOffset();
     const int bottom = viewport()->height();
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF shown = blockBoundingGeometry(block).translated(offset);
+    QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return;
+    // The blocks' places follow from the first one's and their heights, as the widget paints
+    // them: asking each block for its place would walk again from the top of the view.
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    for (; block.isValid(); block = block.next()) {
+        const QRectF shown(0, top, 0, blockBoundingRect(block).height());
         if (shown.top() > bottom)
             break;
+        top += shown.height();
         if (block.userState() == m_colourGeneration)
             continue;
         block.setUserState(m_colourGeneration);
