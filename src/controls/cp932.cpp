@@ -111,6 +111,26 @@ qsizetype decodeRange(const unsigned char *p, qsizetype from, qsizetype to, char
     return o - out;
 }
 
+// The bytes encodeRange writes for text[from, to).
+qsizetype encodedSize(QStringView text, qsizetype from, qsizetype to)
+{
+    const EncodeTable &table = encodeTable();
+    const char16_t *p = text.utf16();
+    qsizetype size = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        const std::uint16_t code = table[p[i]];
+        if (code != kNoCode) {
+            size += code < 0x100 ? 1 : 2;
+            continue;
+        }
+        // A surrogate pair, like a lone surrogate or any character without a code, is one byte.
+        if (QChar::isHighSurrogate(p[i]) && i + 1 < to && QChar::isLowSurrogate(p[i + 1]))
+            ++i;
+        ++size;
+    }
+    return size;
+}
+
 } // namespace
 
 QString decode(QByteArrayView bytes)
@@ -203,14 +223,14 @@ Encoded encode(QStringView text, char replacement)
 {
     const qsizetype n = text.size();
     Encoded result;
-    // A large text is encoded in slices on several threads, each into a buffer of its own, then
-    // joined; a slice never ends between the two halves of a surrogate pair.
+    // A large text is encoded in slices on several threads: each slice is measured, then written
+    // into its place in the whole; a slice never ends between the two halves of a surrogate pair.
     const int workers = parallel::workersFor(n, parallel::TextPerWorker);
     struct Slice
     {
         qsizetype from = 0;
         qsizetype to = 0;
-        QByteArray bytes;
+        qsizetype at = 0; // where its bytes go
         std::vector<Unmappable> unmappable;
     };
     std::vector<Slice> slices(static_cast<std::size_t>(workers));
@@ -222,31 +242,32 @@ Encoded encode(QStringView text, char replacement)
         slice.from = w == 0 ? 0 : slices[std::size_t(w - 1)].to;
         slice.to = std::max(cut, slice.from);
     }
-    auto encodeSlice = [&](Slice &slice, QByteArray &into) {
-        into.resize((slice.to - slice.from) * 2);
-        hugepages::advise(into.constData(), std::size_t(into.size()));
-        into.truncate(encodeRange(text, slice.from, slice.to, replacement, into.data(),
-                                  slice.unmappable));
-    };
     if (workers == 1) {
-        encodeSlice(slices.front(), result.bytes);
+        Slice &slice = slices.front();
+        result.bytes.resize(n * 2);
+        hugepages::advise(result.bytes.constData(), std::size_t(result.bytes.size()));
+        result.bytes.truncate(encodeRange(text, slice.from, slice.to, replacement,
+                                          result.bytes.data(), slice.unmappable));
     } else {
+        std::vector<qsizetype> sizes(static_cast<std::size_t>(workers));
         parallel::slices(workers, workers, [&](int w, long long, long long) {
-            Slice &slice = slices[std::size_t(w)];
-            encodeSlice(slice, slice.bytes);
+            const Slice &slice = slices[std::size_t(w)];
+            sizes[std::size_t(w)] = encodedSize(text, slice.from, slice.to);
         });
-        // The slices are copied into their places in the whole on their threads too.
-        std::vector<qsizetype> offsets{0};
-        for (const Slice &slice : slices)
-            offsets.push_back(offsets.back() + slice.bytes.size());
-        result.bytes.reserve(offsets.back());
-        hugepages::advise(result.bytes.constData(), std::size_t(offsets.back()));
-        result.bytes.resize(offsets.back());
+        qsizetype total = 0;
+        for (int w = 0; w < workers; ++w) {
+            slices[std::size_t(w)].at = total;
+            total += sizes[std::size_t(w)];
+        }
+        result.bytes.reserve(total);
+        hugepages::advise(result.bytes.constData(), std::size_t(total));
+        result.bytes.resize(total);
         char *whole = result.bytes.data();
         parallel::slices(workers, workers, [&](int w, long long, long long) {
             Slice &slice = slices[std::size_t(w)];
-            std::copy(slice.bytes.cbegin(), slice.bytes.cend(), whole + offsets[std::size_t(w)]);
-            slice.bytes = QByteArray();
+            std::vector<Unmappable> unmappable;
+            encodeRange(text, slice.from, slice.to, replacement, whole + slice.at, unmappable);
+            slice.unmappable = std::move(unmappable);
         });
     }
     // Each character once, in order of its first appearance in the whole text.
