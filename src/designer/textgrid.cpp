@@ -4,12 +4,6 @@
 
 #include <algorithm>
 
-const QString &TextGrid::empty()
-{
-    static const QString none;
-    return none;
-}
-
 TextGrid::Row::iterator TextGrid::find(Row &row, int column)
 {
     // Rows are mostly written left to right: try the end first.
@@ -98,12 +92,6 @@ qsizetype TextGrid::storedCount() const
     for (const Row &row : m_cells)
         n += qsizetype(row.size());
     return n;
-}
-
-const QString &TextList::get(int i) const
-{
-    static const QString none;
-    return contains(i) ? m_items[std::size_t(i)] : none;
 }
 
 bool TextList::set(int i, const QString &value)

@@ -77,7 +77,9 @@ public:
 
 private:
     using Row = std::vector<Entry>;
-    static const QString &empty();
+    // The text of every cell not stored; read for most cells of a large table, on several threads.
+    static const QString &empty() { return s_empty; }
+    static inline const QString s_empty;
     // The entry of the column in the row, or the place where it would go.
     static Row::iterator find(Row &row, int column);
 
@@ -97,10 +99,11 @@ public:
     void redimPreserve(int upper) { m_items.resize(std::size_t(upper + 1 > 0 ? upper + 1 : 0)); }
     int upper() const { return int(m_items.size()) - 1; }
     bool contains(int i) const { return i >= 0 && i < int(m_items.size()); }
-    const QString &get(int i) const;
+    const QString &get(int i) const { return contains(i) ? m_items[std::size_t(i)] : s_empty; }
     bool set(int i, const QString &value);
 
 private:
+    static inline const QString s_empty;
     std::vector<QString> m_items;
 };
 
