@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringView>
+
 #include <algorithm>
 #include <functional>
 #include <thread>
@@ -33,6 +35,20 @@ void slices(long long count, int workers, F &&slice)
     run(0);
     for (std::thread &t : threads)
         t.join();
+}
+
+// Where `workers` slices of `text` begin, each at a line start (just after an LF) at or after an
+// even share of the text, and the text's end: workers + 1 places, a slice possibly empty.
+inline std::vector<qsizetype> lineSlices(QStringView text, int workers)
+{
+    const qsizetype n = text.size();
+    std::vector<qsizetype> bounds{0};
+    for (int w = 1; w < workers; ++w) {
+        const qsizetype line = text.indexOf(u'\n', std::max(n * w / workers, bounds.back()));
+        bounds.push_back(line < 0 ? n : line + 1);
+    }
+    bounds.push_back(n);
+    return bounds;
 }
 
 } // namespace parallel

@@ -165,7 +165,7 @@ void SourceIndex::reset(QStringView text)
             lookAt(i);
     };
     const int workers = parallel::workersFor(n, parallel::TextPerWorker);
-    std::vector<Found> found(static_cast<std::size_t>(workers), Found(indexes.size()));
+    std::vector<Found> found(static_cast<std::size_t>(workers));
     parallel::slices(n, workers, [&](int w, long long from, long long to) {
         Found own(indexes.size());
         scanSlice(from, to, own);

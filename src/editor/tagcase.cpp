@@ -134,12 +134,7 @@ void convertPart(QStringView view, qsizetype from, qsizetype to, bool lower, Sca
 std::optional<QString> convertInParts(QStringView view, bool lower, int workers)
 {
     const qsizetype n = view.size();
-    std::vector<qsizetype> bounds(std::size_t(workers) + 1, n);
-    bounds[0] = 0;
-    for (int w = 1; w < workers; ++w) {
-        const qsizetype line = view.indexOf(u'\n', n * w / workers);
-        bounds[std::size_t(w)] = line < 0 ? n : std::max(bounds[std::size_t(w) - 1], line + 1);
-    }
+    const std::vector<qsizetype> bounds = parallel::lineSlices(view, workers);
     struct Part
     {
         ScanState start;

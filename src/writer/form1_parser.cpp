@@ -48,12 +48,7 @@ bool countCells(const QString &text, const QString &delimiter, int &rows, int &c
         delimiter.contains(u'\n') ? 1 : parallel::workersFor(n, parallel::TextPerWorker);
     if (workers == 1)
         return countCellsIn(text, 0, n, delimiter, rows, columns, lineEnds);
-    std::vector<qsizetype> bounds{0};
-    for (int w = 1; w < workers; ++w) {
-        const qsizetype line = text.indexOf(u'\n', std::max(n * w / workers, bounds.back()));
-        bounds.push_back(line < 0 ? n : line + 1);
-    }
-    bounds.push_back(n);
+    const std::vector<qsizetype> bounds = parallel::lineSlices(text, workers);
     struct Slice
     {
         int rows = 0;

@@ -57,13 +57,6 @@ void writeWithoutRowMarkers(QStringView view, Out &out)
         out.put(u'[');
 }
 
-struct AppendTo
-{
-    QString &text;
-    void put(QStringView part) { text += part; }
-    void put(char16_t c) { text += QChar(c); }
-};
-
 struct CountOnly
 {
     qsizetype size = 0;
@@ -83,31 +76,19 @@ QString withoutRowMarkers(const QString &text)
     // Most texts hold markers; a text without any is handed back shared.
     if (!text.contains(u'[') && !text.contains(u']'))
         return text;
-    const QStringView view(text);
-    const qsizetype n = view.size();
-    const int workers = parallel::workersFor(n, parallel::TextPerWorker);
-    if (workers == 1) {
-        QString out;
-        hugepages::reserve(out, n);
-        AppendTo into{out};
-        writeWithoutRowMarkers(view, into);
-        return out;
-    }
     // A long text in slices on several threads, each from a line start: no marker spans a line
     // end, and a "[" held back before one is written with it, so the slices come out as the whole
     // text would. Each slice is measured, then written in its place.
-    std::vector<qsizetype> bounds{0};
-    for (int w = 1; w < workers; ++w) {
-        const qsizetype line = view.indexOf(u'\n', std::max(n * w / workers, bounds.back()));
-        bounds.push_back(line < 0 ? n : line + 1);
-    }
-    bounds.push_back(n);
+    const QStringView view(text);
+    const int workers = parallel::workersFor(view.size(), parallel::TextPerWorker);
+    const std::vector<qsizetype> bounds = parallel::lineSlices(view, workers);
+    auto slice = [&](int w) {
+        return view.sliced(bounds[std::size_t(w)], bounds[std::size_t(w) + 1] - bounds[std::size_t(w)]);
+    };
     std::vector<qsizetype> offsets(std::size_t(workers) + 1, 0);
     parallel::slices(workers, workers, [&](int w, long long, long long) {
         CountOnly count;
-        writeWithoutRowMarkers(view.sliced(bounds[std::size_t(w)],
-                                           bounds[std::size_t(w) + 1] - bounds[std::size_t(w)]),
-                               count);
+        writeWithoutRowMarkers(slice(w), count);
         offsets[std::size_t(w) + 1] = count.size;
     });
     for (std::size_t w = 1; w < offsets.size(); ++w)
@@ -115,9 +96,7 @@ QString withoutRowMarkers(const QString &text)
     QString out = hugepages::uninitialized(offsets.back());
     parallel::slices(workers, workers, [&](int w, long long, long long) {
         WriteAt into{out.data() + offsets[std::size_t(w)]};
-        writeWithoutRowMarkers(view.sliced(bounds[std::size_t(w)],
-                                           bounds[std::size_t(w) + 1] - bounds[std::size_t(w)]),
-                               into);
+        writeWithoutRowMarkers(slice(w), into);
     });
     return out;
 }
