@@ -128,8 +128,8 @@ void RichTextBox::writeAtGap(qsizetype start, qsizetype length, const QString &w
         if (!m_buf.isDetached() || room < with.size() + MinGap) {
             // A new buffer, the text copied once into its place on either side of the gap, with
             // room to grow as a made source has.
-            QString grown = hugepages::uninitialized(
-                m_gap + want + behind, hugepages::editingRoom(m_gap + behind));
+            QString grown = hugepages::uninitialized(m_gap + want + behind,
+                                                     hugepages::editingRoom(m_gap + behind));
             QChar *d = grown.data();
             std::memcpy(d, m_buf.constData(), std::size_t(m_gap) * sizeof(QChar));
             std::memcpy(d + m_gap + want, m_buf.constData() + m_gap + m_gapLen,
@@ -146,7 +146,8 @@ void RichTextBox::writeAtGap(qsizetype start, qsizetype length, const QString &w
         }
     }
     if (!with.isEmpty())
-        std::memcpy(m_buf.data() + m_gap, with.constData(), std::size_t(with.size()) * sizeof(QChar));
+        std::memcpy(m_buf.data() + m_gap, with.constData(),
+                    std::size_t(with.size()) * sizeof(QChar));
     m_gap += with.size();
     m_gapLen -= with.size();
 }
@@ -173,8 +174,11 @@ QString RichTextBox::replaceWhole(QString text)
 void RichTextBox::setText(const QString &text)
 {
     QString fixed = toCrLf(text);
-    if (fixed.size() == length() && fixed == this->text())
+    if (fixed.size() == length() && fixed == this->text()) {
+        // Nothing to record, but a write all the same: typing after it starts a new step.
+        m_undo.seal();
         return;
+    }
     const UndoHistory::Place before = place();
     // The history takes the old text over: it costs nothing until the text would have been freed.
     m_undo.recordWhole(replaceWhole(std::move(fixed)), before, userinput::currentAction());
@@ -231,7 +235,8 @@ void RichTextBox::replaceRange(qsizetype start, qsizetype length, const QString 
     // of writing in place.
     m_quietWrites = m_wholeRead ? 0 : m_quietWrites + 1;
     // A text that must move to another buffer anyway is copied once around a new gap.
-    const bool inPlace = m_buf.isDetached() && m_buf.capacity() - m_buf.size() >= with.size() - length;
+    const bool inPlace =
+        m_buf.isDetached() && m_buf.capacity() - m_buf.size() >= with.size() - length;
     if (m_gapLen == 0 && m_quietWrites < 2 && inPlace)
         m_buf.replace(start, length, with);
     else
@@ -269,10 +274,15 @@ void RichTextBox::setSelText(const QString &text)
         }
     }
     const QString fixed = toCrLf(text);
-    if (fixed.isEmpty() && m_selLength == 0)
+    if (fixed.isEmpty() && m_selLength == 0) {
+        if (m_editSource != UndoHistory::Source::Typed)
+            m_undo.seal();
         return;
-    // Compared where it stands: a selection may be most of a long source.
+    }
+    // Compared where it stands: a selection may be most of a long source. Replaced by itself, it
+    // changes nothing, yet ends the word being typed as any replaced selection does.
     if (fixed.size() == m_selLength && fixed == span(m_selStart, m_selStart + m_selLength)) {
+        m_undo.seal();
         m_selStart += m_selLength;
         m_selLength = 0;
         notify(Property::Selection);
@@ -451,15 +461,15 @@ void RichTextBox::userDeleted(bool backwards)
             if (backwards) {
                 if (m_selStart == 0)
                     return;
-                const bool crlf = m_selStart >= 2 && charAt(m_selStart - 1) == u'\n'
-                                  && charAt(m_selStart - 2) == u'\r';
+                const bool crlf = m_selStart >= 2 && charAt(m_selStart - 1) == u'\n' &&
+                                  charAt(m_selStart - 2) == u'\r';
                 m_selStart -= crlf ? 2 : 1;
                 m_selLength = crlf ? 2 : 1;
             } else {
                 if (m_selStart >= length())
                     return;
-                const bool crlf = charAt(m_selStart) == u'\r' && m_selStart + 1 < length()
-                                  && charAt(m_selStart + 1) == u'\n';
+                const bool crlf = charAt(m_selStart) == u'\r' && m_selStart + 1 < length() &&
+                                  charAt(m_selStart + 1) == u'\n';
                 m_selLength = crlf ? 2 : 1;
             }
         }

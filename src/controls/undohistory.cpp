@@ -203,7 +203,9 @@ void UndoHistory::close(const Text &text)
         step.inserted == step.removed.size() &&
         text.span(step.position, step.position + step.inserted) == step.removed;
     if (changesNothing) {
+        // The write still came between the keystrokes before it and those after it.
         m_steps.pop_back();
+        seal();
         return;
     }
     account(last, +1);

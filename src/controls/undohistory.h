@@ -20,7 +20,7 @@
 //   ideographic space), and it goes in where the last one ended. Backspace and Delete of single
 //   characters merge the same way. Anything else (a line end, a punctuation mark, text of more
 //   than one character, a replaced selection, a caret moved by the user, an undo, any other
-//   write) ends the merging.
+//   write, even one that leaves the text as it was) ends the merging.
 // - The history holds at most Budget bytes of text: when a step ends above it, the oldest steps
 //   go first. The newest step always stays, however large, so that the last command can be undone.
 class UndoHistory

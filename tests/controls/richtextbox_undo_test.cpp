@@ -6,7 +6,10 @@
 #include "controls/userinput.h"
 #include "support/qt_printers.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 using namespace Qt::StringLiterals;
@@ -130,6 +133,54 @@ TEST_F(RichTextBoxUndo, WhatOneActionWritesIsOneStep)
     EXPECT_EQ(undoAll(), QStringList({u"one"_s, u"[typed\r\n1\r\n2\r\n3\r\n4]"_s,
                                       u"typed\r\n1\r\n2\r\n3\r\n4"_s}));
     EXPECT_EQ(changes, 3);
+}
+
+// A command between two keystrokes ends the word even when it leaves the text as it was and the
+// caret where the typing stopped: the keystroke after it is a step of its own.
+TEST_F(RichTextBoxUndo, WritesThatChangeNothingEndTheWord)
+{
+    const std::vector<std::pair<const char *, std::function<void()>>> commands = {
+        {"the same text outside an action", [this] { rb.setText(rb.text()); }},
+        {"the same text in an action",
+         [this] { userinput::deliver(rb, [this] { rb.setText(rb.text()); }); }},
+        {"the text changed and put back in an action",
+         [this] {
+             userinput::deliver(rb, [this] {
+                 const QString kept = rb.text();
+                 rb.setText(u"other"_s);
+                 rb.setText(kept);
+                 rb.setSelStart(int(kept.size()) - 1);
+             });
+         }},
+        {"a piece changed and put back in an action",
+         [this] {
+             userinput::deliver(rb, [this] {
+                 rb.setSelStart(0);
+                 rb.setSelText(u"<"_s);
+                 rb.setSelStart(0);
+                 rb.setSelLength(1);
+                 rb.setSelText(QString());
+                 rb.setSelStart(int(rb.length()) - 1);
+             });
+         }},
+        {"nothing put in at the caret", [this] { rb.setSelText(QString()); }},
+        {"a selection replaced by the same text",
+         [this] {
+             rb.setSelStart(int(rb.length()) - 2);
+             rb.setSelLength(1);
+             rb.setSelText(u"b"_s);
+         }},
+    };
+    for (const auto &[name, command] : commands) {
+        SCOPED_TRACE(name);
+        start(u"x"_s, 0);
+        type(u"ab"_s);
+        command();
+        ASSERT_EQ(rb.text(), u"abx"_s);
+        ASSERT_EQ(rb.selStart(), 2);
+        type(u"c"_s);
+        EXPECT_EQ(undoAll(), QStringList({u"abx"_s, u"x"_s}));
+    }
 }
 
 TEST_F(RichTextBoxUndo, HistoryIsBoundedByBytes)

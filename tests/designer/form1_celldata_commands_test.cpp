@@ -68,10 +68,10 @@ TEST_F(CellDataCommands, SampleAsksBeforeReplacingData)
 
 TEST_F(CellDataCommands, CsvImport)
 {
-    files.openPath = writeFile(QStringLiteral(u"時刻.csv"),
-                               "a,b,c\r\n\r\n\"x,y\",z\n\x95\x5c");
+    files.openPath = writeFile(QStringLiteral(u"時刻.csv"), "a,b,c\r\n\r\n\"x,y\",z\n\x95\x5c");
     f.ImportCsv();
-    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[a,b,c]]\r\n[[    ]]\r\n[[\"x,y\",z]]\r\n[[表]]\r\n"));
+    EXPECT_EQ(f.RB3.text(),
+              QStringLiteral(u"[[a,b,c]]\r\n[[    ]]\r\n[[\"x,y\",z]]\r\n[[表]]\r\n"));
     EXPECT_EQ(f.Text6.text(), QStringLiteral(u","));
     EXPECT_EQ(f.Txttit.text(), QStringLiteral(u"時刻"));
     EXPECT_EQ(f.Text1(2).text(), QString());
@@ -79,7 +79,8 @@ TEST_F(CellDataCommands, CsvImport)
     EXPECT_EQ(f.Text1(0).text(), QStringLiteral(u"4"));
     EXPECT_EQ(f.Text1(1).text(), QStringLiteral(u"3"));
     // No size attributes and no border for an imported table.
-    EXPECT_TRUE(f.RB1.text().startsWith(QStringLiteral(u"<table  align=\"center\" bgcolor=\"\" bordercolorlight")));
+    EXPECT_TRUE(f.RB1.text().startsWith(
+        QStringLiteral(u"<table  align=\"center\" bgcolor=\"\" bordercolorlight")));
     EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<td>\"x</td>\r\n<td>y\"</td>")));
 }
 
@@ -120,7 +121,8 @@ TEST_F(CellDataCommands, ALongCsvIsImportedAsAShortOne)
         for (int c = 0; r % 97 != 5 && r % 89 != 7 && c < 300; ++c)
             line += (c ? "," : "") + QByteArray::number(r) + "-" + QByteArray::number(c) + "abc";
         csv += line + "\r\n";
-        rows += QStringLiteral(u"[[") + (line.isEmpty() ? QStringLiteral(u"    ") : QString::fromLatin1(line)) +
+        rows += QStringLiteral(u"[[") +
+                (line.isEmpty() ? QStringLiteral(u"    ") : QString::fromLatin1(line)) +
                 QStringLiteral(u"]]\r\n");
     }
     ASSERT_GT(rows.size(), 2 << 20);
@@ -131,9 +133,10 @@ TEST_F(CellDataCommands, ALongCsvIsImportedAsAShortOne)
     EXPECT_EQ(f.Text1(1).text(), QStringLiteral(u"300"));
 
     const qsizetype middle = csv.indexOf("\r\n", csv.size() / 2) + 2;
-    files.openPath = writeFile(QStringLiteral(u"wide.csv"),
-                               csv.left(middle) + QByteArray("1,").repeated(1000) + "1\r\n" +
-                                   csv.mid(middle, csv.lastIndexOf("\r\n", csv.size() - 3) - middle));
+    files.openPath =
+        writeFile(QStringLiteral(u"wide.csv"),
+                  csv.left(middle) + QByteArray("1,").repeated(1000) + "1\r\n" +
+                      csv.mid(middle, csv.lastIndexOf("\r\n", csv.size() - 3) - middle));
     messages.answers = {msgbox::OK};
     f.ImportCsv();
     EXPECT_EQ(messages.prompts.size(), 1);
@@ -236,6 +239,26 @@ TEST_F(CellDataCommands, BlanksRemovedUnderMerges)
     EXPECT_EQ(lines[3], QString(25, u' ') + QStringLiteral(u"$ extra $ more "));
 }
 
+// A merge set over a one-cell block rewrites the cell data as it was, caret and all: the letters
+// typed after it are still undone on their own.
+TEST_F(CellDataCommands, UndoAfterAMergeThatRemovedNoBlanksKeepsTheWordTypedBefore)
+{
+    f.BuildRowTemplate();
+    const QString blank = f.RB3.text();
+    f.RB3.clearUndo();
+    f.RB3.setSelStart(2);
+    f.RB3.userTyped(QStringLiteral(u"a"));
+    f.RB3.userTyped(QStringLiteral(u"b"));
+    f.Command6(0).userClicked();
+    ASSERT_EQ(f.cellSpans.get(0, 0), QStringLiteral(u"1,1"));
+    f.RB3.userTyped(QStringLiteral(u"c"));
+    ASSERT_EQ(f.RB3.text(), QStringLiteral(u"[[abc") + blank.mid(2));
+    f.med11.userClicked();
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[ab") + blank.mid(2));
+    f.med11.userClicked();
+    EXPECT_EQ(f.RB3.text(), blank);
+}
+
 TEST_F(CellDataCommands, RightButtonOverTheCellDataPopsUpTheSourceMenu)
 {
     f.RB3.userMouseDown(1);
@@ -250,7 +273,8 @@ TEST_F(CellDataCommands, RightButtonOverTheBoxOnTheCellDataPopsUpTheSourceMenu)
 {
     QString log;
     f.showPopup = [&](MenuItem &menu) {
-        log += menu.name() + (f.RB3.enabled() ? QStringLiteral(u"(RB3 on);") : QStringLiteral(u"(RB3 off);"));
+        log += menu.name() +
+               (f.RB3.enabled() ? QStringLiteral(u"(RB3 on);") : QStringLiteral(u"(RB3 off);"));
     };
     f.Text(6).userMouseDown(1);
     f.Text(5).userMouseDown(2);
