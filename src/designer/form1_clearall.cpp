@@ -12,15 +12,20 @@
 
 void Form1::ClearAllSettings()
 {
+    // Typed cell data is asked about once, before anything changes: No leaves the whole design as
+    // it was. Yes lets it go now, so that the count changes below find nothing to ask about.
+    if (cellDataHasContent()) {
+        if (!mayDiscardCellData())
+            return;
+        RB3.setText(QString());
+    }
     Txttit.setText(QString());
     Option16(1).setValue(true);
     Text2(0).setText(QString());
-    // The counts ask before typed cell data is lost, as when the user changes them.
     for (const auto &[index, number] : {std::pair{0, 3}, {1, 4}, {2, 75}, {3, 75}}) {
         VScroll1(index).setValue(-number);
         // A box may hold a text its spinner refused (a CSV import empties the size boxes): the
-        // spinner then stood on the default already and did not refresh it. A count kept after
-        // No to the question keeps its box.
+        // spinner then stood on the default already and did not refresh it.
         const QString shown = QString::number(number);
         if (VScroll1(index).value() == -number && Text1(index).text() != shown)
             Text1(index).setText(shown);

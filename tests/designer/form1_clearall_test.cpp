@@ -2,6 +2,7 @@
 // every attribute grid emptied, a fresh template in the cell data; what it leaves alone.
 
 #include "frame/form1.h"
+#include "support/form_state.h"
 #include "support/grid_text.h"
 #include "support/handler_log.h"
 #include "support/qt_printers.h"
@@ -206,29 +207,43 @@ TEST_F(ClearAll, BoxesOverRefusedTextShowTheDefaultsAgain)
     EXPECT_EQ(messages.unexpected, 0);
 }
 
-// Only the count change asks, and only about typed cell data.
-TEST_F(ClearAll, TypedCellDataIsAskedAboutOnce)
+// Typed cell data is asked about once, before anything changes: No keeps the whole design, the
+// cell data with it; Yes clears it all without a second question, even when the counts already
+// stand on their defaults and no count change would ask.
+TEST_F(ClearAll, TypedCellDataIsAskedAboutOnceBeforeAnythingChanges)
 {
     changeEverything();
     f.RB3.setText(S(u"[[ 月 # 火 ]]\r\n"));
-    messages.answers = {msgbox::Yes};
-    f.ClearAllSettings();
-    EXPECT_EQ(messages.prompts.size(), 1);
-    EXPECT_EQ(f.rowCount(), 3);
-    EXPECT_EQ(f.columnCount(), 4);
-    EXPECT_EQ(f.RB3.text(), S(u"[[     #     #     #     ]]\r\n").repeated(3) + QString(25, u' '));
-
-    // After No the counts stay, and the rest is cleared all the same.
-    f.VScroll1(0).setValue(-2);
-    f.RB3.setText(S(u"[[ 月 # 火 ]]\r\n"));
-    f.cellColors.set(0, 0, S(u"red"));
+    const QStringList before = formState(f);
+    log.clear();
     messages.answers = {msgbox::No};
     f.ClearAllSettings();
+    EXPECT_EQ(log.text(), S(u"MsgBox"));
+    EXPECT_EQ(formState(f), before);
+
+    log.clear();
+    messages.answers = {msgbox::Yes};
+    f.ClearAllSettings();
     EXPECT_EQ(messages.prompts.size(), 2);
-    EXPECT_EQ(f.rowCount(), 2);
-    EXPECT_EQ(f.Text1(0).text(), S(u"2"));
-    EXPECT_EQ(contents(f.cellColors), QString());
-    EXPECT_EQ(f.RB3.text(), S(u"[[     #     #     #     ]]\r\n").repeated(2) + QString(25, u' '));
+    EXPECT_TRUE(log.text().startsWith(S(u"MsgBox;RB3_Change;Txttit_Change;")))
+        << qPrintable(log.text());
+    EXPECT_EQ(f.Txttit.text(), QString());
+    EXPECT_EQ(f.rowCount(), 3);
+    EXPECT_EQ(f.columnCount(), 4);
+    EXPECT_EQ(contents(f.cellImages), QString());
+    EXPECT_EQ(f.RB3.text(), S(u"[[     #     #     #     ]]\r\n").repeated(3) + QString(25, u' '));
+
+    f.RB3.setText(S(u"[[ 水 ]]"));
+    messages.answers = {msgbox::No};
+    f.Txttit.setText(S(u"kept"));
+    f.ClearAllSettings();
+    EXPECT_EQ(f.RB3.text(), S(u"[[ 水 ]]"));
+    EXPECT_EQ(f.Txttit.text(), S(u"kept"));
+    messages.answers = {msgbox::Yes};
+    f.ClearAllSettings();
+    EXPECT_EQ(messages.prompts.size(), 4);
+    EXPECT_EQ(f.Txttit.text(), QString());
+    EXPECT_EQ(f.RB3.text(), S(u"[[     #     #     #     ]]\r\n").repeated(3) + QString(25, u' '));
     EXPECT_EQ(messages.unexpected, 0);
 }
 
