@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth
     libgtest-dev libgmock-dev libbenchmark-dev
+    libuchardet-dev
 )
 
 missing=()

@@ -145,10 +145,11 @@ public:
     // The bytes of text the undo history holds.
     qsizetype undoBytes() const { return m_undo.bytes(); }
 
-    // Loads a file as the platform's box does: an RTF document shows its text, any other file is read
-    // as text, UTF-8 or CP932 as decodeTextFile decides. Returns false (and changes nothing) when the file cannot be read. Only a
-    // regular file of at most MaxLoadBytes is read: a folder, a device, a pipe or a larger file
-    // counts as unreadable (a device such as /dev/zero would otherwise be read forever).
+    // Loads a file as the platform's box does: an RTF document shows its text, any other file is
+    // read as a file the user chose (decodeTextFile with TextOrigin::Chosen: UTF-8 or CP932).
+    // Returns false (and changes nothing) when the file cannot be read. Only a regular file of at
+    // most MaxLoadBytes is read: a folder, a device, a pipe or a larger file counts as unreadable
+    // (a device such as /dev/zero would otherwise be read forever).
     bool loadFile(const QString &path);
     // The text loadFile would show for a file (CR LF line ends), or empty when it cannot be read.
     // Touches no control, so it may run on any thread.

@@ -20,7 +20,8 @@ std::optional<QString> RichTextBox::readFileText(const QString &path)
     const QByteArray bytes = file.read(MaxLoadBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxLoadBytes)
         return std::nullopt;
-    return toCrLf(rtf::looksLikeRtf(bytes) ? rtf::toPlainText(bytes) : decodeTextFile(bytes));
+    return toCrLf(rtf::looksLikeRtf(bytes) ? rtf::toPlainText(bytes)
+                                           : decodeTextFile(bytes, TextOrigin::Chosen));
 }
 
 bool RichTextBox::loadFile(const QString &path)

@@ -2,68 +2,43 @@
 
 #include "controls/cp932.h"
 #include "controls/hugepages.h"
+#include "controls/textdetect.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
 
-// Whether `bytes`, from `from` on, are well-formed UTF-8; stops at the first byte that is not.
-bool isUtf8(const unsigned char *p, qsizetype n, qsizetype from)
+const QByteArrayView Utf8Mark("\xEF\xBB\xBF");
+
+// The bytes as UTF-8, or nothing when they are not valid UTF-8 throughout (a sequence cut off at
+// the end included).
+std::optional<QString> strictUtf8(QByteArrayView bytes)
 {
-    qsizetype i = from;
-    while (i < n) {
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The range the second byte must lie in follows from the lead (no overlong forms, no
-        // surrogates, nothing past U+10FFFF); the others are always 80-BF.
-        int length = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (n - i < length || p[i + 1] < low || p[i + 1] > high)
-            return false;
-        for (int k = 2; k < length; ++k)
-            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
-                return false;
-        i += length;
-    }
-    return true;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
 
-QString decodeTextFile(QByteArrayView bytes)
+QString decodeTextFile(QByteArrayView bytes, TextOrigin origin)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.sliced(3));
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype n = bytes.size();
-    qsizetype first = 0;
-    while (first < n && p[first] < 0x80)
-        ++first;
-    if (first < n && isUtf8(p, n, first))
-        return QString::fromUtf8(bytes);
+    if (bytes.startsWith(Utf8Mark))
+        return QString::fromUtf8(bytes.sliced(Utf8Mark.size()));
+    if (origin == TextOrigin::Chosen && textdetect::isUtf8(bytes)) {
+        if (std::optional<QString> text = strictUtf8(bytes))
+            return std::move(*text);
+    }
     return cp932::decode(bytes);
 }
 
-std::optional<QString> readTextFile(const QString &path)
+std::optional<QString> readTextFile(const QString &path, TextOrigin origin)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -85,7 +60,7 @@ std::optional<QString> readTextFile(const QString &path)
     }
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return decodeTextFile(bytes);
+    return decodeTextFile(bytes, origin);
 }
 
 bool writeTextFile(const QString &path, const QString &text, QString *unmappable)

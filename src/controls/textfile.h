@@ -9,16 +9,25 @@
 // memory. Line ends are kept as they are read and written; toCrLf() makes them CR LF where a
 // caller wants that.
 
-// The text a file's bytes hold. UTF-8, without its byte-order mark, when the bytes begin with the
-// UTF-8 byte-order mark (EF BB BF), or when they are valid UTF-8 (no overlong form, no surrogate,
-// nothing beyond U+10FFFF) and hold at least one multi-byte sequence; CP932 (cp932::decode)
-// otherwise, so a file of ASCII alone or one that is not valid UTF-8 reads as it always did. Line
+// Whose file is read, which decides how its bytes are understood.
+enum class TextOrigin {
+    // A file the program writes itself (morvane.ini, settings documents, interi.sns): CP932, as it
+    // was written, unless it begins with the UTF-8 byte-order mark.
+    Program,
+    // A file the user chose (a CSV file, a text file, the file of a "[%" marker): UTF-8 when it
+    // begins with the byte-order mark, or when the charset detector recognises UTF-8
+    // (textdetect::isUtf8) and the bytes are valid UTF-8 throughout; CP932 otherwise, so also
+    // wherever the detector cannot tell.
+    Chosen,
+};
+
+// The text a file's bytes hold, read as `origin` says; a UTF-8 byte-order mark is dropped. Line
 // ends unchanged.
-QString decodeTextFile(QByteArrayView bytes);
+QString decodeTextFile(QByteArrayView bytes, TextOrigin origin);
 
 // The whole file decoded by decodeTextFile, line ends unchanged; empty when the file cannot be
 // opened or read.
-std::optional<QString> readTextFile(const QString &path);
+std::optional<QString> readTextFile(const QString &path, TextOrigin origin);
 
 // Writes `text` as CP932. Characters CP932 cannot hold are written as '?' and, when `unmappable` is
 // given, listed there (each distinct character once, in order of first appearance; empty when all

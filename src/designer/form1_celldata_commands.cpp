@@ -150,7 +150,7 @@ void Form1::ImportCsv()
         QStringLiteral(u"CSVデーターの読み込み"), QStringLiteral(u"ＣＳＶデーター (*.csv)|*.csv|ファイル (*.*)|*.*|"));
     if (!path)
         return;
-    const std::optional<QString> content = readTextFile(*path);
+    const std::optional<QString> content = readTextFile(*path, TextOrigin::Chosen);
     if (!content) {
         msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path,
                msgbox::OKOnly | msgbox::Critical);

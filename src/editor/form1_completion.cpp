@@ -25,7 +25,7 @@ void Form1::BuildKouhoList()
     if (!programFolder.isEmpty()) {
         const QString path = programFolder + pathSeparator + QStringLiteral(u"interi.sns");
         if (QFileInfo(path).isFile()) {
-            if (const std::optional<QString> text = readTextFile(path))
+            if (const std::optional<QString> text = readTextFile(path, TextOrigin::Program))
                 lines = editor::candidateFileLines(*text);
         }
     }

@@ -9,18 +9,24 @@
 
 namespace {
 
+// What morvane.ini gives back of `text` once written: it is read as the program's own file.
+QString readBack(const QString &text)
+{
+    return decodeTextFile(cp932::encode(text).bytes, TextOrigin::Program);
+}
+
 // The characters of `text` that morvane.ini would not give back as they are, each once: those the
 // code page lacks and those it reads back as another character; empty when the text is storable.
 QString notStorable(const QString &text)
 {
-    if (cp932::decode(cp932::encode(text).bytes) == text)
+    if (readBack(text) == text)
         return {};
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString c = text.mid(i, length);
         i += length - 1;
-        if (!out.contains(c) && cp932::decode(cp932::encode(c).bytes) != c)
+        if (!out.contains(c) && readBack(c) != c)
             out += c;
     }
     return out;
@@ -41,7 +47,7 @@ void Form1::LoadSettingsIni()
     const QString path = iniPath();
     if (path.isEmpty())
         return;
-    const std::optional<QString> text = readTextFile(path);
+    const std::optional<QString> text = readTextFile(path, TextOrigin::Program);
     if (!text)
         return;
     // Lines end in CR LF, CR or LF; a last line without a line end still counts.

@@ -146,7 +146,7 @@ void Form1::LoadSettingsDocument()
     if (!path)
         return;
     m_lastSettingsName = *path;
-    const std::optional<QString> text = readTextFile(*path);
+    const std::optional<QString> text = readTextFile(*path, TextOrigin::Program);
     if (!text) {
         msgBox(QStringLiteral(u"ファイルを読み込めませんでした。\r\n") + *path,
                msgbox::OKOnly | msgbox::Critical);

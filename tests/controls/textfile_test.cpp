@@ -34,30 +34,85 @@ TEST(TextFile, WritesCp932AndReadsItBack)
     ASSERT_TRUE(writeTextFile(path, text, &unmappable));
     EXPECT_TRUE(unmappable.isEmpty());
     EXPECT_EQ(fileBytes(path), QByteArray("<p>\x95\x5C\x8E\xA6\x81\x60</p>\r\n\\~\n\xB6\xC5\r"));
-    EXPECT_EQ(readTextFile(path), text); // line ends untouched both ways
+    for (const TextOrigin origin : {TextOrigin::Program, TextOrigin::Chosen})
+        EXPECT_EQ(readTextFile(path, origin), text); // line ends untouched both ways
 }
 
-TEST(TextFile, ReadsUtf8WhenTheBytesSaySoAndCp932Otherwise)
+// Texts the code page holds whose bytes are easily taken for something else. Two half-width
+// katakana are often a valid UTF-8 character ("ﾃｽ" is C3 BD, the UTF-8 of "ý"): 2,000 of those
+// pairs are valid UTF-8 throughout.
+QStringList cp932Texts()
 {
-    const QString table = QStringLiteral(u"表,値\r\n");
-    // A byte-order mark, or valid UTF-8 with a multi-byte sequence: UTF-8, the mark dropped.
-    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xE8\xA1\xA8,\xE5\x80\xA4\r\n"), table);
-    EXPECT_EQ(decodeTextFile("\xE8\xA1\xA8,\xE5\x80\xA4\r\n"), table);
-    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF" "a"), QStringLiteral(u"a"));
-    EXPECT_EQ(decodeTextFile("x\xF0\x9F\x98\x80"), QStringLiteral(u"x😀"));
-    // CP932, including bytes that would be UTF-8 but for one invalid sequence further on.
-    EXPECT_EQ(decodeTextFile("\x95\x5C,\x92\x6C\r\n"), table);
-    EXPECT_EQ(decodeTextFile("\xE8\xA1\xA8\x95\x5C"), QStringLiteral(u"陦ｨ表"));
-    // Forms UTF-8 forbids: overlong, a surrogate, beyond U+10FFFF, a cut-off sequence.
-    for (const char *bytes : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                              "a\xE8\xA1"})
-        EXPECT_EQ(decodeTextFile(bytes), cp932::decode(bytes)) << bytes;
-    EXPECT_EQ(decodeTextFile("plain\r\n"), QStringLiteral(u"plain\r\n"));
+    QString pairs;
+    QString everyKatakana;
+    for (int k = 0; pairs.size() < 2000; ++k) {
+        pairs += QChar(char16_t(u'ﾂ' + k % 30)); // C2-DF
+        pairs += QChar(char16_t(u'｡' + k % 31)); // A1-BF
+        everyKatakana += QChar(char16_t(u'｡' + k % 63));
+        everyKatakana += QChar(char16_t(u'｡' + (k * 7 + 3) % 63));
+    }
+    return {QStringLiteral(u"ﾃｽ"),
+            pairs,
+            everyKatakana,
+            QStringLiteral(u"id,ﾃｽ,ﾆｬ,abc,12\r\n"),
+            QStringLiteral(u"漢字とかな、カタカナの文。\r\n"),
+            QStringLiteral(u"①②㈱№"),
+            QStringLiteral(u"①"),
+            QStringLiteral(u"㈱")};
+}
+
+TEST(TextFile, TheProgramsOwnFilesReadInTheCodePageTheyAreWrittenIn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral(u"own.set"));
+    for (const QString &text : cp932Texts()) {
+        ASSERT_TRUE(writeTextFile(path, text));
+        EXPECT_EQ(readTextFile(path, TextOrigin::Program), text) << text.left(40).toStdString();
+    }
+    // Valid UTF-8 without the byte-order mark is still the code page; with the mark, UTF-8.
+    const QByteArray utf8 = QStringLiteral(u"区切り").toUtf8();
+    EXPECT_EQ(decodeTextFile(utf8, TextOrigin::Program), cp932::decode(utf8));
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF" + utf8, TextOrigin::Program),
+              QStringLiteral(u"区切り"));
+}
+
+TEST(TextFile, ChosenFilesInTheCodePage)
+{
+    for (const QString &text : cp932Texts()) {
+        const cp932::Encoded encoded = cp932::encode(text);
+        ASSERT_TRUE(encoded.unmappable.isEmpty());
+        EXPECT_EQ(decodeTextFile(encoded.bytes, TextOrigin::Chosen), text)
+            << text.left(40).toStdString();
+    }
+    // Bytes that are UTF-8 but for one invalid sequence, and forms UTF-8 forbids (overlong, a
+    // surrogate, beyond U+10FFFF, a cut-off sequence), are the code page whatever a detector says.
+    for (const char *bytes : {"\xE8\xA1\xA8\x95\x5C", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+                              "\xF4\x90\x80\x80", "a\xE8\xA1", "\xE3\x81\x82\xE3\x81\x84\xE3\x81"})
+        EXPECT_EQ(decodeTextFile(bytes, TextOrigin::Chosen), cp932::decode(bytes)) << bytes;
+    EXPECT_EQ(decodeTextFile("plain\r\n", TextOrigin::Chosen), QStringLiteral(u"plain\r\n"));
+}
+
+TEST(TextFile, ChosenFilesInUtf8)
+{
+    const QString line = QStringLiteral(u"これは日本語の一行です。\r\n");
+    EXPECT_EQ(decodeTextFile(line.toUtf8(), TextOrigin::Chosen), line);
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF" + line.toUtf8(), TextOrigin::Chosen), line);
+    EXPECT_EQ(decodeTextFile(QByteArray("\xEF\xBB\xBF") + 'a', TextOrigin::Chosen), u"a"_qs);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral(u"u.csv"));
-    putBytes(path, "\xE8\xA1\xA8,\xE5\x80\xA4\r\n");
-    EXPECT_EQ(readTextFile(path), table);
+    putBytes(path, line.toUtf8());
+    EXPECT_EQ(readTextFile(path, TextOrigin::Chosen), line);
+
+    // A long file is judged by slices from its start to its end: Japanese that only begins after
+    // a long ASCII head is still seen, and a bad sequence past every slice still makes it the
+    // code page rather than UTF-8 with holes.
+    const QString head = QString(300000, u'a') + QStringLiteral(u"\r\n");
+    const QString long1 = head + line.repeated(20);
+    EXPECT_EQ(decodeTextFile(long1.toUtf8(), TextOrigin::Chosen), long1);
+    QByteArray broken = line.toUtf8().repeated(20000);
+    broken.insert(broken.size() / 2 + 1, "\xFF");
+    EXPECT_EQ(decodeTextFile(broken, TextOrigin::Chosen), cp932::decode(broken));
 }
 
 TEST(TextFile, ReportsUnmappableAndStillWrites)
@@ -131,11 +186,11 @@ TEST(TextFile, Failures)
     QTemporaryDir dir;
     EXPECT_FALSE(writeTextFile(dir.filePath(QStringLiteral("missing/a.txt")), QStringLiteral("x")));
     EXPECT_FALSE(writeTextFile(dir.path(), QStringLiteral("x"))); // a folder, not a file
-    EXPECT_FALSE(readTextFile(dir.filePath(QStringLiteral("none.txt"))).has_value());
-    EXPECT_FALSE(readTextFile(dir.path()).has_value());
+    EXPECT_FALSE(readTextFile(dir.filePath(QStringLiteral("none.txt")), TextOrigin::Chosen));
+    EXPECT_FALSE(readTextFile(dir.path(), TextOrigin::Program));
     const QString empty = dir.filePath(QStringLiteral("empty.txt"));
     putBytes(empty, "");
-    EXPECT_EQ(readTextFile(empty), QString());
+    EXPECT_EQ(readTextFile(empty, TextOrigin::Chosen), QString());
 }
 
 TEST(TextFile, ToCrLf)

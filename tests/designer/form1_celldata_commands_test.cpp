@@ -84,6 +84,21 @@ TEST_F(CellDataCommands, CsvImport)
     EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<td>\"x</td>\r\n<td>y\"</td>")));
 }
 
+TEST_F(CellDataCommands, CsvIsReadInTheCodePageItWasWrittenIn)
+{
+    // ASCII and half-width katakana in the Japanese code page: "ﾃｽ" is also valid UTF-8.
+    files.openPath = writeFile(QStringLiteral(u"k.csv"), "id,\xC3\xBD,\xC6\xAC\r\n");
+    f.ImportCsv();
+    EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[id,ﾃｽ,ﾆｬ]]\r\n"));
+    // A Japanese line in UTF-8, with and without the byte-order mark.
+    const QByteArray line = QStringLiteral(u"品名,価格,数量,備考の欄\r\n").toUtf8();
+    for (const QByteArray &bytes : {line, "\xEF\xBB\xBF" + line}) {
+        files.openPath = writeFile(QStringLiteral(u"u.csv"), bytes);
+        f.ImportCsv();
+        EXPECT_EQ(f.RB3.text(), QStringLiteral(u"[[品名,価格,数量,備考の欄]]\r\n"));
+    }
+}
+
 TEST_F(CellDataCommands, CsvCaptionNeverCutsIntoTheFolder)
 {
     QDir(dir.path()).mkdir(QStringLiteral(u"data.d"));

@@ -405,6 +405,12 @@ TEST(CandidateFile, ReadInCp932FromTheProgramFolder)
     ASSERT_GE(reserved, 2);
     EXPECT_EQ(entries.at(reserved - 2), u"<div class='見出し'>"_qs);
     EXPECT_EQ(entries.at(reserved - 1), u"<span>;x"_qs);
+    // Half-width katakana alone, which the code page writes as bytes that are valid UTF-8 too.
+    ASSERT_TRUE(writeTextFile(dir.path() + u"/interi.sns"_qs, u"<b>ﾃｽ</b>\r\n"_qs));
+    Form1 katakana;
+    katakana.programFolder = dir.path();
+    katakana.BuildKouhoList();
+    EXPECT_TRUE(katakana.kouhoList.entries().contains(u"<b>ﾃｽ</b>"_qs));
     // Without the file the table is the object text's and the reserved words'.
     Form1 plain;
     plain.BuildKouhoList();

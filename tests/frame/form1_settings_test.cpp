@@ -110,6 +110,48 @@ TEST(SettingsStoreCodePage, ValueTheFileCannotHoldKeepsTheStoredOneAndIsToldOnce
     EXPECT_EQ(messages.unexpected, 0);
 }
 
+TEST(SettingsStoreCodePage, HalfWidthKatakanaComeBackAtTheNextStart)
+{
+    // "ﾃｽ" is C3 BD in the code page: valid UTF-8 as well, which must not change its meaning.
+    QTemporaryDir dir;
+    {
+        Form1 f;
+        f.settingsFolder = dir.path();
+        f.workFolder = dir.path();
+        f.Form_Load();
+        f.Text6.setText(QStringLiteral(u"ﾃｽ"));
+        f.SaveSettingIni(App, Section, QStringLiteral(u"FontName"), QString(1000, u'ﾃ') + u'ｽ');
+        f.Savereg();
+    }
+    EXPECT_TRUE(readIniFile(dir).contains("Delimita,\xC3\xBD\r\n"));
+    Form1 g;
+    g.settingsFolder = dir.path();
+    g.workFolder = dir.path();
+    g.Form_Load();
+    EXPECT_EQ(g.Text6.text(), QStringLiteral(u"ﾃｽ"));
+    EXPECT_EQ(g.GetSettingIni(App, Section, QStringLiteral(u"FontName"), {}),
+              QString(1000, u'ﾃ') + u'ｽ');
+    // The cell data still splits at the restored delimiter.
+    g.RB3.setText(QStringLiteral(u"[[左ﾃｽ右]]"));
+    ASSERT_TRUE(g.MakeTableSource());
+    EXPECT_TRUE(g.RB1.text().contains(QStringLiteral(u">左</t")));
+    EXPECT_TRUE(g.RB1.text().contains(QStringLiteral(u">右</t")));
+
+    // A file written before, and one a user saved in UTF-8 with its byte-order mark.
+    writeIniFile(dir, "Delimita,\xC3\xBD\r\nJava,1\r\n");
+    Form1 older;
+    older.settingsFolder = dir.path();
+    older.LoadSettingsIni();
+    EXPECT_EQ(older.GetSettingIni(App, Section, QStringLiteral(u"Delimita"), {}),
+              QStringLiteral(u"ﾃｽ"));
+    writeIniFile(dir, QByteArray("\xEF\xBB\xBF") + "Delimita,\xE3\x80\x81\r\n");
+    Form1 marked;
+    marked.settingsFolder = dir.path();
+    marked.LoadSettingsIni();
+    EXPECT_EQ(marked.GetSettingIni(App, Section, QStringLiteral(u"Delimita"), {}),
+              QStringLiteral(u"、"));
+}
+
 TEST_F(SettingsStore, KeysAreCaseSensitiveAndSharedAcrossSections)
 {
     f.SaveSettingIni(App, Section, QStringLiteral(u"Java"), QStringLiteral(u"1"));

@@ -19,6 +19,13 @@ QString readUtf8(const QString &path)
     return QString::fromUtf8(readBytes(path));
 }
 
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
 // A window with scripted dialogs and messages whose open dialog answers `openPath`.
 struct Window
 {
@@ -110,6 +117,36 @@ TEST(RoundTripDesign, JapaneseTextsAndEscapedValuesComeBack)
     EXPECT_EQ(second.form->cellColors.get(1, 0), QStringLiteral(u"a>b<c"));
     EXPECT_EQ(second.form->RB3.text(), cellData);
     EXPECT_EQ(second.save(out.filePath(QStringLiteral(u"b.set"))), saved);
+}
+
+TEST(RoundTripDesign, HalfWidthKatakanaComeBack)
+{
+    // Half-width katakana alone are often valid UTF-8 as well ("ﾃｽ" is C3 BD): the document is
+    // still read in the code page it was written in.
+    QTemporaryDir out;
+    Window first;
+    applyDesign(*first.form, QStringLiteral(u"Combo1(0)=mm\nTxttit=ﾃｽ\ncellColors(0,1)=ﾃｽ"));
+    const QString katakana = u"ﾃｽ"_qs.repeated(1000);
+    const QString cellData = u"[[ﾃｽ$"_qs + katakana + u"]]\r\n"_qs;
+    first.form->RB3.setText(cellData);
+    const QByteArray saved = first.save(out.filePath(QStringLiteral(u"k.set")));
+    ASSERT_TRUE(saved.contains("\xC3\xBD\r\n")); // the caption "ﾃｽ" in the code page
+
+    Window second;
+    second.load(out.filePath(QStringLiteral(u"k.set")));
+    EXPECT_EQ(second.form->Txttit.text(), QStringLiteral(u"ﾃｽ"));
+    EXPECT_EQ(second.form->cellColors.get(0, 1), QStringLiteral(u"ﾃｽ"));
+    EXPECT_EQ(second.form->RB3.text(), cellData);
+    EXPECT_EQ(second.save(out.filePath(QStringLiteral(u"again.set"))), saved);
+
+    // A document cut down by hand to keys of ASCII letters has no kanji left to betray its code
+    // page; it reads the same.
+    const QString cut = out.filePath(QStringLiteral(u"cut.set"));
+    writeBytes(cut, "<selcolor>0:0:\xC3\xBD\r\n<content>[[\xC3\xBD]]\r\n<end>\r\n");
+    Window third;
+    third.load(cut);
+    EXPECT_EQ(third.form->cellColors.get(0, 0), QStringLiteral(u"ﾃｽ"));
+    EXPECT_EQ(third.form->RB3.text(), QStringLiteral(u"[[ﾃｽ]]"));
 }
 
 // ---- Documents written by hand, damaged documents: the window they leave -----------------------

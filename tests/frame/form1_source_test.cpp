@@ -275,6 +275,22 @@ TEST_F(SourceCommands, SaveAsksBeforeOverwriting)
     EXPECT_EQ(files.requests.back().title, QStringLiteral(u"名前を付けて保存"));
 }
 
+TEST_F(SourceCommands, ASavedSourceInsertedAgainThroughAMarkerReadsAsWritten)
+{
+    // Two half-width katakana are the bytes C3 BD in the code page, which also form a valid
+    // UTF-8 character: the saved file must still read back as the katakana it was written from.
+    f.Cmd(1).userClicked();
+    f.RB1.setText(QStringLiteral(u"<p>ﾃｽ</p>\r\n"));
+    const QString path = dir.filePath(QStringLiteral(u"saved.html"));
+    files.savePath = path;
+    f.mhtml.userClicked();
+    ASSERT_EQ(readBytes(path), QByteArray("<p>\xC3\xBD</p>\r\n"));
+    f.RB3.setText(QStringLiteral(u"[[[%") + path + QStringLiteral(u"]]]"));
+    ASSERT_TRUE(f.MakeTableSource());
+    EXPECT_TRUE(f.RB1.text().contains(QStringLiteral(u"<p>ﾃｽ</p>\r\n</t")))
+        << f.RB1.text().toStdString();
+}
+
 TEST_F(SourceCommands, ClipboardAndClearCommand)
 {
     f.Cmd(1).userClicked();
