@@ -221,11 +221,18 @@ qsizetype encodeRange(QStringView text, qsizetype from, qsizetype to, char repla
 
 Encoded encode(QStringView text, char replacement)
 {
+    // A large text is encoded in slices on several threads.
+    return encodeInSlices(text, parallel::workersFor(text.size(), parallel::TextPerWorker),
+                          replacement);
+}
+
+Encoded encodeInSlices(QStringView text, int workers, char replacement)
+{
     const qsizetype n = text.size();
     Encoded result;
-    // A large text is encoded in slices on several threads: each slice is measured, then written
-    // into its place in the whole; a slice never ends between the two halves of a surrogate pair.
-    const int workers = parallel::workersFor(n, parallel::TextPerWorker);
+    // Each slice is measured, then written into its place in the whole; a slice never ends
+    // between the two halves of a surrogate pair.
+    workers = std::max(workers, 1);
     struct Slice
     {
         qsizetype from = 0;
@@ -237,7 +244,9 @@ Encoded encode(QStringView text, char replacement)
     for (int w = 0; w < workers; ++w) {
         Slice &slice = slices[std::size_t(w)];
         qsizetype cut = n * (w + 1) / workers;
-        if (cut > 0 && cut < n && text[cut - 1].isHighSurrogate())
+        // Only a high surrogate followed by a low one is a pair: moving the edge past a lone high
+        // surrogate would split the pair that may follow it.
+        if (cut > 0 && cut < n && text[cut - 1].isHighSurrogate() && text[cut].isLowSurrogate())
             ++cut;
         slice.from = w == 0 ? 0 : slices[std::size_t(w - 1)].to;
         slice.to = std::max(cut, slice.from);

@@ -36,6 +36,11 @@ struct Encoded
 // s has none of the one-way characters above.
 Encoded encode(QStringView text, char replacement = '?');
 
+// encode() in `workers` slices (at least one), each on a thread of its own; encode() takes as many
+// as the text's length and the machine's cores call for. The result is the same for any count: a
+// surrogate pair is one character wherever the slices meet.
+Encoded encodeInSlices(QStringView text, int workers, char replacement = '?');
+
 // True when encode() would write every character of `text`.
 bool canEncode(QStringView text);
 

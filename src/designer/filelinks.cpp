@@ -1,6 +1,8 @@
 #include "designer/filelinks.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace filelinks {
@@ -64,9 +66,14 @@ QString textFileMarker(const QString &path, const QString &delimiter)
 
 QString markerFile(QStringView marker)
 {
-    if (!marker.startsWith(u'%'))
-        return marker.toString();
-    return QUrl::fromPercentEncoding(marker.sliced(1).toUtf8());
+    // A marker has always named the file its text names: typed by hand, "[%%41.txt]" is the file
+    // "%41.txt". Only where that names nothing, and the text decodes to a full path (what the file
+    // dialog gives), is it the encoded form textFileMarker writes.
+    const QString literal = marker.toString();
+    if (!marker.startsWith(u'%') || QFileInfo::exists(literal))
+        return literal;
+    const QString decoded = QUrl::fromPercentEncoding(marker.sliced(1).toUtf8());
+    return QDir::isAbsolutePath(decoded) ? decoded : literal;
 }
 
 } // namespace filelinks

@@ -16,11 +16,13 @@ QString pageLink(const QString &link, const QString &delimiter = QString());
 
 // The cell-data marker of an inserted text file: "[%" + path + "]" when the path holds no "[", "]",
 // line end or `delimiter`; otherwise "[%%" + the path with "%", "[", "]", CR, LF and the
-// delimiter's characters percent-encoded + "]". No full path begins with "%", so the two forms
-// never meet.
+// delimiter's characters percent-encoded + "]". `path` is a full path, as the file dialog gives it.
 QString textFileMarker(const QString &path, const QString &delimiter);
 
-// The file a marker's text (between "[%" and "]") names, undoing textFileMarker.
+// The file a marker's text (between "[%" and "]") names: the text itself, a relative path read
+// from the current folder, as a marker typed by hand has always meant, even when it begins with
+// "%". Only a text beginning with "%" that names no file there, and whose rest decodes to a full
+// path, is taken for the encoded form of textFileMarker and names the decoded path.
 QString markerFile(QStringView marker);
 
 } // namespace filelinks

@@ -88,12 +88,23 @@ bool surelyReadBack(const QString &cellData)
 // Values holding "<" or ">" would be cut when the document is read back: such a document escapes
 // them and says so with "<escape>1" after the fixed block; others are written as they are. Where
 // that reading would not give back every value and the cell data exactly (a text holding "\1\" of
-// its own, say), "\" is escaped too, everywhere, under "<escape>2".
+// its own, say, or a value holding a line end, which the reader's joining of the lines drops),
+// "\" and the line ends are escaped too, everywhere, under "<escape>2".
 // Returns the "<escape>" level of the document: 0 for none.
 int chooseEscapes(const EveryValue &everyValue, const std::function<bool()> &contentReadBack)
 {
-    const int level =
-        everyValue([](const QString &v) { return !v.contains(u'<') && !v.contains(u'>'); }) ? 0 : 1;
+    bool marks = false;
+    const bool oneLine = everyValue([&marks](const QString &v) {
+        for (const QChar c : v) {
+            if (c == u'\r' || c == u'\n')
+                return false;
+            marks = marks || c == u'<' || c == u'>';
+        }
+        return true;
+    });
+    if (!oneLine)
+        return 2;
+    const int level = marks ? 1 : 0;
     const bool exact =
         contentReadBack() && (level == 0 || everyValue([](const QString &v) {
                                   return unescapeSettingsValue(escapeMarks(v), false) == v;

@@ -88,16 +88,20 @@ void appendEscapedSettingsText(QString &out, QStringView text, bool backslashes)
     const qsizetype n = text.size();
     qsizetype copied = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t *escape = p[i] == u'<'                                      ? u"\\0\\"
-                                 : p[i] == u'>'                                    ? u"\\1\\"
-                                 : p[i] == u'\\' && backslashes                    ? u"\\2\\"
-                                 : p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n' ? u"\\3\\"
-                                                                                   : nullptr;
+        const bool crLf = p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n';
+        const char16_t *escape = p[i] == u'<'    ? u"\\0\\"
+                                 : p[i] == u'>'  ? u"\\1\\"
+                                 : crLf          ? u"\\3\\"
+                                 : !backslashes  ? nullptr
+                                 : p[i] == u'\\' ? u"\\2\\"
+                                 : p[i] == u'\n' ? u"\\4\\"
+                                 : p[i] == u'\r' ? u"\\5\\"
+                                                 : nullptr;
         if (!escape)
             continue;
         out.append(QStringView(p + copied, i - copied));
         out.append(QStringView(escape, 3));
-        if (p[i] == u'\r')
+        if (crLf)
             ++i;
         copied = i + 1;
     }
@@ -123,6 +127,8 @@ QString unescapeSettingsText(const QString &text)
                                           : code == u'1' ? u">"
                                           : code == u'2' ? u"\\"
                                           : code == u'3' ? u"\r\n"
+                                          : code == u'4' ? u"\n"
+                                          : code == u'5' ? u"\r"
                                                          : nullptr;
             if (replacement) {
                 out += QStringView(replacement);

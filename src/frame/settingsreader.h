@@ -54,15 +54,16 @@ CellRecords readCellRecords(const QString &text, const QString &key);
 QString unescapeSettingsValue(const QString &value, bool lineEnds);
 
 // The escapes of a document with "<escape>2", in its values and its cell data alike: "\" is
-// written "\2\", "<" "\0\", ">" "\1\" and CR LF "\3\". For a text whose line ends are CR LF (as
-// every box holds them) the result holds no "<", ">" or line end, and no "\" but in these four
-// sequences, so unescapeSettingsText gives back exactly the text.
+// written "\2\", "<" "\0\", ">" "\1\", CR LF "\3\", and a lone LF "\4\" and a lone CR "\5\".
+// The result holds no "<", ">", CR or LF, and no "\" but in these six sequences, so
+// unescapeSettingsText gives back exactly the text, whatever it holds.
 QString escapeSettingsText(const QString &text);
 
 // Appends `text` escaped in one pass: "<", ">" and CR LF as every document's cell data has them
-// ("\0\", "\1\", "\3\"), and with `backslashes` "\" as "\2\" too, as escapeSettingsText does.
+// ("\0\", "\1\", "\3\"), and with `backslashes` "\", lone LF and lone CR too, as
+// escapeSettingsText does.
 void appendEscapedSettingsText(QString &out, QStringView text, bool backslashes);
 
-// Undoes escapeSettingsText in one pass from the left; a "\" that begins none of the four sequences
+// Undoes escapeSettingsText in one pass from the left; a "\" that begins none of the six sequences
 // stays as it is.
 QString unescapeSettingsText(const QString &text);

@@ -201,6 +201,56 @@ TEST(Cp932Encode, ALargeTextIsEncodedAsItsPiecesAre)
     EXPECT_TRUE(whole.unmappable.endsWith(u"한"_qs));
 }
 
+// The slices meet where they meet: one thread and two to eight give the same bytes and the same
+// list of characters that cannot be written, whatever surrogates stand round the slice edges (a
+// high surrogate belongs to a pair only when a low one follows it).
+TEST(Cp932Encode, AnyNumberOfThreadsGivesTheSameResult)
+{
+    const char16_t H = 0xD83D, L = 0xDE00, H2 = 0xD840, L2 = 0xDC0B;
+    struct Edge
+    {
+        const char *name;
+        std::u16string before; // ends just before the edge
+        std::u16string after;  // starts at the edge
+    };
+    const Edge edges[] = {
+        {"doubled high before the edge", {H}, {H2, L2}},
+        {"two highs, then a low at the edge", {H2, H}, {L}},
+        {"lone high before the edge", {H}, u"a"},
+        {"lone high on both sides", {H}, {H2, u'b'}},
+        {"lone low at the edge", u"x", {L}},
+        {"two lows across the edge", {L2}, {L}},
+        {"pair across the edge", {H}, {L}},
+        {"pair before the edge", {H2, L2}, {H, L}},
+    };
+    const qsizetype n = qsizetype(1) << 19;
+    QString base;
+    const QString pieces[] = {u"表"_qs, u"a"_qs, u"ｶ"_qs, u"€"_qs, u"\r\n"_qs};
+    for (qsizetype i = 0; base.size() < n; ++i)
+        base += pieces[(i * 3 + i / 7) % 5];
+    base.truncate(n);
+    for (const Edge &edge : edges) {
+        // The edge at every place where two, three, ... eight threads cut the text.
+        QString text = base;
+        for (int workers = 2; workers <= 8; ++workers) {
+            for (int w = 1; w < workers; ++w) {
+                const qsizetype cut = n * w / workers;
+                for (std::size_t k = 0; k < edge.before.size(); ++k)
+                    text[cut - qsizetype(edge.before.size() - k)] = QChar(edge.before[k]);
+                for (std::size_t k = 0; k < edge.after.size(); ++k)
+                    text[cut + qsizetype(k)] = QChar(edge.after[k]);
+            }
+        }
+        const cp932::Encoded one = cp932::encodeInSlices(text, 1);
+        for (int workers = 2; workers <= 8; ++workers) {
+            const cp932::Encoded several = cp932::encodeInSlices(text, workers);
+            EXPECT_EQ(several.bytes.size(), one.bytes.size()) << edge.name << ", " << workers;
+            EXPECT_TRUE(several.bytes == one.bytes) << edge.name << ", " << workers;
+            EXPECT_EQ(several.unmappable, one.unmappable) << edge.name << ", " << workers;
+        }
+    }
+}
+
 TEST(Cp932Decode, BadSequences)
 {
     struct Case

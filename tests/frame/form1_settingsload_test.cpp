@@ -149,6 +149,41 @@ TEST(RoundTripDesign, HalfWidthKatakanaComeBack)
     EXPECT_EQ(third.form->RB3.text(), QStringLiteral(u"[[ﾃｽ]]"));
 }
 
+// A line end inside a value survives a save and a load, whether the other values call for no
+// escapes, for those of "<" and ">", or for all of them; so do lone CR and LF.
+TEST(RoundTripDesign, ValuesHoldingLineEndsComeBack)
+{
+    QTemporaryDir out;
+    const QString in = out.filePath(QStringLiteral(u"in.set"));
+    ASSERT_TRUE(writeTextFile(in, QStringLiteral(u"<幅単位>ﾋﾟｸｾﾙ\\3\\mm\r\n<escape>2\r\n"
+                                                 u"<selcolor>0:0:red\\3\\blue\r\n"
+                                                 u"<content>[[a]]\r\n<end>")));
+    const QString extras[] = {QString(), QStringLiteral(u"<b>"), QStringLiteral(u"\\1\\")};
+    for (const QString &extra : extras) {
+        const std::string why = extra.toStdString();
+        Window first;
+        first.load(in);
+        ASSERT_EQ(first.form->cellColors.get(0, 0), QStringLiteral(u"red\r\nblue"));
+        first.form->cellFontColors.set(1, 1, QStringLiteral(u"a\nb"));
+        first.form->cellFontSizes.set(2, 0, QStringLiteral(u"c\rd\r"));
+        first.form->rowHeights.set(1, QStringLiteral(u"\n\r\r\n"));
+        first.form->cellImages.set(0, 1, QStringLiteral(u"x\r\n") + extra);
+        const QByteArray saved = first.save(out.filePath(QStringLiteral(u"a.set")));
+
+        Window second;
+        second.load(out.filePath(QStringLiteral(u"a.set")));
+        EXPECT_EQ(second.messages.prompts, QStringList()) << why;
+        EXPECT_EQ(second.form->Combo1(0).text(), QStringLiteral(u"ﾋﾟｸｾﾙ\r\nmm")) << why;
+        EXPECT_EQ(second.form->cellColors.get(0, 0), QStringLiteral(u"red\r\nblue")) << why;
+        EXPECT_EQ(second.form->cellFontColors.get(1, 1), QStringLiteral(u"a\nb")) << why;
+        EXPECT_EQ(second.form->cellFontSizes.get(2, 0), QStringLiteral(u"c\rd\r")) << why;
+        EXPECT_EQ(second.form->rowHeights.get(1), QStringLiteral(u"\n\r\r\n")) << why;
+        EXPECT_EQ(second.form->cellImages.get(0, 1), QStringLiteral(u"x\r\n") + extra) << why;
+        EXPECT_EQ(second.form->RB3.text(), QStringLiteral(u"[[a]]")) << why;
+        EXPECT_EQ(second.save(out.filePath(QStringLiteral(u"b.set"))), saved) << why;
+    }
+}
+
 // ---- Documents written by hand, damaged documents: the window they leave -----------------------
 
 class LoadGolden : public ::testing::TestWithParam<std::string>

@@ -100,10 +100,11 @@ TEST(SettingsReader, FullEscapesGiveBackEveryText)
 {
     for (const char16_t *text :
          {u"C:\\web\\1\\bg.png", u"\\0\\\\1\\\\2\\\\3\\", u">0<", u"\r\n0<", u"a\\", u"\\\\<\\>",
-          u"[[x]]\r\n[[<b>\\3\\</b>]]\r\n"}) {
+          u"[[x]]\r\n[[<b>\\3\\</b>]]\r\n", u"\n\r\r\n\n\\4\\\r"}) {
         const QString original = QString::fromUtf16(text);
         const QString escaped = escapeSettingsText(original);
-        EXPECT_FALSE(escaped.contains(u'<') || escaped.contains(u'>') || escaped.contains(u'\n'));
+        EXPECT_FALSE(escaped.contains(u'<') || escaped.contains(u'>') || escaped.contains(u'\n') ||
+                     escaped.contains(u'\r'));
         EXPECT_EQ(unescapeSettingsText(escaped), original) << escaped.toStdString();
     }
     // A hand-written "\" that begins no escape stays.

@@ -3,7 +3,9 @@
 #include "support/qt_printers.h"
 #include "frame/form1.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -123,6 +125,47 @@ TEST(MakeTableSource, InsertedTextFiles)
     EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>(1,3)x] [%y</th>"))) << rows.toStdString();
     EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>R表</th>"))) << rows.toStdString();
     EXPECT_TRUE(rows.contains(QStringLiteral(u"<th>メモ</th>"))) << rows.toStdString();
+}
+
+// A marker names the file its text names, relative paths from the current folder, even where the
+// text begins with "%", which also marks the encoded name of a chosen file.
+TEST(MakeTableSource, TypedMarkersBeginningWithPercentNameTheirOwnFile)
+{
+    QTemporaryDir dir;
+    auto write = [&dir](const QString &name, const QByteArray &bytes) {
+        QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        file.write(bytes);
+    };
+    write(QStringLiteral(u"%41.txt"), "percent");
+    write(QStringLiteral(u"41.txt"), "digits");
+    write(QStringLiteral(u"A.txt"), "letter");
+    write(QStringLiteral(u"[1].txt"), "chosen");
+    // The encoded marker of the chosen file "[1].txt" read as a plain relative path.
+    const QString encoded = QStringLiteral(u"%") + dir.path() + QStringLiteral(u"/%5B1%5D.txt");
+    write(encoded, "typed");
+
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    Form1 f;
+    auto cells = [&f](const QString &data) {
+        f.RB3.setText(data);
+        EXPECT_TRUE(f.MakeTableSource());
+        return rowsOf(f);
+    };
+    EXPECT_EQ(
+        cells(QStringLiteral(u"[[[%%41.txt]$[%41.txt]$[%") + encoded + QStringLiteral(u"]]]")),
+        QStringLiteral(u"<tr><th>percent</th>\r\n<th>digits</th>\r\n<th>typed</th>\r\n</tr>\r\n"));
+    // Without the file of its own the marker stays as text, as it always did.
+    QFile::remove(dir.filePath(QStringLiteral(u"%41.txt")));
+    QFile::remove(dir.filePath(encoded));
+    EXPECT_EQ(cells(QStringLiteral(u"[[[%%41.txt]]]")),
+              QStringLiteral(u"<tr><th>[%%41.txt]</th>\r\n</tr>\r\n"));
+    // The encoded marker of a chosen file, with no such file of its own, names the chosen one.
+    EXPECT_EQ(cells(QStringLiteral(u"[[[%") + encoded + QStringLiteral(u"]]]")),
+              QStringLiteral(u"<tr><th>chosen</th>\r\n</tr>\r\n"));
+    QDir::setCurrent(before);
 }
 
 TEST(MakeTableSource, RefusesTooManyRowsAndChangesNothing)
