@@ -1,6 +1,7 @@
-// The main window's pop-up menu of the cell data as a user meets it: opened with the right button
-// and chosen from with the mouse after every way back to the settings page, while the menu bar
-// shows the edit menu as each way leaves it.
+// What opens over the main window's pages, as a user meets it: the pop-up menu of the cell data,
+// opened with the right button and chosen from with the mouse after every way back to the settings
+// page (while the menu bar shows the edit menu as each way leaves it), and the completion settings
+// panel over the source.
 
 #include "frame/form1.h"
 #include "qt/formview.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QImage>
 #include <QMenu>
 #include <QPointer>
 #include <QTabBar>
@@ -24,7 +27,7 @@
 namespace {
 using namespace Qt::StringLiterals;
 
-class MenusView : public ::testing::Test
+class PopupsView : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
@@ -112,7 +115,7 @@ protected:
 
 // However the settings page came back to view, the pop-up's コピー copies the cell data's
 // selection, and the menu bar's edit menu stays as the page before left it.
-TEST_F(MenusView, CellDataPopUpCopiesAfterEveryWayBackToTheSettingsPage)
+TEST_F(PopupsView, CellDataPopUpCopiesAfterEveryWayBackToTheSettingsPage)
 {
     struct Way
     {
@@ -121,15 +124,30 @@ TEST_F(MenusView, CellDataPopUpCopiesAfterEveryWayBackToTheSettingsPage)
         const char *bar;
     };
     const std::vector<Way> ways = {
-        {"preview page, F5", [&] { clickTab(2), pressF5(); }, "---"},
-        {"preview page, settings tab", [&] { clickTab(2), clickTab(1); }, "---"},
+        {"preview page, F5",
+         [&] {
+             clickTab(2);
+             pressF5();
+         },
+         "---"},
+        {"preview page, settings tab",
+         [&] {
+             clickTab(2);
+             clickTab(1);
+         },
+         "---"},
         {"preview command, settings tab",
          [&] {
              QTest::mouseClick(view->widgetOf(form->Cmd(3)), Qt::LeftButton);
              clickTab(1);
          },
          "---"},
-        {"source page, F5", [&] { clickTab(3), pressF5(); }, "+--"},
+        {"source page, F5",
+         [&] {
+             clickTab(3);
+             pressF5();
+         },
+         "+--"},
         {"sample",
          [&] {
              messages.answers = {msgbox::Yes}; // the cell data holds text already
@@ -150,7 +168,7 @@ TEST_F(MenusView, CellDataPopUpCopiesAfterEveryWayBackToTheSettingsPage)
 
 // The pop-up's cell-data commands after the preview page: the box is enlarged and shrunk again,
 // and the image insertion asks for its file.
-TEST_F(MenusView, CellDataPopUpEnlargesAndInsertsAfterThePreviewPage)
+TEST_F(PopupsView, CellDataPopUpEnlargesAndInsertsAfterThePreviewPage)
 {
     clickTab(2);
     pressF5();
@@ -164,6 +182,37 @@ TEST_F(MenusView, CellDataPopUpEnlargesAndInsertsAfterThePreviewPage)
     chooseFromCellDataMenu(u"画像の挿入"_s);
     ASSERT_EQ(files.requests.size(), 1u);
     EXPECT_EQ(files.requests[0].title.toStdString(), "画像ファイルの読み込み");
+}
+
+// The completion settings panel over the source paints its own background, caption band included:
+// none of the source view shows through it.
+TEST_F(PopupsView, CompletionPanelCoversTheSourceBehindIt)
+{
+    QTest::mouseClick(view->widgetOf(form->Cmd(4)), Qt::LeftButton); // the sample
+    QTest::mouseClick(view->widgetOf(form->Cmd(1)), Qt::LeftButton); // its source
+    QTest::mouseClick(view->widgetOf(form->Check1), Qt::LeftButton); // a background of its own
+    form->mss.userClicked();
+    QApplication::processEvents();
+    auto *panel = qobject_cast<QGroupBox *>(view->widgetOf(form->Frame20));
+    auto *source = qobject_cast<QAbstractScrollArea *>(view->widgetOf(form->RB1));
+    ASSERT_TRUE(panel && panel->isVisible() && source && source->isVisible());
+    const QColor behind = source->viewport()->palette().color(QPalette::Base);
+    const QImage shot = view->grab().toImage();
+    const QRect area(panel->mapTo(view.get(), QPoint(0, 0)), panel->size());
+    ASSERT_TRUE(shot.rect().contains(area));
+    // The source's background: beside the panel, as a check of the colour looked for, and within
+    // the panel, where none may show.
+    const auto countBehind = [&](const QRect &rect) {
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                count += shot.pixelColor(x, y) == behind;
+        return count;
+    };
+    ASSERT_GT(countBehind(area.translated(area.width() + 10, 0)), area.width() * area.height() / 2);
+    const QRect caption(area.topLeft(), QSize(area.width(), panel->contentsRect().top() + 1));
+    EXPECT_EQ(countBehind(caption), 0) << "caption band " << caption.height() << " rows";
+    EXPECT_EQ(countBehind(area), 0);
 }
 
 } // namespace
