@@ -3,6 +3,8 @@
 #include "controls/services.h"
 #include "controls/userinput.h"
 
+#include <utility>
+
 MenuItem::MenuItem(Container *container, QString name, int index, MenuItem *parent)
     : WithCaption<Control>(container, std::move(name), index), m_parent(parent)
 {
@@ -20,8 +22,13 @@ void MenuItem::setChecked(bool checked)
 
 void MenuItem::userClicked()
 {
-    userinput::deliver(*this, [this] {
-        for (const MenuItem *m = this; m; m = m->parentMenu())
+    // A menu popped up is shown whatever the menu bar does with it (the edit menu serves the cell
+    // data on the settings page while the bar has it switched off): its items, and the menus
+    // between them and it, count for themselves only.
+    const Form *window = form();
+    const MenuItem *poppedUp = window ? window->openPopup() : nullptr;
+    userinput::deliver(*this, [this, poppedUp] {
+        for (const MenuItem *m = this; m && m != poppedUp; m = m->parentMenu())
             if (!m->enabled() || !m->visible())
                 return;
         if (onClick)
@@ -184,8 +191,12 @@ void Form::setWindowState(int state)
 void Form::PopupMenu(MenuItem &menu)
 {
     m_lastPopup = &menu;
-    if (showPopup)
-        showPopup(menu);
+    if (!showPopup)
+        return;
+    // The view shows the menu until the user has chosen from it or left it.
+    MenuItem *outer = std::exchange(m_openPopup, &menu);
+    showPopup(menu);
+    m_openPopup = outer;
 }
 
 void Form::userResized(int width, int height)

@@ -8,7 +8,8 @@
 // Menus, pages, the web browser, the timer, picture boxes and the form itself.
 
 // A menu item: a top-level menu, a submenu or a command. Checked and Enabled are plain properties;
-// a click (by the user, or `click()` from code) runs `onClick` while the item is enabled and visible.
+// a click (by the user, or `click()` from code) runs `onClick` while the item is enabled and
+// visible, and so are the menus it stands in, up to one popped up (Form::PopupMenu).
 class MenuItem : public WithCaption<Control>
 {
 public:
@@ -149,9 +150,14 @@ public:
     void setWindowState(int state);
 
     // Pops a menu up at the mouse pointer, as a context menu; its items run as clicked ones.
-    // The view shows it; without a view the request is only recorded.
+    // The view shows it; without a view the request is only recorded. The menu shows whether or
+    // not the menu bar has it enabled or visible: while it is open, a click on one of its items
+    // asks only that item (and the menus between it and the one popped up) to be enabled and
+    // visible.
     void PopupMenu(MenuItem &menu);
     MenuItem *lastPopup() const { return m_lastPopup; }
+    // The menu popped up and still open; nullptr when none is.
+    MenuItem *openPopup() const { return m_openPopup; }
     std::function<void(MenuItem &)> showPopup;
 
     // The view reports a resize by the user; the form runs `onResize` after taking the size.
@@ -190,4 +196,5 @@ private:
     bool m_keyPreview = false;
     int m_windowState = 0;
     MenuItem *m_lastPopup = nullptr;
+    MenuItem *m_openPopup = nullptr;
 };

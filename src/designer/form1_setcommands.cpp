@@ -134,7 +134,7 @@ void Form1::Command6_Click(int Index)
 {
     // The "×" of the completion settings panel shares the Set buttons' array.
     if (Index == 6)
-        Frame20.setVisible(false);
+        CloseCompletionPanel();
     else
         SetCellAttribute(Index);
 }

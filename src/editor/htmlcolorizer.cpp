@@ -69,17 +69,16 @@ void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const
 
 // The state change at the markup character at i. Sets `cur` when the character itself changes
 // colour and returns the colour from the next character on (Spare when that does not change).
-// States: outside tags (text), in a tag (with the parity of its quotes), in a comment (with the
-// parity of the comment's quotes); a comment is left only through its "-->".
+// States: outside tags (text), in a tag (with the parity of its quotes), in a comment (ColorSpan).
 SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) const
 {
+    if (st.inComment)
+        return ColorSpan(i, st, cur);
     const char16_t *p = m_text.utf16();
     const qsizetype n = m_text.size();
     SyntaxRole next = SyntaxRole::Spare;
     switch (p[i]) {
     case u'<':
-        if (st.inComment)
-            break;
         // Only a "<!--" that begins a comment span opens a comment; any other is a tag start.
         if (i + 3 < n && p[i + 1] == u'!' && p[i + 2] == u'-' && p[i + 3] == u'-') {
             if (const qsizetype end = commentEndingAfter(i); end >= 0) {
@@ -94,30 +93,44 @@ SyntaxRole HtmlColorizer::step(qsizetype i, ColorState &st, SyntaxRole &cur) con
         st.oddQuotes = false;
         break;
     case u'>':
-        if (st.inComment) {
-            if (i + 1 == st.commentEnd) {
-                st.inComment = false;
-                st.commentEnd = -1;
-            }
-            break;
-        }
         st.inTag = false;
         next = SyntaxRole::Text;
         break;
     case u'"':
-        if (st.inComment) {
-            if (st.oddCommentQuotes)
-                cur = SyntaxRole::Text;
-            else
-                next = SyntaxRole::CommentQuote;
-            st.oddCommentQuotes = !st.oddCommentQuotes;
-        } else if (st.inTag) {
+        if (st.inTag) {
             if (st.oddQuotes)
                 cur = SyntaxRole::Tag;
             else
                 next = SyntaxRole::Value;
             st.oddQuotes = !st.oddQuotes;
         }
+        break;
+    default:
+        break;
+    }
+    return next;
+}
+
+// The markup character at i inside one comment, as step() reports it. The comment's quotes
+// alternate opening and closing from its "<!--": the text after an opening quote is in
+// CommentQuote, a closing quote and what follows it in Text. Its "<" and ">" switch nothing; the
+// comment is left after the ">" of its "-->".
+SyntaxRole HtmlColorizer::ColorSpan(qsizetype i, ColorState &st, SyntaxRole &cur) const
+{
+    SyntaxRole next = SyntaxRole::Spare;
+    switch (m_text.utf16()[i]) {
+    case u'>':
+        if (i + 1 == st.commentEnd) {
+            st.inComment = false;
+            st.commentEnd = -1;
+        }
+        break;
+    case u'"':
+        if (st.oddCommentQuotes)
+            cur = SyntaxRole::Text;
+        else
+            next = SyntaxRole::CommentQuote;
+        st.oddCommentQuotes = !st.oddCommentQuotes;
         break;
     default:
         break;

@@ -97,6 +97,8 @@ private:
     template <typename Emit>
     ColorState colorRangeWith(qsizetype from, qsizetype to, ColorState state, Emit &&report) const;
     SyntaxRole step(qsizetype i, ColorState &st, SyntaxRole &cur) const;
+    // The colour of quoted passages within one comment: step() for a character inside a comment.
+    SyntaxRole ColorSpan(qsizetype i, ColorState &st, SyntaxRole &cur) const;
     // End of the comment span that starts at i, or -1 when none does.
     qsizetype commentEndingAfter(qsizetype i) const;
 

@@ -293,6 +293,8 @@ public:
     // stored as "HelpFont" and given to the candidate lists; then hides the panel. A size above
     // 2160 is refused with a message, and the panel stays open.
     void ApplyCompletionSettings();
+    // The panel's "×": hides the panel, applying and storing nothing.
+    void CloseCompletionPanel();
     void Label2_MouseDown(int Button, int Shift, int X, int Y);
     void Label2_MouseMove(int Button, int Shift, int X, int Y);
     void Label2_MouseUp(int Button, int Shift, int X, int Y);

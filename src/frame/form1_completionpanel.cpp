@@ -44,6 +44,11 @@ void Form1::ApplyCompletionSettings()
     Frame20.setVisible(false);
 }
 
+void Form1::CloseCompletionPanel()
+{
+    Frame20.setVisible(false);
+}
+
 void Form1::Label2_MouseDown(int, int, int X, int Y)
 {
     panelDragging = true;

@@ -171,6 +171,34 @@ TEST(MenuAndTabs, ClicksRespectStateAndSelectionChanges)
     EXPECT_EQ(log.str(), "med11_Click;TabStrip1_Click=3");
 }
 
+// A menu popped up shows whatever the menu bar does with it: its enabled items run even while the
+// bar has the menu switched off or hidden, an item switched off itself does not, and once the
+// pop-up has closed the bar's state counts again.
+TEST(MenuAndTabs, PoppedUpMenuRunsItsItemsWhateverTheBarShows)
+{
+    Form form(QStringLiteral(u"F"));
+    MenuItem top(&form, QStringLiteral(u"med"));
+    MenuItem copy(&form, QStringLiteral(u"med2"), 1, &top);
+    MenuItem image(&form, QStringLiteral(u"mm2"), 1, &top);
+    Log log;
+    copy.onClick = [&] { log.add(QStringLiteral(u"med2_Click")); };
+    image.onClick = [&] { log.add(QStringLiteral(u"mm2_Click")); };
+    form.showPopup = [&](MenuItem &) {
+        copy.userClicked();
+        image.userClicked();
+    };
+    top.setEnabled(false);
+    image.setEnabled(false);
+    form.PopupMenu(top);
+    top.setEnabled(true);
+    top.setVisible(false);
+    image.setEnabled(true);
+    form.PopupMenu(top);
+    EXPECT_EQ(form.openPopup(), nullptr);
+    copy.userClicked();
+    EXPECT_EQ(log.str(), "med2_Click;med2_Click;mm2_Click");
+}
+
 TEST(LabelEvents, MouseDoorsReportButtonShiftAndPlace)
 {
     Form form(QStringLiteral(u"F"));
