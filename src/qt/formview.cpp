@@ -1,6 +1,7 @@
 #include "qt/formview.h"
 
 #include "qt/bindings.h"
+#include "qt/windowframes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,8 +10,9 @@
 #include <algorithm>
 #include <unordered_set>
 
-FormView::FormView(Form &form, QWidget *parent)
-    : QMainWindow(parent), m_form(form), m_scale(TwipsScale::ofPrimaryScreen())
+FormView::FormView(Form &form, QWidget *parent, WindowFrames *frames)
+    : QMainWindow(parent), m_form(form), m_frames(frames ? *frames : WindowFrames::system()),
+      m_scale(TwipsScale::ofPrimaryScreen())
 {
     m_surface = new QWidget(this);
     m_surface->setObjectName(form.name());
@@ -198,10 +200,10 @@ void FormView::applyFormGeometry()
     // gives back the window's own when it is restored.
     if (state != Qt::WindowNoState)
         return;
-    const QSize frame = frameGeometry().size() - size();
+    const QMargins frame = m_frames.frameOf(*this);
     const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
-    if (frameGeometry().size() != outer)
-        resize((outer - frame).expandedTo(QSize(1, 1)));
+    if (size().grownBy(frame) != outer)
+        resize(outer.shrunkBy(frame).expandedTo(QSize(1, 1)));
     const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
     if (frameGeometry().topLeft() != topLeft)
         move(topLeft);
@@ -270,7 +272,7 @@ void FormView::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (m_applyingGeometry || !isVisible())
         return;
-    const QSize outer = frameGeometry().size();
+    const QSize outer = size().grownBy(m_frames.frameOf(*this));
     if (outer.width() == m_scale.toPixels(m_form.width()) &&
         outer.height() == m_scale.toPixels(m_form.height()))
         return;

@@ -10,6 +10,7 @@
 #include <vector>
 
 class ControlBinding;
+class WindowFrames;
 class QAction;
 class QMenu;
 class QTimer;
@@ -18,14 +19,16 @@ class QTimer;
 // picture boxes holding their controls), the menu bar from `Form::menus()`, timers as QTimers.
 // The view observes every control and refreshes only what changed; what the user does goes to the
 // controls' `user...()` doors. Geometry is the controls' twips at the screen's logical DPI; the
-// form's size is the window's outer size, and its controls sit in the client area below the menus.
+// form's geometry is the window's outer one, frame included (the frame as `WindowFrames` tells it),
+// and its controls sit in the client area below the menus.
 //
 // The form must outlive its view. Controls created after the view was built are shown from the next
 // round of the event loop; a control that is destroyed takes its widget with it at once.
 class FormView : public QMainWindow, private ControlObserver
 {
 public:
-    explicit FormView(Form &form, QWidget *parent = nullptr);
+    // `frames` tells the window system's frames; null for the system's own.
+    explicit FormView(Form &form, QWidget *parent = nullptr, WindowFrames *frames = nullptr);
     ~FormView() override;
 
     Form &form() const { return m_form; }
@@ -81,6 +84,7 @@ private:
     ControlBinding *bindingOf(const Control &control) const;
 
     Form &m_form;
+    WindowFrames &m_frames;
     TwipsScale m_scale;
     QWidget *m_surface = nullptr;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
