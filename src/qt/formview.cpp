@@ -190,23 +190,47 @@ void FormView::applyFormColors()
 
 void FormView::applyFormGeometry()
 {
-    const QScopedValueRollback guard(m_applyingGeometry, true);
-    const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
-                                   : m_form.windowState() == 2 ? Qt::WindowMaximized
-                                                               : Qt::WindowNoState;
-    if (windowState() != state)
-        setWindowState(state);
-    // A minimized or maximized window is neither moved nor sized: the system holds its place, and
-    // gives back the window's own when it is restored.
-    if (state != Qt::WindowNoState)
+    {
+        const QScopedValueRollback guard(m_applyingGeometry, true);
+        const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
+                                       : m_form.windowState() == 2 ? Qt::WindowMaximized
+                                                                   : Qt::WindowNoState;
+        if (windowState() != state)
+            setWindowState(state);
+        // A minimized or maximized window is neither moved nor sized: the system holds its place,
+        // and gives back the window's own when it is restored.
+        if (state != Qt::WindowNoState)
+            return;
+        m_frame = m_frames.frameOf(*this);
+        const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
+        if (size().grownBy(m_frame) != outer)
+            resize(outer.shrunkBy(m_frame).expandedTo(QSize(1, 1)));
+        const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
+        if (frameGeometry().topLeft() != topLeft)
+            move(topLeft);
+    }
+    // Told once the window has its size: the form's resize handling may size it again.
+    reportFrameRoom();
+}
+
+void FormView::followFrame()
+{
+    if (m_applyingGeometry || windowState() != Qt::WindowNoState)
         return;
-    const QMargins frame = m_frames.frameOf(*this);
-    const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
-    if (size().grownBy(frame) != outer)
-        resize(outer.shrunkBy(frame).expandedTo(QSize(1, 1)));
-    const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
-    if (frameGeometry().topLeft() != topLeft)
-        move(topLeft);
+    if (m_frames.frameOf(*this) != m_frame)
+        applyFormGeometry();
+}
+
+void FormView::reportFrameRoom()
+{
+    int menuHeight = 0;
+    if (const QWidget *bar = menuWidget(); bar && !bar->isHidden()) {
+        menuHeight = bar->heightForWidth(width());
+        if (menuHeight < 0)
+            menuHeight = bar->sizeHint().height();
+    }
+    m_form.setFrameRoom(m_scale.toTwips(m_frame.left() + m_frame.right()),
+                        m_scale.toTwips(m_frame.top() + m_frame.bottom() + menuHeight));
 }
 
 void FormView::propertyChanged(Control &control, Property property)
@@ -272,7 +296,8 @@ void FormView::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (m_applyingGeometry || !isVisible())
         return;
-    const QSize outer = size().grownBy(m_frames.frameOf(*this));
+    followFrame();
+    const QSize outer = size().grownBy(m_frame);
     if (outer.width() == m_scale.toPixels(m_form.width()) &&
         outer.height() == m_scale.toPixels(m_form.height()))
         return;
@@ -287,6 +312,8 @@ void FormView::resizeEvent(QResizeEvent *event)
     }
     // Its resize handling may size the window itself (the settings page keeps a fixed width).
     m_form.userResized(width, height);
+    // A narrower window may have wrapped its menu bar onto more lines.
+    reportFrameRoom();
 }
 
 void FormView::moveEvent(QMoveEvent *event)
@@ -294,6 +321,8 @@ void FormView::moveEvent(QMoveEvent *event)
     QMainWindow::moveEvent(event);
     if (m_applyingGeometry || !isVisible())
         return;
+    // The window system tells of the frame it has put round a shown window with a move.
+    followFrame();
     const QScopedValueRollback guard(m_applyingGeometry, true);
     m_form.setLeft(m_scale.toTwips(frameGeometry().x()));
     m_form.setTop(m_scale.toTwips(frameGeometry().y()));
@@ -311,6 +340,7 @@ void FormView::changeEvent(QEvent *event)
 void FormView::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    followFrame();
     const QScopedValueRollback guard(m_applyingGeometry, true);
     m_form.setVisible(true);
     // A control given the focus before the window showed takes it now.

@@ -4,6 +4,7 @@
 #include "qt/qtconvert.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -20,7 +21,8 @@ class QTimer;
 // The view observes every control and refreshes only what changed; what the user does goes to the
 // controls' `user...()` doors. Geometry is the controls' twips at the screen's logical DPI; the
 // form's geometry is the window's outer one, frame included (the frame as `WindowFrames` tells it),
-// and its controls sit in the client area below the menus.
+// and its controls sit in the client area below the menus, whose size the form learns as its
+// inside.
 //
 // The form must outlive its view. Controls created after the view was built are shown from the next
 // round of the event loop; a control that is destroyed takes its widget with it at once.
@@ -78,6 +80,10 @@ private:
     void addMenuItem(MenuItem &item, QMenu *parentMenu);
     void applyTabOrder();
     void applyFormGeometry();
+    // Sizes the window again when the window system has framed it since, or framed it otherwise.
+    void followFrame();
+    // Tells the form what its frame and menu bar take of its outer size.
+    void reportFrameRoom();
     void applyFormColors();
     void watchInput();
     QWidget *parentWidgetOf(const Control &control) const;
@@ -93,5 +99,7 @@ private:
     // Set while the window is moved or sized to the form's geometry, so that those moves are not
     // reported back as the user's.
     bool m_applyingGeometry = false;
+    // The frame the window was last sized with.
+    QMargins m_frame;
     bool m_adoptPending = false;
 };

@@ -4,7 +4,11 @@
 
 QMargins WindowFrames::frameOf(const QWidget &window)
 {
-    return reported(window);
+    const QMargins frame = reported(window);
+    if (frame.isNull())
+        return m_lastFrame;
+    m_lastFrame = frame;
+    return frame;
 }
 
 QMargins WindowFrames::reported(const QWidget &window) const

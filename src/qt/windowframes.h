@@ -12,7 +12,10 @@ class WindowFrames
 public:
     virtual ~WindowFrames() = default;
 
-    // The frame of `window`.
+    // The frame of `window`. Until the window system has framed it (it frames a window only once
+    // the window is shown, and may take the frame away while it is hidden), the frame it gave the
+    // last framed window: the frames of one program's windows are alike, and a window sized with
+    // the right frame from the start does not change size when the frame comes.
     QMargins frameOf(const QWidget &window);
 
     // The frames of the running window system.
@@ -21,4 +24,7 @@ public:
 protected:
     // What the window system reports of the window's frame: none while it has not framed it.
     virtual QMargins reported(const QWidget &window) const;
+
+private:
+    QMargins m_lastFrame;
 };
