@@ -77,6 +77,8 @@ void FomColor::createControls()
         first.setLocked(true);
         first.setBorderStyle(swatches == &Text5 ? 0 : 1);
     }
+    // The user chooses by name: a name wider than its swatch is narrowed to show whole.
+    Text1(0).setNarrowToFit(true);
     Text6(0).move(120, 200, 1800, 250);
     Font small = Text5(0).font();
     small.size = 7;

@@ -30,6 +30,7 @@ void TextBox::copyPropertiesFrom(const Control &other)
         setLocked(box->m_locked);
         setAlignment(box->m_alignment);
         setBorderStyle(box->m_borderStyle);
+        setNarrowToFit(box->m_narrowToFit);
         setText(box->m_text);
     }
 }
@@ -55,6 +56,14 @@ void TextBox::setBorderStyle(int style)
     if (m_borderStyle == style)
         return;
     m_borderStyle = style;
+    notify(Property::Style);
+}
+
+void TextBox::setNarrowToFit(bool on)
+{
+    if (m_narrowToFit == on)
+        return;
+    m_narrowToFit = on;
     notify(Property::Style);
 }
 

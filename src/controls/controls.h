@@ -32,6 +32,10 @@ public:
     // 0 no border, 1 a fixed single border (the default).
     int borderStyle() const { return m_borderStyle; }
     void setBorderStyle(int style);
+    // With it on, a single-line box shows its whole text even when the text is wider than the box:
+    // the view narrows the font (same size, glyphs condensed) just as far as the text needs.
+    bool narrowToFit() const { return m_narrowToFit; }
+    void setNarrowToFit(bool on);
 
     // Selection, 0-based; setting the start clears the length.
     int selStart() const { return m_selStart; }
@@ -63,6 +67,7 @@ private:
     bool m_locked = false;
     int m_alignment = 0;
     int m_borderStyle = 1;
+    bool m_narrowToFit = false;
     int m_selStart = 0;
     int m_selLength = 0;
 };

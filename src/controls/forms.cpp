@@ -207,6 +207,16 @@ void Form::userResized(int width, int height)
         onResize();
 }
 
+void Form::setFrameRoom(int width, int height)
+{
+    if (m_frameRoomWidth == width && m_frameRoomHeight == height)
+        return;
+    m_frameRoomWidth = width;
+    m_frameRoomHeight = height;
+    if (onResize)
+        onResize();
+}
+
 void Form::setVisible(bool visible)
 {
     Container::setVisible(visible);

@@ -3,6 +3,7 @@
 #include "controls/control.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 // Menus, pages, the web browser, the timer, picture boxes and the form itself.
@@ -162,6 +163,16 @@ public:
 
     // The view reports a resize by the user; the form runs `onResize` after taking the size.
     void userResized(int width, int height);
+
+    // The form's geometry is its window's outer one. Its controls stand in the inside: what the
+    // window system's frame and the menu bar leave of the outer size, in twips. Without a window
+    // (nothing reported) the inside is the outer size.
+    int insideWidth() const { return std::max(width() - m_frameRoomWidth, 0); }
+    int insideHeight() const { return std::max(height() - m_frameRoomHeight, 0); }
+    // The view reports the room the frame and the menu bar take, in twips. A change of the
+    // inside runs `onResize`, as a resize does.
+    void setFrameRoom(int width, int height);
+
     // The user asked to close the window; `onQueryUnload` may set cancel to true.
     bool userClosing();
     // The window was closed by the user and is gone; runs `onUnloaded`, which may destroy the form.
@@ -195,6 +206,8 @@ private:
     std::vector<MenuItem *> m_menus;
     bool m_keyPreview = false;
     int m_windowState = 0;
+    int m_frameRoomWidth = 0;
+    int m_frameRoomHeight = 0;
     MenuItem *m_lastPopup = nullptr;
     MenuItem *m_openPopup = nullptr;
 };

@@ -19,6 +19,6 @@ void HelpWindow::showPage(const QString &path)
 
 void HelpWindow::fitBrowser()
 {
-    // The form's size is the window's outer size: the title bar and borders take their share.
-    WebBrowser1.move(0, 0, std::max(width() - 240, 0), std::max(height() - 600, 0));
+    // The browser fills the inside the title bar and borders leave of the window's size.
+    WebBrowser1.move(0, 0, insideWidth(), insideHeight());
 }

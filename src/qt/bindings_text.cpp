@@ -7,11 +7,16 @@
 #include "qt/bindings_drag.h"
 #include "qt/qtconvert.h"
 
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBlock>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,11 +36,52 @@ PressTracker *hookMouse(FormView &view, QWidget *mouseTarget, TextBox &box, QObj
     return new PressTracker(view, box, mouseTarget, owner);
 }
 
+// A line edit that tells how wide a text it shows whole: the room its frame and margins leave, in
+// the part of it that its container shows.
+class LineEdit : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+    int textRoom() const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        QRect contents = style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                             .marginsRemoved(textMargins());
+        if (const QWidget *container = parentWidget())
+            contents &= container->rect().translated(-pos());
+        // The edit keeps a margin of 2 on either side and scrolls a text that leaves no pixel
+        // for the caret.
+        return contents.width() - 2 * 2 - 1;
+    }
+};
+
+// The font that shows `text` whole in `room` pixels: `font` itself when the text fits, else the
+// same font condensed just as far as the text needs.
+QFont narrowedToFit(const QFont &font, const QString &text, int room)
+{
+    const auto fits = [&](const QFont &candidate) {
+        return std::ceil(QFontMetricsF(candidate).horizontalAdvance(text)) <= room;
+    };
+    if (room <= 0 || fits(font))
+        return font;
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(text);
+    QFont narrowed = font;
+    // Hinting keeps the width from shrinking exactly with the stretch: narrowed on until it fits.
+    for (int stretch = std::clamp(int(100 * room / natural), 1, 99); stretch >= 1; --stretch) {
+        narrowed.setStretch(stretch);
+        if (fits(narrowed))
+            break;
+    }
+    return narrowed;
+}
+
 class LineBinding : public ControlBinding
 {
 public:
     LineBinding(FormView &view, TextBox &box, QWidget *parent)
-        : ControlBinding(view, box, new QLineEdit(parent)), m_box(box)
+        : ControlBinding(view, box, new LineEdit(parent)), m_box(box)
     {
         auto *edit = static_cast<QLineEdit *>(widget());
         edit->setFrame(true);
@@ -64,12 +110,21 @@ public:
     }
 
 protected:
-    QLineEdit *lineEdit() const { return static_cast<QLineEdit *>(widget()); }
+    LineEdit *lineEdit() const { return static_cast<LineEdit *>(widget()); }
     void refresh(Property property) override
     {
-        QLineEdit *edit = lineEdit();
+        LineEdit *edit = lineEdit();
         if (!edit)
             return;
+        refreshText(edit, property);
+        if (property == Property::Style || property == Property::Text ||
+            property == Property::Font || property == Property::Geometry)
+            fitText(edit);
+    }
+
+private:
+    void refreshText(LineEdit *edit, Property property)
+    {
         const QSignalBlocker blocker(edit);
         if (property == Property::Style) {
             edit->setReadOnly(m_box.locked());
@@ -93,8 +148,17 @@ protected:
             ControlBinding::refresh(property);
         }
     }
+    void fitText(LineEdit *edit)
+    {
+        if (!m_box.narrowToFit() && edit->font().stretch() == QFont::AnyStretch)
+            return;
+        const QFont font = toQFont(m_box.font());
+        const QFont shown =
+            m_box.narrowToFit() ? narrowedToFit(font, m_box.text(), edit->textRoom()) : font;
+        if (edit->font() != shown)
+            edit->setFont(shown);
+    }
 
-private:
     TextBox &m_box;
     QPointer<PressTracker> m_tracker;
 };

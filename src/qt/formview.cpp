@@ -1,6 +1,7 @@
 #include "qt/formview.h"
 
 #include "qt/bindings.h"
+#include "qt/windowframes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,8 +10,9 @@
 #include <algorithm>
 #include <unordered_set>
 
-FormView::FormView(Form &form, QWidget *parent)
-    : QMainWindow(parent), m_form(form), m_scale(TwipsScale::ofPrimaryScreen())
+FormView::FormView(Form &form, QWidget *parent, WindowFrames *frames)
+    : QMainWindow(parent), m_form(form), m_frames(frames ? *frames : WindowFrames::system()),
+      m_scale(TwipsScale::ofPrimaryScreen())
 {
     m_surface = new QWidget(this);
     m_surface->setObjectName(form.name());
@@ -188,23 +190,47 @@ void FormView::applyFormColors()
 
 void FormView::applyFormGeometry()
 {
-    const QScopedValueRollback guard(m_applyingGeometry, true);
-    const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
-                                   : m_form.windowState() == 2 ? Qt::WindowMaximized
-                                                               : Qt::WindowNoState;
-    if (windowState() != state)
-        setWindowState(state);
-    // A minimized or maximized window is neither moved nor sized: the system holds its place, and
-    // gives back the window's own when it is restored.
-    if (state != Qt::WindowNoState)
+    {
+        const QScopedValueRollback guard(m_applyingGeometry, true);
+        const Qt::WindowStates state = m_form.windowState() == 1   ? Qt::WindowMinimized
+                                       : m_form.windowState() == 2 ? Qt::WindowMaximized
+                                                                   : Qt::WindowNoState;
+        if (windowState() != state)
+            setWindowState(state);
+        // A minimized or maximized window is neither moved nor sized: the system holds its place,
+        // and gives back the window's own when it is restored.
+        if (state != Qt::WindowNoState)
+            return;
+        m_frame = m_frames.frameOf(*this);
+        const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
+        if (size().grownBy(m_frame) != outer)
+            resize(outer.shrunkBy(m_frame).expandedTo(QSize(1, 1)));
+        const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
+        if (frameGeometry().topLeft() != topLeft)
+            move(topLeft);
+    }
+    // Told once the window has its size: the form's resize handling may size it again.
+    reportFrameRoom();
+}
+
+void FormView::followFrame()
+{
+    if (m_applyingGeometry || windowState() != Qt::WindowNoState)
         return;
-    const QSize frame = frameGeometry().size() - size();
-    const QSize outer(m_scale.toPixels(m_form.width()), m_scale.toPixels(m_form.height()));
-    if (frameGeometry().size() != outer)
-        resize((outer - frame).expandedTo(QSize(1, 1)));
-    const QPoint topLeft(m_scale.toPixels(m_form.left()), m_scale.toPixels(m_form.top()));
-    if (frameGeometry().topLeft() != topLeft)
-        move(topLeft);
+    if (m_frames.frameOf(*this) != m_frame)
+        applyFormGeometry();
+}
+
+void FormView::reportFrameRoom()
+{
+    int menuHeight = 0;
+    if (const QWidget *bar = menuWidget(); bar && !bar->isHidden()) {
+        menuHeight = bar->heightForWidth(width());
+        if (menuHeight < 0)
+            menuHeight = bar->sizeHint().height();
+    }
+    m_form.setFrameRoom(m_scale.toTwips(m_frame.left() + m_frame.right()),
+                        m_scale.toTwips(m_frame.top() + m_frame.bottom() + menuHeight));
 }
 
 void FormView::propertyChanged(Control &control, Property property)
@@ -270,7 +296,8 @@ void FormView::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (m_applyingGeometry || !isVisible())
         return;
-    const QSize outer = frameGeometry().size();
+    followFrame();
+    const QSize outer = size().grownBy(m_frame);
     if (outer.width() == m_scale.toPixels(m_form.width()) &&
         outer.height() == m_scale.toPixels(m_form.height()))
         return;
@@ -285,6 +312,8 @@ void FormView::resizeEvent(QResizeEvent *event)
     }
     // Its resize handling may size the window itself (the settings page keeps a fixed width).
     m_form.userResized(width, height);
+    // A narrower window may have wrapped its menu bar onto more lines.
+    reportFrameRoom();
 }
 
 void FormView::moveEvent(QMoveEvent *event)
@@ -292,6 +321,8 @@ void FormView::moveEvent(QMoveEvent *event)
     QMainWindow::moveEvent(event);
     if (m_applyingGeometry || !isVisible())
         return;
+    // The window system tells of the frame it has put round a shown window with a move.
+    followFrame();
     const QScopedValueRollback guard(m_applyingGeometry, true);
     m_form.setLeft(m_scale.toTwips(frameGeometry().x()));
     m_form.setTop(m_scale.toTwips(frameGeometry().y()));
@@ -309,6 +340,7 @@ void FormView::changeEvent(QEvent *event)
 void FormView::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    followFrame();
     const QScopedValueRollback guard(m_applyingGeometry, true);
     m_form.setVisible(true);
     // A control given the focus before the window showed takes it now.

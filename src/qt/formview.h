@@ -4,12 +4,14 @@
 #include "qt/qtconvert.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
 class ControlBinding;
+class WindowFrames;
 class QAction;
 class QMenu;
 class QTimer;
@@ -18,14 +20,17 @@ class QTimer;
 // picture boxes holding their controls), the menu bar from `Form::menus()`, timers as QTimers.
 // The view observes every control and refreshes only what changed; what the user does goes to the
 // controls' `user...()` doors. Geometry is the controls' twips at the screen's logical DPI; the
-// form's size is the window's outer size, and its controls sit in the client area below the menus.
+// form's geometry is the window's outer one, frame included (the frame as `WindowFrames` tells it),
+// and its controls sit in the client area below the menus, whose size the form learns as its
+// inside.
 //
 // The form must outlive its view. Controls created after the view was built are shown from the next
 // round of the event loop; a control that is destroyed takes its widget with it at once.
 class FormView : public QMainWindow, private ControlObserver
 {
 public:
-    explicit FormView(Form &form, QWidget *parent = nullptr);
+    // `frames` tells the window system's frames; null for the system's own.
+    explicit FormView(Form &form, QWidget *parent = nullptr, WindowFrames *frames = nullptr);
     ~FormView() override;
 
     Form &form() const { return m_form; }
@@ -75,12 +80,17 @@ private:
     void addMenuItem(MenuItem &item, QMenu *parentMenu);
     void applyTabOrder();
     void applyFormGeometry();
+    // Sizes the window again when the window system has framed it since, or framed it otherwise.
+    void followFrame();
+    // Tells the form what its frame and menu bar take of its outer size.
+    void reportFrameRoom();
     void applyFormColors();
     void watchInput();
     QWidget *parentWidgetOf(const Control &control) const;
     ControlBinding *bindingOf(const Control &control) const;
 
     Form &m_form;
+    WindowFrames &m_frames;
     TwipsScale m_scale;
     QWidget *m_surface = nullptr;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;
@@ -89,5 +99,7 @@ private:
     // Set while the window is moved or sized to the form's geometry, so that those moves are not
     // reported back as the user's.
     bool m_applyingGeometry = false;
+    // The frame the window was last sized with.
+    QMargins m_frame;
     bool m_adoptPending = false;
 };

@@ -4,7 +4,9 @@
 
 #include <QTimer>
 
-QtWindowService::QtWindowService() : m_context(std::make_unique<QObject>()) {}
+QtWindowService::QtWindowService(WindowFrames *frames)
+    : m_frames(frames), m_context(std::make_unique<QObject>())
+{}
 
 QtWindowService::~QtWindowService()
 {
@@ -15,7 +17,7 @@ void QtWindowService::show(Form &form)
 {
     auto it = m_views.find(&form);
     if (it == m_views.end()) {
-        auto view = std::make_unique<FormView>(form);
+        auto view = std::make_unique<FormView>(form, nullptr, m_frames);
         view->setAttribute(Qt::WA_DeleteOnClose, false);
         view->onClosedByUser = [this, &form] {
             // The close event is still running in the view: unload when it is over.

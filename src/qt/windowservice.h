@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 class FormView;
+class WindowFrames;
 
 // The side windows' real windows: one FormView per form, top-level, built when the form is first
 // made visible. A window closed from its title bar is destroyed once the close event is over, and the
@@ -15,7 +16,8 @@ class FormView;
 class QtWindowService : public WindowService
 {
 public:
-    QtWindowService();
+    // `frames` tells the window system's frames to the windows; null for the system's own.
+    explicit QtWindowService(WindowFrames *frames = nullptr);
     ~QtWindowService() override;
 
     void show(Form &form) override;
@@ -27,6 +29,7 @@ public:
 private:
     void closedByUser(Form &form);
 
+    WindowFrames *m_frames;
     std::unordered_map<const Form *, std::unique_ptr<FormView>> m_views;
     // Receives the deferred calls, so that none runs after the service is gone.
     std::unique_ptr<QObject> m_context;

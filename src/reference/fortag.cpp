@@ -51,8 +51,10 @@ void Fortag::Form_Load()
 
 void Fortag::Form_Resize()
 {
-    const int W = width();
-    const int H = height();
+    // The tree and the example box fill the window to its bottom edge: they are laid out in the
+    // inside, which the frame leaves of the window's size.
+    const int W = insideWidth();
+    const int H = insideHeight();
     const int breaks =
         Text1.text().isEmpty() ? -1 : strings::countOf(Text1.text(), QStringLiteral(u"\r\n"));
     const int n = std::min(breaks, 10);

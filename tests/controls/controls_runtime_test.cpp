@@ -39,6 +39,7 @@ TEST(ControlArrayLoad, NewElementsCopyTheFirstAndStartHidden)
     first.setFont(font);
     first.setLocked(true);
     first.setBorderStyle(0);
+    first.setNarrowToFit(true);
     first.setText(QStringLiteral(u"#000000"));
     form.setObserver(&view);
 
@@ -54,6 +55,7 @@ TEST(ControlArrayLoad, NewElementsCopyTheFirstAndStartHidden)
     EXPECT_EQ(copy.font().size, 7);
     EXPECT_TRUE(copy.locked());
     EXPECT_EQ(copy.borderStyle(), 0);
+    EXPECT_TRUE(copy.narrowToFit());
     EXPECT_EQ(copy.text(), QStringLiteral(u"#000000"));
     // Handlers are the window's business: the copy runs none of the first element's.
     first.onChange = [] { FAIL() << "the first element's handler ran"; };

@@ -141,6 +141,30 @@ TEST_F(PickerView, EachViewPhotographedWithItsSwatches)
     shoot(QStringLiteral(u"colour_help.png"));
 }
 
+// The user chooses by name: every name of the names view shows whole, in the size the grid gives
+// it, in the part of its swatch that the view's frame shows (the grid is a little wider than the
+// frame). With the caret at its end, a name that fits is not scrolled and ends in that part.
+TEST_F(PickerView, EveryNameOfTheNamesViewFitsItsSwatch)
+{
+    picker->Option1.userClicked();
+    settle();
+    QStringList cut;
+    picker->Text1.forEach([&](int, TextBox &box) {
+        auto *edit = qobject_cast<QLineEdit *>(widget(box));
+        ASSERT_NE(edit, nullptr);
+        edit->setCursorPosition(int(edit->text().size()));
+        edit->grab(); // the text is scrolled to the caret as it is painted
+        // The caret's place, in the middle of the band the edit repaints round it.
+        const QRect band = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int caret = band.left() + band.width() / 2;
+        const int shownRight = std::min(edit->width(), edit->parentWidget()->width() - edit->x());
+        if (edit->cursorPositionAt(QPoint(0, edit->height() / 2)) != 0 || caret >= shownRight - 1 ||
+            edit->font().pointSizeF() != box.font().size)
+            cut.append(box.text());
+    });
+    EXPECT_EQ(cut.join(u' ').toStdString(), "");
+}
+
 TEST_F(PickerView, APressReleasedInPlaceClicksAPressMovedDragsOntoThePalette)
 {
     picker->Option3.userClicked();

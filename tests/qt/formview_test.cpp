@@ -5,6 +5,7 @@
 #include "controls/forms.h"
 #include "qt/formview.h"
 #include "qt/japanese.h"
+#include "qt/windowframes.h"
 #include "support/qt_printers.h"
 #include "support/screenshots.h"
 
@@ -170,7 +171,12 @@ protected:
     }
 
     TestForm form;
-    FormView view{form};
+    // Frames of its own: what earlier windows of the test program were framed with is no guess
+    // here.
+    WindowFrames frames;
+    FormView view{form, nullptr, &frames};
+    // What building the view ran.
+    QString ranAtBuild = form.take();
 };
 
 TEST_F(FormViewTest, UserActionsRunEachHandlerOnce)
@@ -274,6 +280,13 @@ TEST_F(FormViewTest, GeometryIsTwipsAtTheScreenResolution)
                     qRound(scale.dpi() / 4)));
     EXPECT_EQ(view.windowTitle(), QStringLiteral(u"表の設計"));
     EXPECT_EQ(view.frameGeometry().size(), QSize(scale.toPixels(9000), scale.toPixels(6000)));
+    // The menu bar takes its share of the form's size: the form learns its inside and lays it out.
+    EXPECT_EQ(ranAtBuild, QStringLiteral(u"Form_Resize"));
+    view.show();
+    QApplication::processEvents();
+    EXPECT_EQ(form.insideWidth(), scale.toTwips(view.surface()->width()));
+    EXPECT_EQ(form.insideHeight(), scale.toTwips(view.surface()->height()));
+    EXPECT_LT(form.insideHeight(), 6000);
 }
 
 // A frame's caption is drawn taller than the twips design allows for: what the design puts into
@@ -402,6 +415,8 @@ TEST_F(FormViewTest, MenusShowTheItemsAndClickThem)
 TEST_F(FormViewTest, LabelClickFocusAndTimer)
 {
     view.show();
+    // Framed when shown, the window lays out its smaller inside.
+    EXPECT_EQ(form.take(), QStringLiteral(u"Form_Resize"));
     QLabel *label = widget<QLabel>(form.Label1);
     const QPointF inside(2, 2);
     QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton,
@@ -433,6 +448,7 @@ TEST_F(FormViewTest, FocusFollowsTheControlsBothWays)
     // Given before the window shows, the focus lands when it shows.
     ASSERT_TRUE(form.Text2.setFocus());
     view.show();
+    form.take();
     EXPECT_EQ(view.focusWidget(), view.widgetOf(form.Text2));
     ASSERT_TRUE(form.List1.setFocus());
     EXPECT_EQ(view.focusWidget(), view.widgetOf(form.List1));

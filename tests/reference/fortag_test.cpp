@@ -207,4 +207,17 @@ TEST_F(FortagTest, LayoutFollowsTheExamplesLines)
     }
 }
 
+// In a framed window of the same outer size the tree and the example box share the inside the
+// frame leaves, the box ending just above its bottom edge.
+TEST_F(FortagTest, LayoutFillsTheInsideTheFrameLeaves)
+{
+    window->userResized(7000, 7000);
+    window->setFrameRoom(30, 375);
+    EXPECT_EQ(window->Text2.width(), 4970);
+    EXPECT_EQ(window->TV1.height(), 6625 - 750);
+    EXPECT_EQ(window->Text1.top() + window->Text1.height(), 6625 - 10);
+    EXPECT_EQ(window->width(), 7000);
+    EXPECT_EQ(window->height(), 7000);
+}
+
 } // namespace
