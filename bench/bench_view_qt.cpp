@@ -368,7 +368,7 @@ void BM_TypeInUnpairedComments(benchmark::State &state)
 BENCHMARK(BM_TypeInUnpairedComments)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
-    ->ArgsProduct({{50'000, 200'000, 1'000'000}, {0, 1, 2}})
+    ->ArgsProduct({{50'000, 200'000, 1'000'000, 4'000'000, 10'000'000}, {0, 1, 2}})
     ->Iterations(30);
 
 const QString &pastedText()

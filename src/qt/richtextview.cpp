@@ -52,6 +52,17 @@ RichTextView::RichTextView(RichTextBox &box, QWidget *parent) : QPlainTextEdit(p
         if (dy != 0)
             internalScrolled(verticalScrollBar()->value());
     });
+    // Scrolled across, the long lines in view take the columns now in view: at once when the
+    // user scrolls, after the widget is done when a key or a drag scrolls.
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!m_sliced || m_coverScheduled)
+            return;
+        m_coverScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_coverScheduled = false;
+            coverView();
+        });
+    });
     connect(m_lineBar, &QScrollBar::valueChanged, this, [this](int line) {
         if (!m_scrolling)
             showLine(line);
@@ -76,27 +87,30 @@ QScrollBar *RichTextView::lineScrollBar() const
 
 qsizetype RichTextView::toModel(int qtPosition) const
 {
-    return m_winStart + qtPosition + document()->findBlock(qtPosition).blockNumber();
+    const QTextBlock block = document()->findBlock(qtPosition);
+    if (!block.isValid())
+        return m_box.length();
+    qsizetype column = qtPosition - block.position();
+    if (const SlicedLine *slice = SlicedLine::of(block))
+        column += slice->from;
+    return m_box.lineStart(m_first + block.blockNumber()) + column;
 }
 
 int RichTextView::toQt(qsizetype modelPosition) const
 {
-    // The block whose model start (window start + Qt start + its number) is the last one at or
-    // before the position; a position between CR and LF lands at the end of the line.
+    // The window's nearest end for a position outside it, the block's nearest column for a
+    // column its block does not hold; a position between CR and LF lands at the end of the line.
     const QTextDocument *doc = document();
-    const qsizetype position = modelPosition - m_winStart;
-    int low = 0;
-    int high = doc->blockCount() - 1;
-    while (low < high) {
-        const int mid = low + (high - low + 1) / 2;
-        if (doc->findBlockByNumber(mid).position() + qsizetype(mid) <= position)
-            low = mid;
-        else
-            high = mid - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(low);
-    return int(std::clamp<qsizetype>(position - low, block.position(),
-                                     block.position() + block.length() - 1));
+    const int line = m_box.lineAt(modelPosition);
+    if (line < m_first)
+        return 0;
+    if (line >= m_first + doc->blockCount())
+        return doc->characterCount() - 1;
+    const QTextBlock block = doc->findBlockByNumber(line - m_first);
+    qsizetype column = modelPosition - m_box.lineStart(line);
+    if (const SlicedLine *slice = SlicedLine::of(block))
+        column = std::clamp(column, slice->from, slice->to) - slice->from;
+    return block.position() + int(std::clamp<qsizetype>(column, 0, block.length() - 1));
 }
 
 void RichTextView::refreshAll()
@@ -142,9 +156,20 @@ void RichTextView::refresh(Property property)
     case Property::Font: {
         // Source text needs no ligatures or kerning: glyphs come straight from the font's table
         // instead of through the shaper, which costs most of the time of laying out a line.
+        // No kerning either: each character then has an advance of its own, so that the places
+        // along a long line are known without laying it out.
         QFont font = toQFont(m_box.font());
         font.setStyleStrategy(QFont::PreferNoShaping);
+        font.setKerning(false);
         setFont(font);
+        m_advances.reset();
+        // The long lines are measured again in the new font.
+        if (m_sliced && !m_stale) {
+            const int top = m_first + verticalScrollBar()->value();
+            loadWindow(top);
+            showLine(top);
+            syncSelection();
+        }
         updateLineBar();
         break;
     }
@@ -217,31 +242,34 @@ void RichTextView::showEvent(QShowEvent *event)
 
 qsizetype RichTextView::windowEnd() const
 {
-    return m_winStart + document()->characterCount() - 1 + qsizetype(document()->blockCount() - 1);
+    const int last = m_first + document()->blockCount() - 1;
+    return m_box.lineStart(last) + lineLength(last);
 }
 
 // Applies a piecewise change to the document, which still shows the old text; false when the
-// window must be loaded again instead.
+// window must be loaded again instead. The edit is found by lines: the text before it is as it
+// was, so its first line and that line's start are the same in the old text and the new.
 bool RichTextView::applyChange(const RichTextBox::TextChange &change)
 {
     // Only the edited lines are read: the whole text of a long source is held in two parts.
     const qsizetype n = m_box.length();
     if (change.whole || change.start + change.inserted > n)
         return false;
-    const qsizetype oldEnd = windowEnd();
-    const qsizetype editEnd = change.start + change.removed;
     const qsizetype delta = change.inserted - change.removed;
-    const qsizetype insertedLines =
-        m_box.span(change.start, change.start + change.inserted).count(u'\n');
-    if (m_windowed && editEnd < m_winStart) {
+    const int line = m_box.lineAt(change.start);
+    const int removedLines = int(change.removedText.count(u'\n'));
+    const int insertedLines =
+        int(m_box.span(change.start, change.start + change.inserted).count(u'\n'));
+    const int count = document()->blockCount();
+    if (m_windowed && line + removedLines < m_first) {
         // Before the window: its lines move, its text stays.
-        m_first += int(insertedLines - change.removedText.count(u'\n'));
+        m_first += insertedLines - removedLines;
         m_winStart += delta;
         return true;
     }
-    if (m_windowed && change.start > oldEnd)
+    if (m_windowed && line >= m_first + count)
         return true; // behind the window: nothing of it shows
-    if (change.start < m_winStart || editEnd > oldEnd)
+    if (line < m_first || line + removedLines >= m_first + count)
         return false;
     // A text grown long is shown through a window from now on, and a window takes no more
     // lines at once than it holds: the document would hold them all, at great cost.
@@ -261,29 +289,42 @@ bool RichTextView::applyChange(const RichTextBox::TextChange &change)
     for (qsizetype i = change.start - 1; i <= change.start + change.inserted; ++i)
         if (loneLineEnd(i))
             return false;
-    const int from = toQt(change.start);
-    const int to = toQt(editEnd);
-    QTextCursor cursor(document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    const QString inserted = toLf(m_box.span(change.start, change.start + change.inserted));
-    if (inserted.isEmpty())
-        cursor.removeSelectedText();
-    else
-        cursor.insertText(inserted);
+    const QTextBlock block = document()->findBlockByNumber(line - m_first);
+    const qsizetype column = change.start - m_box.lineStart(line);
+    if (removedLines == 0 && insertedLines == 0 && editInLine(block, column, change))
+        return true;
+    // Lines held in part, before or after the edit, are made again whole; other lines take the
+    // edit as it is.
+    bool sliced = false;
+    QTextBlock last = block;
+    for (int i = 0;; ++i, last = last.next()) {
+        sliced = sliced || SlicedLine::of(last);
+        if (i == removedLines)
+            break;
+    }
+    for (int i = 0; i <= insertedLines && !sliced; ++i)
+        sliced = lineLength(line + i) > LongLine;
+    if (sliced) {
+        replaceLines(line, removedLines + 1, insertedLines + 1);
+    } else {
+        const qsizetype endColumn = removedLines == 0
+                                        ? column + change.removed
+                                        : change.removedText.size()
+                                              - (change.removedText.lastIndexOf(u'\n') + 1);
+        QTextCursor cursor(document());
+        cursor.setPosition(block.position() + int(column));
+        cursor.setPosition(last.position() + int(endColumn), QTextCursor::KeepAnchor);
+        const QString inserted = toLf(m_box.span(change.start, change.start + change.inserted));
+        if (inserted.isEmpty())
+            cursor.removeSelectedText();
+        else
+            cursor.insertText(inserted);
+    }
     // A window grown far beyond its size by a long paste is made again.
     if (m_windowed && (document()->blockCount() > 4 * Margin + visibleLines()
                        || document()->characterCount() > 8 * SideCharacters))
         return false;
-    return windowEnd() == oldEnd + delta;
-}
-
-QString RichTextView::linesText(int from, int to) const
-{
-    const qsizetype start = m_box.lineStart(from);
-    // The last line without its line end: the document has no empty line after it.
-    const qsizetype end = to >= m_box.lineCount() ? m_box.length() : m_box.lineStart(to) - 2;
-    return toLf(m_box.span(start, end));
+    return document()->blockCount() == count + insertedLines - removedLines;
 }
 
 void RichTextView::loadWindow(int line)
@@ -304,7 +345,10 @@ void RichTextView::loadWindow(int line)
             m_lineBar->setVisible(windowed);
             placeLineBar();
         }
-        setPlainText(linesText(first, last));
+        Slices slices;
+        setPlainText(linesText(first, last, slices));
+        m_sliced = false;
+        attachSlices(first, slices);
         m_shownAnchor = m_shownCaret = -1;
     }
     m_edge = edgeOf(line, first, last);
@@ -322,6 +366,13 @@ bool RichTextView::slideWindow(int line)
     {
         const QScopedValueRollback guard(m_syncing, true);
         const QScopedValueRollback scrolling(m_scrolling, true);
+        Slices head;
+        Slices tail;
+        // Lines put in before the first one take over its block, and what it carries with it.
+        std::unique_ptr<SlicedLine> firstSlice;
+        if (first < oldFirst)
+            if (const SlicedLine *slice = SlicedLine::of(document()->firstBlock()))
+                firstSlice = std::make_unique<SlicedLine>(*slice);
         QTextCursor cursor(document());
         cursor.beginEditBlock();
         // The end first, so that the block numbers counted from the start still hold.
@@ -332,7 +383,7 @@ bool RichTextView::slideWindow(int line)
             cursor.removeSelectedText();
         } else if (last > oldLast) {
             cursor.movePosition(QTextCursor::End);
-            cursor.insertText(u'\n' + linesText(oldLast, last));
+            cursor.insertText(u'\n' + linesText(oldLast, last, tail));
         }
         cursor.setPosition(0);
         if (first > oldFirst) {
@@ -340,11 +391,17 @@ bool RichTextView::slideWindow(int line)
                                QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         } else if (first < oldFirst) {
-            cursor.insertText(linesText(first, oldFirst) + u'\n');
+            cursor.insertText(linesText(first, oldFirst, head) + u'\n');
         }
         cursor.endEditBlock();
         m_first = first;
         m_winStart = m_box.lineStart(first);
+        if (!tail.empty())
+            attachSlices(oldLast, tail);
+        if (!head.empty()) {
+            head.push_back(std::move(firstSlice));
+            attachSlices(first, head);
+        }
     }
     m_edge = edgeOf(line, first, last);
     ++m_colourGeneration;
@@ -511,7 +568,7 @@ void RichTextView::mouseDoubleClickEvent(QMouseEvent *event)
     QPlainTextEdit::mouseDoubleClickEvent(event);
     reportSelection();
     m_dragging = event->button() == Qt::LeftButton;
-    m_wordDrag = m_dragging && m_windowed && m_box.selLength() > 0;
+    m_wordDrag = m_dragging && (m_windowed || m_sliced) && m_box.selLength() > 0;
     m_wordStart = m_box.selStart();
     m_wordEnd = m_box.selStart() + m_box.selLength();
 }
@@ -550,7 +607,7 @@ void RichTextView::mouseReleaseEvent(QMouseEvent *event)
     m_wordDrag = false;
 }
 
-void RichTextView::syncSelection()
+void RichTextView::syncSelection(int verticalX)
 {
     const QScopedValueRollback guard(m_syncing, true);
     const qsizetype start = m_box.selStart();
@@ -569,6 +626,8 @@ void RichTextView::syncSelection()
         return;
     cursor.setPosition(anchor);
     cursor.setPosition(caret, QTextCursor::KeepAnchor);
+    if (verticalX >= 0)
+        cursor.setVerticalMovementX(verticalX);
     setTextCursor(cursor);
 }
 
@@ -602,7 +661,7 @@ RichTextView::ModelSelection RichTextView::modelSelection(const QTextCursor &cur
     if (anchor == m_shownAnchor && caret == m_shownCaret)
         return {m_anchor, m_caret};
     // A drag keeps its anchor, wherever the window has moved since the press.
-    if (m_dragging && m_windowed && anchor == m_shownAnchor)
+    if (m_dragging && (m_windowed || m_sliced) && anchor == m_shownAnchor)
         return {m_anchor, toModel(caret)};
     // A selection extended (Shift with a key or a click) keeps its anchor, wherever it is.
     if (anchor != caret && anchor == m_shownAnchor)
@@ -659,14 +718,15 @@ void RichTextView::showCaret()
 
 void RichTextView::windowOnCaret()
 {
-    if (!m_windowed)
-        return;
-    const int line = m_box.lineAt(m_caret);
-    const int top = m_first + verticalScrollBar()->value();
-    if (line >= top && line < top + visibleLines())
-        return;
-    showLine(std::max(0, line - visibleLines() / 2));
-    syncSelection();
+    if (m_windowed) {
+        const int line = m_box.lineAt(m_caret);
+        const int top = m_first + verticalScrollBar()->value();
+        if (line < top || line >= top + visibleLines()) {
+            showLine(std::max(0, line - visibleLines() / 2));
+            syncSelection();
+        }
+    }
+    sliceOnCaret();
 }
 
 void RichTextView::typeText(const QString &text)

@@ -1,48 +1,15 @@
 #pragma once
 
 #include "controls/richtextbox.h"
+#include "qt/colouredlayout.h"
 
 #include <QPlainTextEdit>
-
-#include <QPlainTextDocumentLayout>
-#include <QScopedValueRollback>
 #include <QTextBlock>
 
+#include <memory>
+
 class QScrollBar;
-
-// Sets a block's colours as the formats of its layout without laying out anything else.
-//
-// New formats on a block's layout leave the block marked as changed in the document until its
-// next edit, which then reports the whole block as replaced: the document's layout takes that for
-// a change reaching into the blocks after it, lays them out again and repaints the whole view, at
-// every key typed into a coloured line. The mark is settled here at once, and the block alone is
-// laid out again.
-class ColouredLayout : public QPlainTextDocumentLayout
-{
-public:
-    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
-
-    void setFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats)
-    {
-        block.layout()->setFormats(formats);
-        {
-            const QScopedValueRollback settling(m_settling, true);
-            document()->markContentsDirty(block.position(), block.length());
-        }
-        blockBoundingRect(block); // lays the block out again, with its new formats
-    }
-
-protected:
-    void documentChanged(int from, int removed, int added) override
-    {
-        // Colours change no line's height nor width: the block is laid out by setFormats.
-        if (!m_settling)
-            QPlainTextDocumentLayout::documentChanged(from, removed, added);
-    }
-
-private:
-    bool m_settling = false;
-};
+class CharAdvances;
 
 // The widget of a rich-text box. The control is the source of truth: the document is changed only
 // to mirror the control, and whatever the user does to the text (typing, IME, paste, cut, delete,
@@ -50,7 +17,9 @@ private:
 // event runs per edit, as it would for the same edit from code.
 //
 // Positions: the control counts CR and LF as one position each, Qt's document has one paragraph
-// separator per line end, so model position = window start + Qt position + line ends before it.
+// separator per line end, and block n of the document holds line (first line of the window + n),
+// from the column its slice starts at for a long line: model position = that line's start + the
+// slice's first column + the position in the block.
 //
 // A long text (a generated table of millions of lines) is shown through a window: the document
 // holds only the lines around the ones in view, and a scroll bar of the view's own covers all the
@@ -69,6 +38,14 @@ private:
 // Colours are not part of the document: the control's colour runs are looked up (binary search)
 // for the blocks about to be painted and set as the blocks' layout formats, so colouring never
 // touches the text nor the undo history, and costs in proportion to the lines on screen.
+//
+// A line longer than LongLine characters (minified source, a long row of cell data) is held in
+// its block only in part, the columns around the view, laid out where they stand in the whole
+// line (SlicedLine): a layout of the whole line would cost time that grows faster than the line,
+// at every key. The places along the line are measured without laying it out (LineGeometry). The
+// blocks in view, and the caret's, always hold the columns in view and around the caret; keys
+// that would leave a block's columns (Home, End, words, lines above and below) are answered from
+// the control's text.
 class RichTextView : public QPlainTextEdit
 {
 public:
@@ -76,13 +53,16 @@ public:
 
     // Texts longer than this are shown through a window of lines.
     static constexpr qsizetype WholeText = qsizetype(1) << 19;
+    // Lines longer than this are held in their blocks only in part.
+    static constexpr qsizetype LongLine = 1024;
 
     RichTextBox &box() const { return m_box; }
     // Brings the widget in line with one property of the control.
     void refresh(Property property);
     void refreshAll();
 
-    // Positions inside the window; a model position outside it maps to the window's nearest end.
+    // Positions inside the window; a model position outside it maps to the window's nearest end,
+    // and one outside the columns its line's block holds to the block's nearest end.
     qsizetype toModel(int qtPosition) const;
     int toQt(qsizetype modelPosition) const;
 
@@ -120,10 +100,45 @@ private:
     std::pair<int, int> windowAround(int line) const;
     // How near the view may come to a window's ends before it moves.
     int edgeOf(int line, int first, int last) const;
-    // Lines from..to-1 of the control's text with LF line ends, the last one without.
-    QString linesText(int from, int to) const;
+    // Lines from..to-1 of the control's text with LF line ends, the last one without; a long
+    // line's block text is its columns around the view, and `slices` receives what each long
+    // line's block is to carry (null for the others), one per line.
+    using Slices = std::vector<std::unique_ptr<SlicedLine>>;
+    QString linesText(int from, int to, Slices &slices) const;
+    // Gives the blocks of lines first.. what they are to carry.
+    void attachSlices(int first, Slices &slices);
+    // Replaces the blocks of `oldCount` lines from `line` on by the blocks of `newCount` lines of
+    // the control's text.
+    void replaceLines(int line, int oldCount, int newCount);
+    // An edit within one line that the line's block holds: made in the block; false otherwise.
+    bool editInLine(QTextBlock block, qsizetype column, const RichTextBox::TextChange &change);
+    qsizetype lineLength(int line) const;
+    LineGeometry::Reader lineReader(int line) const;
+    const CharAdvances &advances() const;
+    // The slice of a long line that covers [left, right) (1/64 pixel), the line measured.
+    std::unique_ptr<SlicedLine> sliceLine(int line, qint64 left, qint64 right) const;
+    // Gives a slice the columns of its line that cover [left, right).
+    void chooseColumns(SlicedLine &slice, int line, qint64 left, qint64 right) const;
+    // What the view spans across, widened by what a slice holds on either side, in 1/64 pixel.
+    std::pair<qint64, qint64> sliceSpan() const;
+    // Gives the block the columns of [left, right) when it does not hold them with room to spare;
+    // true when it took other columns (the widget's cursor may then stand elsewhere).
+    bool coverBlock(QTextBlock block, qint64 left, qint64 right);
+    // The blocks in view (and `around` lines above and below) hold the columns in view, or those
+    // around the place `x` (1/64 pixel) when it is not negative.
+    void coverView(int around = 0, qint64 x = -1);
+    // The caret's block holds the columns around the caret.
+    void sliceOnCaret();
+    // Home and End on a long line, and a word move that stopped at a block's edge; true when the
+    // key was answered.
+    bool lineKey(QKeyEvent *event);
+    void afterMove(QKeyEvent *event);
+    void updateLongLineWidth();
     qsizetype windowEnd() const;
     bool windowed() const { return m_windowed; }
+    // Whether blocks may hold parts of lines: positions at a block's edges are then not the
+    // line's, and the text's ends are answered from the control.
+    bool sliced() const { return m_sliced; }
     // Scrolls so that `line` is the first visible line, moving the window when needed.
     void showLine(int line);
     void internalScrolled(int value);
@@ -131,7 +146,10 @@ private:
     void placeLineBar();
     void updateLineBar();
     int visibleLines() const;
-    void syncSelection();
+    // Shows the control's selection; `verticalX`, when not negative, is the place the caret
+    // keeps for moves up and down (a caret put back on its column after the block around it
+    // changed keeps the place it had).
+    void syncSelection(int verticalX = -1);
     // The model ends of a selection in the document: an end still where the control's selection
     // was last shown stands for that end, which may lie outside the window.
     struct ModelSelection
@@ -202,4 +220,9 @@ private:
     // no choice of the user's.
     int m_shownAnchor = -1;
     int m_shownCaret = -1;
+    // Whether a block was given a slice since the text was last loaded whole.
+    bool m_sliced = false;
+    mutable std::unique_ptr<CharAdvances> m_advances;
+    qint64 m_longLineWidth = 0;
+    bool m_coverScheduled = false;
 };

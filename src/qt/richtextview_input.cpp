@@ -91,7 +91,7 @@ bool RichTextView::editKey(QKeyEvent *event)
 // control's selection (which may lie wholly outside the window, where the widget sees none).
 bool RichTextView::jumpKey(QKeyEvent *event)
 {
-    if (!m_windowed)
+    if (!m_windowed && !m_sliced)
         return false;
     if (event == QKeySequence::Copy) {
         reportSelection();
@@ -115,6 +115,7 @@ bool RichTextView::jumpKey(QKeyEvent *event)
     const qsizetype target = toStart ? 0 : m_box.length();
     selectByUser(select ? m_anchor : target, target);
     showLine(toStart ? 0 : m_box.lineCount() - visibleLines());
+    sliceOnCaret();
     syncSelection();
     ensureCursorVisible();
     return true;
@@ -122,7 +123,7 @@ bool RichTextView::jumpKey(QKeyEvent *event)
 
 void RichTextView::selectWholeText()
 {
-    if (!m_windowed) {
+    if (!m_windowed && !m_sliced) {
         QPlainTextEdit::selectAll();
         return;
     }
@@ -145,10 +146,22 @@ void RichTextView::keyPressEvent(QKeyEvent *event)
         return;
     }
     // Moving, selecting, copying: the widget's own, reported back as selections. A key that
-    // moves the caret acts where the caret is, which may lie outside the window.
-    if (movesCaret(event))
+    // moves the caret acts where the caret is, which may lie outside the window or outside the
+    // columns its line's block holds.
+    const bool moves = movesCaret(event);
+    if (moves) {
         windowOnCaret();
+        if (lineKey(event)) {
+            event->accept();
+            coverView();
+            return;
+        }
+    }
     QPlainTextEdit::keyPressEvent(event);
+    if (moves)
+        afterMove(event);
+    // The widget is done with its cursor: the lines in view may take the columns now in view.
+    coverView();
 }
 
 void RichTextView::inputMethodEvent(QInputMethodEvent *event)
@@ -210,6 +223,7 @@ void RichTextView::contextMenuEvent(QContextMenuEvent *event)
 
 void RichTextView::paintEvent(QPaintEvent *event)
 {
+    coverView();
     colourVisibleBlocks(event->region());
     QPlainTextEdit::paintEvent(event);
 }
@@ -244,7 +258,9 @@ void RichTextView::colourVisibleBlocks(const QRegion &painted)
 
 bool RichTextView::colourBlock(QTextBlock &block)
 {
-    const qsizetype start = m_winStart + block.position() + qsizetype(block.blockNumber());
+    const SlicedLine *slice = SlicedLine::of(block);
+    const qsizetype start =
+        m_box.lineStart(m_first + block.blockNumber()) + (slice ? slice->from : 0);
     const qsizetype end = start + block.length() - 1;
     const ColorRuns runs = m_box.runsIn(start, end);
     auto run = runs.begin();

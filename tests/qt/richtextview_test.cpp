@@ -9,6 +9,7 @@
 #include "qt/qtconvert.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
+#include "support/shown_lines.h"
 
 #include <QAction>
 #include <QApplication>
@@ -776,39 +777,6 @@ TEST_P(SourcePage, WholeTextIndentShowsTheViewOrTheCaret)
 }
 
 INSTANTIATE_TEST_SUITE_P(LongAndShort, SourcePage, ::testing::Values(60000, 2000));
-
-} // namespace
-
-namespace {
-
-// The first place in the lines on screen whose shown colour is not the control's, described; empty
-// when every character shows its own colour.
-QString colourMismatch(RichTextView *text, const RichTextBox &box)
-{
-    text->viewport()->grab();
-    const QTextBlock last =
-        text->cursorForPosition(QPoint(1, text->viewport()->height() - 1)).block();
-    for (QTextBlock block = text->cursorForPosition(QPoint(1, 1)).block(); block.isValid();
-         block = block.next()) {
-        const qsizetype start = text->toModel(block.position());
-        const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
-        for (int i = 0; i + 1 < block.length(); ++i) {
-            quint32 shown = box.foreColor();
-            for (const QTextLayout::FormatRange &range : formats)
-                if (i >= range.start && i < range.start + range.length)
-                    shown = fromQColor(range.format.foreground().color());
-            if (shown != box.colorAt(start + i))
-                return QStringLiteral(u"line %1 column %2: %3 shown, %4 held")
-                    .arg(box.lineAt(start))
-                    .arg(i)
-                    .arg(shown, 6, 16)
-                    .arg(box.colorAt(start + i), 6, 16);
-        }
-        if (block == last)
-            break;
-    }
-    return {};
-}
 
 } // namespace
 
