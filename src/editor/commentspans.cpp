@@ -12,14 +12,7 @@ namespace editor {
 
 namespace {
 
-// The "<!--" and "-->" of a text, in text order (each searched from one character after the
-// previous hit, so "<!-->" holds both).
-struct Markers
-{
-    std::vector<qsizetype> at;
-    std::vector<char> opens;
-    int size() const { return int(at.size()); }
-};
+using Markers = CommentMarkers;
 
 Markers findMarkers(QStringView text)
 {
@@ -235,9 +228,9 @@ std::vector<int> symbolsOf(QStringView text, const Markers &markers, int &alphab
 // symbol: the places of pair k's text are then the places of its sequence of symbols, which sit
 // side by side in the sorted suffixes of the whole sequence. A marker taken out is dropped from
 // the suffixes, so each pair looks only at places still in the text.
-std::vector<TextSpan> pairOutOfTurn(QStringView text)
+std::vector<TextSpan> pairOutOfTurn(QStringView text, const Markers &markers,
+                                    std::vector<int> *owners)
 {
-    const Markers markers = findMarkers(text);
     std::vector<int> opens, closes;
     for (int i = 0; i < markers.size(); ++i)
         (markers.opens[i] ? opens : closes).push_back(i);
@@ -284,6 +277,8 @@ std::vector<TextSpan> pairOutOfTurn(QStringView text)
                 continue;
             end = at + length;
             found.push_back({markers.at[at], markers.at[end] + 3 - markers.at[at]});
+            if (owners)
+                owners->push_back(int(k));
             taken.add(at);
             untakenMarkers -= length + 1;
             for (int i = at; i <= end; ++i) {
@@ -292,9 +287,26 @@ std::vector<TextSpan> pairOutOfTurn(QStringView text)
             }
         }
     }
-    std::sort(found.begin(), found.end(),
-              [](const TextSpan &a, const TextSpan &b) { return a.start < b.start; });
-    return found;
+    if (!owners) {
+        std::sort(found.begin(), found.end(),
+                  [](const TextSpan &a, const TextSpan &b) { return a.start < b.start; });
+        return found;
+    }
+    std::vector<std::size_t> order(found.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return found[a].start < found[b].start; });
+    std::vector<TextSpan> sorted;
+    std::vector<int> sortedPairs;
+    sorted.reserve(found.size());
+    sortedPairs.reserve(found.size());
+    for (std::size_t i : order) {
+        sorted.push_back(found[i]);
+        sortedPairs.push_back((*owners)[i]);
+    }
+    *owners = std::move(sortedPairs);
+    return sorted;
 }
 
 } // namespace
@@ -304,12 +316,25 @@ std::vector<TextSpan> findCommentSpans(QStringView text)
     std::vector<TextSpan> spans;
     if (walkPairsInTurn(text, [&](qsizetype from, qsizetype to) { spans.push_back({from, to - from}); }))
         return spans;
-    return pairOutOfTurn(text);
+    return pairOutOfTurn(text, findMarkers(text), nullptr);
 }
 
 std::vector<TextSpan> findCommentSpansOutOfTurn(QStringView text)
 {
-    return pairOutOfTurn(text);
+    return pairOutOfTurn(text, findMarkers(text), nullptr);
+}
+
+CommentMarkers findCommentMarkers(QStringView text)
+{
+    return findMarkers(text);
+}
+
+std::vector<TextSpan> pairCommentMarkers(QStringView text, const CommentMarkers &markers,
+                                         std::vector<int> *pairs)
+{
+    if (pairs)
+        pairs->clear();
+    return pairOutOfTurn(text, markers, pairs);
 }
 
 } // namespace editor

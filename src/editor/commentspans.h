@@ -33,6 +33,21 @@ std::vector<TextSpan> findCommentSpans(QStringView text);
 // left out.
 std::vector<TextSpan> findCommentSpansOutOfTurn(QStringView text);
 
+// The "<!--" and "-->" of a text in text order (each searched from one character after the
+// previous hit, so "<!-->" holds both): where each starts, and whether it is a "<!--".
+struct CommentMarkers
+{
+    std::vector<qsizetype> at;
+    std::vector<char> opens;
+    int size() const { return int(at.size()); }
+};
+CommentMarkers findCommentMarkers(QStringView text);
+
+// The spans of findCommentSpansOutOfTurn for the given markers of `text`, and in `pairs` the pair
+// that took each (k for the k-th "<!--" with the k-th "-->").
+std::vector<TextSpan> pairCommentMarkers(QStringView text, const CommentMarkers &markers,
+                                         std::vector<int> *pairs);
+
 // True in the usual case, where the markers come in turn: each "<!--" is followed by a "-->"
 // before the next "<!--", no "-->" stands before a "<!--" other than its own, and at most the
 // last "<!--" has no "-->" after it. The comments are then simply each "<!--" that has a "-->"

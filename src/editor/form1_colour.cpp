@@ -50,7 +50,8 @@ void Form1::colourSourceLater(const ColorScheme &scheme)
     // The pass also keeps the states the colouring of typed text starts from.
     RB1.setColorRunsLater([this, scheme = &scheme](const QString &text) {
         std::vector<editor::HtmlColorizer::StateAt> states;
-        const editor::HtmlColorizer colorizer(text);
+        editor::HtmlColorizer colorizer(text);
+        m_typedColouring.preparePass(colorizer);
         ColorRunList runs =
             colorizer.runList(*scheme, &states, editor::TypedTextColouring::stateStep());
         m_typedColouring.keepStates(text, states, colorizer);

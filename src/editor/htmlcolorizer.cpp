@@ -27,10 +27,10 @@ HtmlColorizer::HtmlColorizer(QStringView text, bool hasTag)
     : m_text(text), m_hasTag(hasTag)
 {}
 
-void HtmlColorizer::knowCommentSpans(std::vector<TextSpan> spans)
+void HtmlColorizer::knowCommentSpans(const std::vector<TextSpan> &spans)
 {
     m_pairsInTurn = false;
-    m_comments = std::move(spans);
+    m_spans = &spans;
     m_commentsSorted = true;
     m_nextComment = 0;
 }
@@ -41,8 +41,12 @@ qsizetype HtmlColorizer::commentEndingAfter(qsizetype i) const
         m_commentsSorted = true;
         if (!m_pairsInTurn)
             m_pairsInTurn = commentsPairInTurn(m_text);
-        if (!*m_pairsInTurn)
+        if (!*m_pairsInTurn && m_pairing) {
+            m_pairing->reset(m_text);
+            m_spans = &m_pairing->spans();
+        } else if (!*m_pairsInTurn) {
             m_comments = findCommentSpansOutOfTurn(m_text);
+        }
     }
     if (*m_pairsInTurn) {
         // Short comments, one after the other: the "-->" is found where the comment runs.
@@ -50,16 +54,17 @@ qsizetype HtmlColorizer::commentEndingAfter(qsizetype i) const
         return close < 0 ? -1 : close + 3;
     }
     // A pass meets the comments in order: the one after the last found is the likely one.
+    const std::vector<TextSpan> &comments = commentSpans();
     std::size_t k = m_nextComment;
-    if (k >= m_comments.size() || m_comments[k].start != i) {
-        auto it = std::lower_bound(m_comments.begin(), m_comments.end(), i,
+    if (k >= comments.size() || comments[k].start != i) {
+        auto it = std::lower_bound(comments.begin(), comments.end(), i,
                                    [](const TextSpan &s, qsizetype at) { return s.start < at; });
-        k = std::size_t(it - m_comments.begin());
+        k = std::size_t(it - comments.begin());
     }
-    if (k >= m_comments.size() || m_comments[k].start != i)
+    if (k >= comments.size() || comments[k].start != i)
         return -1;
     m_nextComment = k + 1;
-    return m_comments[k].start + m_comments[k].length;
+    return comments[k].start + comments[k].length;
 }
 
 void HtmlColorizer::colorAll(const ColorScheme &scheme, ColorSink &sink) const

@@ -2,6 +2,7 @@
 
 #include "controls/colorrun.h"
 #include "editor/colorscheme.h"
+#include "editor/commentpairing.h"
 #include "editor/commentspans.h"
 
 #include <QStringView>
@@ -58,9 +59,13 @@ public:
     std::optional<bool> pairsInTurn() const { return m_pairsInTurn; }
     void knowPairsInTurn(bool inTurn) { m_pairsInTurn = inTurn; }
     // Where the markers do not pair in turn, the comment spans (findCommentSpans), once found out
-    // as above; empty otherwise. A caller that has them already hands them in beforehand.
-    const std::vector<TextSpan> &commentSpans() const { return m_comments; }
-    void knowCommentSpans(std::vector<TextSpan> spans);
+    // as above; empty otherwise. A caller that has them already hands them in beforehand; they
+    // must outlive the colorizer.
+    const std::vector<TextSpan> &commentSpans() const { return m_spans ? *m_spans : m_comments; }
+    void knowCommentSpans(const std::vector<TextSpan> &spans);
+    // Where the markers do not pair in turn, `pairing` pairs them (and keeps them paired for the
+    // edits that follow); it must outlive the colorizer.
+    void usePairing(CommentPairing *pairing) { m_pairing = pairing; }
 
     // Colours the whole text: the runs cover [0, size) in order, each non-empty, and neighbours
     // never share a role (they may share a colour only if the scheme gives two roles the same
@@ -109,6 +114,8 @@ private:
     mutable bool m_commentsSorted = false;
     mutable std::optional<bool> m_pairsInTurn;
     mutable std::vector<TextSpan> m_comments;
+    mutable const std::vector<TextSpan> *m_spans = nullptr; // held by a caller, when not null
+    CommentPairing *m_pairing = nullptr;
     mutable std::size_t m_nextComment = 0;
     bool m_hasTag = false;
 };

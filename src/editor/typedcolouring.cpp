@@ -39,7 +39,11 @@ void TypedTextColouring::keepStates(QStringView text,
     m_size = text.size();
     m_hasTag = colorizer.hasTag();
     m_pairsInTurn = colorizer.pairsInTurn();
-    m_comments = colorizer.commentSpans();
+    // The pass's pairing is kept where it was made here (preparePass); else it is made anew.
+    if (m_pairsInTurn != false)
+        m_pairing.clear();
+    else if (&colorizer.commentSpans() != &m_pairing.spans())
+        m_pairing.reset(text);
     // A whole pass meets every "<!--" outside a comment: it met none where it found no comment.
     m_commentOpens = m_pairsInTurn.has_value();
 }
@@ -54,7 +58,7 @@ void TypedTextColouring::forgetStates()
 {
     m_checkpoints.clear();
     m_pairsInTurn.reset();
-    m_comments.clear();
+    m_pairing.clear();
     m_commentOpens.reset();
 }
 
@@ -128,39 +132,9 @@ void TypedTextColouring::verifyBehind(const HtmlColorizer &colorizer, std::size_
     }
 }
 
-namespace {
-// The first place where the comments found after an edit differ from those before it, the ones
-// before moved as the edit moved their text; `size` when none differ.
-qsizetype firstChangedComment(const std::vector<TextSpan> &before,
-                              const std::vector<TextSpan> &after,
-                              const TypedTextColouring::Edit &edit, qsizetype size)
-{
-    const qsizetype removedEnd = edit.start + edit.removedText.size();
-    const qsizetype delta = edit.inserted - edit.removedText.size();
-    auto moved = [&](TextSpan span) {
-        if (span.start >= removedEnd)
-            span.start += delta;
-        else if (span.start + span.length > edit.start)
-            span.length += delta;
-        return span;
-    };
-    const std::size_t common = std::min(before.size(), after.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const TextSpan was = moved(before[i]);
-        if (was != after[i])
-            return std::min(was.start, after[i].start);
-    }
-    if (before.size() > common)
-        return moved(before[common]).start;
-    if (after.size() > common)
-        return after[common].start;
-    return size;
-}
-} // namespace
-
-// Where the markers do not pair in turn, the comments are found anew, and the kept states beyond
-// the first place where they changed are dropped: a state there may have been met inside a
-// comment that is none any more, or outside one that is one now.
+// Where the markers do not pair in turn, the pairing follows the edit, and the kept states beyond
+// the first place where the comments changed are dropped: a state there may have been met inside
+// a comment that is none any more, or outside one that is one now.
 void TypedTextColouring::followComments(HtmlColorizer &colorizer, QStringView text,
                                         const Edit &edit)
 {
@@ -170,11 +144,11 @@ void TypedTextColouring::followComments(HtmlColorizer &colorizer, QStringView te
         colorizer.knowPairsInTurn(true);
         return;
     }
-    std::vector<TextSpan> comments = findCommentSpansOutOfTurn(text);
-    const qsizetype changed = firstChangedComment(m_comments, comments, edit, text.size());
+    const qsizetype changed =
+        m_pairing.update(text, {edit.start, edit.removedText.size(), edit.inserted});
     while (!m_checkpoints.empty() && m_checkpoints.back().position > changed)
         m_checkpoints.pop_back();
-    colorizer.knowCommentSpans(std::move(comments));
+    colorizer.knowCommentSpans(m_pairing.spans());
 }
 
 ColorState TypedTextColouring::stateAt(const HtmlColorizer &colorizer, qsizetype position,
@@ -251,9 +225,12 @@ ColorRuns TypedTextColouring::colourEdit(QStringView text, const Edit &edit,
                                          const ColorScheme &scheme)
 {
     HtmlColorizer colorizer(text);
+    colorizer.usePairing(&m_pairing);
     const qsizetype oldSize = text.size() - edit.inserted + edit.removedText.size();
-    const bool statesHold = oldSize == m_size && colorizer.hasTag() == m_hasTag &&
-                            !touchesCommentMarker(text, edit);
+    // Where the markers do not pair in turn, the pairing follows an edit that makes or breaks a
+    // marker as well, and tells from where the comments changed.
+    const bool statesHold = oldSize == m_size && colorizer.hasTag() == m_hasTag
+                            && (m_pairsInTurn == false || !touchesCommentMarker(text, edit));
     ColorRuns runs = colourWith(colorizer, text, edit, scheme, statesHold);
     // Found out once, so that the edits after this one need not read the whole text.
     if (!m_pairsInTurn && !m_commentOpens)
@@ -286,7 +263,8 @@ ColorRuns TypedTextColouring::colourWith(HtmlColorizer &colorizer, QStringView t
         state = colorizer.colorRange(start, end, state, scheme, runs);
     verifyBehind(colorizer, behind, end, state, scheme);
     m_pairsInTurn = colorizer.pairsInTurn();
-    m_comments = colorizer.commentSpans();
+    if (m_pairsInTurn != false)
+        m_pairing.clear();
     return runs.take();
 }
 

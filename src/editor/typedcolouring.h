@@ -24,9 +24,9 @@ namespace editor {
 // their text and hold again from the first one that the lexing on from the edit meets in the state
 // it had, so that an edit far behind an earlier one finds its state near it. Where the markers do
 // not pair in turn, which texts are comments can change anywhere with any edit (a place that
-// repeats a comment's text is a comment only while both texts stay the same): the comments are
-// then found anew and the states hold only up to the first place where they differ from those
-// before.
+// repeats a comment's text is a comment only while both texts stay the same): the pairing is
+// kept up to date through each edit, markers made or broken included (CommentPairing), and the
+// states hold only up to the first place where the comments differ from those before.
 class TypedTextColouring
 {
 public:
@@ -51,6 +51,10 @@ public:
 
     // Forgets the kept states (the text was replaced as a whole).
     void reset();
+
+    // Readies a whole colouring pass whose states are to be kept: where the markers do not pair
+    // in turn, the pairing it makes is kept here and followed through the edits after it.
+    void preparePass(HtmlColorizer &colorizer) { colorizer.usePairing(&m_pairing); }
 
     // Takes the states a whole colouring pass over `text` met at every multiple of stateStep()
     // (HtmlColorizer::runs), with what `colorizer`, which made the pass, found out about the
@@ -91,7 +95,7 @@ private:
     // Whether the text's comment markers pair in turn, once a colouring found out; it holds as long
     // as the kept states do. Where they do not, the comments the states were met with.
     std::optional<bool> m_pairsInTurn;
-    std::vector<TextSpan> m_comments;
+    CommentPairing m_pairing;
     // Whether the text holds a "<!--" at all, where that is known and m_pairsInTurn is empty.
     std::optional<bool> m_commentOpens;
 };
