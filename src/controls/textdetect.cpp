@@ -55,6 +55,11 @@ bool isUtf8(QByteArrayView bytes)
     });
     if (!doubleByte)
         return false;
+    // Bytes that are not UTF-8 are not read as UTF-8, whatever the detector would say; most CP932
+    // text shows it within its first characters, and the detector is not asked.
+    if (!std::all_of(sample.begin(), sample.end(),
+                     [](QByteArrayView slice) { return slice.isValidUtf8(); }))
+        return false;
     const std::unique_ptr<uchardet, void (*)(uchardet_t)> detector(uchardet_new(), uchardet_delete);
     if (!detector)
         return false;

@@ -13,9 +13,10 @@ namespace textdetect {
 // sample of them (sampleOf) and the sample, read as CP932, holds a double-byte character. The
 // detector weighs CP932 text by its double-byte characters only; ASCII and half-width katakana
 // alone give it nothing to set against UTF-8, whose two-byte forms they often make ("ﾃｽ" is C3 BD,
-// the UTF-8 of "ý"), so such bytes are CP932. False for ASCII alone, for an empty input and when
-// the detector cannot tell. Whether the bytes are valid UTF-8 throughout is not examined: the
-// caller learns that from decoding them. Safe on any thread.
+// the UTF-8 of "ý"), so such bytes are CP932. False for ASCII alone, for an empty input, for a
+// sample that is not valid UTF-8 and when the detector cannot tell. Whether the bytes beyond the
+// sample are valid UTF-8 is not examined: the caller learns that from decoding them. Safe on any
+// thread.
 bool isUtf8(QByteArrayView bytes);
 
 // What the detector is shown of `bytes`: all of them up to SampleBytes; beyond that, Slices slices
