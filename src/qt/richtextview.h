@@ -55,6 +55,9 @@ public:
     static constexpr qsizetype WholeText = qsizetype(1) << 19;
     // Lines longer than this are held in their blocks only in part.
     static constexpr qsizetype LongLine = 1024;
+    // Qt places text in 1/64 pixel in 32 bits: no place beyond about 33 million pixels can be
+    // laid out. A line is shown, and scrolls, up to this width (about 3 million characters).
+    static constexpr qint64 WidestLine = 30'000'000;
 
     RichTextBox &box() const { return m_box; }
     // Brings the widget in line with one property of the control.

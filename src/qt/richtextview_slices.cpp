@@ -88,6 +88,8 @@ void RichTextView::chooseColumns(SlicedLine &slice, int line, qint64 left, qint6
     const CharAdvances &measure = advances();
     const LineGeometry &geometry = slice.geometry;
     const qsizetype length = geometry.length();
+    left = std::min(left, WidestLine * 64);
+    right = std::min(right, WidestLine * 64);
     qsizetype from = geometry.columnAt(left, read, measure);
     qsizetype to = std::min(length, geometry.columnAt(right, read, measure) + 1);
     // A surrogate pair stays whole.
@@ -202,7 +204,7 @@ bool RichTextView::editInLine(QTextBlock block, qsizetype column,
     // The widest line stays known without a look at the others, unless it was this one and shrank.
     if (slice->lineWidth >= m_longLineWidth) {
         m_longLineWidth = slice->lineWidth;
-        m_layout->setLongLineWidth(qreal(m_longLineWidth) / 64);
+        m_layout->setLongLineWidth(qreal(std::min(m_longLineWidth, WidestLine * 64)) / 64);
     } else if (oldWidth == m_longLineWidth) {
         updateLongLineWidth();
     }
@@ -218,7 +220,7 @@ void RichTextView::updateLongLineWidth()
                 widest = std::max(widest, slice->lineWidth);
     }
     m_longLineWidth = widest;
-    m_layout->setLongLineWidth(qreal(widest) / 64);
+    m_layout->setLongLineWidth(qreal(std::min(widest, WidestLine * 64)) / 64);
 }
 
 bool RichTextView::coverBlock(QTextBlock block, qint64 left, qint64 right)

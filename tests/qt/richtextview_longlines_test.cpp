@@ -353,3 +353,27 @@ TEST_F(LongLines, PastedAndWindowedLongLinesHoldTheirText)
         EXPECT_EQ(colourMismatch(text, RB1).toStdString(), std::string());
     }
 }
+
+// A line wider than text can be laid out (about 33 million pixels) is shown and scrolls as far as
+// it can be; what lies beyond stays in the text, and a key at the line's end goes there.
+TEST_F(LongLines, ALineTooWideToLayOutScrollsAsFarAsItCanBeShown)
+{
+    RB1.setText(longLine(6'000'000));
+    text->setFocus();
+    QScrollBar *across = text->horizontalScrollBar();
+    EXPECT_GT(across->maximum(), RichTextView::WidestLine - 2 * text->viewport()->width());
+    EXPECT_LE(across->maximum(), RichTextView::WidestLine);
+    across->setValue(across->maximum());
+    QApplication::processEvents();
+    const QImage shown = text->viewport()->grab().toImage();
+    const QRgb back = shown.pixel(shown.width() - 1, shown.height() - 1);
+    int drawn = 0;
+    for (int x = 0; x < shown.width(); ++x)
+        drawn += shown.pixel(x, text->cursorRect().center().y()) != back;
+    EXPECT_GT(drawn, 20); // text, not a blank line
+    EXPECT_EQ(textMismatch(text, RB1).toStdString(), std::string());
+    RB1.setSelStart(RB1.length());
+    key(Qt::Key_Z, {}, QStringLiteral(u"z"));
+    EXPECT_TRUE(RB1.text().endsWith(QStringLiteral(u"z")));
+    EXPECT_EQ(RB1.length(), longLine(6'000'000).size() + 1);
+}
