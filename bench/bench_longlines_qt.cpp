@@ -52,20 +52,12 @@ const QString &oneLine()
 }
 
 // The main window shown on its source page, the source empty and the caret in it.
-struct SourcePage
+struct SourcePage : ShownMainWindow
 {
-    QTemporaryDir dir;
-    Form1 form;
-    std::unique_ptr<FormView> view;
     RichTextView *source = nullptr;
 
     SourcePage()
     {
-        form.settingsFolder = dir.path();
-        form.workFolder = dir.path();
-        form.Form_Load();
-        view = std::make_unique<FormView>(form);
-        view->show();
         // The page first: showing it would indent the text.
         form.TabStrip1.selectTab(3);
         form.RB1.setText(QString());
@@ -81,23 +73,6 @@ struct SourcePage
     }
     void paint() { source->viewport()->grab(); }
 };
-
-// Types "a" into `target` once per iteration and times it with the repaint that follows.
-template <typename Repaint>
-void typeAndTime(benchmark::State &state, QWidget *target, Repaint repaint)
-{
-    std::vector<double> times;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral(u"a"));
-        QApplication::sendEvent(target, &press);
-        repaint();
-        const double seconds = since(start);
-        state.SetIterationTime(seconds);
-        times.push_back(seconds * 1e3);
-    }
-    benchsupport::quantiles(state, times);
-}
 
 void BM_KeyOnTheSourcePage(benchmark::State &state)
 {
@@ -126,13 +101,9 @@ BENCHMARK(BM_KeyOnTheSourcePage)
 // characters in rows of about 50), the key in its middle.
 void BM_KeyInALongCellDataRow(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    Form1 form;
-    form.settingsFolder = dir.path();
-    form.workFolder = dir.path();
-    form.Form_Load();
-    FormView view(form);
-    view.show();
+    ShownMainWindow window;
+    Form1 &form = window.form;
+    FormView &view = *window.view;
     QString row;
     for (int cell = 0; row.size() < 200'000; ++cell)
         row += QStringLiteral(u"セル%1,").arg(cell);

@@ -104,23 +104,6 @@ struct Editor
     RichTextView *text = nullptr;
 };
 
-// Types "a" into `target` once per iteration and times it with the repaint it causes; the worst
-// and the median keystroke are the figures.
-template<typename Repaint>
-void typeAndTime(benchmark::State &state, QWidget *target, Repaint repaint)
-{
-    std::vector<double> times;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral(u"a"));
-        QApplication::sendEvent(target, &press);
-        repaint();
-        const double seconds = since(start);
-        state.SetIterationTime(seconds);
-        times.push_back(seconds * 1e3);
-    }
-    benchsupport::quantiles(state, times);
-}
 
 void counters(benchmark::State &state)
 {
@@ -340,13 +323,9 @@ BENCHMARK(BM_MakeScriptInTheWindow)->UseManualTime()->Unit(benchmark::kMilliseco
 // the tags of a line (1), between the "--" and the ">" of a "-->" (2).
 void BM_TypeInUnpairedComments(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    Form1 form;
-    form.settingsFolder = dir.path();
-    form.workFolder = dir.path();
-    form.Form_Load();
-    FormView view(form);
-    view.show();
+    ShownMainWindow window;
+    Form1 &form = window.form;
+    FormView &view = *window.view;
     // The page first: showing it would indent the text.
     form.TabStrip1.selectTab(3);
     form.RB1.setText(benchsupport::unpairedCommentLines(state.range(0)));

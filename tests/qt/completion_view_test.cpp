@@ -11,6 +11,7 @@
 #include "reference/cssreference.h"
 #include "support/qt_printers.h"
 #include "support/screenshots.h"
+#include "support/shown_main_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -25,14 +26,9 @@ namespace {
 
 const QString js = u"<script type=\"text/javascript\">\r\n"_qs;
 
-class CompletionView : public ::testing::Test
+class CompletionView : public ShownMainWindowTest
 {
 protected:
-    QTemporaryDir dir;
-    QtServices services;
-    Form1 form{services.services()};
-    std::unique_ptr<FormView> view;
-
     void SetUp() override
     {
         useJapaneseFonts();

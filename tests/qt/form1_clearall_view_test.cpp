@@ -10,6 +10,7 @@
 #include "support/design_script.h"
 #include "support/form_state.h"
 #include "support/qt_printers.h"
+#include "support/shown_main_window.h"
 #include "support/when_shown.h"
 
 #include <QAbstractButton>
@@ -29,25 +30,14 @@
 namespace {
 using namespace Qt::StringLiterals;
 
-class ClearAllInTheWindow : public ::testing::Test
+class ClearAllInTheWindow : public ShownMainWindowTest
 {
 protected:
-    QTemporaryDir dir;
-    QtServices services;
-    Form1 form{services.services()};
-    std::unique_ptr<FormView> view;
-
     void SetUp() override
     {
         installJapaneseTranslations(*qApp);
         useJapaneseFonts();
-        form.settingsFolder = dir.path();
-        form.workFolder = dir.path();
-        form.Form_Load();
-        view = std::make_unique<FormView>(form);
-        services.setDialogParent(view.get());
-        view->show();
-        QApplication::processEvents();
+        start();
     }
     void click(const Control &control)
     {

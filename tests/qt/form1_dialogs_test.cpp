@@ -10,6 +10,7 @@
 #include "qt/qtservices.h"
 #include "qt/richtextview.h"
 #include "support/qt_printers.h"
+#include "support/shown_main_window.h"
 #include "support/when_shown.h"
 
 #include <QApplication>
@@ -35,14 +36,9 @@
 namespace {
 using namespace Qt::StringLiterals;
 
-class MainWindowDialogs : public ::testing::Test
+class MainWindowDialogs : public ShownMainWindowTest
 {
 protected:
-    QTemporaryDir dir;
-    QtServices services;
-    Form1 form{services.services()};
-    std::unique_ptr<FormView> view;
-
     static void SetUpTestSuite()
     {
         installJapaneseTranslations(*qApp);
@@ -56,13 +52,7 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(ini);
         }
-        form.settingsFolder = dir.path();
-        form.workFolder = dir.path();
-        form.Form_Load();
-        view = std::make_unique<FormView>(form);
-        services.setDialogParent(view.get());
-        view->show();
-        QApplication::processEvents();
+        ShownMainWindowTest::start();
     }
     void selectPage(int tab)
     {

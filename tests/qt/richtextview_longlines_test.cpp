@@ -7,6 +7,7 @@
 #include "controls/richtextbox.h"
 #include "qt/formview.h"
 #include "qt/richtextview.h"
+#include "support/mouse.h"
 #include "support/qt_printers.h"
 #include "support/screenshots.h"
 #include "support/shown_lines.h"
@@ -152,12 +153,8 @@ TEST_F(LongLines, CaretsAndSelectionsGoWhereTheWholeLinesPutThem)
     text->setFocus();
     const auto edit = reference();
     auto click = [&](QWidget *viewport, QPoint at, Qt::KeyboardModifiers mods) {
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                              mods);
-            QApplication::sendEvent(viewport, &event);
-        }
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            sendLeftButton(viewport, type, at, mods);
     };
     struct Step
     {
@@ -219,24 +216,13 @@ TEST_F(LongLines, ADragAcrossTheEdgesSelectsFromWhereItBegan)
     RB1.setText(QStringLiteral(u"short\r\n") + longLine(200'000) + QStringLiteral(u"\r\nend"));
     text->setFocus();
     QWidget *port = text->viewport();
-    auto mouse = [&](QEvent::Type type, QPoint at) {
-        // The widget's auto-scroll reads where the mouse is from the cursor.
-        QCursor::setPos(port->mapToGlobal(at));
-        QMouseEvent event(type, at, port->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(port, &event);
-    };
+    auto mouse = [&](QEvent::Type type, QPoint at) { sendLeftButton(port, type, at); };
+    // A click first: a press inside the selection would start dragging the selected text.
     auto dragTo = [&](QPoint from, QPoint outside, auto reached) {
         mouse(QEvent::MouseButtonPress, from);
         mouse(QEvent::MouseButtonRelease, from);
         mouse(QEvent::MouseButtonPress, from);
-        mouse(QEvent::MouseMove, outside);
-        QElapsedTimer held;
-        held.start();
-        while (!reached() && held.elapsed() < 90000)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        mouse(QEvent::MouseButtonRelease, outside);
+        holdLeftButtonAt(port, outside, reached);
         QApplication::processEvents();
     };
     auto pointOf = [&](qsizetype position) {

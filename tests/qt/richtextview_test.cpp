@@ -8,6 +8,7 @@
 #include "qt/formview.h"
 #include "qt/qtconvert.h"
 #include "qt/richtextview.h"
+#include "support/mouse.h"
 #include "support/qt_printers.h"
 #include "support/shown_lines.h"
 
@@ -496,29 +497,11 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
 {
     setLongText();
     QWidget *port = text->viewport();
-    auto mouse = [&](QEvent::Type type, QPoint at) {
-        // The widget's auto-scroll reads where the mouse is from the cursor.
-        QCursor::setPos(port->mapToGlobal(at));
-        QMouseEvent event(type, at, port->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(port, &event);
-    };
+    auto mouse = [&](QEvent::Type type, QPoint at) { sendLeftButton(port, type, at); };
     auto selEndLine = [&] { return RB1.lineAt(RB1.selStart() + RB1.selLength()); };
-    // Holds the pressed button outside the view until `reached` (or time is up). The widget
-    // scrolls a line per step of its auto-scroll timer, as fast as the machine runs events: a
-    // sanitized build on a busy machine takes well over 30 s for the 5,000 lines asked for.
-    auto holdAt = [&](QPoint outside, auto reached) {
-        mouse(QEvent::MouseMove, outside);
-        QElapsedTimer held;
-        held.start();
-        while (!reached() && held.elapsed() < 90000)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        mouse(QEvent::MouseButtonRelease, outside);
-    };
     auto dragTo = [&](QPoint from, QPoint outside, auto reached) {
         mouse(QEvent::MouseButtonPress, from);
-        holdAt(outside, reached);
+        holdLeftButtonAt(port, outside, reached);
     };
     // Where the view shows a model position.
     auto pointOf = [&](qsizetype position) {
@@ -565,7 +548,7 @@ TEST_F(RichTextViewTest, ADragPastTheEdgeSelectsAsFarAsTheViewScrolls)
         mouse(type, pointOf(word + 2));
     EXPECT_EQ(RB1.selText(), QStringLiteral(u"cell"));
     // (The widget extends a word selection while the mouse is over a word.)
-    holdAt(QPoint(pointOf(word + 2).x(), port->height() + 100),
+    holdLeftButtonAt(port, QPoint(pointOf(word + 2).x(), port->height() + 100),
            [&] { return selEndLine() > top + 5000; });
     EXPECT_EQ(RB1.selStart(), word);
     EXPECT_GT(selEndLine(), top + 5000);
