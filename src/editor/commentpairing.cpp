@@ -116,16 +116,7 @@ void CommentPairing::markFree(QStringView text)
         const qsizetype end = closeAt(k) + 3;
         while (next < m_spans.size() && m_spans[next].start < open)
             ++next;
-        bool seen = false;
-        for (std::size_t j = next; j < m_spans.size() && j < next + WitnessLooks; ++j) {
-            if (m_spans[j].start + m_spans[j].length > end)
-                break;
-            if (m_owners[j] < k) {
-                seen = true;
-                break;
-            }
-        }
-        if (seen)
+        if (witnessed(k, next))
             continue;
         read += end - open;
         if (read > 4 * text.size() + ReadCharacters) {
@@ -136,21 +127,37 @@ void CommentPairing::markFree(QStringView text)
     }
 }
 
-bool CommentPairing::witnessed(int pair) const
+bool CommentPairing::witnessed(int pair, std::optional<std::size_t> first) const
 {
+    const qsizetype open = openAt(pair);
     const qsizetype end = closeAt(pair) + 3;
-    std::size_t j = std::size_t(
-        std::partition_point(m_spans.begin(), m_spans.end(),
-                             [&](const TextSpan &s) { return s.start < openAt(pair); }) -
-        m_spans.begin());
+    std::size_t j =
+        first
+            ? *first
+            : std::size_t(std::partition_point(m_spans.begin(), m_spans.end(),
+                                               [&](const TextSpan &s) { return s.start < open; }) -
+                          m_spans.begin());
     for (std::size_t looked = 0; j < m_spans.size() && looked < WitnessLooks; ++j, ++looked) {
         if (m_spans[j].start + m_spans[j].length > end)
             return false;
-        const int owner = m_owners[j];
-        if (owner < pair)
+        if (m_owners[j] < pair)
             return true;
     }
     return false;
+}
+
+qsizetype CommentPairing::firstDifference(const std::vector<TextSpan> &was,
+                                          const std::vector<TextSpan> &now, qsizetype none)
+{
+    for (std::size_t i = 0; i < std::max(was.size(), now.size()); ++i) {
+        if (i >= was.size())
+            return now[i].start;
+        if (i >= now.size())
+            return was[i].start;
+        if (was[i] != now[i])
+            return std::min(was[i].start, now[i].start);
+    }
+    return none;
 }
 
 int CommentPairing::freePairOf(QStringView text, qsizetype start, qsizetype length,
@@ -221,21 +228,14 @@ qsizetype CommentPairing::update(QStringView text, const Edit &edit)
         return 0;
     const qsizetype delta = edit.inserted - edit.removed;
     const qsizetype editEnd = edit.start + edit.removed;
-    const std::size_t common = std::min(before.size(), m_spans.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        TextSpan was = before[i];
+    for (TextSpan &was : before) {
         if (was.start >= editEnd)
             was.start += delta;
         else if (was.start + was.length > edit.start)
             was.length += delta;
-        if (was != m_spans[i])
-            return std::min(was.start, m_spans[i].start);
+        was.start = std::min(was.start, text.size());
     }
-    if (before.size() > common)
-        return std::min(before[common].start, text.size());
-    if (m_spans.size() > common)
-        return m_spans[common].start;
-    return text.size();
+    return firstDifference(before, m_spans, text.size());
 }
 
 } // namespace editor

@@ -78,8 +78,8 @@ private:
         bool touched = false;         // it made or broke a marker
         int firstMoved = 0;           // then: the first pair paired anew
         std::vector<TextSpan> before; // the spans it went through (moved with the edit)
-        std::size_t next = 0; // the first span behind it
-        bool hasLeft = false; // a taken span before it, one after it
+        std::size_t next = 0;         // the first span behind it
+        bool hasLeft = false;         // a taken span before it, one after it
         bool hasRight = false;
         qsizetype from = 0; // the window [from, to)
         qsizetype to = 0;
@@ -108,8 +108,12 @@ private:
     void markFree(QStringView text);
     void addFree(QStringView text, int pair);
     void removeFree(int pair);
-    // Whether a span taken by an earlier pair lies inside the pair's span.
-    bool witnessed(int pair) const;
+    // Whether a span taken by an earlier pair lies inside the pair's span; `first`, when given, is
+    // the first span at or after the pair's "<!--".
+    bool witnessed(int pair, std::optional<std::size_t> first = std::nullopt) const;
+    // Where two lists of spans first differ (`none` when they do not).
+    static qsizetype firstDifference(const std::vector<TextSpan> &was,
+                                     const std::vector<TextSpan> &now, qsizetype none);
     // The smallest free pair whose text is text[start, start + length), or -1.
     int freePairOf(QStringView text, qsizetype start, qsizetype length, quint64 key) const;
     // Every place of a free text from a "<!--" in [from, to) that ends after `past` and at most

@@ -250,15 +250,7 @@ std::optional<qsizetype> CommentPairing::chooseAgain(QStringView text, Change &c
     was.insert(was.end(), change.before.begin(), change.before.end());
     if (change.hasRight)
         was.push_back(before.back());
-    for (std::size_t i = 0; i < std::max(was.size(), spans.size()); ++i) {
-        if (i >= was.size())
-            return spans[i].start;
-        if (i >= spans.size())
-            return was[i].start;
-        if (was[i] != spans[i])
-            return std::min(was[i].start, spans[i].start);
-    }
-    return size;
+    return firstDifference(was, spans, size);
 }
 
 // Whether a place across the window's ends loses to a taken place that comes before it: of an

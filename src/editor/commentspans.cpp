@@ -12,11 +12,9 @@ namespace editor {
 
 namespace {
 
-using Markers = CommentMarkers;
-
-Markers findMarkers(QStringView text)
+CommentMarkers findMarkers(QStringView text)
 {
-    Markers markers;
+    CommentMarkers markers;
     const char16_t *p = text.utf16();
     const qsizetype n = text.size();
     auto dashesAt = [&](qsizetype h) {
@@ -210,7 +208,7 @@ private:
 // marker, with the next marker's first character (its kind), numbered from 1; the last marker
 // gets a number of its own, as nothing follows it, and 0 ends the sequence. `alphabet` is set to
 // one more than the largest number.
-std::vector<int> symbolsOf(QStringView text, const Markers &markers, int &alphabet)
+std::vector<int> symbolsOf(QStringView text, const CommentMarkers &markers, int &alphabet)
 {
     const int count = markers.size();
     std::vector<int> symbols(std::size_t(count) + 1, 0);
@@ -228,7 +226,7 @@ std::vector<int> symbolsOf(QStringView text, const Markers &markers, int &alphab
 // symbol: the places of pair k's text are then the places of its sequence of symbols, which sit
 // side by side in the sorted suffixes of the whole sequence. A marker taken out is dropped from
 // the suffixes, so each pair looks only at places still in the text.
-std::vector<TextSpan> pairOutOfTurn(QStringView text, const Markers &markers,
+std::vector<TextSpan> pairOutOfTurn(QStringView text, const CommentMarkers &markers,
                                     std::vector<int> *owners)
 {
     std::vector<int> opens, closes;
@@ -247,7 +245,7 @@ std::vector<TextSpan> pairOutOfTurn(QStringView text, const Markers &markers,
     TakenStarts taken(count);
     std::vector<char> marks(std::size_t(count), 0);
     QSet<quint64> done; // the texts already taken out, as (first rank, length)
-    std::vector<TextSpan> found;
+    std::vector<std::pair<TextSpan, int>> found; // each with the pair that took it
     std::vector<int> places;
     // A place needs an untaken "<!--" and as many untaken markers as it holds: once most of the
     // text is taken out, the many pairs left need no look at the suffixes.
@@ -276,9 +274,7 @@ std::vector<TextSpan> pairOutOfTurn(QStringView text, const Markers &markers,
             if (at <= end || taken.anyIn(at + 1, at + length))
                 continue;
             end = at + length;
-            found.push_back({markers.at[at], markers.at[end] + 3 - markers.at[at]});
-            if (owners)
-                owners->push_back(int(k));
+            found.push_back({{markers.at[at], markers.at[end] + 3 - markers.at[at]}, int(k)});
             taken.add(at);
             untakenMarkers -= length + 1;
             for (int i = at; i <= end; ++i) {
@@ -287,26 +283,16 @@ std::vector<TextSpan> pairOutOfTurn(QStringView text, const Markers &markers,
             }
         }
     }
-    if (!owners) {
-        std::sort(found.begin(), found.end(),
-                  [](const TextSpan &a, const TextSpan &b) { return a.start < b.start; });
-        return found;
+    std::sort(found.begin(), found.end(),
+              [](const auto &a, const auto &b) { return a.first.start < b.first.start; });
+    std::vector<TextSpan> spans;
+    spans.reserve(found.size());
+    for (const auto &[span, pair] : found) {
+        spans.push_back(span);
+        if (owners)
+            owners->push_back(pair);
     }
-    std::vector<std::size_t> order(found.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return found[a].start < found[b].start; });
-    std::vector<TextSpan> sorted;
-    std::vector<int> sortedPairs;
-    sorted.reserve(found.size());
-    sortedPairs.reserve(found.size());
-    for (std::size_t i : order) {
-        sorted.push_back(found[i]);
-        sortedPairs.push_back((*owners)[i]);
-    }
-    *owners = std::move(sortedPairs);
-    return sorted;
+    return spans;
 }
 
 } // namespace

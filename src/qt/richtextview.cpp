@@ -592,12 +592,7 @@ void RichTextView::mouseMoveEvent(QMouseEvent *event)
         selectByUser(m_wordStart, m_wordEnd);
     }
     // Shown where the view stands: the widget's auto-scroll moves the view, line by line.
-    const QScopedValueRollback scrolling(m_scrolling, true);
-    const int top = verticalScrollBar()->value();
-    const int left = horizontalScrollBar()->value();
-    syncSelection();
-    verticalScrollBar()->setValue(top);
-    horizontalScrollBar()->setValue(left);
+    syncSelectionInPlace();
 }
 
 void RichTextView::mouseReleaseEvent(QMouseEvent *event)
@@ -629,6 +624,17 @@ void RichTextView::syncSelection(int verticalX)
     if (verticalX >= 0)
         cursor.setVerticalMovementX(verticalX);
     setTextCursor(cursor);
+}
+
+void RichTextView::syncSelectionInPlace(int verticalX)
+{
+    // Setting the widget's cursor scrolls the widget to it: the view is put back where it stood.
+    const QScopedValueRollback scrolling(m_scrolling, true);
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
+    syncSelection(verticalX);
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
 }
 
 void RichTextView::syncScroll()

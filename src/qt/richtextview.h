@@ -153,6 +153,8 @@ private:
     // keeps for moves up and down (a caret put back on its column after the block around it
     // changed keeps the place it had).
     void syncSelection(int verticalX = -1);
+    // The same, the view left where it stands.
+    void syncSelectionInPlace(int verticalX = -1);
     // The model ends of a selection in the document: an end still where the control's selection
     // was last shown stands for that end, which may lie outside the window.
     struct ModelSelection

@@ -269,15 +269,9 @@ void RichTextView::coverView(int around, qint64 x)
     bool moved = false;
     for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
         moved = coverBlock(block, left, right) || moved;
-    // The widget's cursor and anchor are put back on their columns, the view left where it is
-    // (the widget scrolls to its cursor when it is set).
+    // The widget's cursor and anchor are put back on their columns, the view left where it is.
     if (moved) {
-        const QScopedValueRollback scrolling(m_scrolling, true);
-        const int top = verticalScrollBar()->value();
-        const int left = horizontalScrollBar()->value();
-        syncSelection(verticalX);
-        verticalScrollBar()->setValue(top);
-        horizontalScrollBar()->setValue(left);
+        syncSelectionInPlace(verticalX);
         viewport()->update();
     }
 }
