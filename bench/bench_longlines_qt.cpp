@@ -127,32 +127,42 @@ BENCHMARK(BM_KeyInALongCellDataRow)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(100);
 
+// Runs `act` once per iteration on a source page made and painted for it outside the time; `act`
+// sets the iteration's time.
+template <typename Act>
+void onFreshPages(benchmark::State &state, Act act)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto page = std::make_unique<SourcePage>();
+        page->paint();
+        state.ResumeTiming();
+        act(*page);
+        state.PauseTiming();
+        page.reset();
+        state.ResumeTiming();
+    }
+}
+
 // The long line set into the source page and coloured, until its first screen is painted; then
 // scrolled to its right end and painted.
 void BM_ShowTheLongLine(benchmark::State &state)
 {
     oneLine();
     double rightEnd = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto page = std::make_unique<SourcePage>();
-        page->paint();
-        state.ResumeTiming();
+    onFreshPages(state, [&](SourcePage &page) {
         const auto start = Clock::now();
-        page->show(oneLine());
-        page->paint();
+        page.show(oneLine());
+        page.paint();
         state.SetIterationTime(since(start));
         const auto scrolled = Clock::now();
-        QScrollBar *across = page->source->horizontalScrollBar();
+        QScrollBar *across = page.source->horizontalScrollBar();
         across->setValue(across->maximum());
-        page->paint();
+        page.paint();
         rightEnd += since(scrolled);
         if (across->maximum() <= 0)
             state.SkipWithError("the line does not scroll across");
-        state.PauseTiming();
-        page.reset();
-        state.ResumeTiming();
-    }
+    });
     state.counters["right_end_ms"] = rightEnd / double(state.iterations()) * 1e3;
     state.counters["chars"] = double(oneLine().size());
 }
@@ -162,22 +172,15 @@ BENCHMARK(BM_ShowTheLongLine)->UseManualTime()->Unit(benchmark::kMillisecond)->I
 void BM_PasteTheLongLine(benchmark::State &state)
 {
     QApplication::clipboard()->setText(oneLine());
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto page = std::make_unique<SourcePage>();
-        page->paint();
-        state.ResumeTiming();
+    onFreshPages(state, [&](SourcePage &page) {
         const auto start = Clock::now();
         QKeyEvent press(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-        QApplication::sendEvent(page->source, &press);
-        page->paint();
+        QApplication::sendEvent(page.source, &press);
+        page.paint();
         state.SetIterationTime(since(start));
-        if (page->form.RB1.length() != oneLine().size())
+        if (page.form.RB1.length() != oneLine().size())
             state.SkipWithError("the paste did not arrive");
-        state.PauseTiming();
-        page.reset();
-        state.ResumeTiming();
-    }
+    });
     state.counters["chars"] = double(oneLine().size());
 }
 BENCHMARK(BM_PasteTheLongLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
